@@ -1,0 +1,57 @@
+// Distance between the centres of the motor and the screw pulley for a
+// toothed belt of a given length:
+//   C = sqrt( (p (Nb/2 - (Nm/2 + Ns/2)) / 2)^2 - (Nm p/K/2 - Ns p/K/2)^2 )
+// The steps below keep the order in which the doubles are formed, since the
+// last shown digit depends on it.
+
+#include <string>
+
+#include "calc/blame.h"
+#include "calc/drive_calculation.h"
+#include "calc/result_text.h"
+#include "calc/tested_arithmetic.h"
+
+namespace cnc {
+namespace {
+
+using detail::blamingOn;
+using detail::entryValueOf;
+
+// The circle constant of the pitch diameters: the four-decimal 3.1415 rather
+// than pi, which the results shown to users have always been computed with.
+constexpr double kCircle = 3.1415;
+
+double pitchDiameter(const Form& form, Field teeth, std::string_view separator, double beltPitch) {
+    const std::string text = form.text(teeth);
+    const double count = widen(entryValueOf(text, teeth, separator));
+    return divide(multiply(count, beltPitch), kCircle);
+}
+
+}  // namespace
+
+void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch) {
+    const double motorRadius = divide(pitchDiameter(form, Field::Text5, decimalSeparator, beltPitch), 2);
+    const double screwRadius = divide(pitchDiameter(form, Field::Text6, decimalSeparator, beltPitch), 2);
+
+    const std::string motorTeeth = form.text(Field::Text5);
+    const std::string screwTeeth = form.text(Field::Text6);
+    const std::string beltTeeth = form.text(Field::Text9);
+    const double halfBelt = divide(widen(entryValueOf(beltTeeth, Field::Text9, decimalSeparator)), 2.0);
+    const double halfScrew = divide(widen(entryValueOf(screwTeeth, Field::Text6, decimalSeparator)), 2.0);
+    const double halfMotor = widen(entryValueOf(motorTeeth, Field::Text5, decimalSeparator)) / 2.0;
+    // One test covers the last halving, the sum and the difference.
+    const double freeTeeth = divide(subtract(halfBelt, halfMotor + halfScrew), 2);
+
+    const double straightRun = multiply(freeTeeth, beltPitch);
+    const double radiusDifference = subtract(motorRadius, screwRadius);
+    const double squared = subtract(multiply(straightRun, straightRun),
+                                    multiply(radiusDifference, radiusDifference));
+    // Negative when the belt is too short to go round both pulleys.
+    const double distance = blamingOn(Field::Text9, [&] { return squareRoot(squared); });
+
+    form.setText(Field::Text7, formatResult(distance, kTwoDecimals, decimalSeparator));
+    const std::string shown = form.text(Field::Text7);
+    form.setText(Field::Text8, shown + " mm");
+}
+
+}  // namespace cnc
