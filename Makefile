@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -27,5 +27,18 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+# The calculation's benchmark (one whole click).
+bench: build
+	@$(BUILD_DIR)/bin/calc_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+# libFuzzer targets under clang with ASan and UBSan; FUZZ_SECONDS each.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCNC_BUILD_FUZZ=ON \
+	  -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_UI=OFF -DCNC_BUILD_BENCH=OFF \
+	  -DCNC_FUZZ_SMOKE_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	@cmake --build build-fuzz --parallel $(JOBS)
+	@ctest --test-dir build-fuzz --output-on-failure -R fuzz_
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-fuzz

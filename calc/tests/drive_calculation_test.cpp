@@ -1,0 +1,224 @@
+#include "calc/drive_calculation.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calc/calc_error.h"
+#include "calc/memory_form.h"
+
+namespace cnc {
+namespace {
+
+using Write = std::pair<Field, std::string>;
+
+// Remembers every result stored, in order, so that a test sees what was
+// written before an error and what was not.
+class RecordingForm : public MemoryForm {
+public:
+    RecordingForm() {
+        for (Field result : {Field::Text3, Field::Text4, Field::Text7, Field::Text8}) {
+            MemoryForm::setText(result, "old");
+        }
+    }
+    void setText(Field field, std::string_view text) override {
+        writes.emplace_back(field, std::string(text));
+        MemoryForm::setText(field, text);
+    }
+    std::vector<Write> writes;
+};
+
+struct Entries {
+    std::string steps = "200", pitch = "3", motor = "17", screw = "36", belt = "120";
+    int stepping = kHalfStep;
+    int coupling = kDirectCoupling;
+};
+
+void fill(RecordingForm& form, const Entries& e) {
+    form.MemoryForm::setText(Field::Text1, e.steps);
+    form.MemoryForm::setText(Field::Text2, e.pitch);
+    form.MemoryForm::setText(Field::Text5, e.motor);
+    form.MemoryForm::setText(Field::Text6, e.screw);
+    form.MemoryForm::setText(Field::Text9, e.belt);
+    form.select(OptionArray::Option1, e.stepping);
+    form.select(OptionArray::Option2, e.coupling);
+}
+
+Entries halfBelt() { Entries e; e.coupling = kBeltCoupling; return e; }
+Entries fullBelt() { Entries e; e.stepping = kFullStep; e.coupling = kBeltCoupling; return e; }
+Entries fullDirect() { Entries e; e.stepping = kFullStep; return e; }
+template <class Change> Entries with(Entries e, Change change) { change(e); return e; }
+
+struct ClickCase {
+    const char* name;
+    Entries entries;
+    std::vector<Write> writes;  // in the order they must happen
+    std::optional<ErrorKind> error = std::nullopt;
+    std::optional<Field> blamed = std::nullopt;
+};
+
+void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
+
+class ClickTest : public testing::TestWithParam<ClickCase> {};
+
+TEST_P(ClickTest, WritesInOrderAndStopsAtTheError) {
+    const ClickCase& c = GetParam();
+    RecordingForm form;
+    fill(form, c.entries);
+    try {
+        calculate(form, ".", kXlBeltPitch);
+        EXPECT_FALSE(c.error) << "no error raised";
+    } catch (const CalcError& e) {
+        ASSERT_TRUE(c.error) << e.what();
+        EXPECT_EQ(e.kind(), *c.error) << e.what();
+        EXPECT_EQ(e.field(), c.blamed) << e.what();
+    }
+    EXPECT_EQ(form.writes, c.writes);
+}
+
+std::vector<Write> resolution(std::string steps, std::string mm) {
+    return {{Field::Text3, std::move(steps)}, {Field::Text4, std::move(mm)}};
+}
+
+std::vector<Write> all(std::string steps, std::string mm, std::string distance = "83.69") {
+    auto writes = resolution(std::move(steps), std::move(mm));
+    writes.emplace_back(Field::Text7, distance);
+    writes.emplace_back(Field::Text8, distance + " mm");
+    return writes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Combinations, ClickTest, testing::Values(
+    ClickCase{"half step direct", Entries{}, all("133.333333333", "0.007500000")},
+    ClickCase{"full step direct", fullDirect(), all("66.666666667", "0.015000000")},
+    ClickCase{"half step belt", halfBelt(), all("282.352941176", "0.00354167")},
+    ClickCase{"full step belt", fullBelt(), all("141.176470588", "0.007083333")},
+    // Equal pulleys: the direct values, with eight decimals in half step.
+    ClickCase{"half step belt, ratio 1",
+              with(halfBelt(), [](Entries& e) { e.motor = e.screw = "20"; e.belt = "100"; }),
+              all("133.333333333", "0.00750000", "76.20")},
+    ClickCase{"full step belt, ratio 1",
+              with(fullBelt(), [](Entries& e) { e.motor = e.screw = "20"; e.belt = "100"; }),
+              all("66.666666667", "0.015000000", "76.20")},
+    // Steps per mm reads every typed decimal, mm per step four of them.
+    ClickCase{"pitch with five decimals",
+              with(Entries{}, [](Entries& e) { e.pitch = "3.14159"; }),
+              all("127.324062020", "0.007854000")},
+    ClickCase{"negative pitch", with(Entries{}, [](Entries& e) { e.pitch = "-3"; }),
+              all("-133.333333333", "-0.007500000")},
+    ClickCase{"no stepping mode selected",
+              with(Entries{}, [](Entries& e) { e.stepping = -1; }),
+              {{Field::Text7, "83.69"}, {Field::Text8, "83.69 mm"}}},
+    ClickCase{"full step allows twice the steps of half step",
+              with(fullDirect(), [](Entries& e) { e.steps = "500000000000000"; }),
+              all("166666666666666.656250000", "0.000000000")}));
+
+INSTANTIATE_TEST_SUITE_P(CentreDistance, ClickTest, testing::Values(
+    ClickCase{"pulleys swapped", with(Entries{}, [](Entries& e) { std::swap(e.motor, e.screw); }),
+              all("133.333333333", "0.007500000", "83.69")},
+    ClickCase{"belt of 66", with(Entries{}, [](Entries& e) { e.belt = "66"; }),
+              all("133.333333333", "0.007500000", "6.05")},
+    ClickCase{"belt of 40", with(Entries{}, [](Entries& e) { e.belt = "40"; }),
+              all("133.333333333", "0.007500000", "6.05")},
+    ClickCase{"belt of 0", with(Entries{}, [](Entries& e) { e.belt = "0"; }),
+              all("133.333333333", "0.007500000", "65.53")},
+    ClickCase{"fractional motor pulley", with(Entries{}, [](Entries& e) { e.motor = "17.5"; }),
+              all("133.333333333", "0.007500000", "83.12")},
+    ClickCase{"screw pulley 0, direct", with(Entries{}, [](Entries& e) { e.screw = "0"; }),
+              all("133.333333333", "0.007500000", "130.09")},
+    ClickCase{"long belt, no group separator",
+              with(Entries{}, [](Entries& e) { e.belt = "10000"; }),
+              all("133.333333333", "0.007500000", "12632.68")}));
+
+INSTANTIATE_TEST_SUITE_P(Failures, ClickTest, testing::Values(
+    ClickCase{"motor pulley empty, direct", with(Entries{}, [](Entries& e) { e.motor = ""; }),
+              {}, ErrorKind::TypeMismatch, Field::Text5},
+    ClickCase{"both pulleys bad: screw read first",
+              with(Entries{}, [](Entries& e) { e.motor = e.screw = "x"; }),
+              {}, ErrorKind::TypeMismatch, Field::Text6},
+    ClickCase{"motor pulley too large",
+              with(Entries{}, [](Entries& e) { e.motor = "1000000000000000"; }),
+              {}, ErrorKind::Overflow, Field::Text5},
+    ClickCase{"motor pulley 0", with(Entries{}, [](Entries& e) { e.motor = "0"; }),
+              {}, ErrorKind::DivisionByZero, Field::Text5},
+    ClickCase{"both pulleys 0", with(Entries{}, [](Entries& e) { e.motor = e.screw = "0"; }),
+              {}, ErrorKind::DivisionByZero, Field::Text5},
+    ClickCase{"steps empty", with(Entries{}, [](Entries& e) { e.steps = ""; }),
+              {}, ErrorKind::TypeMismatch, Field::Text1},
+    ClickCase{"pitch letters", with(Entries{}, [](Entries& e) { e.pitch = "tre"; }),
+              {}, ErrorKind::TypeMismatch, Field::Text2},
+    ClickCase{"pitch 0", with(Entries{}, [](Entries& e) { e.pitch = "0"; }),
+              {}, ErrorKind::DivisionByZero, Field::Text2},
+    ClickCase{"pitch too small for a double quotient",
+              with(Entries{}, [](Entries& e) { e.pitch = "0." + std::string(320, '0') + "1"; }),
+              {}, ErrorKind::Overflow, Field::Text2},
+    ClickCase{"half step doubles past the range",
+              with(Entries{}, [](Entries& e) { e.steps = "500000000000000"; }),
+              {}, ErrorKind::Overflow, Field::Text1},
+    ClickCase{"steps 0: first result only", with(Entries{}, [](Entries& e) { e.steps = "0"; }),
+              {{Field::Text3, "0.000000000"}}, ErrorKind::DivisionByZero, Field::Text1},
+    ClickCase{"screw pulley 0 with the belt", with(halfBelt(), [](Entries& e) { e.screw = "0"; }),
+              {{Field::Text3, "0.000000000"}}, ErrorKind::DivisionByZero, Field::Text6},
+    ClickCase{"pitch beyond the fixed-point range",
+              with(Entries{}, [](Entries& e) { e.pitch = "1000000000000000"; }),
+              {{Field::Text3, "0.000000000"}}, ErrorKind::Overflow, Field::Text2},
+    ClickCase{"belt empty", with(Entries{}, [](Entries& e) { e.belt = ""; }),
+              resolution("133.333333333", "0.007500000"), ErrorKind::TypeMismatch, Field::Text9},
+    ClickCase{"belt of 65, too short", with(Entries{}, [](Entries& e) { e.belt = "65"; }),
+              resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
+              Field::Text9},
+    ClickCase{"belt of 41, too short", with(Entries{}, [](Entries& e) { e.belt = "41"; }),
+              resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
+              Field::Text9}));
+
+TEST(Click, UsesTheGivenSeparatorBothWays) {
+    for (const std::string separator : {",", "?", "\xd9\xab"}) {
+        SCOPED_TRACE(separator);
+        RecordingForm form;
+        fill(form, with(halfBelt(), [&](Entries& e) { e.pitch = "3" + separator + "14159"; }));
+        calculate(form, separator, kXlBeltPitch);
+        EXPECT_EQ(form.text(Field::Text3), "269" + separator + "627425453");
+        EXPECT_EQ(form.text(Field::Text4), "0" + separator + "00370883");
+        EXPECT_EQ(form.text(Field::Text8), "83" + separator + "69 mm");
+    }
+}
+
+// Text8 repeats what Text7 shows, not the number behind it.
+TEST(Click, CopiesTheCentreDistanceFromItsField) {
+    class NormalisingForm : public MemoryForm {
+    public:
+        void setText(Field field, std::string_view text) override {
+            const std::string shown = field == Field::Text7 ? "~" + std::string(text) : std::string(text);
+            MemoryForm::setText(field, shown);
+        }
+    } form;
+    calculate(form, ".", kXlBeltPitch);
+    EXPECT_EQ(form.text(Field::Text8), "~83.69 mm");
+}
+
+TEST(Click, BeltPitchIsAnArgument) {
+    MemoryForm form;
+    form.setText(Field::Text5, "20");
+    form.setText(Field::Text6, "20");
+    form.setText(Field::Text9, "100");
+    calculate(form, ".", 10.0);
+    EXPECT_EQ(form.text(Field::Text8), "150.00 mm");
+}
+
+TEST(Click, ErrorMessageNamesTheFieldInItalian) {
+    RecordingForm form;
+    fill(form, with(Entries{}, [](Entries& e) { e.steps = ""; }));
+    try {
+        calculate(form, ".", kXlBeltPitch);
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Tipo non corrispondente in «Passi del motore»: "
+                  "il campo è vuoto o non contiene un numero.");
+    }
+}
+
+}  // namespace
+}  // namespace cnc

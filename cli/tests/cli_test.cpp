@@ -1,0 +1,132 @@
+// Runs the real binary as a user would, with the locale in the environment.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+struct CliRun {
+    std::string out;
+    std::string err;
+    int status = -1;
+};
+
+CliRun runCli(const std::vector<std::string>& arguments,
+           const std::vector<std::pair<std::string, std::string>>& locale = {{"LC_ALL", "C"}}) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG", "LANGUAGE"}) environment.remove(name);
+    for (const auto& [name, value] : locale) {
+        environment.insert(QString::fromStdString(name), QString::fromStdString(value));
+    }
+    QStringList args;
+    for (const std::string& a : arguments) args << QString::fromStdString(a);
+
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(CLI_PATH, args);
+    process.waitForFinished(10000);
+    return {process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString(), process.exitCode()};
+}
+
+const std::string kDefaults =
+    "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\nInterasse: 83.69 mm\n";
+
+struct CliCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string out;
+    int status = 0;
+    std::string errContains = "";
+};
+
+void PrintTo(const CliCase& c, std::ostream* out) { *out << c.name; }
+
+class CliTest : public testing::TestWithParam<CliCase> {};
+
+TEST_P(CliTest, PrintsResultsThenError) {
+    const CliCase& c = GetParam();
+    const CliRun run = runCli(c.arguments);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.status, c.status);
+    if (c.errContains.empty()) {
+        EXPECT_EQ(run.err, "");
+    } else {
+        EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
+    CliCase{"defaults", {}, kDefaults},
+    CliCase{"full step belt", {"--passo-intero", "--ingranaggi"},
+            "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"half step belt", {"--mezzo-passo", "--ingranaggi"},
+            "Step/mm: 282.352941176\nRisoluzione del passo (mm): 0.00354167\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"five-decimal pitch", {"--passo-vite", "3.14159"},
+            "Step/mm: 127.324062020\nRisoluzione del passo (mm): 0.007854000\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"equal pulleys", {"--motore", "20", "--vite=20", "--cinta", "100"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"
+            "Interasse: 76.20 mm\n"},
+    CliCase{"same choice twice", {"--diretto", "--diretto"}, kDefaults}));
+
+INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
+    CliCase{"belt too short", {"--cinta", "65"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n", 1,
+            "Argomento non valido in «Cinta»"},
+    CliCase{"no steps", {"--passi", "0"}, "Step/mm: 0.000000000\n", 1,
+            "Divisione per zero in «Passi del motore»"},
+    CliCase{"empty text", {"--passi", ""}, "", 1, "Tipo non corrispondente in «Passi del motore»"},
+    CliCase{"exponent refused", {"--passo-vite", "1e400"}, "", 1,
+            "Tipo non corrispondente in «Passo della vite (mm)»"},
+    CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2, "uso:"},
+    CliCase{"unknown option", {"--velocita", "3"}, "", 2, "opzione sconosciuta: --velocita"},
+    CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"}));
+
+TEST(Cli, HelpAndVersionGoToStdout) {
+    const CliRun help = runCli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--passo-vite"), std::string::npos);
+    const CliRun version = runCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("cnc-axis-calc-cli ", 0), 0u) << version.out;
+}
+
+TEST(Cli, TakesTheSeparatorFromTheEnvironmentLikeQt) {
+    struct Row {
+        std::vector<std::pair<std::string, std::string>> environment;
+        std::vector<std::string> arguments;
+        std::string firstLine;
+    };
+    const Row rows[] = {
+        {{{"LANG", "it_IT.UTF-8"}}, {}, "Step/mm: 133,333333333\n"},
+        {{{"LANG", "it_IT.UTF-8"}}, {"--passo-vite", "3,14159"}, "Step/mm: 127,324062020\n"},
+        {{{"LANG", "it_IT.UTF-8"}}, {"--passo-vite", "3.14159"}, "Step/mm: 127,324062020\n"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}}, {}, "Step/mm: 133,333333333\n"},
+        {{{"LANG", "it_IT.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}}, {}, "Step/mm: 133.333333333\n"},
+        {{}, {}, "Step/mm: 133.333333333\n"},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = runCli(row.arguments, row.environment);
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), row.firstLine)
+            << (row.environment.empty() ? "no locale" : row.environment.back().second);
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+}
+
+TEST(Cli, ItalianLocaleWritesCommasEverywhere) {
+    const CliRun run = runCli({"--ingranaggi"}, {{"LANG", "it_IT.UTF-8"}});
+    EXPECT_EQ(run.out,
+              "Step/mm: 282,352941176\nRisoluzione del passo (mm): 0,00354167\n"
+              "Interasse: 83,69 mm\n");
+}
+
+}  // namespace

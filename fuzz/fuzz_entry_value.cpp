@@ -1,0 +1,47 @@
+// Entry conversions over arbitrary text and separators. Besides crashes,
+// checks that the two conversions agree on what is a number and that a
+// fixed-point value survives being written and read back.
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "calc/calc_error.h"
+#include "calc/entry_value.h"
+#include "calc/result_text.h"
+#include "fuzz/fuzz_input.h"
+
+namespace {
+
+template <class Conversion>
+auto attempt(Conversion&& conversion) -> std::optional<decltype(conversion())> {
+    try {
+        return conversion();
+    } catch (const cnc::CalcError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto fields = fuzz::splitFields(data, size, 2);
+    const std::string& text = fields[0];
+    const std::string separator = fields[1].empty() ? std::string(",") : fields[1];
+
+    const auto fixed = attempt([&] { return cnc::parseEntryValue(text, separator); });
+    const auto straight = attempt([&] { return cnc::parseDouble(text, separator); });
+    if (!fixed) return 0;
+    if (!straight) std::abort();  // every fixed-point value is a double too
+
+    const double wide = cnc::widen(*fixed);
+    if (std::fabs(wide - *straight) > 0.00005 * (1 + 1e-12) + std::fabs(wide) * 1e-15) std::abort();
+
+    constexpr std::int64_t kExact = std::int64_t{1} << 53;
+    const bool separatorIsPlain = separator.find_first_of("0123456789+- \t") == std::string::npos;
+    if (separatorIsPlain && std::llabs(fixed->tenThousandths) <= kExact) {
+        const std::string written = cnc::formatResult(wide, "0.0000", separator);
+        if (cnc::parseEntryValue(written, separator) != *fixed) std::abort();
+    }
+    return 0;
+}
