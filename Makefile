@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test sanitize bench fuzz clean
 
 all: build
 
@@ -27,6 +27,14 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+# The whole suite again, built by clang with AddressSanitizer and
+# UndefinedBehaviorSanitizer; any finding fails the test that hit it.
+sanitize: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCNC_SANITIZE=ON \
+	  -DCNC_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build build-asan --parallel $(JOBS)
+	@ctest --test-dir build-asan --output-on-failure --parallel $(JOBS)
+
 # The calculation's benchmark (one whole click).
 bench: build
 	@$(BUILD_DIR)/bin/calc_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
@@ -41,4 +49,4 @@ fuzz: deps
 	@ctest --test-dir build-fuzz --output-on-failure -R fuzz_
 
 clean:
-	rm -rf $(BUILD_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -30,22 +30,26 @@ double pitchDiameter(const Form& form, Field teeth, std::string_view separator, 
 }  // namespace
 
 void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch) {
-    const double motorRadius = divide(pitchDiameter(form, Field::Text5, decimalSeparator, beltPitch), 2);
-    const double screwRadius = divide(pitchDiameter(form, Field::Text6, decimalSeparator, beltPitch), 2);
+    const double motorRadius =
+        divide(pitchDiameter(form, Field::Text5, decimalSeparator, beltPitch), 2);
+    const double screwRadius =
+        divide(pitchDiameter(form, Field::Text6, decimalSeparator, beltPitch), 2);
 
     const std::string motorTeeth = form.text(Field::Text5);
     const std::string screwTeeth = form.text(Field::Text6);
     const std::string beltTeeth = form.text(Field::Text9);
-    const double halfBelt = divide(widen(entryValueOf(beltTeeth, Field::Text9, decimalSeparator)), 2.0);
-    const double halfScrew = divide(widen(entryValueOf(screwTeeth, Field::Text6, decimalSeparator)), 2.0);
+    const double halfBelt =
+        divide(widen(entryValueOf(beltTeeth, Field::Text9, decimalSeparator)), 2.0);
+    const double halfScrew =
+        divide(widen(entryValueOf(screwTeeth, Field::Text6, decimalSeparator)), 2.0);
     const double halfMotor = widen(entryValueOf(motorTeeth, Field::Text5, decimalSeparator)) / 2.0;
     // One test covers the last halving, the sum and the difference.
     const double freeTeeth = divide(subtract(halfBelt, halfMotor + halfScrew), 2);
 
     const double straightRun = multiply(freeTeeth, beltPitch);
     const double radiusDifference = subtract(motorRadius, screwRadius);
-    const double squared = subtract(multiply(straightRun, straightRun),
-                                    multiply(radiusDifference, radiusDifference));
+    const double squared =
+        subtract(multiply(straightRun, straightRun), multiply(radiusDifference, radiusDifference));
     // Negative when the belt is too short to go round both pulleys.
     const double distance = blamingOn(Field::Text9, [&] { return squareRoot(squared); });
 

@@ -48,21 +48,23 @@ std::string formatResult(double value, std::string_view pattern,
 
     // 309 integer digits at most, the point, the decimals.
     std::array<char, 320 + kMaxDecimals> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                         std::fabs(value), std::chars_format::fixed,
-                                         static_cast<int>(p.decimals));
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::fixed, static_cast<int>(p.decimals));
     if (ec != std::errc()) throw std::invalid_argument("result pattern: value too long");
 
     const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t point = fixed.find('.');
     const std::string_view integer = fixed.substr(0, point);
     std::string_view fraction = point == std::string_view::npos ? "" : fixed.substr(point + 1);
-    while (fraction.size() > p.requiredDecimals && fraction.back() == '0') fraction.remove_suffix(1);
+    while (fraction.size() > p.requiredDecimals && fraction.back() == '0')
+        fraction.remove_suffix(1);
 
     const bool allZero = integer.find_first_not_of('0') == std::string_view::npos &&
                          fraction.find_first_not_of('0') == std::string_view::npos;
     std::string text;
-    text.reserve(integer.size() + fraction.size() + p.minIntegerDigits + decimalSeparator.size() + 1);
+    text.reserve(integer.size() + fraction.size() + p.minIntegerDigits + decimalSeparator.size() +
+                 1);
     if (value < 0 && !allZero) text += '-';
     if (integer.size() < p.minIntegerDigits) text.append(p.minIntegerDigits - integer.size(), '0');
     text += integer;

@@ -31,7 +31,6 @@ inline constexpr std::string_view kTwoDecimals = "###0.00";
 
 // Throws std::invalid_argument for a pattern with another character, a
 // second point or more than 64 decimals, and for a value that is not finite.
-std::string formatResult(double value, std::string_view pattern,
-                         std::string_view decimalSeparator);
+std::string formatResult(double value, std::string_view pattern, std::string_view decimalSeparator);
 
 }  // namespace cnc

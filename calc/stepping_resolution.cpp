@@ -50,7 +50,8 @@ public:
         if (throughBelt()) {
             result = blamingOn(Field::Text2, [&] { return multiply(result, ratio_); });
         }
-        form_.setText(Field::Text3, formatResult(result, combination_.stepsPerMmPattern, separator_));
+        form_.setText(Field::Text3,
+                      formatResult(result, combination_.stepsPerMmPattern, separator_));
     }
 
     void writeMillimetresPerStep() {
@@ -63,7 +64,8 @@ public:
             // A screw pulley of 0 teeth makes the ratio 0.
             result = blamingOn(Field::Text6, [&] { return divide(result, ratio_); });
         }
-        form_.setText(Field::Text4, formatResult(result, combination_.mmPerStepPattern, separator_));
+        form_.setText(Field::Text4,
+                      formatResult(result, combination_.mmPerStepPattern, separator_));
     }
 
 private:

@@ -2,8 +2,8 @@
 // The command line of cnc-axis-calc-cli: the window's entries and choices as
 // options, each TEXT taken as an entry field's text exactly as given.
 
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "calc/memory_form.h"
