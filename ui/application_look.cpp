@@ -1,0 +1,13 @@
+#include "ui/application_look.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace cnc::ui {
+
+void applyLook() {
+    QStyle* fusion = QApplication::setStyle(QStringLiteral("Fusion"));
+    if (fusion) QApplication::setPalette(fusion->standardPalette());
+}
+
+}  // namespace cnc::ui

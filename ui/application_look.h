@@ -1,0 +1,11 @@
+#pragma once
+
+namespace cnc::ui {
+
+// Gives the whole program one look on every desktop: the Fusion style with its
+// standard light palette. The window's own colours are all light, so a dark
+// desktop theme would put light text on them; and platform styles paint
+// option buttons and text boxes in colours of their own.
+void applyLook();
+
+}  // namespace cnc::ui

@@ -1,0 +1,55 @@
+#include "ui/main_window.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+#include "calc/calc_error.h"
+#include "calc/drive_calculation.h"
+#include "ui/module1.h"
+
+namespace cnc::ui {
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+    buildLayout();
+    Form_Load();
+}
+
+void MainWindow::Form_Load() { Module1::BeltPitch = kXlBeltPitch; }
+
+void MainWindow::Command1_Click() {
+    // The separator is the user's at the moment of the click, for reading the
+    // entries and for writing the results alike.
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    try {
+        calculate(form_, separator, Module1::BeltPitch);
+    } catch (const CalcError& error) {
+        reportCalcError(error);
+    }
+}
+
+void MainWindow::Option2_Click(int /*index*/) {
+    const bool belt = coupling_[kBeltCoupling]->isChecked();
+    beltGroup_->setVisible(belt);
+    beltTypeGroup_->setVisible(belt);
+}
+
+void MainWindow::Command2_Click() { QCoreApplication::exit(0); }
+
+// A failed click ends where the error was raised: results written before it
+// keep their new text, the others their old one. The program goes on (ending
+// it would throw away everything typed over one typo) and puts the user back
+// in the field at fault when it is an entry they can see; a field inside the
+// hidden belt group cannot take the focus, and the message names it.
+void MainWindow::reportCalcError(const CalcError& error) {
+    QMessageBox::warning(this, QStringLiteral("Errore di calcolo"), QString::fromUtf8(error.what()));
+    const auto field = error.field();
+    if (!field) return;
+    QLineEdit& entry = *texts_.at(static_cast<std::size_t>(*field));
+    if (entry.isVisible() && !entry.isReadOnly()) {
+        entry.setFocus(Qt::OtherFocusReason);
+        entry.selectAll();
+    }
+}
+
+}  // namespace cnc::ui

@@ -1,0 +1,27 @@
+#include "ui/widget_form.h"
+
+#include <QString>
+
+namespace cnc::ui {
+
+WidgetForm::WidgetForm(const TextBoxes& texts, const OptionPair& stepping,
+                       const OptionPair& coupling)
+    : texts_(texts), stepping_(stepping), coupling_(coupling) {}
+
+QLineEdit& WidgetForm::box(Field field) const {
+    return *texts_.at(static_cast<std::size_t>(field));
+}
+
+std::string WidgetForm::text(Field field) const { return box(field).text().toStdString(); }
+
+void WidgetForm::setText(Field field, std::string_view text) {
+    box(field).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+bool WidgetForm::isSelected(OptionArray array, int index) const {
+    const OptionPair& options = array == OptionArray::Option1 ? stepping_ : coupling_;
+    if (index < 0 || index >= static_cast<int>(options.size())) return false;
+    return options[static_cast<std::size_t>(index)]->isChecked();
+}
+
+}  // namespace cnc::ui
