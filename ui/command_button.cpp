@@ -1,10 +1,10 @@
 #include "ui/command_button.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <qdrawutil.h>
 
 namespace cnc::ui {
 

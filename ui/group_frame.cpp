@@ -30,8 +30,8 @@ void GroupFrame::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(border.adjusted(1, 1, 0, 0));
 
-    const QRect caption(kCaptionIndent, 0,
-                        metrics.horizontalAdvance(title()) + 2 * kCaptionGap, metrics.height());
+    const QRect caption(kCaptionIndent, 0, metrics.horizontalAdvance(title()) + 2 * kCaptionGap,
+                        metrics.height());
     painter.fillRect(caption, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());

@@ -42,7 +42,8 @@ void MainWindow::Command2_Click() { QCoreApplication::exit(0); }
 // in the field at fault when it is an entry they can see; a field inside the
 // hidden belt group cannot take the focus, and the message names it.
 void MainWindow::reportCalcError(const CalcError& error) {
-    QMessageBox::warning(this, QStringLiteral("Errore di calcolo"), QString::fromUtf8(error.what()));
+    QMessageBox::warning(this, QStringLiteral("Errore di calcolo"),
+                         QString::fromUtf8(error.what()));
     const auto field = error.field();
     if (!field) return;
     QLineEdit& entry = *texts_.at(static_cast<std::size_t>(*field));

@@ -36,8 +36,8 @@ private:
     void reportCalcError(const CalcError& error);
 
     TextBoxes texts_{};
-    OptionPair stepping_{};  // Option1
-    OptionPair coupling_{};  // Option2
+    OptionPair stepping_{};               // Option1
+    OptionPair coupling_{};               // Option2
     QGroupBox* beltGroup_ = nullptr;      // Frame4
     QGroupBox* beltTypeGroup_ = nullptr;  // Frame5
     WidgetForm form_{texts_, stepping_, coupling_};

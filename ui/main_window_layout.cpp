@@ -184,8 +184,7 @@ void MainWindow::buildLayout() {
              {.text = kBlue, .background = QApplication::palette().color(QPalette::Window)});
 
     // The window: text boxes, buttons and frames, back to front.
-    text(Field::Text1) = addTextBox(this, Field::Text1, twipsRect(120, 720, 1935, 495), 0,
-                                    tabStops,
+    text(Field::Text1) = addTextBox(this, Field::Text1, twipsRect(120, 720, 1935, 495), 0, tabStops,
                                     {.font = layoutFont(13.5), .text = kBlue, .centred = true});
 
     auto* frame1 = addFrame(this, "Frame1", twipsRect(120, 1320, 2175, 1575), "Settaggio scheda",
@@ -199,9 +198,8 @@ void MainWindow::buildLayout() {
                             "Tipo di accoppiamento", kLightCyan);
     coupling_[kDirectCoupling] = addOption(frame2, "Option2(0)", twipsRect(120, 360, 2175, 255),
                                            "Accoppiamento diretto", kLightCyan, 6, tabStops);
-    coupling_[kBeltCoupling] =
-        addOption(frame2, "Option2(1)", twipsRect(120, 720, 2775, 255),
-                  "Accoppiamento con ingranaggi", kLightCyan, 7, tabStops);
+    coupling_[kBeltCoupling] = addOption(frame2, "Option2(1)", twipsRect(120, 720, 2775, 255),
+                                         "Accoppiamento con ingranaggi", kLightCyan, 7, tabStops);
 
     text(Field::Text2) = addTextBox(this, Field::Text2, twipsRect(2880, 600, 2415, 420), 8,
                                     tabStops, {.font = layoutFont(12), .centred = true});
@@ -209,8 +207,7 @@ void MainWindow::buildLayout() {
                               kPeriwinkle, 10, tabStops);
 
     // The results group "Risultati".
-    auto* frame3 =
-        addFrame(this, "Frame3", twipsRect(120, 3120, 5895, 2055), "Risultati", kSalmon);
+    auto* frame3 = addFrame(this, "Frame3", twipsRect(120, 3120, 5895, 2055), "Risultati", kSalmon);
     addLabel(frame3, "Label2(0)", twipsRect(240, 240, 1935, 615), "Step/mm",
              {.font = layoutFont(12), .text = kBlue, .background = kLightYellow, .centred = true});
     addLabel(frame3, "Label2(1)", twipsRect(240, 1080, 1935, 255), "Risoluzione del passo (mm)",
@@ -229,8 +226,8 @@ void MainWindow::buildLayout() {
                                     tabStops, {.font = layoutFont(9.75), .centred = true});
 
     // The belt group "Ingranaggi" and its drawing: graphic controls, back to front.
-    auto* frame4 = addFrame(this, "Frame4", twipsRect(6120, 1080, 3615, 2535), "Ingranaggi",
-                            kLightMagenta);
+    auto* frame4 =
+        addFrame(this, "Frame4", twipsRect(6120, 1080, 3615, 2535), "Ingranaggi", kLightMagenta);
     addLabel(frame4, "Label4", twipsRect(120, 240, 855, 255), "XL037",
              {.font = layoutFont(9.75), .text = kBlue});
     addCircle(frame4, "Shape1", twipsRect(0, 720, 1335, 855), kLightYellow, kBlack);
@@ -263,8 +260,8 @@ void MainWindow::buildLayout() {
                                  kLavender, 22, tabStops);
 
     // The belt-type group "Tipo ingranaggio": shown and selected, read by nothing.
-    auto* frame5 = addFrame(this, "Frame5", twipsRect(6120, 3720, 3615, 1455), "Tipo ingranaggio",
-                            kLightCyan);
+    auto* frame5 =
+        addFrame(this, "Frame5", twipsRect(6120, 3720, 3615, 1455), "Tipo ingranaggio", kLightCyan);
     const std::vector<QRadioButton*> beltTypes = {
         addOption(frame5, "Option3(0)", twipsRect(120, 240, 3135, 255),
                   "XL (EXTRA LEGGERA) P.5.08mm", kLightCyan, 27, tabStops),

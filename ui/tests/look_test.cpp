@@ -1,0 +1,233 @@
+// How the window looks and how it is reached without a mouse: colours and
+// the drawing on screen, captions that fit, the Tab order, and what a screen
+// reader is told.
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QColor>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <algorithm>
+#include <utility>
+
+#include "test_support.h"
+#include "ui/application_look.h"
+
+namespace cnc::ui::test {
+
+class LookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void colours_data();
+    void colours();
+    void captionsFitTheirRectangles();
+    void tabOrder_data();
+    void tabOrder();
+    void accessibleNames_data();
+    void accessibleNames();
+    void screenReaderFillsFormAndReadsResults();
+
+private:
+    QString focusName() {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus->objectName() : QStringLiteral("<none>");
+    }
+
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
+
+void LookTest::initTestCase() {
+    applyLook();
+    const QString problem = fontProblem();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void LookTest::init() {
+    watchdog_ = std::make_unique<ModalWatchdog>();
+    window_ = openWindow();
+}
+
+void LookTest::cleanup() {
+    window_.reset();
+    const QStringList unexpected = watchdog_->takeClosed();
+    watchdog_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(" | ")));
+}
+
+void LookTest::colours_data() {
+    QTest::addColumn<bool>("beltShown");
+    QTest::addColumn<QPoint>("at");  // in the window, clear of text and lines
+    QTest::addColumn<QColor>("colour");
+
+    const QColor frame4(255, 192, 255);
+    QTest::newRow("window") << false << QPoint(2, 2) << QColor(192, 255, 192);
+    QTest::newRow("Frame1") << false << QPoint(138, 138) << QColor(255, 255, 192);
+    QTest::newRow("Frame2") << false << QPoint(389, 148) << QColor(192, 255, 255);
+    QTest::newRow("Frame3") << false << QPoint(358, 308) << QColor(255, 128, 128);
+    QTest::newRow("Label2(0), opaque") << false << QPoint(26, 262) << QColor(255, 255, 192);
+    QTest::newRow("Command1") << false << QPoint(32, 384) << QColor(128, 128, 255);
+    QTest::newRow("Command2") << false << QPoint(160, 384) << QColor(192, 192, 255);
+    QTest::newRow("Frame4 hidden") << false << QPoint(633, 222) << QColor(192, 255, 192);
+    QTest::newRow("Frame4") << true << QPoint(633, 222) << frame4;
+    QTest::newRow("Frame5") << true << QPoint(638, 338) << QColor(192, 255, 255);
+    QTest::newRow("Shape1, motor pulley") << true << QPoint(428, 142) << QColor(255, 255, 192);
+    QTest::newRow("Shape2, screw pulley") << true << QPoint(608, 172) << QColor(255, 0, 0);
+    QTest::newRow("Line3, dimension line") << true << QPoint(508, 144) << QColor(0, 0, 255);
+    QTest::newRow("Label9 covers Shape2") << true << QPoint(560, 167) << QColor(0, 255, 0);
+    QTest::newRow("Label5 lets Shape1 show") << true << QPoint(434, 167) << QColor(255, 255, 192);
+}
+
+void LookTest::colours() {
+    QFETCH(bool, beltShown);
+    QFETCH(QPoint, at);
+    QFETCH(QColor, colour);
+
+    if (beltShown) clickOn(control(*window_, "Option2(1)"));
+    window_->resize(660, 420);  // every control in view; nothing moves
+    const QImage image = window_->grab().toImage();
+    const QPoint pixel = (QPointF(at) * image.devicePixelRatio()).toPoint();
+
+    QCOMPARE(image.pixelColor(pixel).name(), colour.name());
+}
+
+void LookTest::captionsFitTheirRectangles() {
+    QStringList cut;
+    for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;  // the picture
+        const QFontMetrics metrics(label->font());
+        const QStringList words = label->text().split(' ');
+        const bool wordsFit = std::all_of(words.begin(), words.end(), [&](const QString& word) {
+            return metrics.horizontalAdvance(word) <= label->width();
+        });
+        if (!wordsFit || label->heightForWidth(label->width()) > label->height()) {
+            cut << label->objectName();
+        }
+    }
+    for (const QRadioButton* option : window_->findChildren<QRadioButton*>()) {
+        if (option->sizeHint().width() > option->width()) cut << option->objectName();
+    }
+    for (const QPushButton* button : window_->findChildren<QPushButton*>()) {
+        if (QFontMetrics(button->font()).horizontalAdvance(button->text()) + 8 > button->width()) {
+            cut << button->objectName();
+        }
+    }
+    for (const QGroupBox* frame : window_->findChildren<QGroupBox*>()) {
+        if (QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 > frame->width()) {
+            cut << frame->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable("captions cut off in " + cut.join(", ") + " with " +
+                                       QFontInfo(window_->font()).family()));
+}
+
+void LookTest::tabOrder_data() {
+    QTest::addColumn<bool>("beltShown");
+    QTest::addColumn<bool>("fullStep");  // chosen without moving the focus
+    QTest::addColumn<QStringList>("order");
+
+    QTest::newRow("belt groups hidden")
+        << false << false << QStringList{"Text1", "Option1(0)", "Option2(0)", "Text2", "Command1",
+                                         "Text3", "Text4",      "Command2",   "Text8"};
+    QTest::newRow("belt groups shown")
+        << true << false
+        << QStringList{"Text1",      "Option1(0)", "Option2(1)", "Text2", "Command1",
+                       "Text3",      "Text4",      "Text5",      "Text6", "Command2",
+                       "Option3(0)", "Text7",      "Text8",      "Text9"};
+    QTest::newRow("stops at the selected option only")
+        << false << true << QStringList{"Text1", "Option1(1)", "Option2(0)", "Text2", "Command1",
+                                        "Text3", "Text4",      "Command2",   "Text8"};
+}
+
+void LookTest::tabOrder() {
+    QFETCH(bool, beltShown);
+    QFETCH(bool, fullStep);
+    QFETCH(QStringList, order);
+
+    if (beltShown) clickOn(control(*window_, "Option2(1)"));
+    if (fullStep) {
+        QAccessible::queryAccessibleInterface(control(*window_, "Option1(1)"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    clickOn(control(*window_, "Text1"));
+
+    QStringList forward{focusName()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << focusName();
+    }
+    QCOMPARE(forward, order + QStringList{"Text1"});
+
+    QStringList backward{focusName()};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backward.prepend(focusName());
+    }
+    QCOMPARE(backward, QStringList{"Text1"} + order.mid(1) + QStringList{"Text1"});
+}
+
+void LookTest::accessibleNames_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const std::pair<const char*, const char*> names[] = {
+        {"Text1", "Passi del motore"},
+        {"Text2", "Passo della vite (mm)"},
+        {"Text3", "Step/mm"},
+        {"Text4", "Risoluzione del passo (mm)"},
+        {"Text5", "Motore"},
+        {"Text6", "Vite"},
+        {"Text7", "INTERASSE"},
+        {"Text8", "Interasse"},
+        {"Text9", "Cinta"},
+        {"Command1", "calcola"},
+        {"Command2", "Fine lavoro"},
+        {"Option1(1)", "Passo intero"},
+        {"Option2(1)", "Accoppiamento con ingranaggi"},
+    };
+    for (const auto& [control, name] : names) {
+        QTest::newRow(control) << QString::fromUtf8(control) << QString::fromUtf8(name);
+    }
+}
+
+void LookTest::accessibleNames() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget* widget = window_->findChild<QWidget*>(control);
+    QVERIFY(widget);
+    QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
+}
+
+// Everything through the accessibility interfaces, as a screen reader works.
+void LookTest::screenReaderFillsFormAndReadsResults() {
+    auto accessible = [this](const char* name) {
+        return QAccessible::queryAccessibleInterface(control(*window_, name));
+    };
+    accessible("Text1")->setText(QAccessible::Value, QStringLiteral("400"));
+    accessible("Option1(1)")
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
+    accessible("Command1")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+
+    // The press is animated: the click comes when the button is let go.
+    QTRY_COMPARE(accessible("Text3")->text(QAccessible::Value), QStringLiteral("133.333333333"));
+    QCOMPARE(accessible("Text4")->text(QAccessible::Value), QStringLiteral("0.007500000"));
+    QCOMPARE(accessible("Text8")->text(QAccessible::Value), QStringLiteral("83.69 mm"));
+}
+
+}  // namespace cnc::ui::test
+
+QTEST_MAIN(cnc::ui::test::LookTest)
+#include "look_test.moc"
