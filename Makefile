@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test sanitize bench fuzz clean
+.PHONY: all deps configure build run test sanitize bench fuzz screenshot clean
 
 all: build
 
@@ -47,6 +47,11 @@ fuzz: deps
 	  -DCNC_FUZZ_SMOKE_SECONDS=$(FUZZ_SECONDS) >/dev/null
 	@cmake --build build-fuzz --parallel $(JOBS)
 	@ctest --test-dir build-fuzz --output-on-failure -R fuzz_
+
+# The README's pictures of the real window, taken under a virtual X server:
+# docs/screenshot.png as it opens, docs/screenshot-belt.png with the belt coupling.
+screenshot: build
+	@scripts/screenshot $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

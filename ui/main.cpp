@@ -10,7 +10,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cnc-axis-calc"));
-    QApplication::setDesktopFileName(QStringLiteral("cnc-axis-calc"));
+    // The name of the installed desktop entry, so that desktops match the
+    // window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.cnc_axis_calc"));
     cnc::ui::applyLook();
 
     cnc::ui::MainWindow window;
