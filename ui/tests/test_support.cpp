@@ -5,40 +5,19 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QTest>
 
 #include <utility>
 
+#include "ui/application_look.h"
 #include "ui/fonts.h"
 
 namespace cnc::ui::test {
 
-void clickOn(QWidget* widget) {
-    const QPoint where = qobject_cast<QRadioButton*>(widget) != nullptr
-                             ? QPoint(6, widget->height() / 2)
-                             : widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
-}
+namespace {
 
-void typeInto(QLineEdit* box, const QString& text) {
-    clickOn(box);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
-        QTest::keyClick(box, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(box, text);
-    }
-}
-
-std::unique_ptr<MainWindow> openWindow() {
-    auto window = std::make_unique<MainWindow>();
-    window->show();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) qFatal("the window never became active");
-    return window;
-}
-
+// Why the fonts cannot be trusted, or empty. Without fonts Qt draws boxes,
+// and checks on captions and pixels could pass on them.
 QString fontProblem() {
     if (QFontDatabase::families().isEmpty()) {
         return QStringLiteral(
@@ -57,23 +36,57 @@ QString fontProblem() {
     return {};
 }
 
+}  // namespace
+
+void clickOn(QWidget* widget) {
+    const QPoint where = qobject_cast<QRadioButton*>(widget) != nullptr
+                             ? QPoint(6, widget->height() / 2)
+                             : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, where);
+}
+
+void typeInto(QLineEdit* box, const QString& text) {
+    clickOn(box);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(box, text);
+    }
+}
+
 ModalWatchdog::ModalWatchdog() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { closeActiveModal(); });
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        closed_ << (box ? box->text() : QString::fromUtf8(modal->metaObject()->className()));
+        modal->close();
+    });
     timer_.start(10);
 }
 
 QStringList ModalWatchdog::takeClosed() { return std::exchange(closed_, {}); }
 
-void ModalWatchdog::closeActiveModal() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) return;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        closed_ << box->text();
-        box->done(QMessageBox::Ok);
-    } else {
-        closed_ << QStringLiteral("<%1>").arg(QString::fromUtf8(modal->metaObject()->className()));
-        modal->close();
-    }
+void WindowTest::initTestCase() {
+    applyLook();
+    const QString problem = fontProblem();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
+
+void WindowTest::init() {
+    watchdog_ = std::make_unique<ModalWatchdog>();
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void WindowTest::cleanup() {
+    window_.reset();
+    const QStringList unexpected = watchdog_->takeClosed();
+    watchdog_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected dialog: " + unexpected.join(" | ")));
 }
 
 }  // namespace cnc::ui::test

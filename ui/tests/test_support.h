@@ -1,13 +1,11 @@
 #pragma once
-// What the window's tests share: finding controls by their layout names,
-// acting on them as a user does (mouse and keys), a guard against a machine
-// without fonts, and a watchdog that keeps modal dialogs from blocking a run.
+// Shared by the window's tests: the fixture, controls found by their layout
+// names, user actions, and a watchdog for modal dialogs.
 
 #include <QLineEdit>
-#include <QString>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTimer>
-#include <QWidget>
 
 #include <memory>
 
@@ -16,7 +14,7 @@
 namespace cnc::ui::test {
 
 // The control called `name` ("Text1", "Option2(1)"); a missing one ends the
-// run with its name, since every later step would only crash on it.
+// run with its name rather than a crash further on.
 template <typename T = QWidget>
 T* control(QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromUtf8(name));
@@ -24,38 +22,44 @@ T* control(QWidget& window, const char* name) {
     return found;
 }
 
-// A left click where a user would click: on the indicator of an option
-// button, in the middle of anything else.
+// A left click on an option button's indicator, or in the middle of anything else.
 void clickOn(QWidget* widget);
 
-// Clicks into the field, selects its text with Ctrl+A and types `text` over
-// it (Backspace when `text` is empty).
+// Clicks into the field, selects all with Ctrl+A and types `text` over it.
 void typeInto(QLineEdit* box, const QString& text);
 
-// The window as the program starts it, shown and active.
-std::unique_ptr<MainWindow> openWindow();
-
-// Why the fonts cannot be trusted, or an empty text when they can: without
-// fonts Qt draws every glyph as a box, and checks on captions and pixels
-// could pass on boxes.
-QString fontProblem();
-
-// Closes every modal dialog that opens while it lives and keeps its text,
-// so that a message box can never block a test: the test asserts on what was
-// shown instead. It polls, because QMessageBox::exec() runs an event loop of
-// its own, in which the timer goes on firing.
+// Closes every modal dialog that opens while it lives and keeps its text, so
+// that no message box can block a run. It polls: QMessageBox::exec() runs an
+// event loop of its own, in which the timer goes on firing.
 class ModalWatchdog {
 public:
     ModalWatchdog();
-
-    // The texts of the dialogs closed since the last call.
-    QStringList takeClosed();
+    QStringList takeClosed();  // the texts closed since the last call
 
 private:
-    void closeActiveModal();
-
     QTimer timer_;
     QStringList closed_;
+};
+
+// The fixture: each test function gets a fresh window as the program starts
+// it, shown and active, and a watchdog; a dialog the test did not take from
+// the watchdog fails it.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    QLineEdit* box(const char* name) { return control<QLineEdit>(*window_, name); }
+    QRadioButton* option(const char* name) { return control<QRadioButton>(*window_, name); }
+    QString textOf(const char* name) { return box(name)->text(); }
+    void calcola() { clickOn(control(*window_, "Command1")); }
+
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
 }  // namespace cnc::ui::test
