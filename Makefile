@@ -4,7 +4,7 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test sanitize bench fuzz screenshot clean
+.PHONY: all deps configure build run test sanitize bench fuzz screenshot package clean
 
 all: build
 
@@ -34,6 +34,10 @@ sanitize: deps
 	  -DCNC_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build build-asan --parallel $(JOBS)
 	@ctest --test-dir build-asan --output-on-failure --parallel $(JOBS)
+
+# The Debian package, built by CPack from the installed tree: $(BUILD_DIR)/*.deb.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 # The calculation's benchmark (one whole click).
 bench: build
