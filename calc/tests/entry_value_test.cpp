@@ -18,33 +18,42 @@ using std::string_literals::operator""s;
 constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 
-// Either the expected count of ten-thousandths or the expected error.
-struct EntryCase {
+// A text, and either the value it must read as or the error it must raise.
+template <class Value>
+struct ConversionCase {
     std::string text;
     std::string separator;
-    std::optional<std::int64_t> count;
+    std::optional<Value> value;
     ErrorKind error = ErrorKind::TypeMismatch;
 };
 
-void PrintTo(const EntryCase& c, std::ostream* out) {
+template <class Value>
+void PrintTo(const ConversionCase<Value>& c, std::ostream* out) {
     *out << '"' << c.text.substr(0, 40) << "\" sep \"" << c.separator << '"';
 }
+
+template <class Value, class Convert>
+void expectConversion(const ConversionCase<Value>& c, Convert convert) {
+    try {
+        const Value value = convert(c.text, c.separator);
+        ASSERT_TRUE(c.value) << "accepted as " << value;
+        EXPECT_EQ(value, *c.value);
+    } catch (const CalcError& e) {
+        EXPECT_FALSE(c.value) << "raised " << e.what();
+        EXPECT_EQ(e.kind(), c.error);
+        EXPECT_FALSE(e.field().has_value());
+    }
+}
+
+using EntryCase = ConversionCase<std::int64_t>;
+using DoubleCase = ConversionCase<double>;
 
 class EntryValueTest : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryValueTest, ReadsCountOrRaises) {
-    const EntryCase& c = GetParam();
-    if (c.count) {
-        EXPECT_EQ(parseEntryValue(c.text, c.separator).tenThousandths, *c.count);
-    } else {
-        try {
-            const auto value = parseEntryValue(c.text, c.separator);
-            ADD_FAILURE() << "accepted as " << value.tenThousandths;
-        } catch (const CalcError& e) {
-            EXPECT_EQ(e.kind(), c.error);
-            EXPECT_FALSE(e.field().has_value());
-        }
-    }
+    expectConversion(GetParam(), [](std::string_view text, std::string_view separator) {
+        return parseEntryValue(text, separator).tenThousandths;
+    });
 }
 
 const EntryCase kTypeMismatch{"", "", std::nullopt, ErrorKind::TypeMismatch};
@@ -160,32 +169,9 @@ TEST(FixedPointProduct, IsExactAndRaisesOutsideTheRange) {
     }
 }
 
-struct DoubleCase {
-    std::string text;
-    std::string separator;
-    std::optional<double> value;
-    ErrorKind error = ErrorKind::TypeMismatch;
-};
-
-void PrintTo(const DoubleCase& c, std::ostream* out) {
-    *out << '"' << c.text.substr(0, 40) << "\" sep \"" << c.separator << '"';
-}
-
 class ParseDoubleTest : public testing::TestWithParam<DoubleCase> {};
 
-TEST_P(ParseDoubleTest, ReadsNearestDoubleOrRaises) {
-    const DoubleCase& c = GetParam();
-    if (c.value) {
-        EXPECT_EQ(parseDouble(c.text, c.separator), *c.value);
-    } else {
-        try {
-            const double value = parseDouble(c.text, c.separator);
-            ADD_FAILURE() << "accepted as " << value;
-        } catch (const CalcError& e) {
-            EXPECT_EQ(e.kind(), c.error);
-        }
-    }
-}
+TEST_P(ParseDoubleTest, ReadsNearestDoubleOrRaises) { expectConversion(GetParam(), parseDouble); }
 
 INSTANTIATE_TEST_SUITE_P(Values, ParseDoubleTest, testing::Values(
     DoubleCase{"3,14159", ",", 3.14159},
