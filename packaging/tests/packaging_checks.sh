@@ -180,7 +180,6 @@ installed_tree_valid)
   quiet appstreamcli validate-tree --no-net --pedantic "$root"
   desktop=$root/usr/share/applications/$APP_ID.desktop
   metainfo=$root/usr/share/metainfo/$APP_ID.metainfo.xml
-  quiet desktop-file-validate "$desktop"
 
   # One id everywhere, and the menu entry starts what the package installs.
   [[ $(desktop_key "$desktop" Icon) == "$APP_ID" ]] || fail "Icon=$(desktop_key "$desktop" Icon), id $APP_ID"
