@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 rsvg-convert --width 503 --height 439 motor-and-screw.svg |
   convert png:- -background white -alpha remove -alpha off -strip PNG24:motor-and-screw.png
 
-for size in 16 24 32 48 64 128 256; do
+for size in 16 24 32 48 64; do
   rsvg-convert --width "$size" --height "$size" cnc-axis-calc.svg |
     convert png:- -strip "PNG32:cnc-axis-calc-$size.png"
 done

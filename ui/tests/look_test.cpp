@@ -25,6 +25,7 @@ private slots:
     void colours_data();
     void colours();
     void captionsFitTheirRectangles();
+    void pictureResampledAheadForItsSize();
     void tabOrder_data();
     void tabOrder();
     void screenReaderFillsFormAndReadsResults();
@@ -89,6 +90,27 @@ void LookTest::captionsFitTheirRectangles() {
     }
     QVERIFY2(cut.isEmpty(), qPrintable("captions cut off in " + cut.join(", ") + " with " +
                                        QFontInfo(window_->font()).family()));
+}
+
+// The build stores the picture resampled for the size it has at 100% and
+// 200% scale. A stored copy must be the image the control would compute
+// itself, and there must be one for the control's size: after a change of
+// its rectangle the window would still look right but decode and resample
+// the full picture on every start.
+void LookTest::pictureResampledAheadForItsSize() {
+    const QSize size = control(*window_, "Image1")->size();
+    const QImage original(QStringLiteral(":/motor-and-screw.png"));
+    QVERIFY(!original.isNull());
+    for (int scale : {1, 2}) {
+        const QSize pixels = size * scale;
+        const QString stored =
+            QStringLiteral(":/motor-and-screw-%1x%2.png").arg(pixels.width()).arg(pixels.height());
+        const QImage copy(stored);
+        QVERIFY2(!copy.isNull(), qPrintable(stored + " is not built; see ui/CMakeLists.txt"));
+        QCOMPARE(copy.convertToFormat(QImage::Format_RGB32),
+                 original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                     .convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 void LookTest::tabOrder_data() {
