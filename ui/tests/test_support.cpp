@@ -56,14 +56,27 @@ void typeInto(QLineEdit* box, const QString& text) {
 }
 
 ModalWatchdog::ModalWatchdog() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        closed_ << (box ? box->text() : QString::fromUtf8(modal->metaObject()->className()));
-        modal->close();
-    });
+    QObject::connect(&timer_, &QTimer::timeout, this, &ModalWatchdog::closeModal);
     timer_.start(10);
+    QApplication::instance()->installEventFilter(this);
+}
+
+ModalWatchdog::~ModalWatchdog() { QApplication::instance()->removeEventFilter(this); }
+
+bool ModalWatchdog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isModal()) {
+        QMetaObject::invokeMethod(this, &ModalWatchdog::closeModal, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void ModalWatchdog::closeModal() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    closed_ << (box ? box->text() : QString::fromUtf8(modal->metaObject()->className()));
+    modal->close();
 }
 
 QStringList ModalWatchdog::takeClosed() { return std::exchange(closed_, {}); }

@@ -29,14 +29,22 @@ void clickOn(QWidget* widget);
 void typeInto(QLineEdit* box, const QString& text);
 
 // Closes every modal dialog that opens while it lives and keeps its text, so
-// that no message box can block a run. It polls: QMessageBox::exec() runs an
-// event loop of its own, in which the timer goes on firing.
-class ModalWatchdog {
+// that no message box can block a run. A dialog is closed as soon as it has
+// been shown: QMessageBox::exec() runs an event loop of its own, which runs
+// the close queued at the show. A timer also polls, for a dialog that was
+// already open when the watchdog was made.
+class ModalWatchdog : public QObject {
 public:
     ModalWatchdog();
+    ~ModalWatchdog() override;
     QStringList takeClosed();  // the texts closed since the last call
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void closeModal();
+
     QTimer timer_;
     QStringList closed_;
 };

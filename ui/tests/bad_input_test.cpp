@@ -1,0 +1,153 @@
+// Hostile entries, one entry field at a time, in every combination of
+// stepping mode and coupling: the window shows what the calculation computes
+// from the same texts (the same results, or the same error message), the
+// program goes on, and not one entry loses or changes a character.
+
+#include <QApplication>
+#include <QLocale>
+#include <QTest>
+
+#include <optional>
+#include <string>
+
+#include "calc/calc_error.h"
+#include "calc/drive_calculation.h"
+#include "calc/memory_form.h"
+#include "test_support.h"
+
+namespace cnc::ui::test {
+
+namespace {
+
+// What reading the text as a number must give, whatever the field.
+enum class Reading { Number, TypeMismatch, Overflow };
+
+constexpr Field kEntries[] = {Field::Text1, Field::Text2, Field::Text5, Field::Text6, Field::Text9};
+constexpr Field kResults[] = {Field::Text3, Field::Text4, Field::Text7, Field::Text8};
+
+QByteArray nameOf(Field field) { return "Text" + QByteArray::number(static_cast<int>(field) + 1); }
+
+}  // namespace
+}  // namespace cnc::ui::test
+
+Q_DECLARE_METATYPE(cnc::Field)
+Q_DECLARE_METATYPE(cnc::ui::test::Reading)
+
+namespace cnc::ui::test {
+
+class BadInputTest : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void everyEntry_data();
+    void everyEntry();
+};
+
+void BadInputTest::everyEntry_data() {
+    QTest::addColumn<Field>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("stepping");
+    QTest::addColumn<int>("coupling");
+    QTest::addColumn<Reading>("reading");
+
+    struct Hostile {
+        const char* label;
+        QString text;
+        Reading reading;
+    };
+    const Hostile texts[] = {
+        {"empty", QString(), Reading::TypeMismatch},
+        {"blanks", QStringLiteral(" \t  "), Reading::TypeMismatch},
+        {"letters", QStringLiteral("abc"), Reading::TypeMismatch},
+        {"exponent", QStringLiteral("1e400"), Reading::TypeMismatch},
+        {"minus zero", QStringLiteral("-0"), Reading::Number},
+        {"two signs", QStringLiteral("--1"), Reading::TypeMismatch},
+        {"commas", QStringLiteral("1,2,3"), Reading::TypeMismatch},
+        {"points", QStringLiteral("1.2.3"), Reading::TypeMismatch},
+        {"10000 digits", QString(10'000, QLatin1Char('7')), Reading::Overflow},
+        // A reader that stopped at the NUL would take 200.
+        {"NUL after digits", QStringLiteral("200") + QChar(u'\0'), Reading::TypeMismatch},
+        {"Arabic-Indic digits", QStringLiteral("\u0662\u0660\u0660"), Reading::TypeMismatch},
+        {"full-width digits", QStringLiteral("\uFF12\uFF10\uFF10"), Reading::TypeMismatch},
+        {"emoji", QStringLiteral("2\U0001F600"), Reading::TypeMismatch},
+        {"largest", QStringLiteral("922337203685477.5807"), Reading::Number},
+        {"smallest", QStringLiteral("-922337203685477.5808"), Reading::Number},
+        {"past the largest", QStringLiteral("922337203685477.5808"), Reading::Overflow},
+        {"past the smallest", QStringLiteral("-922337203685477.5809"), Reading::Overflow},
+    };
+    for (Field field : kEntries) {
+        for (const Hostile& hostile : texts) {
+            for (int stepping : {kHalfStep, kFullStep}) {
+                for (int coupling : {kDirectCoupling, kBeltCoupling}) {
+                    QTest::addRow("%s %s, %s, %s", nameOf(field).constData(), hostile.label,
+                                  stepping == kHalfStep ? "half step" : "full step",
+                                  coupling == kDirectCoupling ? "direct" : "belt")
+                        << field << hostile.text << stepping << coupling << hostile.reading;
+                }
+            }
+        }
+    }
+}
+
+void BadInputTest::everyEntry() {
+    QFETCH(Field, field);
+    QFETCH(QString, text);
+    QFETCH(int, stepping);
+    QFETCH(int, coupling);
+    QFETCH(Reading, reading);
+
+    clickOn(option(stepping == kHalfStep ? "Option1(0)" : "Option1(1)"));
+    clickOn(option(coupling == kDirectCoupling ? "Option2(0)" : "Option2(1)"));
+    // Set rather than typed: no keyboard types a NUL, and 10,000 key presses
+    // per row would make the sweep slow; a paste does the same.
+    QLineEdit* entry = box(nameOf(field).constData());
+    entry->setText(text);
+    QCOMPARE(entry->text(), text);
+
+    // The same texts and choices through the calculation alone.
+    MemoryForm expected;
+    for (Field each : kEntries)
+        expected.setText(each, textOf(nameOf(each).constData()).toStdString());
+    expected.select(OptionArray::Option1, stepping);
+    expected.select(OptionArray::Option2, coupling);
+    std::optional<CalcError> error;
+    try {
+        calculate(expected, QLocale().decimalPoint().toStdString(), kXlBeltPitch);
+    } catch (const CalcError& raised) {
+        error = raised;
+    }
+    // Whatever else happens, a text that is not a number, or is one out of
+    // range, is refused in the field that holds it.
+    if (reading != Reading::Number) {
+        QVERIFY2(error.has_value(), "the calculation accepted it");
+        QCOMPARE(error->kind(),
+                 reading == Reading::Overflow ? ErrorKind::Overflow : ErrorKind::TypeMismatch);
+        QCOMPARE(error->field(), std::optional<Field>(field));
+    }
+
+    calcola();
+
+    const QStringList shown = watchdog_->takeClosed();
+    if (error) {
+        QCOMPARE(shown, QStringList{QString::fromUtf8(error->what())});
+    } else {
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(" | ")));
+    }
+    for (Field result : kResults) {
+        QCOMPARE(textOf(nameOf(result).constData()), QString::fromStdString(expected.text(result)));
+    }
+    QVERIFY(window_->isVisible());  // the program goes on
+    for (Field each : kEntries) {
+        const QString before = each == field ? text : QString::fromUtf8(initialText(each));
+        QCOMPARE(textOf(nameOf(each).constData()), before);
+    }
+    if (error && error->field()) {
+        QLineEdit* atFault = box(nameOf(*error->field()).constData());
+        if (atFault->isVisible()) QCOMPARE(window_->focusWidget(), atFault);
+    }
+}
+
+}  // namespace cnc::ui::test
+
+QTEST_MAIN(cnc::ui::test::BadInputTest)
+#include "bad_input_test.moc"
