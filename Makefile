@@ -4,7 +4,8 @@ BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test sanitize bench fuzz screenshot package clean
+.PHONY: all deps configure build run test sanitize leak-check bench bench-startup bench-growth \
+	fuzz screenshot package clean
 
 all: build
 
@@ -27,21 +28,45 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
-# The whole suite again, built by clang with AddressSanitizer and
-# UndefinedBehaviorSanitizer; any finding fails the test that hit it.
+# The whole suite again, window included, built by clang with AddressSanitizer
+# (LeakSanitizer at every exit) and UndefinedBehaviorSanitizer; any finding
+# fails the test that hit it. The window's benchmarks are built too, for
+# leak-check.
+SANITIZE_CONFIGURE = cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+	-DCNC_SANITIZE=ON -DCNC_BUILD_UI=ON -DCNC_BUILD_TESTS=ON -DCNC_BUILD_BENCH=ON \
+	-DCMAKE_BUILD_TYPE=Debug
+export UBSAN_OPTIONS ?= print_stacktrace=1
 sanitize: deps
-	@cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCNC_SANITIZE=ON \
-	  -DCNC_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@$(SANITIZE_CONFIGURE) >/dev/null
 	@cmake --build build-asan --parallel $(JOBS)
 	@ctest --test-dir build-asan --output-on-failure --parallel $(JOBS)
+
+# 100,000 clicks on the window under AddressSanitizer: LeakSanitizer's verdict
+# at the end (a few minutes).
+leak-check: deps
+	@$(SANITIZE_CONFIGURE) >/dev/null
+	@cmake --build build-asan --parallel $(JOBS) --target window_click_growth
+	@build-asan/bin/window_click_growth
 
 # The Debian package, built by CPack from the installed tree: $(BUILD_DIR)/*.deb.
 package: build
 	@cmake --build $(BUILD_DIR) --target package
 
-# The calculation's benchmark (one whole click).
+# One whole click: on the calculation alone, then on the real window
+# (offscreen) to the results painted.
 bench: build
 	@$(BUILD_DIR)/bin/calc_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	@$(BUILD_DIR)/bin/window_click_bench
+
+# Start-up to the first frame and peak memory against a bare Qt window,
+# offscreen and under Xvfb.
+bench-startup: build
+	@bench/startup/run $(BUILD_DIR)
+
+# 100,000 clicks on the window, good and failing in turn: resident memory
+# after the warm-up (about a minute).
+bench-growth: build
+	@$(BUILD_DIR)/bin/window_click_growth
 
 # libFuzzer targets under clang with ASan and UBSan; FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 60
@@ -50,7 +75,7 @@ fuzz: deps
 	  -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_UI=OFF -DCNC_BUILD_BENCH=OFF \
 	  -DCNC_FUZZ_SMOKE_SECONDS=$(FUZZ_SECONDS) >/dev/null
 	@cmake --build build-fuzz --parallel $(JOBS)
-	@ctest --test-dir build-fuzz --output-on-failure -R fuzz_
+	@ctest --test-dir build-fuzz --output-on-failure --parallel $(JOBS) -R fuzz_
 
 # The README's pictures of the real window, taken under a virtual X server:
 # docs/screenshot.png as it opens, docs/screenshot-belt.png with the belt coupling.
