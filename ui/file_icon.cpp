@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "ui/png_file.h"
+
 namespace cnc::ui {
 
 namespace {
@@ -25,7 +27,7 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/) override {
         Image* image = closestTo(size);
         if (image == nullptr || size.isEmpty()) return {};
-        if (image->pixmap.isNull()) image->pixmap = QPixmap(image->path);
+        if (image->pixmap.isNull()) image->pixmap = QPixmap::fromImage(readPng(image->path));
         QPixmap pixmap = image->pixmap;
         if (pixmap.width() > size.width() || pixmap.height() > size.height()) {
             pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include "ui/png_file.h"
+
 namespace cnc::ui {
 
 StretchedPicture::StretchedPicture(const QString& image, const QRect& geometry, QWidget* parent)
@@ -18,8 +20,8 @@ StretchedPicture::StretchedPicture(const QString& image, const QRect& geometry, 
 QPixmap StretchedPicture::resampled(QSize pixels) const {
     const QString stored =
         QStringLiteral("%1-%2x%3.png").arg(image_).arg(pixels.width()).arg(pixels.height());
-    if (QFile::exists(stored)) return QPixmap(stored);
-    const QImage original(image_ + QStringLiteral(".png"));
+    if (QFile::exists(stored)) return QPixmap::fromImage(readPng(stored));
+    const QImage original = readPng(image_ + QStringLiteral(".png"));
     return QPixmap::fromImage(
         original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
