@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("cnc-axis-calc"));
     // The name of the installed desktop entry, so that desktops match the
     // window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.example.cnc_axis_calc"));
+    QApplication::setDesktopFileName(QStringLiteral(CNC_APP_ID));
     cnc::ui::applyLook();
 
     cnc::ui::MainWindow window;
