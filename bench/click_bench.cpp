@@ -8,10 +8,10 @@
 
 namespace {
 
-void wholeClick(benchmark::State& state, int stepping, int coupling) {
+void wholeClick(benchmark::State& state, cnc::SteppingMode stepping, cnc::Coupling coupling) {
     cnc::MemoryForm form;
-    form.select(cnc::OptionArray::Option1, stepping);
-    form.select(cnc::OptionArray::Option2, coupling);
+    form.select(stepping);
+    form.select(coupling);
     for (auto _ : state) {
         cnc::calculate(form, ",", cnc::kXlBeltPitch);
         benchmark::DoNotOptimize(form);
@@ -20,7 +20,7 @@ void wholeClick(benchmark::State& state, int stepping, int coupling) {
 
 void failingClick(benchmark::State& state) {
     cnc::MemoryForm form;
-    form.setText(cnc::Field::Text9, "65");  // belt too short: raises after three results
+    form.setText(cnc::Field::BeltLengthCode, "65");  // belt too short: raises after three results
     for (auto _ : state) {
         try {
             cnc::calculate(form, ",", cnc::kXlBeltPitch);
@@ -32,6 +32,6 @@ void failingClick(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(wholeClick, half_step_direct, cnc::kHalfStep, cnc::kDirectCoupling);
-BENCHMARK_CAPTURE(wholeClick, full_step_belt, cnc::kFullStep, cnc::kBeltCoupling);
+BENCHMARK_CAPTURE(wholeClick, half_step_direct, cnc::SteppingMode::HalfStep, cnc::Coupling::Direct);
+BENCHMARK_CAPTURE(wholeClick, full_step_belt, cnc::SteppingMode::FullStep, cnc::Coupling::Belt);
 BENCHMARK(failingClick);

@@ -31,18 +31,19 @@ double pitchDiameter(const Form& form, Field teeth, std::string_view separator, 
 
 void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch) {
     const double motorRadius =
-        divide(pitchDiameter(form, Field::Text5, decimalSeparator, beltPitch), 2);
+        divide(pitchDiameter(form, Field::MotorTeeth, decimalSeparator, beltPitch), 2);
     const double screwRadius =
-        divide(pitchDiameter(form, Field::Text6, decimalSeparator, beltPitch), 2);
+        divide(pitchDiameter(form, Field::ScrewTeeth, decimalSeparator, beltPitch), 2);
 
-    const std::string motorTeeth = form.text(Field::Text5);
-    const std::string screwTeeth = form.text(Field::Text6);
-    const std::string beltTeeth = form.text(Field::Text9);
+    const std::string motorTeeth = form.text(Field::MotorTeeth);
+    const std::string screwTeeth = form.text(Field::ScrewTeeth);
+    const std::string beltTeeth = form.text(Field::BeltLengthCode);
     const double halfBelt =
-        divide(widen(entryValueOf(beltTeeth, Field::Text9, decimalSeparator)), 2.0);
+        divide(widen(entryValueOf(beltTeeth, Field::BeltLengthCode, decimalSeparator)), 2.0);
     const double halfScrew =
-        divide(widen(entryValueOf(screwTeeth, Field::Text6, decimalSeparator)), 2.0);
-    const double halfMotor = widen(entryValueOf(motorTeeth, Field::Text5, decimalSeparator)) / 2.0;
+        divide(widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator)), 2.0);
+    const double halfMotor =
+        widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator)) / 2.0;
     // One test covers the last halving, the sum and the difference.
     const double freeTeeth = divide(subtract(halfBelt, halfMotor + halfScrew), 2);
 
@@ -51,11 +52,11 @@ void computeCentreDistance(Form& form, std::string_view decimalSeparator, double
     const double squared =
         subtract(multiply(straightRun, straightRun), multiply(radiusDifference, radiusDifference));
     // Negative when the belt is too short to go round both pulleys.
-    const double distance = blamingOn(Field::Text9, [&] { return squareRoot(squared); });
+    const double distance = blamingOn(Field::BeltLengthCode, [&] { return squareRoot(squared); });
 
-    form.setText(Field::Text7, formatResult(distance, kTwoDecimals, decimalSeparator));
-    const std::string shown = form.text(Field::Text7);
-    form.setText(Field::Text8, shown + " mm");
+    form.setText(Field::CentreDistance, formatResult(distance, kTwoDecimals, decimalSeparator));
+    const std::string shown = form.text(Field::CentreDistance);
+    form.setText(Field::CentreDistanceMm, shown + " mm");
 }
 
 }  // namespace cnc

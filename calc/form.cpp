@@ -4,30 +4,30 @@ namespace cnc {
 
 std::string_view fieldCaption(Field field) {
     switch (field) {
-        case Field::Text1: return "Passi del motore";
-        case Field::Text2: return "Passo della vite (mm)";
-        case Field::Text3: return "Step/mm";
-        case Field::Text4: return "Risoluzione del passo (mm)";
-        case Field::Text5: return "Motore";
-        case Field::Text6: return "Vite";
-        case Field::Text7: return "INTERASSE";
-        case Field::Text8: return "Interasse";
-        case Field::Text9: return "Cinta";
+        case Field::MotorSteps: return "Passi del motore";
+        case Field::ScrewPitch: return "Passo della vite (mm)";
+        case Field::StepsPerMm: return "Step/mm";
+        case Field::MmPerStep: return "Risoluzione del passo (mm)";
+        case Field::MotorTeeth: return "Motore";
+        case Field::ScrewTeeth: return "Vite";
+        case Field::CentreDistance: return "INTERASSE";
+        case Field::CentreDistanceMm: return "Interasse";
+        case Field::BeltLengthCode: return "Cinta";
     }
     return "";
 }
 
 std::string_view initialText(Field field) {
     switch (field) {
-        case Field::Text1: return "200";
-        case Field::Text2: return "3";
-        case Field::Text5: return "17";
-        case Field::Text6: return "36";
-        case Field::Text9: return "120";
-        case Field::Text3:
-        case Field::Text4:
-        case Field::Text7:
-        case Field::Text8: return "";
+        case Field::MotorSteps: return "200";
+        case Field::ScrewPitch: return "3";
+        case Field::MotorTeeth: return "17";
+        case Field::ScrewTeeth: return "36";
+        case Field::BeltLengthCode: return "120";
+        case Field::StepsPerMm:
+        case Field::MmPerStep:
+        case Field::CentreDistance:
+        case Field::CentreDistanceMm: return "";
     }
     return "";
 }

@@ -1,38 +1,41 @@
 #pragma once
-// The calculation's view of the window: fields it reads and writes by name,
-// and option arrays it asks about by element index. The window implements it
-// on its widgets; the command line, the tests and the benchmark on memory.
+// The calculation's view of the window: fields it reads and writes, and the
+// two choices it asks about. The window implements it on its widgets; the
+// command line, the tests and the benchmark on memory.
 //
 // Contract: the calculation reads a text at the moment a formula needs it and
 // stores each result the moment it is produced, so an implementation must
 // show a written text at once and must not cache reads.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace cnc {
 
+// In the order of the window's text boxes, which the window's name mapping
+// relies on.
 enum class Field {
-    Text1,  // motor steps per revolution
-    Text2,  // lead-screw pitch, mm
-    Text3,  // result: steps per millimetre
-    Text4,  // result: millimetres per step
-    Text5,  // teeth of the motor pulley
-    Text6,  // teeth of the screw pulley
-    Text7,  // result: centre distance, in the belt drawing
-    Text8,  // result: centre distance followed by " mm"
-    Text9,  // teeth of the belt
+    MotorSteps,        // steps per revolution of the motor
+    ScrewPitch,        // lead-screw pitch, mm
+    StepsPerMm,        // result
+    MmPerStep,         // result
+    MotorTeeth,        // teeth of the motor pulley
+    ScrewTeeth,        // teeth of the screw pulley
+    CentreDistance,    // result, in the belt drawing: "83.69"
+    CentreDistanceMm,  // result, among the results: "83.69 mm"
+    BeltLengthCode,    // the XL belt's length code: 120 for a 120XL belt of 60 teeth
 };
+inline constexpr std::size_t kFieldCount = 9;
 
-enum class OptionArray {
-    Option1,  // stepping mode: 0 half step, 1 full step
-    Option2,  // coupling: 0 direct, 1 pulleys and belt
-};
+// Each choice is a pair of option buttons; the values are their element
+// indexes in the window.
+enum class SteppingMode { HalfStep, FullStep };
+enum class Coupling { Direct, Belt };
+inline constexpr std::size_t kChoiceElements = 2;
 
-inline constexpr int kHalfStep = 0;
-inline constexpr int kFullStep = 1;
-inline constexpr int kDirectCoupling = 0;
-inline constexpr int kBeltCoupling = 1;
+inline constexpr SteppingMode kInitialSteppingMode = SteppingMode::HalfStep;
+inline constexpr Coupling kInitialCoupling = Coupling::Direct;
 
 // The Italian caption that names a field in the window ("Passi del motore").
 std::string_view fieldCaption(Field field);
@@ -41,16 +44,13 @@ std::string_view fieldCaption(Field field);
 // in the entries, empty in the results.
 std::string_view initialText(Field field);
 
-// The element of each option array selected when the window opens.
-inline constexpr int kInitialStepping = kHalfStep;
-inline constexpr int kInitialCoupling = kDirectCoupling;
-
 class Form {
 public:
     virtual ~Form() = default;
     virtual std::string text(Field field) const = 0;
     virtual void setText(Field field, std::string_view text) = 0;
-    virtual bool isSelected(OptionArray array, int index) const = 0;
+    virtual bool isSelected(SteppingMode mode) const = 0;
+    virtual bool isSelected(Coupling coupling) const = 0;
 };
 
 }  // namespace cnc

@@ -3,6 +3,7 @@
 // texts, empty results, half step and direct coupling selected.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "calc/form.h"
@@ -15,14 +16,18 @@ public:
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
-    bool isSelected(OptionArray array, int index) const override;
+    bool isSelected(SteppingMode mode) const override;
+    bool isSelected(Coupling coupling) const override;
 
-    // Selects one element of an array, clearing the others; -1 clears all.
-    void select(OptionArray array, int index);
+    // Selects one element of a choice; nullopt selects none, which the window
+    // never shows but the calculation must survive.
+    void select(std::optional<SteppingMode> mode) { steppingMode_ = mode; }
+    void select(std::optional<Coupling> coupling) { coupling_ = coupling; }
 
 private:
-    std::array<std::string, 9> texts_;
-    std::array<int, 2> selected_;
+    std::array<std::string, kFieldCount> texts_;
+    std::optional<SteppingMode> steppingMode_ = kInitialSteppingMode;
+    std::optional<Coupling> coupling_ = kInitialCoupling;
 };
 
 }  // namespace cnc

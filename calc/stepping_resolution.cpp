@@ -20,18 +20,18 @@ using detail::blamingOn;
 using detail::entryValueOf;
 
 struct Combination {
-    int stepping;  // element of Option1
-    int coupling;  // element of Option2
+    SteppingMode stepping;
+    Coupling coupling;
     std::string_view stepsPerMmPattern;
     std::string_view mmPerStepPattern;
 };
 
 // Tried in this order, each on its own; the window selects exactly one.
 constexpr std::array<Combination, 4> kCombinations{{
-    {kHalfStep, kDirectCoupling, kNineDecimals, kNineDecimals},
-    {kFullStep, kDirectCoupling, kNineDecimals, kNineDecimals},
-    {kHalfStep, kBeltCoupling, kNineDecimalsWide, kEightDecimals},
-    {kFullStep, kBeltCoupling, kNineDecimals, kNineDecimals},
+    {SteppingMode::HalfStep, Coupling::Direct, kNineDecimals, kNineDecimals},
+    {SteppingMode::FullStep, Coupling::Direct, kNineDecimals, kNineDecimals},
+    {SteppingMode::HalfStep, Coupling::Belt, kNineDecimalsWide, kEightDecimals},
+    {SteppingMode::FullStep, Coupling::Belt, kNineDecimals, kNineDecimals},
 }};
 
 class Resolution {
@@ -41,40 +41,40 @@ public:
         : form_(form), separator_(separator), combination_(combination), ratio_(pulleyRatio) {}
 
     void writeStepsPerMillimetre() {
-        const std::string stepsText = form_.text(Field::Text1);
-        const std::string pitchText = form_.text(Field::Text2);
+        const std::string stepsText = form_.text(Field::MotorSteps);
+        const std::string pitchText = form_.text(Field::ScrewPitch);
         const double steps = widen(stepCount(stepsText));
         const double pitch =
-            blamingOn(Field::Text2, [&] { return parseDouble(pitchText, separator_); });
-        double result = blamingOn(Field::Text2, [&] { return divide(steps, pitch); });
+            blamingOn(Field::ScrewPitch, [&] { return parseDouble(pitchText, separator_); });
+        double result = blamingOn(Field::ScrewPitch, [&] { return divide(steps, pitch); });
         if (throughBelt()) {
-            result = blamingOn(Field::Text2, [&] { return multiply(result, ratio_); });
+            result = blamingOn(Field::ScrewPitch, [&] { return multiply(result, ratio_); });
         }
-        form_.setText(Field::Text3,
+        form_.setText(Field::StepsPerMm,
                       formatResult(result, combination_.stepsPerMmPattern, separator_));
     }
 
     void writeMillimetresPerStep() {
-        const std::string pitchText = form_.text(Field::Text2);
-        const std::string stepsText = form_.text(Field::Text1);
-        const double pitch = widen(entryValueOf(pitchText, Field::Text2, separator_));
+        const std::string pitchText = form_.text(Field::ScrewPitch);
+        const std::string stepsText = form_.text(Field::MotorSteps);
+        const double pitch = widen(entryValueOf(pitchText, Field::ScrewPitch, separator_));
         const double steps = widen(stepCount(stepsText));
-        double result = blamingOn(Field::Text1, [&] { return divide(pitch, steps); });
+        double result = blamingOn(Field::MotorSteps, [&] { return divide(pitch, steps); });
         if (throughBelt()) {
             // A screw pulley of 0 teeth makes the ratio 0.
-            result = blamingOn(Field::Text6, [&] { return divide(result, ratio_); });
+            result = blamingOn(Field::ScrewTeeth, [&] { return divide(result, ratio_); });
         }
-        form_.setText(Field::Text4,
+        form_.setText(Field::MmPerStep,
                       formatResult(result, combination_.mmPerStepPattern, separator_));
     }
 
 private:
-    bool throughBelt() const { return combination_.coupling == kBeltCoupling; }
+    bool throughBelt() const { return combination_.coupling == Coupling::Belt; }
 
     EntryValue stepCount(const std::string& text) const {
-        const EntryValue steps = entryValueOf(text, Field::Text1, separator_);
-        if (combination_.stepping != kHalfStep) return steps;
-        return blamingOn(Field::Text1, [&] { return multiply(steps, 2); });
+        const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_);
+        if (combination_.stepping != SteppingMode::HalfStep) return steps;
+        return blamingOn(Field::MotorSteps, [&] { return multiply(steps, 2); });
     }
 
     Form& form_;
@@ -86,15 +86,15 @@ private:
 }  // namespace
 
 void computeSteppingResolution(Form& form, std::string_view decimalSeparator) {
-    const std::string motorTeeth = form.text(Field::Text5);
-    const std::string screwTeeth = form.text(Field::Text6);
-    const double screw = widen(entryValueOf(screwTeeth, Field::Text6, decimalSeparator));
-    const double motor = widen(entryValueOf(motorTeeth, Field::Text5, decimalSeparator));
-    const double ratio = blamingOn(Field::Text5, [&] { return divide(screw, motor); });
+    const std::string motorTeeth = form.text(Field::MotorTeeth);
+    const std::string screwTeeth = form.text(Field::ScrewTeeth);
+    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator));
+    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator));
+    const double ratio = blamingOn(Field::MotorTeeth, [&] { return divide(screw, motor); });
 
     for (const Combination& combination : kCombinations) {
-        const bool steppingSelected = form.isSelected(OptionArray::Option1, combination.stepping);
-        const bool couplingSelected = form.isSelected(OptionArray::Option2, combination.coupling);
+        const bool steppingSelected = form.isSelected(combination.stepping);
+        const bool couplingSelected = form.isSelected(combination.coupling);
         if (!steppingSelected || !couplingSelected) continue;
         Resolution resolution(form, decimalSeparator, combination, ratio);
         resolution.writeStepsPerMillimetre();

@@ -22,8 +22,8 @@ public:
 
     void setText(cnc::Field field, std::string_view text) override {
         cnc::MemoryForm::setText(field, text);
-        if (field == cnc::Field::Text3 || field == cnc::Field::Text4 ||
-            field == cnc::Field::Text8) {
+        if (field == cnc::Field::StepsPerMm || field == cnc::Field::MmPerStep ||
+            field == cnc::Field::CentreDistanceMm) {
             std::cout << cnc::fieldCaption(field) << ": " << text << '\n' << std::flush;
         }
     }

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace cnc::cli {
@@ -12,25 +13,46 @@ struct TextOption {
 };
 
 constexpr std::array<TextOption, 5> kTextOptions{{
-    {"--passi", Field::Text1},
-    {"--passo-vite", Field::Text2},
-    {"--motore", Field::Text5},
-    {"--vite", Field::Text6},
-    {"--cinta", Field::Text9},
+    {"--passi", Field::MotorSteps},
+    {"--passo-vite", Field::ScrewPitch},
+    {"--motore", Field::MotorTeeth},
+    {"--vite", Field::ScrewTeeth},
+    {"--cinta", Field::BeltLengthCode},
 }};
 
 struct ChoiceOption {
     std::string_view name;
-    OptionArray array;
-    int element;
+    std::variant<SteppingMode, Coupling> choice;
 };
 
 constexpr std::array<ChoiceOption, 4> kChoiceOptions{{
-    {"--mezzo-passo", OptionArray::Option1, kHalfStep},
-    {"--passo-intero", OptionArray::Option1, kFullStep},
-    {"--diretto", OptionArray::Option2, kDirectCoupling},
-    {"--ingranaggi", OptionArray::Option2, kBeltCoupling},
+    {"--mezzo-passo", SteppingMode::HalfStep},
+    {"--passo-intero", SteppingMode::FullStep},
+    {"--diretto", Coupling::Direct},
+    {"--ingranaggi", Coupling::Belt},
 }};
+
+// The choices given so far: a choice may be repeated, but not contradicted.
+struct Chosen {
+    std::optional<SteppingMode> steppingMode;
+    std::optional<Coupling> coupling;
+};
+
+template <typename Choice>
+bool record(std::optional<Choice>& previous, Choice choice, MemoryForm& form) {
+    if (previous && *previous != choice) return false;
+    previous = choice;
+    form.select(choice);
+    return true;
+}
+
+bool choose(Chosen& chosen, SteppingMode mode, MemoryForm& form) {
+    return record(chosen.steppingMode, mode, form);
+}
+
+bool choose(Chosen& chosen, Coupling coupling, MemoryForm& form) {
+    return record(chosen.coupling, coupling, form);
+}
 
 }  // namespace
 
@@ -61,7 +83,7 @@ std::string usage() {
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments) {
     Options options;
-    std::array<int, 2> chosen{-1, -1};
+    Chosen chosen;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help" || argument == "-h") {
@@ -75,12 +97,9 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         bool known = false;
         for (const ChoiceOption& choice : kChoiceOptions) {
             if (argument != choice.name) continue;
-            int& previous = chosen[static_cast<std::size_t>(choice.array)];
-            if (previous != -1 && previous != choice.element) {
-                return UsageError{"scelte in contrasto: " + std::string(argument)};
-            }
-            previous = choice.element;
-            options.form.select(choice.array, choice.element);
+            const bool consistent = std::visit(
+                [&](auto element) { return choose(chosen, element, options.form); }, choice.choice);
+            if (!consistent) return UsageError{"scelte in contrasto: " + std::string(argument)};
             known = true;
         }
         for (const TextOption& text : kTextOptions) {

@@ -17,22 +17,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto fields = fuzz::splitFields(data + 1, size - 1, 5);
 
     cnc::MemoryForm form;
-    const cnc::Field entries[] = {cnc::Field::Text1, cnc::Field::Text2, cnc::Field::Text5,
-                                  cnc::Field::Text6, cnc::Field::Text9};
+    const cnc::Field entries[] = {cnc::Field::MotorSteps, cnc::Field::ScrewPitch,
+                                  cnc::Field::MotorTeeth, cnc::Field::ScrewTeeth,
+                                  cnc::Field::BeltLengthCode};
     for (std::size_t i = 0; i < 5; ++i) form.setText(entries[i], fields[i]);
-    form.select(cnc::OptionArray::Option1, choices & 1);
-    form.select(cnc::OptionArray::Option2, (choices >> 1) & 1);
+    form.select((choices & 1) ? cnc::SteppingMode::FullStep : cnc::SteppingMode::HalfStep);
+    form.select((choices & 2) ? cnc::Coupling::Belt : cnc::Coupling::Direct);
     const std::string separator = (choices & 4) ? "," : ".";
 
     try {
         cnc::calculate(form, separator, cnc::kXlBeltPitch);
     } catch (const cnc::CalcError&) {
     }
-    for (cnc::Field result : {cnc::Field::Text3, cnc::Field::Text4, cnc::Field::Text7}) {
+    for (cnc::Field result :
+         {cnc::Field::StepsPerMm, cnc::Field::MmPerStep, cnc::Field::CentreDistance}) {
         const std::string text = form.text(result);
         if (!text.empty()) cnc::parseDouble(text, separator);  // throws, so aborts, if not
     }
-    const std::string shown = form.text(cnc::Field::Text7);
-    if (form.text(cnc::Field::Text8) != (shown.empty() ? "" : shown + " mm")) std::abort();
+    const std::string shown = form.text(cnc::Field::CentreDistance);
+    if (form.text(cnc::Field::CentreDistanceMm) != (shown.empty() ? "" : shown + " mm"))
+        std::abort();
     return 0;
 }

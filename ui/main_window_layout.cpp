@@ -191,7 +191,7 @@ void MainWindow::buildLayout() {
              {.text = kBlue, .background = QApplication::palette().color(QPalette::Window)});
 
     // The window: text boxes, buttons and frames, back to front.
-    text(Field::Text1) = addTextBox(this, Field::Text1, twipsRect(120, 720, 1935, 495), 0, tabStops,
+    text(Field::MotorSteps) = addTextBox(this, Field::MotorSteps, twipsRect(120, 720, 1935, 495), 0, tabStops,
                                     {.font = layoutFont(13.5), .text = kBlue, .centred = true});
 
     auto* frame1 = addFrame(this, "Frame1", twipsRect(120, 1320, 2175, 1575), "Settaggio scheda",
@@ -208,7 +208,7 @@ void MainWindow::buildLayout() {
     coupling_[kBeltCoupling] = addOption(frame2, "Option2(1)", twipsRect(120, 720, 2775, 255),
                                          "Accoppiamento con ingranaggi", kLightCyan, 7, tabStops);
 
-    text(Field::Text2) = addTextBox(this, Field::Text2, twipsRect(2880, 600, 2415, 420), 8,
+    text(Field::ScrewPitch) = addTextBox(this, Field::ScrewPitch, twipsRect(2880, 600, 2415, 420), 8,
                                     tabStops, {.font = layoutFont(12), .centred = true});
     auto* calcola = addButton(this, "Command1", twipsRect(360, 5520, 1455, 495), "calcola",
                               kPeriwinkle, 10, tabStops);
@@ -224,12 +224,12 @@ void MainWindow::buildLayout() {
                              {.background = kLightYellow, .centred = true});
     addLabel(frame3, "Label2(2)", twipsRect(240, 1680, 1935, 255), "Interasse",
              {.background = kLightYellow});
-    text(Field::Text3) = addTextBox(frame3, Field::Text3, twipsRect(2280, 240, 2175, 735), 12,
+    text(Field::StepsPerMm) = addTextBox(frame3, Field::StepsPerMm, twipsRect(2280, 240, 2175, 735), 12,
                                     tabStops, {.font = layoutFont(13.5), .text = kBlue});
-    text(Field::Text3)->setAccessibleDescription(cncHint->text());
-    text(Field::Text4) = addTextBox(frame3, Field::Text4, twipsRect(2280, 1080, 2175, 375), 14,
+    text(Field::StepsPerMm)->setAccessibleDescription(cncHint->text());
+    text(Field::MmPerStep) = addTextBox(frame3, Field::MmPerStep, twipsRect(2280, 1080, 2175, 375), 14,
                                     tabStops, {.font = layoutFont(8.25), .text = kDarkGreen});
-    text(Field::Text8) = addTextBox(frame3, Field::Text8, twipsRect(2280, 1560, 2055, 405), 34,
+    text(Field::CentreDistanceMm) = addTextBox(frame3, Field::CentreDistanceMm, twipsRect(2280, 1560, 2055, 405), 34,
                                     tabStops, {.font = layoutFont(9.75), .centred = true});
 
     // The belt group "Ingranaggi" and its drawing: graphic controls, back to front.
@@ -253,14 +253,14 @@ void MainWindow::buildLayout() {
     addLabel(frame4, "Label10", twipsRect(2160, 120, 495, 255), "Cinta",
              {.background = kLightMagenta});
     // ... and its text boxes, back to front.
-    text(Field::Text5) = addTextBox(frame4, Field::Text5, twipsRect(240, 1800, 735, 375), 17,
+    text(Field::MotorTeeth) = addTextBox(frame4, Field::MotorTeeth, twipsRect(240, 1800, 735, 375), 17,
                                     tabStops, {.centred = true});
-    text(Field::Text6) = addTextBox(frame4, Field::Text6, twipsRect(2280, 1800, 735, 375), 18,
+    text(Field::ScrewTeeth) = addTextBox(frame4, Field::ScrewTeeth, twipsRect(2280, 1800, 735, 375), 18,
                                     tabStops, {.centred = true});
-    text(Field::Text7) = addTextBox(frame4, Field::Text7, twipsRect(1080, 720, 1215, 285), 32,
+    text(Field::CentreDistance) = addTextBox(frame4, Field::CentreDistance, twipsRect(1080, 720, 1215, 285), 32,
                                     tabStops, {.centred = true});
-    text(Field::Text7)->setReadOnly(true);  // written by the calculation only
-    text(Field::Text9) = addTextBox(frame4, Field::Text9, twipsRect(1080, 120, 1095, 285), 35,
+    text(Field::CentreDistance)->setReadOnly(true);  // written by the calculation only
+    text(Field::BeltLengthCode) = addTextBox(frame4, Field::BeltLengthCode, twipsRect(1080, 120, 1095, 285), 35,
                                     tabStops, {.centred = true});
 
     auto* fineLavoro = addButton(this, "Command2", twipsRect(2280, 5520, 1695, 495), "Fine lavoro",
@@ -297,7 +297,7 @@ void MainWindow::buildLayout() {
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     }
-    text(Field::Text1)->setFocus();
+    text(Field::MotorSteps)->setFocus();
 
     // The events that run code. An option button's Click comes with every
     // change of selection, so the coupling follows `toggled`, not mouse clicks.

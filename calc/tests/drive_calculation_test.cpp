@@ -20,7 +20,8 @@ using Write = std::pair<Field, std::string>;
 class RecordingForm : public MemoryForm {
 public:
     RecordingForm() {
-        for (Field result : {Field::Text3, Field::Text4, Field::Text7, Field::Text8}) {
+        for (Field result : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance,
+                             Field::CentreDistanceMm}) {
             MemoryForm::setText(result, "old");
         }
     }
@@ -33,23 +34,23 @@ public:
 
 struct Entries {
     std::string steps = "200", pitch = "3", motor = "17", screw = "36", belt = "120";
-    int stepping = kHalfStep;
-    int coupling = kDirectCoupling;
+    std::optional<SteppingMode> stepping = SteppingMode::HalfStep;
+    Coupling coupling = Coupling::Direct;
 };
 
 void fill(RecordingForm& form, const Entries& e) {
-    form.MemoryForm::setText(Field::Text1, e.steps);
-    form.MemoryForm::setText(Field::Text2, e.pitch);
-    form.MemoryForm::setText(Field::Text5, e.motor);
-    form.MemoryForm::setText(Field::Text6, e.screw);
-    form.MemoryForm::setText(Field::Text9, e.belt);
-    form.select(OptionArray::Option1, e.stepping);
-    form.select(OptionArray::Option2, e.coupling);
+    form.MemoryForm::setText(Field::MotorSteps, e.steps);
+    form.MemoryForm::setText(Field::ScrewPitch, e.pitch);
+    form.MemoryForm::setText(Field::MotorTeeth, e.motor);
+    form.MemoryForm::setText(Field::ScrewTeeth, e.screw);
+    form.MemoryForm::setText(Field::BeltLengthCode, e.belt);
+    form.select(e.stepping);
+    form.select(e.coupling);
 }
 
-Entries halfBelt() { Entries e; e.coupling = kBeltCoupling; return e; }
-Entries fullBelt() { Entries e; e.stepping = kFullStep; e.coupling = kBeltCoupling; return e; }
-Entries fullDirect() { Entries e; e.stepping = kFullStep; return e; }
+Entries halfBelt() { Entries e; e.coupling = Coupling::Belt; return e; }
+Entries fullBelt() { Entries e; e.stepping = SteppingMode::FullStep; e.coupling = Coupling::Belt; return e; }
+Entries fullDirect() { Entries e; e.stepping = SteppingMode::FullStep; return e; }
 template <class Change> Entries with(Entries e, Change change) { change(e); return e; }
 
 struct ClickCase {
@@ -80,13 +81,13 @@ TEST_P(ClickTest, WritesInOrderAndStopsAtTheError) {
 }
 
 std::vector<Write> resolution(std::string steps, std::string mm) {
-    return {{Field::Text3, std::move(steps)}, {Field::Text4, std::move(mm)}};
+    return {{Field::StepsPerMm, std::move(steps)}, {Field::MmPerStep, std::move(mm)}};
 }
 
 std::vector<Write> all(std::string steps, std::string mm, std::string distance = "83.69") {
     auto writes = resolution(std::move(steps), std::move(mm));
-    writes.emplace_back(Field::Text7, distance);
-    writes.emplace_back(Field::Text8, distance + " mm");
+    writes.emplace_back(Field::CentreDistance, distance);
+    writes.emplace_back(Field::CentreDistanceMm, distance + " mm");
     return writes;
 }
 
@@ -109,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Combinations, ClickTest, testing::Values(
     ClickCase{"negative pitch", with(Entries{}, [](Entries& e) { e.pitch = "-3"; }),
               all("-133.333333333", "-0.007500000")},
     ClickCase{"no stepping mode selected",
-              with(Entries{}, [](Entries& e) { e.stepping = -1; }),
-              {{Field::Text7, "83.69"}, {Field::Text8, "83.69 mm"}}},
+              with(Entries{}, [](Entries& e) { e.stepping = std::nullopt; }),
+              {{Field::CentreDistance, "83.69"}, {Field::CentreDistanceMm, "83.69 mm"}}},
     ClickCase{"full step allows twice the steps of half step",
               with(fullDirect(), [](Entries& e) { e.steps = "500000000000000"; }),
               all("166666666666666.656250000", "0.000000000")}));
@@ -134,44 +135,44 @@ INSTANTIATE_TEST_SUITE_P(CentreDistance, ClickTest, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(Failures, ClickTest, testing::Values(
     ClickCase{"motor pulley empty, direct", with(Entries{}, [](Entries& e) { e.motor = ""; }),
-              {}, ErrorKind::TypeMismatch, Field::Text5},
+              {}, ErrorKind::TypeMismatch, Field::MotorTeeth},
     ClickCase{"both pulleys bad: screw read first",
               with(Entries{}, [](Entries& e) { e.motor = e.screw = "x"; }),
-              {}, ErrorKind::TypeMismatch, Field::Text6},
+              {}, ErrorKind::TypeMismatch, Field::ScrewTeeth},
     ClickCase{"motor pulley too large",
               with(Entries{}, [](Entries& e) { e.motor = "1000000000000000"; }),
-              {}, ErrorKind::Overflow, Field::Text5},
+              {}, ErrorKind::Overflow, Field::MotorTeeth},
     ClickCase{"motor pulley 0", with(Entries{}, [](Entries& e) { e.motor = "0"; }),
-              {}, ErrorKind::DivisionByZero, Field::Text5},
+              {}, ErrorKind::DivisionByZero, Field::MotorTeeth},
     ClickCase{"both pulleys 0", with(Entries{}, [](Entries& e) { e.motor = e.screw = "0"; }),
-              {}, ErrorKind::DivisionByZero, Field::Text5},
+              {}, ErrorKind::DivisionByZero, Field::MotorTeeth},
     ClickCase{"steps empty", with(Entries{}, [](Entries& e) { e.steps = ""; }),
-              {}, ErrorKind::TypeMismatch, Field::Text1},
+              {}, ErrorKind::TypeMismatch, Field::MotorSteps},
     ClickCase{"pitch letters", with(Entries{}, [](Entries& e) { e.pitch = "tre"; }),
-              {}, ErrorKind::TypeMismatch, Field::Text2},
+              {}, ErrorKind::TypeMismatch, Field::ScrewPitch},
     ClickCase{"pitch 0", with(Entries{}, [](Entries& e) { e.pitch = "0"; }),
-              {}, ErrorKind::DivisionByZero, Field::Text2},
+              {}, ErrorKind::DivisionByZero, Field::ScrewPitch},
     ClickCase{"pitch too small for a double quotient",
               with(Entries{}, [](Entries& e) { e.pitch = "0." + std::string(320, '0') + "1"; }),
-              {}, ErrorKind::Overflow, Field::Text2},
+              {}, ErrorKind::Overflow, Field::ScrewPitch},
     ClickCase{"half step doubles past the range",
               with(Entries{}, [](Entries& e) { e.steps = "500000000000000"; }),
-              {}, ErrorKind::Overflow, Field::Text1},
+              {}, ErrorKind::Overflow, Field::MotorSteps},
     ClickCase{"steps 0: first result only", with(Entries{}, [](Entries& e) { e.steps = "0"; }),
-              {{Field::Text3, "0.000000000"}}, ErrorKind::DivisionByZero, Field::Text1},
+              {{Field::StepsPerMm, "0.000000000"}}, ErrorKind::DivisionByZero, Field::MotorSteps},
     ClickCase{"screw pulley 0 with the belt", with(halfBelt(), [](Entries& e) { e.screw = "0"; }),
-              {{Field::Text3, "0.000000000"}}, ErrorKind::DivisionByZero, Field::Text6},
+              {{Field::StepsPerMm, "0.000000000"}}, ErrorKind::DivisionByZero, Field::ScrewTeeth},
     ClickCase{"pitch beyond the fixed-point range",
               with(Entries{}, [](Entries& e) { e.pitch = "1000000000000000"; }),
-              {{Field::Text3, "0.000000000"}}, ErrorKind::Overflow, Field::Text2},
+              {{Field::StepsPerMm, "0.000000000"}}, ErrorKind::Overflow, Field::ScrewPitch},
     ClickCase{"belt empty", with(Entries{}, [](Entries& e) { e.belt = ""; }),
-              resolution("133.333333333", "0.007500000"), ErrorKind::TypeMismatch, Field::Text9},
+              resolution("133.333333333", "0.007500000"), ErrorKind::TypeMismatch, Field::BeltLengthCode},
     ClickCase{"belt of 65, too short", with(Entries{}, [](Entries& e) { e.belt = "65"; }),
               resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
-              Field::Text9},
+              Field::BeltLengthCode},
     ClickCase{"belt of 41, too short", with(Entries{}, [](Entries& e) { e.belt = "41"; }),
               resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
-              Field::Text9}));
+              Field::BeltLengthCode}));
 
 TEST(Click, UsesTheGivenSeparatorBothWays) {
     for (const std::string separator : {",", "?", "\xd9\xab"}) {
@@ -179,32 +180,32 @@ TEST(Click, UsesTheGivenSeparatorBothWays) {
         RecordingForm form;
         fill(form, with(halfBelt(), [&](Entries& e) { e.pitch = "3" + separator + "14159"; }));
         calculate(form, separator, kXlBeltPitch);
-        EXPECT_EQ(form.text(Field::Text3), "269" + separator + "627425453");
-        EXPECT_EQ(form.text(Field::Text4), "0" + separator + "00370883");
-        EXPECT_EQ(form.text(Field::Text8), "83" + separator + "69 mm");
+        EXPECT_EQ(form.text(Field::StepsPerMm), "269" + separator + "627425453");
+        EXPECT_EQ(form.text(Field::MmPerStep), "0" + separator + "00370883");
+        EXPECT_EQ(form.text(Field::CentreDistanceMm), "83" + separator + "69 mm");
     }
 }
 
-// Text8 repeats what Text7 shows, not the number behind it.
+// The distance with its unit repeats what the drawing shows, not the number behind it.
 TEST(Click, CopiesTheCentreDistanceFromItsField) {
     class NormalisingForm : public MemoryForm {
     public:
         void setText(Field field, std::string_view text) override {
-            const std::string shown = field == Field::Text7 ? "~" + std::string(text) : std::string(text);
+            const std::string shown = field == Field::CentreDistance ? "~" + std::string(text) : std::string(text);
             MemoryForm::setText(field, shown);
         }
     } form;
     calculate(form, ".", kXlBeltPitch);
-    EXPECT_EQ(form.text(Field::Text8), "~83.69 mm");
+    EXPECT_EQ(form.text(Field::CentreDistanceMm), "~83.69 mm");
 }
 
 TEST(Click, BeltPitchIsAnArgument) {
     MemoryForm form;
-    form.setText(Field::Text5, "20");
-    form.setText(Field::Text6, "20");
-    form.setText(Field::Text9, "100");
+    form.setText(Field::MotorTeeth, "20");
+    form.setText(Field::ScrewTeeth, "20");
+    form.setText(Field::BeltLengthCode, "100");
     calculate(form, ".", 10.0);
-    EXPECT_EQ(form.text(Field::Text8), "150.00 mm");
+    EXPECT_EQ(form.text(Field::CentreDistanceMm), "150.00 mm");
 }
 
 TEST(Click, ErrorMessageNamesTheFieldInItalian) {

@@ -22,8 +22,8 @@ namespace {
 // What reading the text as a number must give, whatever the field.
 enum class Reading { Number, TypeMismatch, Overflow };
 
-constexpr Field kEntries[] = {Field::Text1, Field::Text2, Field::Text5, Field::Text6, Field::Text9};
-constexpr Field kResults[] = {Field::Text3, Field::Text4, Field::Text7, Field::Text8};
+constexpr Field kEntries[] = {Field::MotorSteps, Field::ScrewPitch, Field::MotorTeeth, Field::ScrewTeeth, Field::BeltLengthCode};
+constexpr Field kResults[] = {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance, Field::CentreDistanceMm};
 
 QByteArray nameOf(Field field) { return "Text" + QByteArray::number(static_cast<int>(field) + 1); }
 
