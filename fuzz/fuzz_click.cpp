@@ -9,7 +9,7 @@
 #include "calc/drive_calculation.h"
 #include "calc/entry_value.h"
 #include "calc/memory_form.h"
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;

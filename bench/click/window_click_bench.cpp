@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/click/open_window.h"
+#include "open_window.h"
 #include "ui/tests/test_support.h"
 
 namespace {

@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "bench/click/open_window.h"
+#include "open_window.h"
 #include "ui/tests/test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)
