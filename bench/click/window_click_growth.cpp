@@ -18,8 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
 #include "open_window.h"
+#include "ui/layout/layout_names.h"
 #include "ui/tests/test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -82,9 +84,12 @@ private:
         const auto turn = static_cast<std::size_t>(count_ / 2);
         const Entry& entry =
             failing ? kFailing[turn % std::size(kFailing)] : kGood[turn % std::size(kGood)];
-        for (const char* field : {"Text1", "Text2", "Text5", "Text6", "Text9"}) {
-            const auto index = static_cast<cnc::Field>(QByteArray(field + 4).toInt() - 1);
-            control<QLineEdit>(window_, field)->setText(QString::fromUtf8(cnc::initialText(index)));
+        for (cnc::Field field : {cnc::Field::MotorSteps, cnc::Field::ScrewPitch,
+                                 cnc::Field::MotorTeeth, cnc::Field::ScrewTeeth,
+                                 cnc::Field::BeltLengthCode}) {
+            const std::string name(cnc::layout::layoutName(field));
+            control<QLineEdit>(window_, name.c_str())
+                ->setText(QString::fromUtf8(cnc::initialText(field)));
         }
         control<QLineEdit>(window_, entry.field)->setText(QString::fromUtf8(entry.text));
         control<QLineEdit>(window_, "Text3")->clear();
