@@ -2,7 +2,7 @@
 // The program's one window, `main`: every entry, choice and result, the belt
 // drawing, and what its buttons and the coupling choice do. It is built from
 // the layout table (ui/layout/window_layout.h); controls carry their layout
-// names as object names ("Text1", "Option2(1)", "Label2(0)").
+// names as object names (ui/layout/layout_names.h).
 
 #include <QLineEdit>
 #include <QWidget>
