@@ -62,7 +62,6 @@ void styleLabel(QLabel& label, const Control& c) {
 }
 
 void styleTextBox(QLineEdit& box, const Control& c) {
-    box.setAccessibleName(qText(fieldCaption(std::get<Field>(c.identity))));
     box.setAlignment(c.alignment == Alignment::Centre ? Qt::AlignCenter
                                                       : Qt::AlignLeft | Qt::AlignVCenter);
     if (c.foreground) setPaletteColour(box, QPalette::Text, qColour(*c.foreground));
