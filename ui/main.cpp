@@ -24,17 +24,18 @@ bool hasArgument(int argc, char* argv[], std::string_view wanted) {
 }
 
 // On X11 and Wayland desktops Qt needs DISPLAY or WAYLAND_DISPLAY (or a
-// socket handed over in WAYLAND_SOCKET) unless a platform is chosen, and
-// without one it aborts with a core dump. A platform chosen explicitly
-// (QT_QPA_PLATFORM, -platform), offscreen included, is always left to Qt.
-// Windows and macOS always have a display.
+// socket handed over in WAYLAND_SOCKET) unless a platform or a display is
+// given on the command line, and without one it aborts with a core dump. A
+// platform chosen explicitly (QT_QPA_PLATFORM, -platform), offscreen
+// included, is always left to Qt. Windows and macOS always have a display.
 bool noDisplayToOpen(int argc, char* argv[]) {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || hasArgument(argc, argv, "-platform") ||
-        hasArgument(argc, argv, "--platform")) {
-        return false;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return false;
+    for (const std::string_view option : {"-platform", "--platform", "-display", "--display"}) {
+        if (hasArgument(argc, argv, option)) return false;
     }
-    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+    return qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
            qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
 #else
     Q_UNUSED(argc);
