@@ -103,8 +103,9 @@ fuzz:
 	@cmake --build build-fuzz --parallel $(JOBS)
 	@ctest --test-dir build-fuzz --output-on-failure --parallel $(JOBS) -R fuzz_
 
-# The README's pictures of the real window, taken under a virtual X server:
-# docs/screenshot.png as it opens, docs/screenshot-belt.png with the belt coupling.
+# The README's pictures of the real window, taken under a virtual X server
+# after "calcola": docs/screenshot.png with the direct coupling,
+# docs/screenshot-belt.png with the belt coupling.
 screenshot:
 	@$(call deps,screenshot)
 	@$(call configure)
