@@ -1,22 +1,31 @@
 # The two commands of the quick start are `make run` and `make test`;
-# both install what is missing, configure and build first.
+# both install what is missing, configure and build first. Each target
+# installs only the packages its own profile of scripts/install-deps names.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test sanitize leak-check bench bench-startup bench-growth \
+.PHONY: all build run test sanitize leak-check bench bench-startup bench-growth \
 	fuzz screenshot package clean
 
 all: build
 
-deps:
-	@scripts/install-deps
+# $(call deps,PROFILE...): the packages of those profiles (and of build).
+deps = scripts/install-deps $(1)
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -G Ninja $(CMAKE_FLAGS) >/dev/null
+# $(call configure,OPTION...): the build tree with those optional parts on.
+# A new tree leaves the others off, so that it needs no more than the target
+# installed; an existing tree keeps what it was configured with.
+optional_parts = CNC_BUILD_TESTS CNC_BUILD_BENCH
+configure = cmake -S . -B $(BUILD_DIR) -G Ninja \
+	$(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,$(patsubst %,-D%=OFF,$(filter-out $(1),$(optional_parts)))) \
+	$(patsubst %,-D%=ON,$(1)) $(CMAKE_FLAGS) >/dev/null
+compile = cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-build: configure
-	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
+build:
+	@$(call deps)
+	@$(call configure)
+	@$(compile)
 
 run: build
 	@if [ -x $(BUILD_DIR)/bin/cnc-axis-calc ]; then \
@@ -25,7 +34,10 @@ run: build
 	  $(BUILD_DIR)/bin/cnc-axis-calc-cli; \
 	fi
 
-test: build
+test:
+	@$(call deps,test)
+	@$(call configure,CNC_BUILD_TESTS CNC_BUILD_BENCH)
+	@$(compile)
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
 # The whole suite again, window included, built by clang with AddressSanitizer
@@ -36,50 +48,68 @@ SANITIZE_CONFIGURE = cmake -S . -B build-asan -G Ninja -DCMAKE_CXX_COMPILER=clan
 	-DCNC_SANITIZE=ON -DCNC_BUILD_UI=ON -DCNC_BUILD_TESTS=ON -DCNC_BUILD_BENCH=ON \
 	-DCMAKE_BUILD_TYPE=Debug
 export UBSAN_OPTIONS ?= print_stacktrace=1
-sanitize: deps
+sanitize:
+	@$(call deps,test sanitize)
 	@$(SANITIZE_CONFIGURE) >/dev/null
 	@cmake --build build-asan --parallel $(JOBS)
 	@ctest --test-dir build-asan --output-on-failure --parallel $(JOBS)
 
 # 100,000 clicks on the window under AddressSanitizer: LeakSanitizer's verdict
 # at the end (a few minutes).
-leak-check: deps
+leak-check:
+	@$(call deps,test sanitize)
 	@$(SANITIZE_CONFIGURE) >/dev/null
 	@cmake --build build-asan --parallel $(JOBS) --target window_click_growth
 	@build-asan/bin/window_click_growth
 
 # The Debian package, built by CPack from the installed tree: $(BUILD_DIR)/*.deb.
-package: build
-	@cmake --build $(BUILD_DIR) --target package
+package:
+	@$(call deps,package)
+	@$(call configure)
+	@$(compile) --target package
 
 # One whole click: on the calculation alone, then on the real window
 # (offscreen) to the results painted.
-bench: build
+bench:
+	@$(call deps,bench)
+	@$(call configure,CNC_BUILD_BENCH)
+	@$(compile)
 	@$(BUILD_DIR)/bin/calc_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bin/window_click_bench
 
 # Start-up to the first frame and peak memory against a bare Qt window,
 # offscreen and under Xvfb.
-bench-startup: build
+bench-startup:
+	@$(call deps,bench-startup)
+	@$(call configure,CNC_BUILD_BENCH)
+	@$(compile)
 	@bench/startup/run $(BUILD_DIR)
 
 # 100,000 clicks on the window, good and failing in turn: resident memory
 # after the warm-up (about a minute).
-bench-growth: build
+bench-growth:
+	@$(call deps,bench)
+	@$(call configure,CNC_BUILD_BENCH)
+	@$(compile)
 	@$(BUILD_DIR)/bin/window_click_growth
 
 # libFuzzer targets under clang with ASan and UBSan; FUZZ_SECONDS each.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@$(call deps,fuzz)
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCNC_BUILD_FUZZ=ON \
 	  -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_UI=OFF -DCNC_BUILD_BENCH=OFF \
 	  -DCNC_FUZZ_SMOKE_SECONDS=$(FUZZ_SECONDS) >/dev/null
 	@cmake --build build-fuzz --parallel $(JOBS)
 	@ctest --test-dir build-fuzz --output-on-failure --parallel $(JOBS) -R fuzz_
 
-# The README's pictures of the real window, taken under a virtual X server:
-# docs/screenshot.png as it opens, docs/screenshot-belt.png with the belt coupling.
-screenshot: build
+# The README's pictures of the real window, taken under a virtual X server
+# after "calcola": docs/screenshot.png with the direct coupling,
+# docs/screenshot-belt.png with the belt coupling.
+screenshot:
+	@$(call deps,screenshot)
+	@$(call configure)
+	@$(compile)
 	@scripts/screenshot $(BUILD_DIR)
 
 clean:

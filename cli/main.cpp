@@ -39,7 +39,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     auto parsed = cnc::cli::parseOptions(arguments);
     if (const auto* error = std::get_if<cnc::cli::UsageError>(&parsed)) {
-        std::cerr << "cnc-axis-calc-cli: " << error->message << "\n\n" << cnc::cli::usage();
+        std::cerr << "cnc-axis-calc-cli: " << error->message
+                  << "; usare «cnc-axis-calc-cli --help» per le opzioni\n";
         return 2;
     }
     const auto& options = std::get<cnc::cli::Options>(parsed);
@@ -48,7 +49,11 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.version) {
-        std::cout << "cnc-axis-calc-cli " CNC_VERSION "\n";
+        std::cout << "cnc-axis-calc-cli " CNC_VERSION "\n"
+                  << "Copyright (C) 2026 gli sviluppatori di cnc-axis-calc\n"
+                  << "Licenza GPLv3+: GNU GPL versione 3 o successiva"
+                  << " <https://gnu.org/licenses/gpl.html>\n"
+                  << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
         return 0;
     }
 

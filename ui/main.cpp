@@ -4,11 +4,81 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <iostream>
+#include <string_view>
+
 #include "ui/application_look.h"
 #include "ui/main_window.h"
 
+namespace {
+
+constexpr std::string_view kUseTheCommandLine =
+    "cnc-axis-calc-cli fa lo stesso calcolo dalla riga di comando";
+
+bool hasArgument(int argc, char* argv[], std::string_view wanted) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i] == wanted) return true;
+    }
+    return false;
+}
+
+// On X11 and Wayland desktops Qt needs DISPLAY or WAYLAND_DISPLAY (or a
+// socket handed over in WAYLAND_SOCKET) unless a platform or a display is
+// given on the command line, and without one it aborts with a core dump. A
+// platform chosen explicitly (QT_QPA_PLATFORM, -platform), offscreen
+// included, is always left to Qt. Windows and macOS always have a display.
+bool noDisplayToOpen(int argc, char* argv[]) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return false;
+    for (const std::string_view option : {"-platform", "--platform", "-display", "--display"}) {
+        if (hasArgument(argc, argv, option)) return false;
+    }
+    return qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+// While the application object starts its platform, Qt's fatal message (a
+// display that does not answer, a platform plugin that cannot load) would end
+// in an abort and a core dump: after Qt's own words, point to the command
+// line and exit with status 1 instead.
+QtMessageHandler qtHandler = nullptr;
+
+void exitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message) {
+    qtHandler(type, context, message);
+    if (type == QtFatalMsg) {
+        std::cerr << "cnc-axis-calc: " << kUseTheCommandLine << ".\n";
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    if (hasArgument(argc, argv, "--version")) {
+        std::cout << "cnc-axis-calc " CNC_VERSION "\n"
+                  << "Copyright (C) 2026 gli sviluppatori di cnc-axis-calc\n"
+                  << "Licenza GPLv3+: GNU GPL versione 3 o successiva"
+                  << " <https://gnu.org/licenses/gpl.html>\n"
+                  << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
+        return 0;
+    }
+    if (noDisplayToOpen(argc, argv)) {
+        std::cerr << "cnc-axis-calc: nessun display trovato (né X11 né Wayland); "
+                  << kUseTheCommandLine << ".\n";
+        return 1;
+    }
+
+    qtHandler = qInstallMessageHandler(exitOnPlatformFailure);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("cnc-axis-calc"));
     // The name of the installed desktop entry, so that desktops match the
     // window to its menu entry and icon.

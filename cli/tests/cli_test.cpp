@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,6 +61,10 @@ TEST_P(CliTest, PrintsResultsThenError) {
     } else {
         EXPECT_NE(run.err.find(c.errContains), std::string::npos) << run.err;
     }
+    // A usage error is one line pointing to --help, not the whole help.
+    if (c.status == 2) {
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
@@ -87,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"empty text", {"--passi", ""}, "", 1, "Tipo non corrispondente in «Passi del motore»"},
     CliCase{"exponent refused", {"--passo-vite", "1e400"}, "", 1,
             "Tipo non corrispondente in «Passo della vite (mm)»"},
-    CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2, "uso:"},
+    CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2,
+            "scelte in contrasto: --passo-intero; usare «cnc-axis-calc-cli --help»"},
     CliCase{"unknown option", {"--velocita", "3"}, "", 2, "opzione sconosciuta: --velocita"},
     CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"}));
 

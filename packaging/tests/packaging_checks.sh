@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # One check of the desktop integration or of the Debian package, named by the
 # first argument. CMake's test definitions set the environment: APP_ID,
-# PROJECT_VERSION, WITH_WINDOW (1 when the window is built), ICON_SIZES,
+# PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release), WITH_WINDOW
+# (1 when the window is built), ICON_SIZES,
 # CNC_QT_PLUGINS, WORK (this suite's scratch directory), CPACK, CPACK_CONFIG,
 # BUILT_DESKTOP_FILE, BUILT_METAINFO.
 #
@@ -50,7 +51,8 @@ xcb_plugin_package() {
 expected_files() {
   printf '%s\n' usr/bin/cnc-axis-calc-cli \
     usr/share/man/man1/cnc-axis-calc-cli.1.gz \
-    usr/share/doc/cnc-axis-calc/copyright
+    usr/share/doc/cnc-axis-calc/copyright \
+    usr/share/doc/cnc-axis-calc/changelog.gz
   [[ $WITH_WINDOW == 1 ]] || return 0
   printf '%s\n' usr/bin/cnc-axis-calc \
     usr/share/man/man1/cnc-axis-calc.1.gz \
@@ -143,6 +145,13 @@ deb_contents)
   for page in "$unpacked"/usr/share/man/man1/*.gz; do
     gzip --test "$page" || fail "$page is not a valid gzip file"
   done
+  # The changelog's newest entry is this version, dated as the metainfo's
+  # newest release.
+  changelog=$unpacked/usr/share/doc/cnc-axis-calc/changelog.gz
+  newest=$(zcat "$changelog" | dpkg-parsechangelog --file - --show-field Version)
+  [[ $newest == "$PROJECT_VERSION" ]] || fail "the changelog's newest entry is $newest, the project $PROJECT_VERSION"
+  dated=$(date -u -d "$(zcat "$changelog" | dpkg-parsechangelog --file - --show-field Date)" +%F)
+  [[ $dated == "$RELEASE_DATE" ]] || fail "the changelog's newest entry is dated $dated, the metainfo's $RELEASE_DATE"
   if [[ $WITH_WINDOW == 1 ]]; then
     for size in $ICON_SIZES; do
       icon=$unpacked/usr/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png
@@ -151,6 +160,25 @@ deb_contents)
     svg=$unpacked/usr/share/icons/hicolor/scalable/apps/$APP_ID.svg
     rsvg-convert --width 48 --height 48 "$svg" >/dev/null || fail "$svg does not render"
   fi
+  ;;
+
+deb_lintian)
+  # Debian's own judge of a package: any error or warning fails, and so does
+  # any informational or pedantic tag that is not a deliberate choice named
+  # below with the reason it stays.
+  allowed=(
+    # none: the package shows no tag at all today
+  )
+  deb=$(the_deb)
+  out=$(lintian --fail-on none --display-info --pedantic --no-tag-display-limit "$deb" 2>"$WORK/lintian.err") ||
+    fail "lintian did not run:"$'\n'"$(cat "$WORK/lintian.err")"
+  while read -r level _ tag _; do
+    [[ -n $level ]] || continue
+    case $level in
+    E: | W:) fail "lintian: $level $tag"$'\n'"$out" ;;
+    *) [[ " ${allowed[*]} " == *" $tag "* ]] || fail "lintian: $level $tag is not among the allowed tags"$'\n'"$out" ;;
+    esac
+  done <<<"$out"
   ;;
 
 deb_installs)
@@ -231,7 +259,7 @@ installed_man_pages)
 installed_cli_runs)
   cli=$root/usr/bin/cnc-axis-calc-cli
   version=$(env -i PATH=/usr/bin:/bin "$cli" --version)
-  [[ $version == "cnc-axis-calc-cli $PROJECT_VERSION" ]] || fail "--version says '$version'"
+  [[ $version == "cnc-axis-calc-cli $PROJECT_VERSION"$'\n'*"GPLv3+"* ]] || fail "--version says '$version'"
   # A whole calculation, belt stage included, from the installed copy.
   output=$(env -i PATH=/usr/bin:/bin LANG=C "$cli" --passo-intero --ingranaggi)
   expected=$'Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\nInterasse: 83.69 mm'
@@ -248,6 +276,42 @@ installed_window_offscreen)
     status=$?
   [[ $status -eq 124 ]] || fail "the window ended by itself with status $status:"$'\n'"$(cat "$WORK/offscreen.err")"
   [[ ! -s $WORK/offscreen.err ]] || fail "the window complained:"$'\n'"$(cat "$WORK/offscreen.err")"
+  ;;
+
+installed_window_without_display)
+  # With no display and no platform chosen the window says so in one line,
+  # points to the command line and ends with status 1, no core dump; a
+  # display that does not answer ends the same way after Qt's own words. A
+  # platform chosen explicitly is left to Qt: offscreen still runs.
+  private_runtime_dir
+  unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM
+  export XDG_DATA_DIRS=$root/usr/share:/usr/share
+  hint='cnc-axis-calc-cli fa lo stesso calcolo dalla riga di comando\.'
+  cases=(
+    # what | environment | arguments | status | lines of stderr | its last line
+    "no display at all |  |  | 1 | 1 | cnc-axis-calc: nessun display trovato .*; $hint"
+    "a display that does not answer | DISPLAY=:65535 |  | 1 | * | cnc-axis-calc: $hint"
+    "offscreen in the environment | QT_QPA_PLATFORM=offscreen |  | 124 | 0 | "
+    "offscreen as an argument |  | -platform offscreen | 124 | 0 | "
+    "the version |  | --version | 0 | 0 | "
+  )
+  for row in "${cases[@]}"; do
+    IFS='|' read -r what setting arguments expected lines last <<<"$row"
+    read -r -a setting <<<"$setting"
+    read -r -a arguments <<<"$arguments"
+    what=${what% } expected=${expected// /} lines=${lines// /} last=${last# }
+    status=0
+    env "${setting[@]}" timeout --kill-after=5 3 "$root/usr/bin/cnc-axis-calc" "${arguments[@]}" \
+      >"$WORK/nodisplay.out" 2>"$WORK/nodisplay.err" || status=$?
+    err=$(cat "$WORK/nodisplay.err")
+    [[ $status == "$expected" ]] || fail "$what: status $status, expected $expected:"$'\n'"$err"
+    count=0
+    [[ -z $err ]] || count=$(wc -l <"$WORK/nodisplay.err")
+    [[ $lines == '*' || $count == "$lines" ]] || fail "$what: $count lines on stderr, expected $lines:"$'\n'"$err"
+    [[ -z $last || $(tail -n 1 <<<"$err") =~ ^$last$ ]] || fail "$what: stderr ends with:"$'\n'"$(tail -n 1 <<<"$err")"
+  done
+  # The last row's output: --version states the licence.
+  grep -q 'GPLv3+' "$WORK/nodisplay.out" || fail "the window's --version states no licence:"$'\n'"$(cat "$WORK/nodisplay.out")"
   ;;
 
 installed_window_x11)
