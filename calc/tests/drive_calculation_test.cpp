@@ -119,12 +119,9 @@ INSTANTIATE_TEST_SUITE_P(Combinations, ClickTest, testing::Values(
 INSTANTIATE_TEST_SUITE_P(CentreDistance, ClickTest, testing::Values(
     ClickCase{"pulleys swapped", with(Entries{}, [](Entries& e) { std::swap(e.motor, e.screw); }),
               all("133.333333333", "0.007500000", "83.69")},
-    ClickCase{"belt of 66", with(Entries{}, [](Entries& e) { e.belt = "66"; }),
-              all("133.333333333", "0.007500000", "6.05")},
-    ClickCase{"belt of 40", with(Entries{}, [](Entries& e) { e.belt = "40"; }),
-              all("133.333333333", "0.007500000", "6.05")},
-    ClickCase{"belt of 0", with(Entries{}, [](Entries& e) { e.belt = "0"; }),
-              all("133.333333333", "0.007500000", "65.53")},
+    ClickCase{"belt of 89, the pulleys just clear",
+              with(Entries{}, [](Entries& e) { e.belt = "89"; }),
+              all("133.333333333", "0.007500000", "43.06")},
     ClickCase{"fractional motor pulley", with(Entries{}, [](Entries& e) { e.motor = "17.5"; }),
               all("133.333333333", "0.007500000", "83.12")},
     ClickCase{"screw pulley 0, direct", with(Entries{}, [](Entries& e) { e.screw = "0"; }),
@@ -174,6 +171,70 @@ INSTANTIATE_TEST_SUITE_P(Failures, ClickTest, testing::Values(
               resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
               Field::BeltLengthCode}));
 
+// The formula squares the length term: these belts used to get a distance.
+class ImpossibleBeltTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(ImpossibleBeltTest, IsAnErrorOnTheBelt) {
+    RecordingForm form;
+    fill(form, with(Entries{}, [](Entries& e) { e.belt = GetParam(); }));
+    try {
+        calculate(form, ".", kXlBeltPitch);
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
+        EXPECT_EQ(e.field(), Field::BeltLengthCode);
+    }
+    EXPECT_EQ(form.writes, resolution("133.333333333", "0.007500000"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pulleys17And36, ImpossibleBeltTest,
+                         testing::Values("0",      // no length left: negative, squared
+                                         "40",     // the same, and gave 6.05
+                                         "66",     // reaches round, pulleys overlap: gave 6.05
+                                         "88",     // the last even code that overlaps
+                                         "-1000",  // negative
+                                         "53"));   // length term exactly zero
+
+// The smallest even code that fits, as found by trying the formula's doubles
+// one code at a time, against the one the message names.
+TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
+    struct Row {
+        const char *motor, *screw;
+        const char* tooShort;  // the next even code down
+        const char* smallest;  // nullptr: none that an entry holds
+    };
+    const Row rows[] = {
+        {"17", "36", "88", "90"},
+        {"36", "17", "88", "90"},
+        {"10", "100", "200", "202"},
+        {"20", "20", "64", "66"},
+        {"17.5", "36", "88", "90"},
+        {"-100", "10", "8", "10"},
+        {"100000000000000", "200000000000000", "501322785941006", "501322785941008"},
+        {"300000000000000", "300000000000000", "922337203685477", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.motor) + " " + row.screw);
+        RecordingForm form;
+        fill(form, with(Entries{}, [&](Entries& e) {
+                 e.motor = row.motor;
+                 e.screw = row.screw;
+                 e.belt = row.tooShort;
+             }));
+        try {
+            calculate(form, ".", kXlBeltPitch);
+            ADD_FAILURE() << "no error";
+        } catch (const CalcError& e) {
+            const std::string named =
+                row.smallest ? std::string("è ") + row.smallest + " (cinta " : "nessuna cinta";
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+        }
+        if (!row.smallest) continue;
+        form.MemoryForm::setText(Field::BeltLengthCode, row.smallest);
+        EXPECT_NO_THROW(calculate(form, ".", kXlBeltPitch));
+    }
+}
+
 TEST(Click, UsesTheGivenSeparatorBothWays) {
     for (const std::string separator : {",", "?", "\xd9\xab"}) {
         SCOPED_TRACE(separator);
@@ -209,15 +270,26 @@ TEST(Click, BeltPitchIsAnArgument) {
 }
 
 TEST(Click, ErrorMessageNamesTheFieldInItalian) {
-    RecordingForm form;
-    fill(form, with(Entries{}, [](Entries& e) { e.steps = ""; }));
-    try {
-        calculate(form, ".", kXlBeltPitch);
-        FAIL() << "no error";
-    } catch (const CalcError& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Tipo non corrispondente in «Passi del motore»: "
-                  "il campo è vuoto o non contiene un numero.");
+    const std::pair<Entries, std::string> rows[] = {
+        {with(Entries{}, [](Entries& e) { e.steps = ""; }),
+         "Tipo non corrispondente in «Passi del motore»: "
+         "il campo è vuoto o non contiene un numero."},
+        {with(Entries{}, [](Entries& e) { e.belt = "66"; }),
+         "Argomento non valido in «Cinta»: la cinta è troppo corta per queste pulegge; "
+         "la più corta che ci sta è 90 (cinta 90XL, 45 denti)."},
+        {with(Entries{}, [](Entries& e) { e.motor = e.screw = "400000000000000"; }),
+         "Argomento non valido in «Cinta»: la cinta è troppo corta per queste pulegge, "
+         "e nessuna cinta entro l'intervallo di calcolo è abbastanza lunga."},
+    };
+    for (const auto& [entries, message] : rows) {
+        RecordingForm form;
+        fill(form, entries);
+        try {
+            calculate(form, ".", kXlBeltPitch);
+            ADD_FAILURE() << "no error";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 }
 
