@@ -1,6 +1,8 @@
 // Distance between the centres of the motor and the screw pulley for a
 // toothed belt of a given length:
 //   C = sqrt( (p (Nb/2 - (Nm/2 + Ns/2)) / 2)^2 - (Nm p/K/2 - Ns p/K/2)^2 )
+// Nm and Ns are the pulleys' teeth, Nb the belt's length code, which is twice
+// its teeth (120 for a 120XL belt of 60 teeth).
 // The steps below keep the order in which the doubles are formed, since the
 // last shown digit depends on it.
 //
@@ -94,9 +96,9 @@ void computeCentreDistance(Form& form, std::string_view decimalSeparator, double
 
     const std::string motorTeeth = form.text(Field::MotorTeeth);
     const std::string screwTeeth = form.text(Field::ScrewTeeth);
-    const std::string beltTeeth = form.text(Field::BeltLengthCode);
+    const std::string beltCode = form.text(Field::BeltLengthCode);
     const double halfBelt =
-        divide(widen(entryValueOf(beltTeeth, Field::BeltLengthCode, decimalSeparator)), 2.0);
+        divide(widen(entryValueOf(beltCode, Field::BeltLengthCode, decimalSeparator)), 2.0);
     const double halfScrew =
         divide(widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator)), 2.0);
     const double halfMotor =
