@@ -1,5 +1,9 @@
 #include "calc/calc_error.h"
 
+#include <charconv>
+#include <cstdint>
+#include <utility>
+
 namespace cnc {
 
 std::string_view errorName(ErrorKind kind) {
@@ -14,7 +18,7 @@ std::string_view errorName(ErrorKind kind) {
 
 namespace {
 
-std::string_view hint(ErrorKind kind) {
+std::string_view kindHint(ErrorKind kind) {
     switch (kind) {
         case ErrorKind::TypeMismatch: return "il campo è vuoto o non contiene un numero.";
         case ErrorKind::Overflow: return "il numero è fuori dall'intervallo di calcolo.";
@@ -24,9 +28,15 @@ std::string_view hint(ErrorKind kind) {
     return "";
 }
 
+std::string decimal(std::int64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return std::string(digits, end);
+}
+
 }  // namespace
 
-std::string errorMessage(ErrorKind kind, std::optional<Field> field) {
+std::string errorMessage(ErrorKind kind, std::optional<Field> field, std::string_view hint) {
     std::string message(errorName(kind));
     if (field) {
         message += " in «";
@@ -34,11 +44,38 @@ std::string errorMessage(ErrorKind kind, std::optional<Field> field) {
         message += "»";
     }
     message += ": ";
-    message += hint(kind);
+    message += hint.empty() ? kindHint(kind) : hint;
     return message;
 }
 
-CalcError::CalcError(ErrorKind kind, std::optional<Field> field)
-    : std::runtime_error(errorMessage(kind, field)), kind_(kind), field_(field) {}
+CalcError::CalcError(ErrorKind kind, std::optional<Field> field, std::string hint)
+    : std::runtime_error(errorMessage(kind, field, hint)),
+      kind_(kind),
+      field_(field),
+      hint_(std::move(hint)) {}
+
+CalcError beltTooShort(double smallestCode) {
+    // The entry's count of ten-thousandths is a signed 64-bit integer.
+    constexpr double kLargestEntry = 922337203685477.0;
+    std::string hint;
+    if (!(smallestCode <= kLargestEntry)) {
+        hint =
+            "la cinta è troppo corta per queste pulegge, e nessuna cinta entro l'intervallo "
+            "di calcolo è abbastanza lunga.";
+    } else {
+        const auto whole = static_cast<std::int64_t>(smallestCode);
+        const std::string code = decimal(whole);
+        hint = "la cinta è troppo corta per queste pulegge; la più corta che ci sta è " + code +
+               " (cinta " + code + "XL, " + decimal(whole / 2) + " denti).";
+    }
+    return CalcError(ErrorKind::InvalidArgument, Field::BeltLengthCode, std::move(hint));
+}
+
+CalcError pulleysOverlap(std::string_view leastDistance) {
+    std::string hint = "a questo interasse le pulegge si sovrappongono; deve superare ";
+    hint += leastDistance;
+    hint += " mm.";
+    return CalcError(ErrorKind::InvalidArgument, std::nullopt, std::move(hint));
+}
 
 }  // namespace cnc

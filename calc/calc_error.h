@@ -7,6 +7,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "calc/form.h"
 
@@ -16,22 +17,25 @@ enum class ErrorKind {
     TypeMismatch,     // "Tipo non corrispondente": empty text or not a number
     Overflow,         // "Overflow": outside the fixed-point or the double range
     DivisionByZero,   // "Divisione per zero": also zero divided by zero
-    InvalidArgument,  // "Argomento non valido": square root of a negative number
+    InvalidArgument,  // "Argomento non valido": a belt or a distance the pulleys cannot have
 };
 
 class CalcError : public std::runtime_error {
 public:
-    explicit CalcError(ErrorKind kind, std::optional<Field> field = std::nullopt);
+    // An empty `hint` is the kind's own (see errorMessage).
+    explicit CalcError(ErrorKind kind, std::optional<Field> field = std::nullopt,
+                       std::string hint = {});
 
     ErrorKind kind() const noexcept { return kind_; }
     std::optional<Field> field() const noexcept { return field_; }
 
     // The same error, blamed on `field`.
-    CalcError blaming(Field field) const { return CalcError(kind_, field); }
+    CalcError blaming(Field field) const { return CalcError(kind_, field, hint_); }
 
 private:
     ErrorKind kind_;
     std::optional<Field> field_;
+    std::string hint_;
 };
 
 // The Italian name of the error ("Overflow", "Divisione per zero", ...).
@@ -40,6 +44,20 @@ std::string_view errorName(ErrorKind kind);
 // The message shown to the user: the error's name, the caption of the field at
 // fault in «», and a plain hint, e.g.
 //   Tipo non corrispondente in «Passi del motore»: il campo è vuoto o non contiene un numero.
-std::string errorMessage(ErrorKind kind, std::optional<Field> field);
+// A non-empty `hint` replaces the kind's own.
+std::string errorMessage(ErrorKind kind, std::optional<Field> field, std::string_view hint = {});
+
+// The belt of «Cinta» cannot go round the pulleys: "Argomento non valido",
+// naming `smallestCode`, the smallest even length code that would, e.g.
+//   Argomento non valido in «Cinta»: la cinta è troppo corta per queste
+//   pulegge; la più corta che ci sta è 90 (cinta 90XL, 45 denti).
+// A code beyond what the entry holds (922337203685477) is said to be none.
+CalcError beltTooShort(double smallestCode);
+
+// A wanted centre distance at which the pulleys would overlap, with the
+// distance, already written as a result text, that it must exceed, e.g.
+//   Argomento non valido: a questo interasse le pulegge si sovrappongono;
+//   deve superare 42.85 mm.
+CalcError pulleysOverlap(std::string_view leastDistance);
 
 }  // namespace cnc

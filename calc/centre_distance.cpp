@@ -1,9 +1,18 @@
 // Distance between the centres of the motor and the screw pulley for a
 // toothed belt of a given length:
 //   C = sqrt( (p (Nb/2 - (Nm/2 + Ns/2)) / 2)^2 - (Nm p/K/2 - Ns p/K/2)^2 )
+// Nm and Ns are the pulleys' teeth, Nb the belt's length code, which is twice
+// its teeth (120 for a 120XL belt of 60 teeth).
 // The steps below keep the order in which the doubles are formed, since the
 // last shown digit depends on it.
+//
+// The formula squares the length term, so a belt that does not reach round
+// the pulleys at all would still get a distance, and so would one that puts
+// the pulleys on top of each other. Both are refused, on the very doubles
+// the distance is formed from.
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "calc/blame.h"
@@ -14,7 +23,6 @@
 namespace cnc {
 namespace {
 
-using detail::blamingOn;
 using detail::entryValueOf;
 
 // The circle constant of the pitch diameters: the four-decimal 3.1415 rather
@@ -27,6 +35,57 @@ double pitchDiameter(const Form& form, Field teeth, std::string_view separator, 
     return divide(multiply(count, beltPitch), kCircle);
 }
 
+// The pulleys as the formula takes them.
+struct Pulleys {
+    double motorRadius;
+    double screwRadius;
+    double halfMotor;  // teeth of the motor pulley, halved
+    double halfScrew;
+};
+
+// The formula for one belt, from its length code halved.
+struct Belt {
+    double freeTeeth;  // the length term: not positive when the belt is too short to reach round
+    double squaredDistance;
+};
+
+Belt beltOf(double halfBelt, const Pulleys& pulleys, double beltPitch) {
+    // One test covers the motor's halving, the sum and the difference.
+    const double freeTeeth = divide(subtract(halfBelt, pulleys.halfMotor + pulleys.halfScrew), 2);
+    const double straightRun = multiply(freeTeeth, beltPitch);
+    const double radiusDifference = subtract(pulleys.motorRadius, pulleys.screwRadius);
+    return {freeTeeth, subtract(multiply(straightRun, straightRun),
+                                multiply(radiusDifference, radiusDifference))};
+}
+
+// The belt reaches round both pulleys, and they do not overlap.
+bool goesRound(const Belt& belt, const Pulleys& pulleys) {
+    return belt.freeTeeth > 0 && belt.squaredDistance >= 0 &&
+           std::sqrt(belt.squaredDistance) >
+               std::abs(pulleys.motorRadius) + std::abs(pulleys.screwRadius);
+}
+
+// The smallest even length code (a whole number of teeth, at least one) with
+// which the belt goes round these pulleys. The two checks together say that
+// the length term exceeds the hypotenuse of the radii's sum and difference,
+// which gives the code in closed form; a step or two of correction then
+// makes it agree with the check on rounded doubles. Codes beyond 2^52 are
+// beyond any entry, so they are left uncorrected.
+double smallestFittingCode(const Pulleys& pulleys, double beltPitch) {
+    const double reach = std::hypot(std::abs(pulleys.motorRadius) + std::abs(pulleys.screwRadius),
+                                    pulleys.motorRadius - pulleys.screwRadius);
+    // code / 4 - (halfMotor + halfScrew) / 2 > reach / beltPitch
+    const double threshold = 2 * (pulleys.halfMotor + pulleys.halfScrew) + 4 * reach / beltPitch;
+    double code = std::max(2.0, 2 * std::floor(threshold / 2) + 2);
+    if (!(code < 0x1p52)) return code;
+    const auto fits = [&](double candidate) {
+        return goesRound(beltOf(candidate / 2.0, pulleys, beltPitch), pulleys);
+    };
+    for (int step = 0; step < 4 && code > 2 && fits(code - 2); ++step) code -= 2;
+    for (int step = 0; step < 4 && !fits(code); ++step) code += 2;
+    return code;
+}
+
 }  // namespace
 
 void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch) {
@@ -37,22 +96,18 @@ void computeCentreDistance(Form& form, std::string_view decimalSeparator, double
 
     const std::string motorTeeth = form.text(Field::MotorTeeth);
     const std::string screwTeeth = form.text(Field::ScrewTeeth);
-    const std::string beltTeeth = form.text(Field::BeltLengthCode);
+    const std::string beltCode = form.text(Field::BeltLengthCode);
     const double halfBelt =
-        divide(widen(entryValueOf(beltTeeth, Field::BeltLengthCode, decimalSeparator)), 2.0);
+        divide(widen(entryValueOf(beltCode, Field::BeltLengthCode, decimalSeparator)), 2.0);
     const double halfScrew =
         divide(widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator)), 2.0);
     const double halfMotor =
         widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator)) / 2.0;
-    // One test covers the last halving, the sum and the difference.
-    const double freeTeeth = divide(subtract(halfBelt, halfMotor + halfScrew), 2);
+    const Pulleys pulleys{motorRadius, screwRadius, halfMotor, halfScrew};
 
-    const double straightRun = multiply(freeTeeth, beltPitch);
-    const double radiusDifference = subtract(motorRadius, screwRadius);
-    const double squared =
-        subtract(multiply(straightRun, straightRun), multiply(radiusDifference, radiusDifference));
-    // Negative when the belt is too short to go round both pulleys.
-    const double distance = blamingOn(Field::BeltLengthCode, [&] { return squareRoot(squared); });
+    const Belt belt = beltOf(halfBelt, pulleys, beltPitch);
+    if (!goesRound(belt, pulleys)) throw beltTooShort(smallestFittingCode(pulleys, beltPitch));
+    const double distance = squareRoot(belt.squaredDistance);
 
     form.setText(Field::CentreDistance, formatResult(distance, kTwoDecimals, decimalSeparator));
     const std::string shown = form.text(Field::CentreDistance);

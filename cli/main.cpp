@@ -10,6 +10,7 @@
 
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
+#include "cli/belt_answers.h"
 #include "cli/options.h"
 
 namespace {
@@ -57,9 +58,22 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    const std::string separator = userDecimalSeparator();
+    if (options.wantedDistance) {
+        try {
+            std::cout << cnc::cli::nearestBeltLines(options.form, *options.wantedDistance,
+                                                    separator);
+        } catch (const cnc::CalcError& error) {
+            std::cerr << (error.field() ? "" : "--interasse-voluto: ") << error.what() << '\n';
+            return 1;
+        }
+        return 0;
+    }
+
     PrintingForm form(options.form);
     try {
-        cnc::calculate(form, userDecimalSeparator(), cnc::kXlBeltPitch);
+        cnc::calculate(form, separator, cnc::kXlBeltPitch);
+        if (options.exactDistance) std::cout << cnc::cli::exactDistanceLine(form, separator);
     } catch (const cnc::CalcError& error) {
         std::cerr << error.what() << '\n';
         return 1;

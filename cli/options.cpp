@@ -7,17 +7,36 @@
 namespace cnc::cli {
 namespace {
 
+// Each TEXT goes to an entry field, or to an option of its own.
 struct TextOption {
     std::string_view name;
-    Field field;
+    std::variant<Field, std::optional<std::string> Options::*> target;
 };
 
-constexpr std::array<TextOption, 5> kTextOptions{{
+constexpr std::array<TextOption, 6> kTextOptions{{
     {"--passi", Field::MotorSteps},
     {"--passo-vite", Field::ScrewPitch},
     {"--motore", Field::MotorTeeth},
     {"--vite", Field::ScrewTeeth},
     {"--cinta", Field::BeltLengthCode},
+    {"--interasse-voluto", &Options::wantedDistance},
+}};
+
+void store(Options& options, const TextOption& option, std::string_view text) {
+    if (const Field* field = std::get_if<Field>(&option.target)) {
+        options.form.setText(*field, text);
+    } else {
+        options.*std::get<1>(option.target) = std::string(text);
+    }
+}
+
+struct FlagOption {
+    std::string_view name;
+    bool Options::*flag;
+};
+
+constexpr std::array<FlagOption, 1> kFlagOptions{{
+    {"--esatto", &Options::exactDistance},
 }};
 
 struct ChoiceOption {
@@ -61,7 +80,9 @@ std::string usage() {
            " [--mezzo-passo | --passo-intero]\n"
            "                         [--diretto | --ingranaggi] [--motore TESTO]"
            " [--vite TESTO] [--cinta TESTO]\n"
-           "                         [--help] [--version]\n"
+           "                         [--esatto]\n"
+           "       cnc-axis-calc-cli [--motore TESTO] [--vite TESTO] --interasse-voluto D\n"
+           "       cnc-axis-calc-cli --help | --version\n"
            "\n"
            "Calcola passi per millimetro, millimetri per passo e interasse delle pulegge.\n"
            "\n"
@@ -73,7 +94,15 @@ std::string usage() {
            "  --ingranaggi        accoppiamento con pulegge e cinta\n"
            "  --motore TESTO      denti della puleggia del motore (17)\n"
            "  --vite TESTO        denti della puleggia della vite (36)\n"
-           "  --cinta TESTO       denti della cinta (120)\n"
+           "  --cinta TESTO       codice di lunghezza della cinta XL, il numero prima di\n"
+           "                      \"XL\" (decimi di pollice, il doppio dei denti): 120 per\n"
+           "                      una cinta 120XL037 di 60 denti (120)\n"
+           "  --esatto            dopo i risultati, l'interasse dalla geometria esatta\n"
+           "                      della cinta\n"
+           "  --interasse-voluto D\n"
+           "                      le due cinte XL a denti interi con l'interasse esatto\n"
+           "                      più vicino a D mm, sotto e sopra; legge solo --motore\n"
+           "                      e --vite\n"
            "  --help              mostra questo aiuto\n"
            "  --version           mostra la versione\n"
            "\n"
@@ -95,6 +124,11 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
             continue;
         }
         bool known = false;
+        for (const FlagOption& flag : kFlagOptions) {
+            if (argument != flag.name) continue;
+            options.*flag.flag = true;
+            known = true;
+        }
         for (const ChoiceOption& choice : kChoiceOptions) {
             if (argument != choice.name) continue;
             const bool consistent = std::visit(
@@ -107,10 +141,10 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
                 if (i + 1 == arguments.size()) {
                     return UsageError{"manca il testo dopo " + std::string(argument)};
                 }
-                options.form.setText(text.field, arguments[++i]);
+                store(options, text, arguments[++i]);
                 known = true;
             } else if (argument.starts_with(text.name) && argument[text.name.size()] == '=') {
-                options.form.setText(text.field, argument.substr(text.name.size() + 1));
+                store(options, text, argument.substr(text.name.size() + 1));
                 known = true;
             }
         }

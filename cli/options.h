@@ -2,6 +2,7 @@
 // The command line of cnc-axis-calc-cli: the window's entries and choices as
 // options, each TEXT taken as an entry field's text exactly as given.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,6 +15,8 @@ struct Options {
     MemoryForm form;  // the window's initial texts and choices, then the options
     bool help = false;
     bool version = false;
+    bool exactDistance = false;                 // --esatto
+    std::optional<std::string> wantedDistance;  // --interasse-voluto: a question of its own
 };
 
 struct UsageError {

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace cnc {
 namespace {
@@ -33,6 +35,22 @@ TEST(CalcError, EveryMessageWhole) {
     for (const Case& c : cases) {
         EXPECT_EQ(CalcError(c.kind, c.field).what(), c.message);
     }
+}
+
+// The belt messages carry a hint built from the entries.
+TEST(CalcError, BeltMessagesWhole) {
+    const std::pair<CalcError, std::string_view> cases[] = {
+        {beltTooShort(90),
+         "Argomento non valido in «Cinta»: la cinta è troppo corta per queste pulegge; "
+         "la più corta che ci sta è 90 (cinta 90XL, 45 denti)."},
+        {beltTooShort(std::numeric_limits<double>::infinity()),
+         "Argomento non valido in «Cinta»: la cinta è troppo corta per queste pulegge, "
+         "e nessuna cinta entro l'intervallo di calcolo è abbastanza lunga."},
+        {pulleysOverlap("42.85"),
+         "Argomento non valido: a questo interasse le pulegge si sovrappongono; "
+         "deve superare 42.85 mm."},
+    };
+    for (const auto& [error, message] : cases) EXPECT_EQ(error.what(), message);
 }
 
 }  // namespace

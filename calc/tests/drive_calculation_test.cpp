@@ -123,12 +123,9 @@ INSTANTIATE_TEST_SUITE_P(CentreDistance, ClickTest, testing::Values(
     ClickCase{"circle constant 3.1415",
               with(Entries{}, [](Entries& e) { e.motor = "10"; e.screw = "22"; e.belt = "42"; }),
               all("133.333333333", "0.007500000", "8.19")},
-    ClickCase{"belt of 66", with(Entries{}, [](Entries& e) { e.belt = "66"; }),
-              all("133.333333333", "0.007500000", "6.05")},
-    ClickCase{"belt of 40", with(Entries{}, [](Entries& e) { e.belt = "40"; }),
-              all("133.333333333", "0.007500000", "6.05")},
-    ClickCase{"belt of 0", with(Entries{}, [](Entries& e) { e.belt = "0"; }),
-              all("133.333333333", "0.007500000", "65.53")},
+    ClickCase{"belt of 89, the pulleys just clear",
+              with(Entries{}, [](Entries& e) { e.belt = "89"; }),
+              all("133.333333333", "0.007500000", "43.06")},
     ClickCase{"fractional motor pulley", with(Entries{}, [](Entries& e) { e.motor = "17.5"; }),
               all("133.333333333", "0.007500000", "83.12")},
     ClickCase{"screw pulley 0, direct", with(Entries{}, [](Entries& e) { e.screw = "0"; }),
@@ -177,6 +174,70 @@ INSTANTIATE_TEST_SUITE_P(Failures, ClickTest, testing::Values(
     ClickCase{"belt of 41, too short", with(Entries{}, [](Entries& e) { e.belt = "41"; }),
               resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
               Field::BeltLengthCode}));
+
+// The formula squares the length term: these belts used to get a distance.
+class ImpossibleBeltTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(ImpossibleBeltTest, IsAnErrorOnTheBelt) {
+    RecordingForm form;
+    fill(form, with(Entries{}, [](Entries& e) { e.belt = GetParam(); }));
+    try {
+        calculate(form, ".", kXlBeltPitch);
+        FAIL() << "no error";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
+        EXPECT_EQ(e.field(), Field::BeltLengthCode);
+    }
+    EXPECT_EQ(form.writes, resolution("133.333333333", "0.007500000"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pulleys17And36, ImpossibleBeltTest,
+                         testing::Values("0",      // no length left: negative, squared
+                                         "40",     // the same, and gave 6.05
+                                         "66",     // reaches round, pulleys overlap: gave 6.05
+                                         "88",     // the last even code that overlaps
+                                         "-1000",  // negative
+                                         "53"));   // length term exactly zero
+
+// The smallest even code that fits, as found by trying the formula's doubles
+// one code at a time, against the one the message names.
+TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
+    struct Row {
+        const char *motor, *screw;
+        const char* tooShort;  // the next even code down
+        const char* smallest;  // nullptr: none that an entry holds
+    };
+    const Row rows[] = {
+        {"17", "36", "88", "90"},
+        {"36", "17", "88", "90"},
+        {"10", "100", "200", "202"},
+        {"20", "20", "64", "66"},
+        {"17.5", "36", "88", "90"},
+        {"-100", "10", "8", "10"},
+        {"100000000000000", "200000000000000", "501322785941006", "501322785941008"},
+        {"300000000000000", "300000000000000", "922337203685477", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.motor) + " " + row.screw);
+        RecordingForm form;
+        fill(form, with(Entries{}, [&](Entries& e) {
+                 e.motor = row.motor;
+                 e.screw = row.screw;
+                 e.belt = row.tooShort;
+             }));
+        try {
+            calculate(form, ".", kXlBeltPitch);
+            ADD_FAILURE() << "no error";
+        } catch (const CalcError& e) {
+            const std::string named =
+                row.smallest ? std::string("è ") + row.smallest + " (cinta " : "nessuna cinta";
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+        }
+        if (!row.smallest) continue;
+        form.MemoryForm::setText(Field::BeltLengthCode, row.smallest);
+        EXPECT_NO_THROW(calculate(form, ".", kXlBeltPitch));
+    }
+}
 
 TEST(Click, UsesTheGivenSeparatorBothWays) {
     for (const std::string separator : {",", "?", "\xd9\xab"}) {

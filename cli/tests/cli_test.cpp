@@ -81,12 +81,28 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
     CliCase{"equal pulleys", {"--motore", "20", "--vite=20", "--cinta", "100"},
             "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"
             "Interasse: 76.20 mm\n"},
-    CliCase{"same choice twice", {"--diretto", "--diretto"}, kDefaults}));
+    CliCase{"same choice twice", {"--diretto", "--diretto"}, kDefaults},
+    CliCase{"exact distance after the results", {"--esatto"},
+            kDefaults + "Interasse esatto: 83.68 mm\n"},
+    CliCase{"belts either side of a wanted distance, other entries unread",
+            {"--passi", "", "--cinta", "x", "--esatto", "--interasse-voluto=100"},
+            "Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm\n"
+            "Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm\n"}));
 
 INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"belt too short", {"--cinta", "65"},
             "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n", 1,
             "Argomento non valido in «Cinta»"},
+    CliCase{"formula refuses the belt before the exact geometry", {"--cinta", "66", "--esatto"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n", 1,
+            "ci sta è 90 (cinta 90XL, 45 denti)"},
+    CliCase{"formula passes, exact geometry has no distance",
+            {"--motore", "10", "--vite", "60", "--cinta", "126", "--esatto"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"
+            "Interasse: 58.51 mm\n", 1, "ci sta è 128 (cinta 128XL, 64 denti)"},
+    CliCase{"wanted distance with the pulleys overlapping", {"--interasse-voluto", "42.85"}, "",
+            1, "--interasse-voluto: Argomento non valido: a questo interasse le pulegge si "
+               "sovrappongono; deve superare 42.85 mm."},
     CliCase{"no steps", {"--passi", "0"}, "Step/mm: 0.000000000\n", 1,
             "Divisione per zero in «Passi del motore»"},
     CliCase{"empty text", {"--passi", ""}, "", 1, "Tipo non corrispondente in «Passi del motore»"},
@@ -119,6 +135,8 @@ TEST(Cli, TakesTheSeparatorFromTheEnvironmentLikeQt) {
         {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}}, {}, "Step/mm: 133,333333333\n"},
         {{{"LANG", "it_IT.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}}, {}, "Step/mm: 133.333333333\n"},
         {{}, {}, "Step/mm: 133.333333333\n"},
+        {{{"LANG", "it_IT.UTF-8"}}, {"--interasse-voluto", "99,5"},
+         "Cinta più corta: 132XL (66 denti), interasse esatto 99,14 mm\n"},
     };
     for (const Row& row : rows) {
         const CliRun run = runCli(row.arguments, row.environment);

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/belt_answers.h"
+
+#include <optional>
+
+#include "calc/belt_geometry.h"
+#include "calc/drive_calculation.h"
+#include "calc/result_text.h"
+
+namespace cnc::cli {
+namespace {
+
+std::string millimetres(double distance, std::string_view decimalSeparator) {
+    return formatResult(distance, kTwoDecimals, decimalSeparator) + " mm";
+}
+
+std::string beltLine(std::string_view which, const std::optional<ToothedBelt>& belt,
+                     std::string_view decimalSeparator) {
+    std::string line = "Cinta " + std::string(which) + ": ";
+    if (!belt) return line + "nessuna (con meno denti le pulegge si toccherebbero)\n";
+    return line + std::to_string(2 * belt->teeth) + "XL (" + std::to_string(belt->teeth) +
+           " denti), interasse esatto " + millimetres(belt->centreDistance, decimalSeparator) +
+           "\n";
+}
+
+}  // namespace
+
+std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator) {
+    const double distance = exactCentreDistance(form, decimalSeparator, kXlBeltPitch);
+    return "Interasse esatto: " + millimetres(distance, decimalSeparator) + "\n";
+}
+
+std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
+                             std::string_view decimalSeparator) {
+    const NearestBelts belts = nearestBelts(form, wantedDistance, decimalSeparator, kXlBeltPitch);
+    return beltLine("più corta", belts.shorter, decimalSeparator) +
+           beltLine("più lunga", belts.longer, decimalSeparator);
+}
+
+}  // namespace cnc::cli

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The command line's answers from the exact belt geometry, as the lines it
+// prints. Each throws CalcError as the calculation does.
+
+#include <string>
+#include <string_view>
+
+#include "calc/form.h"
+
+namespace cnc::cli {
+
+// --esatto, after the results: "Interasse esatto: 83.68 mm\n".
+std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator);
+
+// --interasse-voluto D: the two whole-tooth XL belts either side of D, e.g.
+//   Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm
+//   Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm
+std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
+                             std::string_view decimalSeparator);
+
+}  // namespace cnc::cli
