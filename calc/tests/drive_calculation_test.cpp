@@ -119,10 +119,10 @@ INSTANTIATE_TEST_SUITE_P(Combinations, ClickTest, testing::Values(
 INSTANTIATE_TEST_SUITE_P(CentreDistance, ClickTest, testing::Values(
     ClickCase{"pulleys swapped", with(Entries{}, [](Entries& e) { std::swap(e.motor, e.screw); }),
               all("133.333333333", "0.007500000", "83.69")},
-    // The pitch diameters take the circle constant as 3.1415: pi would give 8.20.
+    // The pitch diameters take the circle constant as 3.1415: pi would give 62.51.
     ClickCase{"circle constant 3.1415",
-              with(Entries{}, [](Entries& e) { e.motor = "10"; e.screw = "22"; e.belt = "42"; }),
-              all("133.333333333", "0.007500000", "8.19")},
+              with(Entries{}, [](Entries& e) { e.motor = "10"; e.screw = "31"; e.belt = "92"; }),
+              all("133.333333333", "0.007500000", "62.50")},
     ClickCase{"belt of 89, the pulleys just clear",
               with(Entries{}, [](Entries& e) { e.belt = "89"; }),
               all("133.333333333", "0.007500000", "43.06")},
