@@ -1,6 +1,7 @@
-// cnc-axis-calc-cli: the window's calculation from the command line. Prints
-// each result as soon as it is produced, so that an error after the first
-// results still leaves them on stdout, as the window keeps them on screen.
+// cnc-axis-calc-cli: the window's calculation from the command line, and what
+// goes beyond the window. Prints each result as soon as it is produced, so
+// that an error after the first results still leaves them on stdout, as the
+// window keeps them on screen.
 
 #include <QLocale>
 
@@ -8,36 +9,45 @@
 #include <string>
 #include <vector>
 
-#include "calc/calc_error.h"
-#include "calc/drive_calculation.h"
+#include "cli/json_report.h"
 #include "cli/options.h"
+#include "cli/run.h"
 
 namespace {
-
-// Stores like the in-memory form, and prints the three results the window
-// shows in its results group, labelled with their captions.
-class PrintingForm : public cnc::MemoryForm {
-public:
-    explicit PrintingForm(const cnc::MemoryForm& form) : cnc::MemoryForm(form) {}
-
-    void setText(cnc::Field field, std::string_view text) override {
-        cnc::MemoryForm::setText(field, text);
-        if (field == cnc::Field::StepsPerMm || field == cnc::Field::MmPerStep ||
-            field == cnc::Field::CentreDistanceMm) {
-            std::cout << cnc::fieldCaption(field) << ": " << text << '\n' << std::flush;
-        }
-    }
-};
 
 // The same rule as the window's: Qt reads LC_ALL, then LC_NUMERIC, then LANG,
 // with its own locale data, so no system locale needs to be installed.
 std::string userDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
-}  // namespace
+// The three results the window shows in its results group, labelled with
+// their captions.
+void printResult(cnc::Field field, std::string_view text) {
+    if (field == cnc::Field::StepsPerMm || field == cnc::Field::MmPerStep ||
+        field == cnc::Field::CentreDistanceMm) {
+        std::cout << cnc::fieldCaption(field) << ": " << text << '\n' << std::flush;
+    }
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    auto parsed = cnc::cli::parseOptions(arguments);
+int calculate(const cnc::cli::Options& options, const std::string& separator) {
+    const bool json = options.json;
+    const cnc::cli::Outcome outcome = cnc::cli::run(
+        options, separator,
+        json ? cnc::cli::ResultListener([](auto, auto) {}) : cnc::cli::ResultListener(printResult));
+    if (json) {
+        std::cout << cnc::cli::jsonReport(options, outcome, separator);
+    } else {
+        for (const std::string& line : outcome.firmwareLines) std::cout << line << '\n';
+    }
+    if (outcome.failure) {
+        std::cerr << outcome.failure->message << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int runCommandLine(const std::vector<std::string>& arguments) {
+    const std::string separator = userDecimalSeparator();
+    auto parsed = cnc::cli::parseOptions(arguments, separator);
     if (const auto* error = std::get_if<cnc::cli::UsageError>(&parsed)) {
         std::cerr << "cnc-axis-calc-cli: " << error->message << "\n\n" << cnc::cli::usage();
         return 2;
@@ -51,13 +61,18 @@ int main(int argc, char** argv) {
         std::cout << "cnc-axis-calc-cli " CNC_VERSION "\n";
         return 0;
     }
+    return calculate(options, separator);
+}
 
-    PrintingForm form(options.form);
-    try {
-        cnc::calculate(form, userDecimalSeparator(), cnc::kXlBeltPitch);
-    } catch (const cnc::CalcError& error) {
-        std::cerr << error.what() << '\n';
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that never arrived is a failure, whatever the calculation did.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "cnc-axis-calc-cli: impossibile scrivere l'uscita\n";
         return 1;
     }
-    return 0;
+    return status;
 }
