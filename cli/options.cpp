@@ -67,7 +67,8 @@ std::string quoted(std::string_view text) { return "Â«" + std::string(text) + "Â
 std::optional<std::string> setMicrosteps(Parsing& parsing, std::string_view text) {
     parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
     if (parsing.options.microsteps) return std::nullopt;
-    return "--micropassi vuole un numero intero da 1 a 256, non " + quoted(text);
+    return "--micropassi vuole un numero intero da 1 a " + std::to_string(kMaxMicrosteps) +
+           ", non " + quoted(text);
 }
 
 std::optional<std::string> setPulleyTeeth(Parsing& parsing, std::string_view text) {
