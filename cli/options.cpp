@@ -1,7 +1,6 @@
 #include "cli/options.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 
 #include "calc/belt_axis.h"
@@ -109,7 +108,7 @@ std::optional<std::string> setAxis(Parsing& parsing, std::string_view letter) {
 }
 
 // Adding an option is one row here and, for a new kind, one handler above.
-constexpr std::array<Option, 18> kOptions{{
+constexpr Option kOptions[] = {
     {"--passi", true, setText<Field::MotorSteps>},
     {"--passo-vite", true, setText<Field::ScrewPitch>},
     {"--motore", true, setText<Field::MotorTeeth>},
@@ -128,7 +127,7 @@ constexpr std::array<Option, 18> kOptions{{
     {"--help", false, setFlag<&Options::help>},
     {"-h", false, setFlag<&Options::help>},
     {"--version", false, setFlag<&Options::version>},
-}};
+};
 
 struct Pair {
     std::string_view first;
@@ -136,21 +135,18 @@ struct Pair {
 };
 
 // Options that contradict each other.
-constexpr std::array<Pair, 6> kConflicts{{
-    {"--mezzo-passo", "--passo-intero"},
-    {"--diretto", "--ingranaggi"},
-    {"--micropassi", "--mezzo-passo"},
-    {"--micropassi", "--passo-intero"},
-    {"--puleggia-asse", "--passo-vite"},
-    {"--profilo-cinghia", "--passo-vite"},
-}};
+constexpr Pair kConflicts[] = {
+    {"--mezzo-passo", "--passo-intero"}, {"--diretto", "--ingranaggi"},
+    {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
+    {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
+};
 
 // Options that mean nothing without another.
-constexpr std::array<Pair, 3> kRequirements{{
+constexpr Pair kRequirements[] = {
     {"--puleggia-asse", "--profilo-cinghia"},
     {"--profilo-cinghia", "--puleggia-asse"},
     {"--asse", "--firmware"},
-}};
+};
 
 std::optional<std::string> checkCombinations(const Parsing& parsing) {
     for (const auto& [first, second] : kConflicts) {
@@ -199,8 +195,8 @@ std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view sepa
 }
 
 const Option* optionNamed(std::string_view name) {
-    const auto* option = std::ranges::find(kOptions, name, &Option::name);
-    return option == kOptions.end() ? nullptr : option;
+    const Option* option = std::ranges::find(kOptions, name, &Option::name);
+    return option == std::ranges::end(kOptions) ? nullptr : option;
 }
 
 }  // namespace
