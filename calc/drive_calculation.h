@@ -20,6 +20,13 @@ inline constexpr double kXlBeltPitch = 5.08;
 // pulley ratio is checked on every run, even for the direct coupling.
 void computeSteppingResolution(Form& form, std::string_view decimalSeparator);
 
+// The same for a driver at `microsteps` per full step (1 to 32767, the
+// factors of the exact fixed-point product), in place of the stepping mode,
+// which is not read: 1 writes what full step writes and 2 what half step
+// writes, digit for digit, errors included; any other count writes nine
+// decimals in both results.
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator, int microsteps);
+
 // Belt centre distance: from the pulley teeth, the belt's length code and the
 // belt pitch, writes the distance between the pulley centres into
 // CentreDistance ("83.69"), then what that field shows followed by " mm" into

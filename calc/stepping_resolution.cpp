@@ -3,7 +3,9 @@
 // The two results read the pitch differently on purpose: steps per millimetre
 // uses every typed decimal, millimetres per step the pitch brought to four
 // decimals, like every other entry. Half stepping doubles the fixed-point
-// step count before it is widened.
+// step count before it is widened; a driver at N microsteps per full step
+// multiplies it by N the same way, and writes what the window's stepping
+// mode of N steps per full step writes.
 
 #include <array>
 #include <string>
@@ -19,26 +21,49 @@ namespace {
 using detail::blamingOn;
 using detail::entryValueOf;
 
+struct Patterns {
+    ResultPattern stepsPerMm;
+    ResultPattern mmPerStep;
+};
+
 struct Combination {
     SteppingMode stepping;
     Coupling coupling;
-    ResultPattern stepsPerMmPattern;
-    ResultPattern mmPerStepPattern;
+    Patterns patterns;
 };
 
 // Tried in this order, each on its own; the window selects exactly one.
 constexpr std::array<Combination, 4> kCombinations{{
-    {SteppingMode::HalfStep, Coupling::Direct, kNineDecimals, kNineDecimals},
-    {SteppingMode::FullStep, Coupling::Direct, kNineDecimals, kNineDecimals},
-    {SteppingMode::HalfStep, Coupling::Belt, kNineDecimals, kEightDecimals},
-    {SteppingMode::FullStep, Coupling::Belt, kNineDecimals, kNineDecimals},
+    {SteppingMode::HalfStep, Coupling::Direct, {kNineDecimals, kNineDecimals}},
+    {SteppingMode::FullStep, Coupling::Direct, {kNineDecimals, kNineDecimals}},
+    {SteppingMode::HalfStep, Coupling::Belt, {kNineDecimals, kEightDecimals}},
+    {SteppingMode::FullStep, Coupling::Belt, {kNineDecimals, kNineDecimals}},
 }};
+
+constexpr int microstepsOf(SteppingMode mode) { return mode == SteppingMode::HalfStep ? 2 : 1; }
+
+// The patterns of the stepping mode with as many steps per full step, else
+// nine decimals for both results.
+constexpr Patterns patternsFor(int microsteps, Coupling coupling) {
+    for (const Combination& combination : kCombinations) {
+        if (microstepsOf(combination.stepping) == microsteps && combination.coupling == coupling) {
+            return combination.patterns;
+        }
+    }
+    return {kNineDecimals, kNineDecimals};
+}
+
+// What one selected case computes with.
+struct Drive {
+    int microsteps;  // the factor of the fixed-point step count
+    Coupling coupling;
+    Patterns patterns;
+};
 
 class Resolution {
 public:
-    Resolution(Form& form, std::string_view separator, const Combination& combination,
-               double pulleyRatio)
-        : form_(form), separator_(separator), combination_(combination), ratio_(pulleyRatio) {}
+    Resolution(Form& form, std::string_view separator, const Drive& drive, double pulleyRatio)
+        : form_(form), separator_(separator), drive_(drive), ratio_(pulleyRatio) {}
 
     void writeStepsPerMillimetre() {
         const std::string stepsText = form_.text(Field::MotorSteps);
@@ -51,7 +76,7 @@ public:
             result = blamingOn(Field::ScrewPitch, [&] { return multiply(result, ratio_); });
         }
         form_.setText(Field::StepsPerMm,
-                      formatResult(result, combination_.stepsPerMmPattern, separator_));
+                      formatResult(result, drive_.patterns.stepsPerMm, separator_));
     }
 
     void writeMillimetresPerStep() {
@@ -65,40 +90,57 @@ public:
             result = blamingOn(Field::ScrewTeeth, [&] { return divide(result, ratio_); });
         }
         form_.setText(Field::MmPerStep,
-                      formatResult(result, combination_.mmPerStepPattern, separator_));
+                      formatResult(result, drive_.patterns.mmPerStep, separator_));
     }
 
 private:
-    bool throughBelt() const { return combination_.coupling == Coupling::Belt; }
+    bool throughBelt() const { return drive_.coupling == Coupling::Belt; }
 
     EntryValue stepCount(const std::string& text) const {
         const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_);
-        if (combination_.stepping != SteppingMode::HalfStep) return steps;
-        return blamingOn(Field::MotorSteps, [&] { return multiply(steps, 2); });
+        return blamingOn(Field::MotorSteps, [&] { return multiply(steps, drive_.microsteps); });
     }
 
     Form& form_;
     std::string_view separator_;
-    const Combination& combination_;
+    const Drive& drive_;
     double ratio_;
 };
+
+double pulleyRatio(const Form& form, std::string_view separator) {
+    const std::string motorTeeth = form.text(Field::MotorTeeth);
+    const std::string screwTeeth = form.text(Field::ScrewTeeth);
+    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, separator));
+    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, separator));
+    return blamingOn(Field::MotorTeeth, [&] { return divide(screw, motor); });
+}
+
+void resolve(Form& form, std::string_view separator, const Drive& drive, double ratio) {
+    Resolution resolution(form, separator, drive, ratio);
+    resolution.writeStepsPerMillimetre();
+    resolution.writeMillimetresPerStep();
+}
 
 }  // namespace
 
 void computeSteppingResolution(Form& form, std::string_view decimalSeparator) {
-    const std::string motorTeeth = form.text(Field::MotorTeeth);
-    const std::string screwTeeth = form.text(Field::ScrewTeeth);
-    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator));
-    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator));
-    const double ratio = blamingOn(Field::MotorTeeth, [&] { return divide(screw, motor); });
-
+    const double ratio = pulleyRatio(form, decimalSeparator);
     for (const Combination& combination : kCombinations) {
         const bool steppingSelected = form.isSelected(combination.stepping);
         const bool couplingSelected = form.isSelected(combination.coupling);
         if (!steppingSelected || !couplingSelected) continue;
-        Resolution resolution(form, decimalSeparator, combination, ratio);
-        resolution.writeStepsPerMillimetre();
-        resolution.writeMillimetresPerStep();
+        resolve(form, decimalSeparator,
+                {microstepsOf(combination.stepping), combination.coupling, combination.patterns},
+                ratio);
+    }
+}
+
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator, int microsteps) {
+    const double ratio = pulleyRatio(form, decimalSeparator);
+    for (const Coupling coupling : {Coupling::Direct, Coupling::Belt}) {
+        if (!form.isSelected(coupling)) continue;
+        resolve(form, decimalSeparator, {microsteps, coupling, patternsFor(microsteps, coupling)},
+                ratio);
     }
 }
 

@@ -1,6 +1,7 @@
-// cnc-axis-calc-cli: the window's calculation from the command line. Prints
-// each result as soon as it is produced, so that an error after the first
-// results still leaves them on stdout, as the window keeps them on screen.
+// cnc-axis-calc-cli: the window's calculation from the command line, and what
+// goes beyond the window. Prints each result as soon as it is produced, so
+// that an error after the first results still leaves them on stdout, as the
+// window keeps them on screen.
 
 #include <QLocale>
 
@@ -9,36 +10,58 @@
 #include <vector>
 
 #include "calc/calc_error.h"
-#include "calc/drive_calculation.h"
 #include "cli/belt_answers.h"
+#include "cli/json_report.h"
 #include "cli/options.h"
+#include "cli/run.h"
 
 namespace {
-
-// Stores like the in-memory form, and prints the three results the window
-// shows in its results group, labelled with their captions.
-class PrintingForm : public cnc::MemoryForm {
-public:
-    explicit PrintingForm(const cnc::MemoryForm& form) : cnc::MemoryForm(form) {}
-
-    void setText(cnc::Field field, std::string_view text) override {
-        cnc::MemoryForm::setText(field, text);
-        if (field == cnc::Field::StepsPerMm || field == cnc::Field::MmPerStep ||
-            field == cnc::Field::CentreDistanceMm) {
-            std::cout << cnc::fieldCaption(field) << ": " << text << '\n' << std::flush;
-        }
-    }
-};
 
 // The same rule as the window's: Qt reads LC_ALL, then LC_NUMERIC, then LANG,
 // with its own locale data, so no system locale needs to be installed.
 std::string userDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
 
-}  // namespace
+// The three results the window shows in its results group, labelled with
+// their captions.
+void printResult(cnc::Field field, std::string_view text) {
+    if (field == cnc::Field::StepsPerMm || field == cnc::Field::MmPerStep ||
+        field == cnc::Field::CentreDistanceMm) {
+        std::cout << cnc::fieldCaption(field) << ": " << text << '\n' << std::flush;
+    }
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
-    auto parsed = cnc::cli::parseOptions(arguments);
+int calculate(const cnc::cli::Options& options, const std::string& separator) {
+    const bool json = options.json;
+    const cnc::cli::Outcome outcome = cnc::cli::run(
+        options, separator,
+        json ? cnc::cli::ResultListener([](auto, auto) {}) : cnc::cli::ResultListener(printResult));
+    if (json) {
+        std::cout << cnc::cli::jsonReport(options, outcome, separator);
+    } else {
+        std::cout << outcome.exactDistanceLine;
+        for (const std::string& line : outcome.firmwareLines) std::cout << line << '\n';
+    }
+    if (outcome.failure) {
+        std::cerr << outcome.failure->message << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+// --interasse-voluto: a question of its own, answered from the two pulleys.
+int answerWantedDistance(const cnc::cli::Options& options, const std::string& separator) {
+    try {
+        std::cout << cnc::cli::nearestBeltLines(options.form, *options.wantedDistance, separator);
+    } catch (const cnc::CalcError& error) {
+        std::cerr << (error.field() ? "" : "--interasse-voluto: ") << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+int runCommandLine(const std::vector<std::string>& arguments) {
+    const std::string separator = userDecimalSeparator();
+    auto parsed = cnc::cli::parseOptions(arguments, separator);
     if (const auto* error = std::get_if<cnc::cli::UsageError>(&parsed)) {
         std::cerr << "cnc-axis-calc-cli: " << error->message
                   << "; usare «cnc-axis-calc-cli --help» per le opzioni\n";
@@ -57,26 +80,19 @@ int main(int argc, char** argv) {
                   << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
         return 0;
     }
+    if (options.wantedDistance) return answerWantedDistance(options, separator);
+    return calculate(options, separator);
+}
 
-    const std::string separator = userDecimalSeparator();
-    if (options.wantedDistance) {
-        try {
-            std::cout << cnc::cli::nearestBeltLines(options.form, *options.wantedDistance,
-                                                    separator);
-        } catch (const cnc::CalcError& error) {
-            std::cerr << (error.field() ? "" : "--interasse-voluto: ") << error.what() << '\n';
-            return 1;
-        }
-        return 0;
-    }
+}  // namespace
 
-    PrintingForm form(options.form);
-    try {
-        cnc::calculate(form, separator, cnc::kXlBeltPitch);
-        if (options.exactDistance) std::cout << cnc::cli::exactDistanceLine(form, separator);
-    } catch (const cnc::CalcError& error) {
-        std::cerr << error.what() << '\n';
+int main(int argc, char** argv) {
+    const int status = runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    // Output that never arrived is a failure, whatever the calculation did.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "cnc-axis-calc-cli: impossibile scrivere l'uscita\n";
         return 1;
     }
-    return 0;
+    return status;
 }

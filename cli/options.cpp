@@ -1,156 +1,300 @@
 #include "cli/options.h"
 
-#include <array>
-#include <optional>
-#include <string_view>
+#include <algorithm>
+#include <charconv>
+
+#include "calc/belt_axis.h"
+#include "calc/calc_error.h"
+#include "calc/decimal_text.h"
 
 namespace cnc::cli {
 namespace {
 
-// Each TEXT goes to an entry field, or to an option of its own.
-struct TextOption {
-    std::string_view name;
-    std::variant<Field, std::optional<std::string> Options::*> target;
-};
+// The options read so far.
+struct Parsing {
+    Options options;
+    std::vector<std::string_view> given;  // names, as in the table
+    int pulleyTeeth = 0;
+    std::string pulleyTeethText;
+    std::string profile;
 
-constexpr std::array<TextOption, 6> kTextOptions{{
-    {"--passi", Field::MotorSteps},
-    {"--passo-vite", Field::ScrewPitch},
-    {"--motore", Field::MotorTeeth},
-    {"--vite", Field::ScrewTeeth},
-    {"--cinta", Field::BeltLengthCode},
-    {"--interasse-voluto", &Options::wantedDistance},
-}};
-
-void store(Options& options, const TextOption& option, std::string_view text) {
-    if (const Field* field = std::get_if<Field>(&option.target)) {
-        options.form.setText(*field, text);
-    } else {
-        options.*std::get<1>(option.target) = std::string(text);
+    bool wasGiven(std::string_view name) const {
+        return std::ranges::find(given, name) != given.end();
     }
-}
+};
 
-struct FlagOption {
+// Handles one option's value; returns the usage error, if any.
+using Handler = std::optional<std::string> (*)(Parsing&, std::string_view value);
+
+struct Option {
     std::string_view name;
-    bool Options::*flag;
+    bool takesValue;
+    Handler handle;
 };
 
-constexpr std::array<FlagOption, 1> kFlagOptions{{
-    {"--esatto", &Options::exactDistance},
-}};
-
-struct ChoiceOption {
-    std::string_view name;
-    std::variant<SteppingMode, Coupling> choice;
-};
-
-constexpr std::array<ChoiceOption, 4> kChoiceOptions{{
-    {"--mezzo-passo", SteppingMode::HalfStep},
-    {"--passo-intero", SteppingMode::FullStep},
-    {"--diretto", Coupling::Direct},
-    {"--ingranaggi", Coupling::Belt},
-}};
-
-// The choices given so far: a choice may be repeated, but not contradicted.
-struct Chosen {
-    std::optional<SteppingMode> steppingMode;
-    std::optional<Coupling> coupling;
-};
-
-template <typename Choice>
-bool record(std::optional<Choice>& previous, Choice choice, MemoryForm& form) {
-    if (previous && *previous != choice) return false;
-    previous = choice;
-    form.select(choice);
-    return true;
+template <Field field>
+std::optional<std::string> setText(Parsing& parsing, std::string_view text) {
+    parsing.options.form.setText(field, text);
+    return std::nullopt;
 }
 
-bool choose(Chosen& chosen, SteppingMode mode, MemoryForm& form) {
-    return record(chosen.steppingMode, mode, form);
+template <auto choice>
+std::optional<std::string> select(Parsing& parsing, std::string_view) {
+    parsing.options.form.select(choice);
+    return std::nullopt;
 }
 
-bool choose(Chosen& chosen, Coupling coupling, MemoryForm& form) {
-    return record(chosen.coupling, coupling, form);
+template <bool Options::*flag>
+std::optional<std::string> setFlag(Parsing& parsing, std::string_view) {
+    parsing.options.*flag = true;
+    return std::nullopt;
+}
+
+// Digits only, no sign or blanks, from `least` to `most`.
+std::optional<int> wholeNumber(std::string_view text, int least, int most) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || text.front() == '-' || ec != std::errc() ||
+        end != text.data() + text.size() || value < least || value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
+
+std::optional<std::string> setWantedDistance(Parsing& parsing, std::string_view text) {
+    parsing.options.wantedDistance = std::string(text);
+    return std::nullopt;
+}
+
+std::optional<std::string> setMicrosteps(Parsing& parsing, std::string_view text) {
+    parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
+    if (parsing.options.microsteps) return std::nullopt;
+    return "--micropassi vuole un numero intero da 1 a " + std::to_string(kMaxMicrosteps) +
+           ", non " + quoted(text);
+}
+
+std::optional<std::string> setPulleyTeeth(Parsing& parsing, std::string_view text) {
+    const std::optional<int> teeth = wholeNumber(text, 1, kMaxPulleyTeeth);
+    if (!teeth) {
+        return "--puleggia-asse vuole un numero intero di denti da 1 a " +
+               std::to_string(kMaxPulleyTeeth) + ", non " + quoted(text);
+    }
+    parsing.pulleyTeeth = *teeth;
+    parsing.pulleyTeethText = text;
+    return std::nullopt;
+}
+
+std::optional<std::string> setProfile(Parsing& parsing, std::string_view text) {
+    parsing.profile = text;
+    return std::nullopt;
+}
+
+std::optional<std::string> setFirmware(Parsing& parsing, std::string_view name) {
+    parsing.options.firmware = firmwareNamed(name);
+    if (parsing.options.firmware) return std::nullopt;
+    std::string known;
+    for (const FirmwareName& firmware : kFirmwares) known += ", " + std::string(firmware.name);
+    return "firmware sconosciuto: " + quoted(name) + " (" + known.substr(2) + ")";
+}
+
+constexpr std::string_view kAxes = "XYZEABC";
+
+std::optional<std::string> setAxis(Parsing& parsing, std::string_view letter) {
+    const auto axis = std::ranges::find_if(kAxes, [&](char upper) {
+        return letter.size() == 1 && (letter[0] == upper || letter[0] == upper - 'A' + 'a');
+    });
+    if (axis == kAxes.end()) {
+        return "--asse vuole una lettera tra X, Y, Z, E, A, B, C, non " + quoted(letter);
+    }
+    parsing.options.axis = *axis;
+    return std::nullopt;
+}
+
+// Adding an option is one row here and, for a new kind, one handler above.
+constexpr Option kOptions[] = {
+    {"--passi", true, setText<Field::MotorSteps>},
+    {"--passo-vite", true, setText<Field::ScrewPitch>},
+    {"--motore", true, setText<Field::MotorTeeth>},
+    {"--vite", true, setText<Field::ScrewTeeth>},
+    {"--cinta", true, setText<Field::BeltLengthCode>},
+    {"--mezzo-passo", false, select<SteppingMode::HalfStep>},
+    {"--passo-intero", false, select<SteppingMode::FullStep>},
+    {"--diretto", false, select<Coupling::Direct>},
+    {"--ingranaggi", false, select<Coupling::Belt>},
+    {"--micropassi", true, setMicrosteps},
+    {"--puleggia-asse", true, setPulleyTeeth},
+    {"--profilo-cinghia", true, setProfile},
+    {"--firmware", true, setFirmware},
+    {"--asse", true, setAxis},
+    {"--esatto", false, setFlag<&Options::exactDistance>},
+    {"--interasse-voluto", true, setWantedDistance},
+    {"--json", false, setFlag<&Options::json>},
+    {"--help", false, setFlag<&Options::help>},
+    {"-h", false, setFlag<&Options::help>},
+    {"--version", false, setFlag<&Options::version>},
+};
+
+struct Pair {
+    std::string_view first;
+    std::string_view second;
+};
+
+// Options that contradict each other.
+constexpr Pair kConflicts[] = {
+    {"--mezzo-passo", "--passo-intero"}, {"--diretto", "--ingranaggi"},
+    {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
+    {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
+};
+
+// Options that mean nothing without another.
+constexpr Pair kRequirements[] = {
+    {"--puleggia-asse", "--profilo-cinghia"},
+    {"--profilo-cinghia", "--puleggia-asse"},
+    {"--asse", "--firmware"},
+};
+
+std::optional<std::string> checkCombinations(const Parsing& parsing) {
+    for (const auto& [first, second] : kConflicts) {
+        if (parsing.wasGiven(first) && parsing.wasGiven(second)) {
+            return "opzioni in contrasto: " + std::string(first) + " e " + std::string(second);
+        }
+    }
+    for (const auto& [option, needed] : kRequirements) {
+        if (parsing.wasGiven(option) && !parsing.wasGiven(needed)) {
+            return std::string(option) + " vuole anche " + std::string(needed);
+        }
+    }
+    const auto& firmware = parsing.options.firmware;
+    if (firmware && firmware->axes.find(parsing.options.axis) == std::string_view::npos) {
+        return std::string(firmware->name) + " non ha righe per l'asse " + parsing.options.axis +
+               " (assi: " + std::string(firmware->axes) + ")";
+    }
+    return std::nullopt;
+}
+
+std::string profileNames() {
+    std::string names;
+    for (const BeltProfile& profile : kBeltProfiles) names += ", " + std::string(profile.name);
+    return names.substr(2);
+}
+
+// The travel of the axis pulley takes the place of the screw pitch.
+std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view separator) {
+    const std::string_view pitch = beltProfilePitch(parsing.profile).value_or(parsing.profile);
+    const std::string wrongProfile = "--profilo-cinghia " + quoted(parsing.profile) +
+                                     " non è un profilo (" + profileNames() +
+                                     ") né un passo in mm maggiore di zero";
+    EntryValue travel;
+    try {
+        travel = pulleyTravel(parsing.pulleyTeeth, pitch, separator);
+    } catch (const CalcError& error) {
+        if (error.kind() != ErrorKind::Overflow) return wrongProfile;
+        return "--puleggia-asse per --profilo-cinghia: la corsa per giro è fuori dall'intervallo "
+               "di calcolo";
+    }
+    if (travel.tenThousandths <= 0) return wrongProfile;
+    BeltAxis axis{parsing.pulleyTeethText, parsing.profile, entryValueText(travel)};
+    parsing.options.form.setText(Field::ScrewPitch, axis.travel);
+    parsing.options.beltAxis = std::move(axis);
+    return std::nullopt;
+}
+
+const Option* optionNamed(std::string_view name) {
+    const Option* option = std::ranges::find(kOptions, name, &Option::name);
+    return option == std::ranges::end(kOptions) ? nullptr : option;
 }
 
 }  // namespace
 
+std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
+                                               std::string_view decimalSeparator) {
+    Parsing parsing;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        const std::size_t equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
+        const Option* option = optionNamed(argument.substr(0, equals));
+        if (!option) return UsageError{"opzione sconosciuta: " + std::string(argument)};
+        std::string_view value;
+        if (equals != argument.npos) {
+            if (!option->takesValue)
+                return UsageError{std::string(option->name) + " non vuole un testo"};
+            value = argument.substr(equals + 1);
+        } else if (option->takesValue) {
+            if (i + 1 == arguments.size())
+                return UsageError{"manca il testo dopo " + std::string(argument)};
+            value = arguments[++i];
+        }
+        parsing.given.push_back(option->name);
+        if (auto error = option->handle(parsing, value)) return UsageError{*error};
+    }
+    if (auto error = checkCombinations(parsing)) return UsageError{*error};
+    if (parsing.wasGiven("--puleggia-asse")) {
+        if (auto error = placeBeltAxis(parsing, decimalSeparator)) return UsageError{*error};
+    }
+    return std::move(parsing.options);
+}
+
 std::string usage() {
-    return "uso: cnc-axis-calc-cli [--passi TESTO] [--passo-vite TESTO]"
-           " [--mezzo-passo | --passo-intero]\n"
-           "                         [--diretto | --ingranaggi] [--motore TESTO]"
-           " [--vite TESTO] [--cinta TESTO]\n"
-           "                         [--esatto]\n"
+    return "uso: cnc-axis-calc-cli [--passi TESTO]\n"
+           "         [--passo-vite TESTO | --puleggia-asse DENTI --profilo-cinghia P]\n"
+           "         [--mezzo-passo | --passo-intero | --micropassi N]\n"
+           "         [--diretto | --ingranaggi] [--motore TESTO] [--vite TESTO] [--cinta TESTO]\n"
+           "         [--firmware NOME [--asse LETTERA]] [--esatto] [--json]\n"
            "       cnc-axis-calc-cli [--motore TESTO] [--vite TESTO] --interasse-voluto D\n"
-           "       cnc-axis-calc-cli --help | --version\n"
+           "       cnc-axis-calc-cli -h | --help | --version\n"
            "\n"
            "Calcola passi per millimetro, millimetri per passo e interasse delle pulegge.\n"
            "\n"
-           "  --passi TESTO       passi del motore per giro (200)\n"
-           "  --passo-vite TESTO  passo della vite in mm (3)\n"
-           "  --mezzo-passo       scheda in mezzo passo (predefinito)\n"
-           "  --passo-intero      scheda in passo intero\n"
-           "  --diretto           accoppiamento diretto (predefinito)\n"
-           "  --ingranaggi        accoppiamento con pulegge e cinta\n"
-           "  --motore TESTO      denti della puleggia del motore (17)\n"
-           "  --vite TESTO        denti della puleggia della vite (36)\n"
-           "  --cinta TESTO       codice di lunghezza della cinta XL, il numero prima di\n"
-           "                      \"XL\" (decimi di pollice, il doppio dei denti): 120 per\n"
-           "                      una cinta 120XL037 di 60 denti (120)\n"
-           "  --esatto            dopo i risultati, l'interasse dalla geometria esatta\n"
-           "                      della cinta\n"
-           "  --interasse-voluto D\n"
-           "                      le due cinte XL a denti interi con l'interasse esatto\n"
-           "                      più vicino a D mm, sotto e sopra; legge solo --motore\n"
-           "                      e --vite\n"
-           "  --help              mostra questo aiuto\n"
-           "  --version           mostra la versione\n"
+           "  --passi TESTO          passi del motore per giro (200)\n"
+           "  --passo-vite TESTO     passo della vite in mm (3); per una vite a più principi\n"
+           "                         l'avanzamento per giro (8 per una T8x8)\n"
+           "  --mezzo-passo          scheda in mezzo passo (predefinito)\n"
+           "  --passo-intero         scheda in passo intero\n"
+           "  --micropassi N         scheda a N micropassi per passo, da 1 a 256\n"
+           "  --diretto              accoppiamento diretto (predefinito)\n"
+           "  --ingranaggi           accoppiamento con pulegge e cinta\n"
+           "  --motore TESTO         denti della puleggia del motore (17)\n"
+           "  --vite TESTO           denti della puleggia della vite (36)\n"
+           "  --cinta TESTO          codice di lunghezza della cinta XL, il numero prima di\n"
+           "                         \"XL\" (decimi di pollice, il doppio dei denti): 120 per\n"
+           "                         una cinta 120XL037 di 60 denti (120)\n"
+           "  --puleggia-asse DENTI  asse mosso da una cinghia al posto della vite: denti\n"
+           "                         della sua puleggia, da 1 a 32767\n"
+           "  --profilo-cinghia P    GT2, GT3, HTD3M, HTD5M, T2.5, T5, MXL, XL, L,\n"
+           "                         oppure il passo della cinghia in mm\n"
+           "  --firmware NOME        dopo i risultati, le righe da incollare in marlin,\n"
+           "                         reprapfirmware, grbl, klipper o linuxcnc\n"
+           "  --asse LETTERA         l'asse di quelle righe: X (predefinito), Y, Z, E, A, B, C\n"
+           "  --esatto               dopo i risultati, l'interasse dalla geometria esatta\n"
+           "                         della cinta\n"
+           "  --interasse-voluto D   le due cinte XL a denti interi con l'interasse esatto\n"
+           "                         più vicino a D mm, sotto e sopra; legge solo --motore\n"
+           "                         e --vite\n"
+           "  --json                 un oggetto JSON al posto delle righe\n"
+           "  -h, --help             mostra questo aiuto\n"
+           "  --version              mostra la versione e la licenza\n"
+           "\n"
+           "Esempi, con un motore di 200 passi:\n"
+           "  a 1/16 con una vite T8x8: 400 passi/mm\n"
+           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8\n"
+           "  a 1/16 con una puleggia GT2 di 20 denti: 80 passi/mm\n"
+           "    cnc-axis-calc-cli --micropassi 16 --puleggia-asse 20 --profilo-cinghia GT2\n"
+           "  le righe per l'asse Y di Klipper\n"
+           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --firmware klipper --asse Y\n"
+           "  in JSON\n"
+           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --json\n"
+           "  le cinte per pulegge di 17 e 36 denti a 100 mm: 132XL e 134XL\n"
+           "    cnc-axis-calc-cli --interasse-voluto 100\n"
            "\n"
            "I numeri usano il separatore decimale della lingua (LC_ALL, LC_NUMERIC, LANG);\n"
-           "il punto è sempre accettato.\n";
+           "il punto è sempre accettato. Le righe dei firmware e il JSON usano il punto.\n";
 }
 
-std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments) {
-    Options options;
-    Chosen chosen;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (argument == "--version") {
-            options.version = true;
-            continue;
-        }
-        bool known = false;
-        for (const FlagOption& flag : kFlagOptions) {
-            if (argument != flag.name) continue;
-            options.*flag.flag = true;
-            known = true;
-        }
-        for (const ChoiceOption& choice : kChoiceOptions) {
-            if (argument != choice.name) continue;
-            const bool consistent = std::visit(
-                [&](auto element) { return choose(chosen, element, options.form); }, choice.choice);
-            if (!consistent) return UsageError{"scelte in contrasto: " + std::string(argument)};
-            known = true;
-        }
-        for (const TextOption& text : kTextOptions) {
-            if (argument == text.name) {
-                if (i + 1 == arguments.size()) {
-                    return UsageError{"manca il testo dopo " + std::string(argument)};
-                }
-                store(options, text, arguments[++i]);
-                known = true;
-            } else if (argument.starts_with(text.name) && argument[text.name.size()] == '=') {
-                store(options, text, argument.substr(text.name.size() + 1));
-                known = true;
-            }
-        }
-        if (!known) return UsageError{"opzione sconosciuta: " + std::string(argument)};
-    }
-    return options;
+int microstepsOf(const Options& options) {
+    if (options.microsteps) return *options.microsteps;
+    return options.form.isSelected(SteppingMode::HalfStep) ? 2 : 1;
 }
 
 }  // namespace cnc::cli

@@ -1,22 +1,42 @@
 #pragma once
 // The command line of cnc-axis-calc-cli: the window's entries and choices as
-// options, each TEXT taken as an entry field's text exactly as given.
+// options, each TEXT taken as an entry field's text exactly as given, and
+// what goes beyond the window: microstepping, belt-driven axes, firmware
+// lines and JSON.
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
+#include "calc/firmware_lines.h"
 #include "calc/memory_form.h"
 
 namespace cnc::cli {
 
+inline constexpr int kMaxMicrosteps = 256;
+
+// An axis moved by a belt in place of the screw, as given.
+struct BeltAxis {
+    std::string teeth;
+    std::string profile;  // a profile's name or a pitch in mm
+    std::string travel;   // teeth times pitch, mm, with '.'
+};
+
 struct Options {
-    MemoryForm form;  // the window's initial texts and choices, then the options
-    bool help = false;
-    bool version = false;
+    // The window's initial texts and choices, then the options; with a belt
+    // axis, its travel as the screw pitch.
+    MemoryForm form;
+    std::optional<int> microsteps;
+    std::optional<BeltAxis> beltAxis;
+    std::optional<FirmwareName> firmware;
+    char axis = 'X';
+    bool json = false;
     bool exactDistance = false;                 // --esatto
     std::optional<std::string> wantedDistance;  // --interasse-voluto: a question of its own
+    bool help = false;
+    bool version = false;
 };
 
 struct UsageError {
@@ -24,9 +44,15 @@ struct UsageError {
 };
 
 // Reads the arguments after the program name. `--name TEXT` and `--name=TEXT`
-// are both accepted; a choice given twice the same way is fine, two opposite
-// choices are a usage error.
-std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments);
+// are both accepted; an option given twice keeps its last value; options
+// that contradict each other are a usage error. `decimalSeparator` is the
+// user's, for a belt pitch typed as a number.
+std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
+                                               std::string_view decimalSeparator = ".");
+
+// The microsteps per full step the calculation runs with: the option's, else
+// the stepping mode's (2 in half step).
+int microstepsOf(const Options& options);
 
 std::string usage();
 

@@ -1,5 +1,7 @@
 // Runs the real binary as a user would, with the locale in the environment.
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -19,7 +21,8 @@ struct CliRun {
 };
 
 CliRun runCli(const std::vector<std::string>& arguments,
-           const std::vector<std::pair<std::string, std::string>>& locale = {{"LC_ALL", "C"}}) {
+           const std::vector<std::pair<std::string, std::string>>& locale = {{"LC_ALL", "C"}},
+           const QString& outputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG", "LANGUAGE"}) environment.remove(name);
     for (const auto& [name, value] : locale) {
@@ -30,6 +33,7 @@ CliRun runCli(const std::vector<std::string>& arguments,
 
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     process.start(CLI_PATH, args);
     process.waitForFinished(10000);
     return {process.readAllStandardOutput().toStdString(),
@@ -87,7 +91,19 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
     CliCase{"belts either side of a wanted distance, other entries unread",
             {"--passi", "", "--cinta", "x", "--esatto", "--interasse-voluto=100"},
             "Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm\n"
-            "Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm\n"}));
+            "Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm\n"},
+    CliCase{"1/16, T8x8 lead screw", {"--micropassi", "16", "--passo-vite", "8"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"1/16, 20-tooth GT2 pulley, Klipper's Y",
+            {"--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
+             "--firmware", "klipper", "--asse", "Y"},
+            "Step/mm: 80.000000000\nRisoluzione del passo (mm): 0.012500000\n"
+            "Interasse: 83.69 mm\n[stepper_y]\nrotation_distance: 40\nmicrosteps: 16\n"
+            "full_steps_per_rotation: 200\n"},
+    CliCase{"Marlin", {"--micropassi", "16", "--passo-vite", "8", "--firmware", "marlin"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Interasse: 83.69 mm\nM92 X400\n"}));
 
 INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"belt too short", {"--cinta", "65"},
@@ -109,9 +125,79 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"exponent refused", {"--passo-vite", "1e400"}, "", 1,
             "Tipo non corrispondente in «Passo della vite (mm)»"},
     CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2,
-            "scelte in contrasto: --passo-intero; usare «cnc-axis-calc-cli --help»"},
+            "opzioni in contrasto: --mezzo-passo e --passo-intero; usare «cnc-axis-calc-cli --help»"},
     CliCase{"unknown option", {"--velocita", "3"}, "", 2, "opzione sconosciuta: --velocita"},
-    CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"}));
+    CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"},
+    CliCase{"microsteps with half step", {"--micropassi", "16", "--mezzo-passo"}, "", 2,
+            "in contrasto: --micropassi e --mezzo-passo"},
+    CliCase{"firmware refuses a negative pitch", {"--passo-vite", "-8", "--firmware", "grbl"},
+            "Step/mm: -50.000000000\nRisoluzione del passo (mm): -0.020000000\n"
+            "Interasse: 83.69 mm\n", 1, "grbl: il firmware vuole passi per millimetro maggiori"}));
+
+// The same entries through the stepping modes and through microsteps 1 and 2.
+TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
+    const std::vector<std::vector<std::string>> entries = {
+        {},
+        {"--ingranaggi", "--vite", "17"},
+        {"--passi", "0"},
+        {"--passi", "461168601842738.7904"},
+        {"--passo-vite", "otto", "--ingranaggi"},
+        {"--puleggia-asse", "20", "--profilo-cinghia", "MXL", "--firmware", "linuxcnc"},
+    };
+    for (const auto& arguments : entries) {
+        for (const auto& [mode, count] :
+             {std::pair{"--passo-intero", "1"}, {"--mezzo-passo", "2"}}) {
+            auto byMode = arguments;
+            byMode.push_back(mode);
+            auto byCount = arguments;
+            byCount.insert(byCount.end(), {"--micropassi", count});
+            const CliRun expected = runCli(byMode);
+            const CliRun run = runCli(byCount);
+            EXPECT_EQ(run.out, expected.out) << count;
+            EXPECT_EQ(run.err, expected.err) << count;
+            EXPECT_EQ(run.status, expected.status) << count;
+        }
+    }
+}
+
+TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
+    const std::vector<std::string> cases[] = {
+        {"--json", "--ingranaggi", "--passo-vite", "3.14159"},
+        {"--json", "--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
+         "--firmware", "klipper"},
+        {"--json", "--passi", "0"},
+    };
+    for (const auto& arguments : cases) {
+        const CliRun run = runCli(arguments, {{"LANG", "it_IT.UTF-8"}});
+        QJsonParseError error;
+        const QJsonObject report =
+            QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+        const QJsonObject results = report["risultati"].toObject();
+        EXPECT_FALSE(results.isEmpty()) << run.out;
+        for (const QJsonValue result : results) {
+            const QJsonObject figure = result.toObject();
+            EXPECT_EQ(figure["numero"].toDouble(), figure["testo"].toString().toDouble())
+                << figure["testo"].toString().toStdString();
+        }
+        EXPECT_EQ(run.status, report.contains("errore") ? 1 : 0) << run.out;
+        EXPECT_EQ(runCli(arguments, {{"LANG", "en_US.UTF-8"}}).out, run.out);
+    }
+    const CliRun failed = runCli({"--json", "--passi", "0"});
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(failed.out)).object();
+    const QJsonObject error = report["errore"].toObject();
+    EXPECT_EQ(error["tipo"].toString(), "Divisione per zero");
+    EXPECT_EQ(error["campo"].toString(), "Passi del motore");
+}
+
+TEST(Cli, AnUnwritableOutputFails) {
+    const std::vector<std::string> commandLines[] = {{}, {"--help"}, {"--json"}};
+    for (const auto& arguments : commandLines) {
+        const CliRun run = runCli(arguments, {{"LC_ALL", "C"}}, "/dev/full");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("impossibile scrivere"), std::string::npos) << run.err;
+    }
+}
 
 TEST(Cli, HelpAndVersionGoToStdout) {
     const CliRun help = runCli({"--help"});

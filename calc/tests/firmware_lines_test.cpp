@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Today's drives: the belt-driven axis, the numbers of configuration lines
+// and each firmware's lines for the two common drives.
+
+#include "calc/firmware_lines.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/belt_axis.h"
+#include "calc/calc_error.h"
+#include "calc/decimal_text.h"
+#include "calc/drive_calculation.h"
+#include "calc/memory_form.h"
+#include "calc/result_text.h"
+
+namespace cnc {
+namespace {
+
+// Every example of the headers.
+TEST(ConfigurationNumbers, HeaderExamples) {
+    EXPECT_EQ(entryValueText({304800}), "30.48");
+    EXPECT_EQ(entryValueText({2000000}), "200");
+    EXPECT_EQ(entryValueText({-1}), "-0.0001");
+    EXPECT_EQ(entryValueText({INT64_MIN}), "-922337203685477.5808");
+    EXPECT_EQ(shortestText(133.333333333), "133.333333333");
+    EXPECT_EQ(shortestText(1e21), "1000000000000000000000");
+    EXPECT_EQ(floatText(133.333333333), "133.33333");
+    EXPECT_EQ(floatText(80), "80");
+    EXPECT_EQ(floatText(0.123456789, 8), "0.1234568");
+
+    EXPECT_EQ(beltProfilePitch("GT2"), "2");
+    EXPECT_EQ(beltProfilePitch("mxl"), "2.032");
+    EXPECT_EQ(beltProfilePitch("t2.5"), "2.5");
+    EXPECT_EQ(beltProfilePitch("GT4"), std::nullopt);
+    EXPECT_EQ(pulleyTravel(20, "2", "."), EntryValue{400000});
+    EXPECT_EQ(pulleyTravel(15, "2,032", ","), EntryValue{304800});
+    EXPECT_EQ(pulleyTravel(20, "2.00005", "."), EntryValue{400000});
+    EXPECT_THROW(pulleyTravel(2, "tre", "."), CalcError);
+    EXPECT_THROW(pulleyTravel(kMaxPulleyTeeth, "922337203685477", "."), CalcError);
+}
+
+// A float firmware's text reads back as the float nearest to the result.
+TEST(ConfigurationNumbers, FloatTextIsTheNearestFloat) {
+    for (const double value : {133.333333333, 282.352941176, 847.058823529, 0.00354167, 1e30}) {
+        const std::string text = floatText(value);
+        float read = 0;
+        std::from_chars(text.data(), text.data() + text.size(), read);
+        EXPECT_EQ(read, static_cast<float>(value)) << text;
+    }
+}
+
+struct Drive {
+    const char* pitch;
+    int microsteps = 16;
+    Coupling coupling = Coupling::Direct;
+    const char* steps = "200";
+};
+
+MemoryForm calculated(const Drive& drive, std::string_view separator = ".") {
+    MemoryForm form;
+    form.setText(Field::MotorSteps, drive.steps);
+    form.setText(Field::ScrewPitch, drive.pitch);
+    form.select(drive.coupling);
+    computeSteppingResolution(form, separator, drive.microsteps);
+    return form;
+}
+
+const Drive kLeadScrew{"8"};
+const Drive kGt2Pulley{"40"};  // 20 teeth of 2 mm
+const Drive kScrewThroughPulleys{"8", 16, Coupling::Belt};
+
+TEST(FirmwareLines, ForEachFirmware) {
+    struct Row {
+        Firmware firmware;
+        char axis;
+        Drive drive;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        {Firmware::Marlin, 'X', kLeadScrew, {"M92 X400"}},
+        {Firmware::Marlin, 'E', kGt2Pulley, {"M92 E80"}},
+        {Firmware::Marlin, 'X', kScrewThroughPulleys, {"M92 X847.05884"}},
+        {Firmware::RepRapFirmware, 'Z', kLeadScrew, {"M92 Z400"}},
+        {Firmware::Grbl, 'X', kLeadScrew, {"$100=400"}},
+        {Firmware::Grbl, 'Y', kGt2Pulley, {"$101=80"}},
+        {Firmware::Grbl, 'Z', {"3", 2}, {"$102=133.33333"}},
+        {Firmware::Klipper,
+         'X',
+         kLeadScrew,
+         {"[stepper_x]", "rotation_distance: 8", "microsteps: 16", "full_steps_per_rotation: 200"}},
+        {Firmware::Klipper,
+         'E',
+         kScrewThroughPulleys,
+         {"[extruder]", "rotation_distance: 8", "microsteps: 16", "full_steps_per_rotation: 200",
+          "gear_ratio: 36:17"}},
+        {Firmware::LinuxCnc, 'X', kLeadScrew, {"[JOINT_0]", "SCALE = 400"}},
+        {Firmware::LinuxCnc, 'Z', kScrewThroughPulleys, {"[JOINT_2]", "SCALE = 847.058823529"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.lines.front());
+        const MemoryForm form = calculated(row.drive);
+        EXPECT_EQ(firmwareLines(row.firmware, row.axis, form, ".", row.drive.microsteps),
+                  row.lines);
+    }
+}
+
+// Klipper derives steps per millimetre from its lines; that must be ours.
+TEST(FirmwareLines, KlipperGivesBackOurStepsPerMm) {
+    const Drive drives[] = {kLeadScrew,
+                            kGt2Pulley,
+                            kScrewThroughPulleys,
+                            {"3.14159", 2},
+                            {"5.08", 256, Coupling::Belt, "400"},
+                            {"1.25", 1, Coupling::Belt, "48"}};
+    for (const Drive& drive : drives) {
+        const MemoryForm form = calculated(drive, ",");
+        const auto lines = firmwareLines(Firmware::Klipper, 'Y', form, ",", drive.microsteps);
+        auto value = [&](std::string_view key) {
+            for (const std::string& line : lines) {
+                if (line.starts_with(key)) return line.substr(key.size());
+            }
+            return std::string("1:1");
+        };
+        const double distance = parseDouble(value("rotation_distance: "), ".");
+        const double microsteps = parseDouble(value("microsteps: "), ".");
+        const double fullSteps = parseDouble(value("full_steps_per_rotation: "), ".");
+        const std::string ratio = value("gear_ratio: ");
+        const double driven = parseDouble(ratio.substr(0, ratio.find(':')), ".");
+        const double driving = parseDouble(ratio.substr(ratio.find(':') + 1), ".");
+        const double stepDistance = distance / (fullSteps * microsteps * (driven / driving));
+        EXPECT_EQ(formatResult(1 / stepDistance, kNineDecimals, ","), form.text(Field::StepsPerMm))
+            << drive.pitch;
+    }
+}
+
+TEST(FirmwareLines, RefusesWhatTheFirmwareCannotTake) {
+    struct Row {
+        Firmware firmware;
+        Drive drive;
+        Field field;
+    };
+    const std::string tinyPitch = "0." + std::string(40, '0') + "1";
+    const Row rows[] = {
+        {Firmware::Marlin, {"-8"}, Field::StepsPerMm},
+        {Firmware::LinuxCnc, {"10000000000000"}, Field::StepsPerMm},  // shown as 0.000000000
+        {Firmware::Grbl, {tinyPitch.c_str()}, Field::StepsPerMm},     // beyond the largest float
+        {Firmware::Klipper, {"8", 16, Coupling::Direct, "201"}, Field::MotorSteps},
+        {Firmware::Klipper, {"8", 16, Coupling::Direct, "200.5"}, Field::MotorSteps},
+    };
+    for (const Row& row : rows) {
+        const MemoryForm form = calculated(row.drive);
+        try {
+            firmwareLines(row.firmware, 'X', form, ".", row.drive.microsteps);
+            ADD_FAILURE() << "accepted " << row.drive.pitch << " " << row.drive.steps;
+        } catch (const FirmwareRefusal& refusal) {
+            EXPECT_EQ(refusal.field(), row.field) << refusal.what();
+        }
+    }
+}
+
+TEST(FirmwareLines, NamesIgnoreCase) {
+    EXPECT_EQ(firmwareNamed("Klipper")->firmware, Firmware::Klipper);
+    EXPECT_EQ(firmwareNamed("REPRAPFIRMWARE")->firmware, Firmware::RepRapFirmware);
+    EXPECT_EQ(firmwareNamed("smoothie"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace cnc

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/json_report.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <array>
+
+#include "calc/entry_value.h"
+
+namespace cnc::cli {
+namespace {
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct Key {
+    const char* name;
+    Field field;
+};
+
+constexpr std::array<Key, 5> kEntries{{
+    {"passi", Field::MotorSteps},
+    {"passo_vite", Field::ScrewPitch},
+    {"motore", Field::MotorTeeth},
+    {"vite", Field::ScrewTeeth},
+    {"cinta", Field::BeltLengthCode},
+}};
+
+// The centre distance is reported as the drawing's field shows it, without " mm".
+constexpr std::array<Key, 3> kResults{{
+    {"step_mm", Field::StepsPerMm},
+    {"risoluzione_mm", Field::MmPerStep},
+    {"interasse_mm", Field::CentreDistance},
+}};
+
+std::string withPoint(std::string_view text, std::string_view separator) {
+    std::string written;
+    while (!text.empty()) {
+        const bool atSeparator = !separator.empty() && text.starts_with(separator);
+        written += atSeparator ? '.' : text.front();
+        text.remove_prefix(atSeparator ? separator.size() : 1);
+    }
+    return written;
+}
+
+QJsonObject number(const std::string& text, std::string_view separator) {
+    return {{"numero", parseDouble(text, separator)}, {"testo", qs(withPoint(text, separator))}};
+}
+
+QJsonObject inputs(const Options& options) {
+    QJsonObject inputs;
+    for (const Key& key : kEntries) {
+        if (key.field == Field::ScrewPitch && options.beltAxis) continue;
+        inputs[key.name] = qs(options.form.text(key.field));
+    }
+    if (options.beltAxis) {
+        inputs["puleggia_asse"] = qs(options.beltAxis->teeth);
+        inputs["profilo_cinghia"] = qs(options.beltAxis->profile);
+    }
+    return inputs;
+}
+
+QJsonObject choices(const Options& options) {
+    const bool half = options.form.isSelected(SteppingMode::HalfStep);
+    QJsonObject choices{
+        {"passo", options.microsteps ? "micropassi"
+                  : half             ? "mezzo-passo"
+                                     : "passo-intero"},
+        {"micropassi", microstepsOf(options)},
+        {"accoppiamento", options.form.isSelected(Coupling::Belt) ? "ingranaggi" : "diretto"},
+    };
+    if (options.firmware) {
+        choices["firmware"] = qs(options.firmware->name);
+        choices["asse"] = QString(QChar(options.axis));
+    }
+    return choices;
+}
+
+QJsonObject results(const Options& options, const Outcome& outcome, std::string_view separator) {
+    QJsonObject results;
+    if (options.beltAxis) results["corsa_per_giro_mm"] = number(options.beltAxis->travel, ".");
+    for (const Key& key : kResults) {
+        if (std::ranges::find(outcome.written, key.field) == outcome.written.end()) continue;
+        results[key.name] = number(outcome.form.text(key.field), separator);
+    }
+    return results;
+}
+
+}  // namespace
+
+std::string jsonReport(const Options& options, const Outcome& outcome,
+                       std::string_view decimalSeparator) {
+    QJsonObject report{
+        {"ingressi", inputs(options)},
+        {"scelte", choices(options)},
+        {"risultati", results(options, outcome, decimalSeparator)},
+    };
+    if (options.firmware && !outcome.failure) {
+        QJsonArray lines;
+        for (const std::string& line : outcome.firmwareLines) lines.append(qs(line));
+        report["firmware"] = lines;
+    }
+    if (const auto& failure = outcome.failure) {
+        report["errore"] = QJsonObject{
+            {"tipo", qs(failure->kind)},
+            {"campo",
+             failure->field ? QJsonValue(qs(fieldCaption(*failure->field))) : QJsonValue()},
+            {"messaggio", qs(failure->message)},
+        };
+    }
+    return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+}
+
+}  // namespace cnc::cli

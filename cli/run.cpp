@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/run.h"
+
+#include "calc/calc_error.h"
+#include "calc/drive_calculation.h"
+#include "cli/belt_answers.h"
+
+namespace cnc::cli {
+namespace {
+
+class ListeningForm : public MemoryForm {
+public:
+    ListeningForm(const MemoryForm& form, const ResultListener& onResult, Outcome& outcome)
+        : MemoryForm(form), onResult_(onResult), outcome_(outcome) {}
+
+    void setText(Field field, std::string_view text) override {
+        MemoryForm::setText(field, text);
+        outcome_.written.push_back(field);
+        onResult_(field, text);
+    }
+
+private:
+    const ResultListener& onResult_;
+    Outcome& outcome_;
+};
+
+void calculate(const Options& options, Form& form, std::string_view separator) {
+    if (options.microsteps) {
+        computeSteppingResolution(form, separator, *options.microsteps);
+    } else {
+        computeSteppingResolution(form, separator);
+    }
+    computeCentreDistance(form, separator, kXlBeltPitch);
+}
+
+}  // namespace
+
+Outcome run(const Options& options, std::string_view decimalSeparator,
+            const ResultListener& onResult) {
+    Outcome outcome;
+    ListeningForm form(options.form, onResult, outcome);
+    try {
+        calculate(options, form, decimalSeparator);
+        if (options.exactDistance) {
+            outcome.exactDistanceLine = exactDistanceLine(form, decimalSeparator);
+        }
+        if (options.firmware) {
+            outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axis, form,
+                                                  decimalSeparator, microstepsOf(options));
+        }
+    } catch (const CalcError& error) {
+        outcome.failure =
+            Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+    } catch (const FirmwareRefusal& refusal) {
+        outcome.failure = Failure{"Firmware", refusal.field(),
+                                  std::string(options.firmware->name) + ": " + refusal.what()};
+    }
+    outcome.form = form;
+    return outcome;
+}
+
+}  // namespace cnc::cli

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The calculation the options ask for, then their firmware's lines, and what
+// came of both.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/form.h"
+#include "calc/memory_form.h"
+#include "cli/options.h"
+
+namespace cnc::cli {
+
+// Why the run stopped: a calculation error or a firmware's refusal.
+struct Failure {
+    std::string kind;  // "Overflow", "Divisione per zero", ..., or "Firmware"
+    std::optional<Field> field;
+    std::string message;
+};
+
+struct Outcome {
+    MemoryForm form;             // the options' texts, then every result written
+    std::vector<Field> written;  // the results, in the order they were written
+    std::string exactDistanceLine;  // --esatto: "Interasse esatto: 83.68 mm\n"
+    std::vector<std::string> firmwareLines;
+    std::optional<Failure> failure;
+};
+
+// `onResult` sees each result the moment it is written, so that results before
+// an error are out before it.
+using ResultListener = std::function<void(Field, std::string_view)>;
+
+Outcome run(const Options& options, std::string_view decimalSeparator,
+            const ResultListener& onResult);
+
+}  // namespace cnc::cli

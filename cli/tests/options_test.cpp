@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The option parser in process: what each command line sets, and which are
+// usage errors.
+
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cnc::cli {
+namespace {
+
+// What a row expects of the options; unset members are not checked.
+struct Expected {
+    std::optional<std::string> steps = std::nullopt;
+    std::optional<std::string> pitch = std::nullopt;  // the screw pitch, or a belt axis's travel
+    std::optional<int> microsteps = std::nullopt;
+    std::optional<Coupling> coupling = std::nullopt;
+    std::optional<std::string_view> firmware = std::nullopt;
+    std::optional<char> axis = std::nullopt;
+    bool json = false;
+    bool help = false;
+};
+
+struct Row {
+    std::vector<std::string> arguments;
+    std::variant<Expected, const char*> outcome;  // the options, or a part of the usage error
+    std::string_view separator = ".";
+};
+
+template <class T, class Actual>
+void expectIfSet(const std::optional<T>& expected, const Actual& actual) {
+    if (expected) {
+        EXPECT_EQ(actual, *expected);
+    }
+}
+
+void check(const Options& options, const Expected& expected) {
+    const bool belt = options.form.isSelected(Coupling::Belt);
+    expectIfSet(expected.steps, options.form.text(Field::MotorSteps));
+    expectIfSet(expected.pitch, options.form.text(Field::ScrewPitch));
+    expectIfSet(expected.microsteps, microstepsOf(options));
+    expectIfSet(expected.coupling, belt ? Coupling::Belt : Coupling::Direct);
+    expectIfSet(expected.firmware, options.firmware ? options.firmware->name : "");
+    expectIfSet(expected.axis, options.axis);
+    EXPECT_EQ(options.json, expected.json);
+    EXPECT_EQ(options.help, expected.help);
+}
+
+void checkAll(const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        std::string line;
+        for (const std::string& argument : row.arguments) line += argument + " ";
+        SCOPED_TRACE(line);
+        const auto parsed = parseOptions(row.arguments, row.separator);
+        if (const auto* expected = std::get_if<Expected>(&row.outcome)) {
+            const auto* error = std::get_if<UsageError>(&parsed);
+            ASSERT_EQ(error, nullptr) << error->message;
+            check(std::get<Options>(parsed), *expected);
+        } else {
+            const auto* error = std::get_if<UsageError>(&parsed);
+            ASSERT_NE(error, nullptr);
+            EXPECT_NE(error->message.find(std::get<const char*>(row.outcome)), std::string::npos)
+                << error->message;
+        }
+    }
+}
+
+TEST(Options, TextsAndChoices) {
+    checkAll({
+        {{}, Expected{.steps = "200", .pitch = "3", .microsteps = 2}},
+        {{"--passi=250"}, Expected{.steps = "250"}},
+        {{"--passi="}, Expected{.steps = ""}},
+        {{"--passo-vite", "-3"}, Expected{.pitch = "-3"}},
+        {{"--passi", "100", "--passi", "250"}, Expected{.steps = "250"}},
+        {{"--ingranaggi", "--ingranaggi"}, Expected{.coupling = Coupling::Belt}},
+        {{"--passo-intero"}, Expected{.microsteps = 1}},
+        {{"-h"}, Expected{.help = true}},
+        {{"--json"}, Expected{.json = true}},
+        {{"--passo", "3"}, "opzione sconosciuta: --passo"},
+        {{"--passo-vit=3"}, "opzione sconosciuta: --passo-vit=3"},
+        {{"--passi-"}, "opzione sconosciuta"},
+        {{"-passi", "3"}, "opzione sconosciuta"},
+        {{"--help=1"}, "--help non vuole un testo"},
+        {{"--cinta"}, "manca il testo dopo --cinta"},
+        {{"--mezzo-passo", "--passo-intero"}, "in contrasto: --mezzo-passo e --passo-intero"},
+        {{"--ingranaggi", "--diretto"}, "in contrasto: --diretto e --ingranaggi"},
+    });
+}
+
+TEST(Options, Microsteps) {
+    checkAll({
+        {{"--micropassi", "1"}, Expected{.microsteps = 1}},
+        {{"--micropassi=256"}, Expected{.microsteps = 256}},
+        {{"--micropassi", "16", "--micropassi", "32"}, Expected{.microsteps = 32}},
+        {{"--micropassi", "0"}, "--micropassi vuole un numero intero da 1 a 256, non «0»"},
+        {{"--micropassi", "257"}, "da 1 a 256"},
+        {{"--micropassi", "16.0"}, "da 1 a 256"},
+        {{"--micropassi", "+16"}, "da 1 a 256"},
+        {{"--micropassi", " 16"}, "da 1 a 256"},
+        {{"--micropassi", "99999999999"}, "da 1 a 256"},
+        {{"--micropassi="}, "da 1 a 256"},
+        {{"--micropassi", "16", "--mezzo-passo"}, "in contrasto: --micropassi e --mezzo-passo"},
+        {{"--passo-intero", "--micropassi", "1"}, "in contrasto: --micropassi e --passo-intero"},
+    });
+}
+
+TEST(Options, BeltAxis) {
+    checkAll({
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT2"}, Expected{.pitch = "40"}},
+        {{"--profilo-cinghia=mxl", "--puleggia-asse=15"}, Expected{.pitch = "30.48"}},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "2,5"}, Expected{.pitch = "50"}, ","},
+        {{"--puleggia-asse", "3", "--profilo-cinghia", "2.03245"}, Expected{.pitch = "6.0972"}},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "2,5"},
+         "non è un profilo (GT2, GT3, HTD3M"},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT4"}, "«GT4» non è un profilo"},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "0"}, "non è un profilo"},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "-2"}, "non è un profilo"},
+        {{"--puleggia-asse", "32767", "--profilo-cinghia", "900000000000000"},
+         "fuori dall'intervallo di calcolo"},
+        {{"--puleggia-asse", "0", "--profilo-cinghia", "GT2"}, "da 1 a 32767, non «0»"},
+        {{"--puleggia-asse", "32768", "--profilo-cinghia", "GT2"}, "da 1 a 32767"},
+        {{"--puleggia-asse", "20.5", "--profilo-cinghia", "GT2"}, "da 1 a 32767"},
+        {{"--puleggia-asse", "20"}, "--puleggia-asse vuole anche --profilo-cinghia"},
+        {{"--profilo-cinghia", "GT2"}, "--profilo-cinghia vuole anche --puleggia-asse"},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT2", "--passo-vite", "8"},
+         "in contrasto: --puleggia-asse e --passo-vite"},
+    });
+}
+
+TEST(Options, Firmware) {
+    checkAll({
+        {{"--firmware", "Klipper"}, Expected{.firmware = "klipper", .axis = 'X'}},
+        {{"--firmware=grbl", "--asse", "z"}, Expected{.firmware = "grbl", .axis = 'Z'}},
+        {{"--firmware", "marlin", "--asse", "E"}, Expected{.axis = 'E'}},
+        {{"--firmware", "smoothie"}, "firmware sconosciuto: «smoothie» (marlin, reprapfirmware"},
+        {{"--asse", "Y"}, "--asse vuole anche --firmware"},
+        {{"--firmware", "marlin", "--asse", "Q"}, "--asse vuole una lettera"},
+        {{"--firmware", "marlin", "--asse", "XY"}, "--asse vuole una lettera"},
+        {{"--firmware", "grbl", "--asse", "E"}, "grbl non ha righe per l'asse E (assi: XYZ)"},
+        {{"--firmware", "linuxcnc", "--asse", "A"}, "linuxcnc non ha righe per l'asse A"},
+        {{"--firmware", "klipper", "--asse", "B"}, "klipper non ha righe per l'asse B"},
+    });
+}
+
+}  // namespace
+}  // namespace cnc::cli
