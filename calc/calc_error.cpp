@@ -1,5 +1,7 @@
 #include "calc/calc_error.h"
 
+#include <utility>
+
 namespace cnc {
 
 std::string_view errorName(ErrorKind kind) {
@@ -14,7 +16,7 @@ std::string_view errorName(ErrorKind kind) {
 
 namespace {
 
-std::string_view hint(ErrorKind kind) {
+std::string_view usualHint(ErrorKind kind) {
     switch (kind) {
         case ErrorKind::TypeMismatch: return "il campo è vuoto o non contiene un numero.";
         case ErrorKind::Overflow: return "il numero è fuori dall'intervallo di calcolo.";
@@ -26,7 +28,7 @@ std::string_view hint(ErrorKind kind) {
 
 }  // namespace
 
-std::string errorMessage(ErrorKind kind, std::optional<Field> field) {
+std::string errorMessage(ErrorKind kind, std::optional<Field> field, std::string_view hint) {
     std::string message(errorName(kind));
     if (field) {
         message += " in «";
@@ -34,11 +36,14 @@ std::string errorMessage(ErrorKind kind, std::optional<Field> field) {
         message += "»";
     }
     message += ": ";
-    message += hint(kind);
+    message += hint.empty() ? usualHint(kind) : hint;
     return message;
 }
 
-CalcError::CalcError(ErrorKind kind, std::optional<Field> field)
-    : std::runtime_error(errorMessage(kind, field)), kind_(kind), field_(field) {}
+CalcError::CalcError(ErrorKind kind, std::optional<Field> field, std::string hint)
+    : std::runtime_error(errorMessage(kind, field, hint)),
+      kind_(kind),
+      field_(field),
+      hint_(std::move(hint)) {}
 
 }  // namespace cnc

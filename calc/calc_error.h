@@ -21,25 +21,28 @@ enum class ErrorKind {
 
 class CalcError : public std::runtime_error {
 public:
-    explicit CalcError(ErrorKind kind, std::optional<Field> field = std::nullopt);
+    // An empty `hint` stands for the kind's usual one.
+    explicit CalcError(ErrorKind kind, std::optional<Field> field = std::nullopt,
+                       std::string hint = {});
 
     ErrorKind kind() const noexcept { return kind_; }
     std::optional<Field> field() const noexcept { return field_; }
 
     // The same error, blamed on `field`.
-    CalcError blaming(Field field) const { return CalcError(kind_, field); }
+    CalcError blaming(Field field) const { return CalcError(kind_, field, hint_); }
 
 private:
     ErrorKind kind_;
     std::optional<Field> field_;
+    std::string hint_;
 };
 
 // The Italian name of the error ("Overflow", "Divisione per zero", ...).
 std::string_view errorName(ErrorKind kind);
 
 // The message shown to the user: the error's name, the caption of the field at
-// fault in «», and a plain hint, e.g.
+// fault in «», and a plain hint (the kind's usual one unless `hint` is given), e.g.
 //   Tipo non corrispondente in «Passi del motore»: il campo è vuoto o non contiene un numero.
-std::string errorMessage(ErrorKind kind, std::optional<Field> field);
+std::string errorMessage(ErrorKind kind, std::optional<Field> field, std::string_view hint = {});
 
 }  // namespace cnc

@@ -1,8 +1,9 @@
 #include "calc/result_text.h"
 
-#include <array>
-#include <charconv>
+#include <fmt/format.h>
+
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 namespace cnc {
@@ -46,14 +47,13 @@ std::string formatResult(double value, std::string_view pattern,
     const DigitPattern p = readPattern(pattern);
     if (!std::isfinite(value)) throw std::invalid_argument("result pattern: value not finite");
 
-    // 309 integer digits at most, the point, the decimals.
-    std::array<char, 320 + kMaxDecimals> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::fixed, static_cast<int>(p.decimals));
-    if (ec != std::errc()) throw std::invalid_argument("result pattern: value too long");
+    // {fmt} writes the exact binary value rounded to the decimals, ties to
+    // even; at most 309 integer digits, the point and 64 decimals, which its
+    // inline buffer holds without allocating.
+    fmt::memory_buffer buffer;
+    fmt::format_to(std::back_inserter(buffer), "{:.{}f}", std::fabs(value), p.decimals);
 
-    const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::string_view fixed(buffer.data(), buffer.size());
     const std::size_t point = fixed.find('.');
     const std::string_view integer = fixed.substr(0, point);
     std::string_view fraction = point == std::string_view::npos ? "" : fixed.substr(point + 1);

@@ -36,16 +36,20 @@ constexpr std::array<Combination, 4> kCombinations{{
 
 class Resolution {
 public:
-    Resolution(Form& form, std::string_view separator, const Combination& combination,
-               double pulleyRatio)
-        : form_(form), separator_(separator), combination_(combination), ratio_(pulleyRatio) {}
+    Resolution(Form& form, std::string_view separator, std::string_view group,
+               const Combination& combination, double pulleyRatio)
+        : form_(form),
+          separator_(separator),
+          group_(group),
+          combination_(combination),
+          ratio_(pulleyRatio) {}
 
     void writeStepsPerMillimetre() {
         const std::string stepsText = form_.text(Field::MotorSteps);
         const std::string pitchText = form_.text(Field::ScrewPitch);
         const double steps = widen(stepCount(stepsText));
-        const double pitch =
-            blamingOn(Field::ScrewPitch, [&] { return parseDouble(pitchText, separator_); });
+        const double pitch = blamingOn(Field::ScrewPitch,
+                                       [&] { return parseDouble(pitchText, separator_, group_); });
         double result = blamingOn(Field::ScrewPitch, [&] { return divide(steps, pitch); });
         if (throughBelt()) {
             result = blamingOn(Field::ScrewPitch, [&] { return multiply(result, ratio_); });
@@ -57,7 +61,7 @@ public:
     void writeMillimetresPerStep() {
         const std::string pitchText = form_.text(Field::ScrewPitch);
         const std::string stepsText = form_.text(Field::MotorSteps);
-        const double pitch = widen(entryValueOf(pitchText, Field::ScrewPitch, separator_));
+        const double pitch = widen(entryValueOf(pitchText, Field::ScrewPitch, separator_, group_));
         const double steps = widen(stepCount(stepsText));
         double result = blamingOn(Field::MotorSteps, [&] { return divide(pitch, steps); });
         if (throughBelt()) {
@@ -72,31 +76,35 @@ private:
     bool throughBelt() const { return combination_.coupling == Coupling::Belt; }
 
     EntryValue stepCount(const std::string& text) const {
-        const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_);
+        const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_, group_);
         if (combination_.stepping != SteppingMode::HalfStep) return steps;
         return blamingOn(Field::MotorSteps, [&] { return multiply(steps, 2); });
     }
 
     Form& form_;
     std::string_view separator_;
+    std::string_view group_;
     const Combination& combination_;
     double ratio_;
 };
 
 }  // namespace
 
-void computeSteppingResolution(Form& form, std::string_view decimalSeparator) {
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
+                               std::string_view groupSeparator) {
     const std::string motorTeeth = form.text(Field::MotorTeeth);
     const std::string screwTeeth = form.text(Field::ScrewTeeth);
-    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator));
-    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator));
+    const double screw =
+        widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator, groupSeparator));
+    const double motor =
+        widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator, groupSeparator));
     const double ratio = blamingOn(Field::MotorTeeth, [&] { return divide(screw, motor); });
 
     for (const Combination& combination : kCombinations) {
         const bool steppingSelected = form.isSelected(combination.stepping);
         const bool couplingSelected = form.isSelected(combination.coupling);
         if (!steppingSelected || !couplingSelected) continue;
-        Resolution resolution(form, decimalSeparator, combination, ratio);
+        Resolution resolution(form, decimalSeparator, groupSeparator, combination, ratio);
         resolution.writeStepsPerMillimetre();
         resolution.writeMillimetresPerStep();
     }

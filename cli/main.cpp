@@ -32,6 +32,7 @@ public:
 // The same rule as the window's: Qt reads LC_ALL, then LC_NUMERIC, then LANG,
 // with its own locale data, so no system locale needs to be installed.
 std::string userDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+std::string userGroupSeparator() { return QLocale::system().groupSeparator().toStdString(); }
 
 }  // namespace
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
 
     PrintingForm form(options.form);
     try {
-        cnc::calculate(form, userDecimalSeparator(), cnc::kXlBeltPitch);
+        cnc::calculate(form, userDecimalSeparator(), userGroupSeparator(), cnc::kXlBeltPitch);
     } catch (const cnc::CalcError& error) {
         std::cerr << error.what() << '\n';
         return 1;

@@ -21,8 +21,9 @@ void MainWindow::Command1_Click() {
     // The separator is the user's at the moment of the click, for reading the
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string group = QLocale().groupSeparator().toStdString();
     try {
-        calculate(form_, separator, Module1::BeltPitch);
+        calculate(form_, separator, group, Module1::BeltPitch);
     } catch (const CalcError& error) {
         reportCalcError(error);
     }

@@ -70,7 +70,7 @@ TEST_P(ClickTest, WritesInOrderAndStopsAtTheError) {
     RecordingForm form;
     fill(form, c.entries);
     try {
-        calculate(form, ".", kXlBeltPitch);
+        calculate(form, ".", ",", kXlBeltPitch);
         EXPECT_FALSE(c.error) << "no error raised";
     } catch (const CalcError& e) {
         ASSERT_TRUE(c.error) << e.what();
@@ -179,7 +179,7 @@ TEST(Click, UsesTheGivenSeparatorBothWays) {
         SCOPED_TRACE(separator);
         RecordingForm form;
         fill(form, with(halfBelt(), [&](Entries& e) { e.pitch = "3" + separator + "14159"; }));
-        calculate(form, separator, kXlBeltPitch);
+        calculate(form, separator, ".", kXlBeltPitch);
         EXPECT_EQ(form.text(Field::StepsPerMm), "269" + separator + "627425453");
         EXPECT_EQ(form.text(Field::MmPerStep), "0" + separator + "00370883");
         EXPECT_EQ(form.text(Field::CentreDistanceMm), "83" + separator + "69 mm");
@@ -195,7 +195,7 @@ TEST(Click, CopiesTheCentreDistanceFromItsField) {
             MemoryForm::setText(field, shown);
         }
     } form;
-    calculate(form, ".", kXlBeltPitch);
+    calculate(form, ".", ",", kXlBeltPitch);
     EXPECT_EQ(form.text(Field::CentreDistanceMm), "~83.69 mm");
 }
 
@@ -204,7 +204,7 @@ TEST(Click, BeltPitchIsAnArgument) {
     form.setText(Field::MotorTeeth, "20");
     form.setText(Field::ScrewTeeth, "20");
     form.setText(Field::BeltLengthCode, "100");
-    calculate(form, ".", 10.0);
+    calculate(form, ".", ",", 10.0);
     EXPECT_EQ(form.text(Field::CentreDistanceMm), "150.00 mm");
 }
 
@@ -212,7 +212,7 @@ TEST(Click, ErrorMessageNamesTheFieldInItalian) {
     RecordingForm form;
     fill(form, with(Entries{}, [](Entries& e) { e.steps = ""; }));
     try {
-        calculate(form, ".", kXlBeltPitch);
+        calculate(form, ".", ",", kXlBeltPitch);
         FAIL() << "no error";
     } catch (const CalcError& e) {
         EXPECT_EQ(std::string(e.what()),
