@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test sanitize leak-check bench bench-startup bench-growth \
-	fuzz screenshot package clean
+	fuzz screenshot package web web-build bench-web clean
 
 all: build
 
@@ -25,7 +25,11 @@ run: build
 	  $(BUILD_DIR)/bin/cnc-axis-calc-cli; \
 	fi
 
+# The page's test runs when emscripten is there to build the page (always in
+# CI, where its absence fails the test rather than skipping it).
 test: build
+	@if command -v emcmake >/dev/null; then $(MAKE) --no-print-directory web-build; \
+	 else echo "emscripten not found: the page's test is skipped"; fi
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
 # The whole suite again, window included, built by clang with AddressSanitizer
@@ -82,5 +86,16 @@ fuzz: deps
 screenshot: build
 	@scripts/screenshot $(BUILD_DIR)
 
+# The page: the calculation in WebAssembly (Debian's emscripten) and the static
+# files that show the window, all in build-web/. Serve it with
+#   python3 -m http.server -d build-web
+# emscripten's optimiser runs on node and needs Debian's acorn.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web: deps web-build
+web-build:
+	@$(WEB_ENV) emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  -DCNC_BUILD_UI=OFF -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_BENCH=OFF >/dev/null
+	@$(WEB_ENV) cmake --build build-web --parallel $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web
