@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run test sanitize leak-check bench bench-startup bench-growth \
-	fuzz screenshot package web web-build bench-web clean
+	fuzz screenshot package web web-build bench-web screenshot-web clean
 
 all: build
 
@@ -96,6 +96,15 @@ web-build:
 	@$(WEB_ENV) emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCNC_BUILD_UI=OFF -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_BENCH=OFF >/dev/null
 	@$(WEB_ENV) cmake --build build-web --parallel $(JOBS)
+
+# The page's figures: size of the .wasm and scripts, navigation to ready in
+# headless Chromium (docs/performance.md).
+bench-web: web
+	@node web/tests/page_bench.mjs build-web
+
+# The README's picture of the page, taken by headless Chromium.
+screenshot-web: web
+	@node web/tests/page_bench.mjs build-web docs/screenshot-web.png
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web

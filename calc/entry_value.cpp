@@ -95,6 +95,7 @@ std::string_view stripLeadingZeros(std::string_view digits) {
 }
 
 constexpr int kDecimals = 4;
+constexpr double kPerUnit = 10000.0;  // ten-thousandths in a unit: 10 to the power kDecimals
 constexpr std::uint64_t kLargestPositive = std::numeric_limits<std::int64_t>::max();
 constexpr std::uint64_t kLargestNegative = kLargestPositive + 1;  // magnitude of INT64_MIN
 
@@ -157,7 +158,7 @@ double widen(EntryValue value) {
     // read its decimal text instead.
     constexpr std::int64_t kExactLimit = std::int64_t{1} << 53;
     const std::int64_t count = value.tenThousandths;
-    if (count >= -kExactLimit && count <= kExactLimit) return static_cast<double>(count) / 10000.0;
+    if (count >= -kExactLimit && count <= kExactLimit) return static_cast<double>(count) / kPerUnit;
 
     const std::uint64_t magnitude =
         count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);

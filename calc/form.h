@@ -38,11 +38,37 @@ inline constexpr SteppingMode kInitialSteppingMode = SteppingMode::HalfStep;
 inline constexpr Coupling kInitialCoupling = Coupling::Direct;
 
 // The Italian caption that names a field in the window ("Passi del motore").
-std::string_view fieldCaption(Field field);
+constexpr std::string_view fieldCaption(Field field) {
+    switch (field) {
+        case Field::MotorSteps: return "Passi del motore";
+        case Field::ScrewPitch: return "Passo della vite (mm)";
+        case Field::StepsPerMm: return "Step/mm";
+        case Field::MmPerStep: return "Risoluzione del passo (mm)";
+        case Field::MotorTeeth: return "Motore";
+        case Field::ScrewTeeth: return "Vite";
+        case Field::CentreDistance: return "INTERASSE";
+        case Field::CentreDistanceMm: return "Interasse";
+        case Field::BeltLengthCode: return "Cinta";
+    }
+    return "";
+}
 
 // The text a field holds when the window opens: "200", "3", "17", "36", "120"
 // in the entries, empty in the results.
-std::string_view initialText(Field field);
+constexpr std::string_view initialText(Field field) {
+    switch (field) {
+        case Field::MotorSteps: return "200";
+        case Field::ScrewPitch: return "3";
+        case Field::MotorTeeth: return "17";
+        case Field::ScrewTeeth: return "36";
+        case Field::BeltLengthCode: return "120";
+        case Field::StepsPerMm:
+        case Field::MmPerStep:
+        case Field::CentreDistance:
+        case Field::CentreDistanceMm: return "";
+    }
+    return "";
+}
 
 class Form {
 public:

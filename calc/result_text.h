@@ -19,18 +19,59 @@
 //   -0.001,                "###0.00"         -> "0.00"
 //   2.5,                   "0.0#"            -> "2.5"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace cnc {
 
-inline constexpr std::string_view kNineDecimals = "####0.000000000";
-inline constexpr std::string_view kNineDecimalsWide = "#####0.000000000";
-inline constexpr std::string_view kEightDecimals = "####0.00000000";
-inline constexpr std::string_view kTwoDecimals = "###0.00";
+// A digit pattern, read as the program compiles: a pattern with another
+// character, a second point or more than kMaxDecimals decimals is a
+// programming error and stops the build.
+class ResultPattern {
+public:
+    static constexpr std::size_t kMaxDecimals = 64;
 
-// Throws std::invalid_argument for a pattern with another character, a
-// second point or more than 64 decimals, and for a value that is not finite.
-std::string formatResult(double value, std::string_view pattern, std::string_view decimalSeparator);
+    // Implicit, so that a literal can be passed where a pattern is expected.
+    consteval ResultPattern(const char* pattern) {
+        std::size_t integerZeros = 0;
+        bool afterPoint = false;
+        for (; *pattern != '\0'; ++pattern) {
+            const char c = *pattern;
+            if (c == '.' && !afterPoint) {
+                afterPoint = true;
+            } else if (c == '0' || c == '#') {
+                if (!afterPoint) {
+                    integerZeros += c == '0';
+                } else {
+                    ++decimals_;
+                    if (c == '0') requiredDecimals_ = decimals_;
+                }
+            } else {
+                throw "result pattern: a character other than '0', '#' or a single '.'";
+            }
+        }
+        if (decimals_ > kMaxDecimals) throw "result pattern: too many decimals";
+        minIntegerDigits_ = integerZeros > 1 ? integerZeros : 1;
+    }
+
+    constexpr std::size_t minIntegerDigits() const { return minIntegerDigits_; }
+    // Decimals always shown: up to the last '0' after the point.
+    constexpr std::size_t requiredDecimals() const { return requiredDecimals_; }
+    // Every placeholder after the point.
+    constexpr std::size_t decimals() const { return decimals_; }
+
+private:
+    std::size_t minIntegerDigits_ = 1;
+    std::size_t requiredDecimals_ = 0;
+    std::size_t decimals_ = 0;
+};
+
+inline constexpr ResultPattern kNineDecimals = "####0.000000000";
+inline constexpr ResultPattern kEightDecimals = "####0.00000000";
+inline constexpr ResultPattern kTwoDecimals = "###0.00";
+
+// Throws std::invalid_argument for a value that is not finite.
+std::string formatResult(double value, ResultPattern pattern, std::string_view decimalSeparator);
 
 }  // namespace cnc

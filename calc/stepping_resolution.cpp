@@ -22,15 +22,15 @@ using detail::entryValueOf;
 struct Combination {
     SteppingMode stepping;
     Coupling coupling;
-    std::string_view stepsPerMmPattern;
-    std::string_view mmPerStepPattern;
+    ResultPattern stepsPerMmPattern;
+    ResultPattern mmPerStepPattern;
 };
 
 // Tried in this order, each on its own; the window selects exactly one.
 constexpr std::array<Combination, 4> kCombinations{{
     {SteppingMode::HalfStep, Coupling::Direct, kNineDecimals, kNineDecimals},
     {SteppingMode::FullStep, Coupling::Direct, kNineDecimals, kNineDecimals},
-    {SteppingMode::HalfStep, Coupling::Belt, kNineDecimalsWide, kEightDecimals},
+    {SteppingMode::HalfStep, Coupling::Belt, kNineDecimals, kEightDecimals},
     {SteppingMode::FullStep, Coupling::Belt, kNineDecimals, kNineDecimals},
 }};
 

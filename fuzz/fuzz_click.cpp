@@ -1,6 +1,7 @@
 // A whole press of "calcola" over arbitrary entry texts and choices. Each run
 // must end with its results or one calculation error; every result written
-// must be a number the program itself reads, and Text8 must repeat Text7.
+// must be a number the program itself reads, and the distance with its unit
+// must repeat the distance the drawing shows.
 
 #include <cstdlib>
 #include <string>
@@ -9,7 +10,7 @@
 #include "calc/drive_calculation.h"
 #include "calc/entry_value.h"
 #include "calc/memory_form.h"
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;

@@ -9,7 +9,7 @@
 #include "calc/calc_error.h"
 #include "calc/entry_value.h"
 #include "calc/result_text.h"
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 
 namespace {
 

@@ -15,23 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memcpy(&value, data, sizeof value);
     if (!std::isfinite(value)) return 0;
 
-    struct Pattern {
-        std::string_view text;
-        int decimals;
-    };
-    constexpr Pattern patterns[] = {{cnc::kNineDecimals, 9},
-                                    {cnc::kNineDecimalsWide, 9},
-                                    {cnc::kEightDecimals, 8},
-                                    {cnc::kTwoDecimals, 2}};
-    for (const Pattern& pattern : patterns) {
-        const std::string text = cnc::formatResult(value, pattern.text, ",");
+    for (const cnc::ResultPattern pattern :
+         {cnc::kNineDecimals, cnc::kEightDecimals, cnc::kTwoDecimals}) {
+        const std::string text = cnc::formatResult(value, pattern, ",");
         const std::size_t comma = text.find(',');
-        if (comma == std::string::npos ||
-            text.size() - comma - 1 != std::size_t(pattern.decimals)) {
+        if (comma == std::string::npos || text.size() - comma - 1 != pattern.decimals()) {
             std::abort();
         }
         const double back = cnc::parseDouble(text, ",", ".");
-        const double halfStep = 0.5 * std::pow(10.0, -pattern.decimals);
+        const double halfStep = 0.5 * std::pow(10.0, -static_cast<int>(pattern.decimals()));
         if (std::fabs(back - value) > halfStep * (1 + 1e-9) + std::fabs(value) * 1e-15)
             std::abort();
     }

@@ -6,13 +6,13 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include "ui/palette.h"
+
 namespace cnc::ui {
 
 CommandButton::CommandButton(const QString& caption, const QColor& face, QWidget* parent)
     : QPushButton(caption, parent) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Button, face);
-    setPalette(colours);
+    setPaletteColour(*this, QPalette::Button, face);
     // Enter presses a focused button, as Space does; outside a dialog Qt only
     // does that for buttons marked auto-default.
     setAutoDefault(true);

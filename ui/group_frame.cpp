@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "ui/palette.h"
+
 namespace cnc::ui {
 
 namespace {
@@ -12,9 +14,7 @@ constexpr int kCaptionGap = 2;     // clear space either side of the caption
 
 GroupFrame::GroupFrame(const QString& caption, const QColor& background, QWidget* parent)
     : QGroupBox(caption, parent) {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, background);
-    setPalette(colours);
+    setPaletteColour(*this, QPalette::Window, background);
     setAutoFillBackground(true);
 }
 

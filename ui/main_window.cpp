@@ -5,37 +5,30 @@
 #include <QMessageBox>
 
 #include "calc/calc_error.h"
-#include "calc/drive_calculation.h"
-#include "ui/module1.h"
 
 namespace cnc::ui {
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-    buildLayout();
-    Form_Load();
-}
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) { buildLayout(); }
 
-void MainWindow::Form_Load() { Module1::BeltPitch = kXlBeltPitch; }
-
-void MainWindow::Command1_Click() {
+void MainWindow::calculate() {
     // The separator is the user's at the moment of the click, for reading the
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
     const std::string group = QLocale().groupSeparator().toStdString();
     try {
-        calculate(form_, separator, group, Module1::BeltPitch);
+        cnc::calculate(form_, separator, group, kBeltPitch);
     } catch (const CalcError& error) {
         reportCalcError(error);
     }
 }
 
-void MainWindow::Option2_Click(int /*index*/) {
-    const bool belt = coupling_[kBeltCoupling]->isChecked();
-    beltGroup_->setVisible(belt);
-    beltTypeGroup_->setVisible(belt);
+void MainWindow::showBeltGroups() {
+    for (const auto& [coupling, group] : couplingGroups_) {
+        group->setVisible(form_.isSelected(coupling));
+    }
 }
 
-void MainWindow::Command2_Click() { QCoreApplication::exit(0); }
+void MainWindow::quit() { QCoreApplication::exit(0); }
 
 // A failed click ends where the error was raised: results written before it
 // keep their new text, the others their old one. The program goes on (ending

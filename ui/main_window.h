@@ -1,11 +1,17 @@
 #pragma once
 // The program's one window, `main`: every entry, choice and result, the belt
-// drawing, and the handlers of the four events that run code. Controls carry
-// their layout names as object names ("Text1", "Option2(1)", "Label2(0)").
+// drawing, and what its buttons and the coupling choice do. It is built from
+// the layout table (ui/layout/window_layout.h); controls carry their layout
+// names as object names (ui/layout/layout_names.h).
 
-#include <QGroupBox>
+#include <QLineEdit>
 #include <QWidget>
 
+#include <utility>
+#include <vector>
+
+#include "calc/drive_calculation.h"
+#include "ui/layout/window_layout.h"
 #include "ui/widget_form.h"
 
 namespace cnc {
@@ -16,30 +22,35 @@ namespace cnc::ui {
 
 class MainWindow : public QWidget {
 public:
-    // Builds the window from its layout and loads it (Form_Load), as the
-    // program's start does before showing it.
+    // Builds the window from its layout, ready to be shown.
     explicit MainWindow(QWidget* parent = nullptr);
 
-    // Load of the window: sets the program-wide belt pitch.
-    void Form_Load();
     // "calcola": the stepping resolution, then the belt centre distance.
-    void Command1_Click();
-    // A change of coupling: shows the belt group and the belt-type group
-    // exactly when the belt coupling is selected, whichever element `index`
-    // is.
-    void Option2_Click(int index);
+    void calculate();
+    // Shows the belt groups exactly while the belt coupling is selected.
+    void showBeltGroups();
     // "Fine lavoro": ends the program at once.
-    void Command2_Click();
+    void quit();
 
 private:
+    // The belt pitch the centre distance is computed with, mm. The belt-type
+    // options of the window do not change it.
+    static constexpr double kBeltPitch = kXlBeltPitch;
+
+    // The controls that take the focus, with their tab indexes.
+    using TabStops = std::vector<std::pair<int, QWidget*>>;
+
     void buildLayout();
+    QWidget* addControl(const layout::Control& control, QWidget* container);
+    void keep(const layout::Control& control, QWidget* widget);
+    void finishLayout(TabStops tabStops);
     void reportCalcError(const CalcError& error);
 
     TextBoxes texts_{};
-    OptionPair stepping_{};               // Option1
-    OptionPair coupling_{};               // Option2
-    QGroupBox* beltGroup_ = nullptr;      // Frame4
-    QGroupBox* beltTypeGroup_ = nullptr;  // Frame5
+    OptionPair stepping_{};
+    OptionPair coupling_{};
+    // The frames that follow the coupling choice, with the coupling they show with.
+    std::vector<std::pair<Coupling, QWidget*>> couplingGroups_;
     WidgetForm form_{texts_, stepping_, coupling_};
 };
 

@@ -1,17 +1,13 @@
-// The window's layout: every control with its place, caption, font, colours,
-// selection, visibility and tab index. Within each container the controls are
-// created back to front, so that the later ones cover the earlier ones:
-// labels, lines, shapes and the picture first, in their own order, then the
-// text boxes, buttons and frames, which always stand above them.
+// The window built from its layout table: one widget per row, in the table's
+// order, which stacks each container's controls back to front.
 
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QRadioButton>
 
 #include <algorithm>
-#include <optional>
-#include <utility>
-#include <vector>
+#include <map>
 
 #include "ui/command_button.h"
 #include "ui/drawing.h"
@@ -19,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/group_frame.h"
 #include "ui/main_window.h"
+#include "ui/palette.h"
 #include "ui/stretched_picture.h"
 #include "ui/twips.h"
 
@@ -26,107 +23,86 @@ namespace cnc::ui {
 
 namespace {
 
-const QColor kLightGreen(192, 255, 192);
-const QColor kLightYellow(255, 255, 192);
-const QColor kLightCyan(192, 255, 255);
-const QColor kLightMagenta(255, 192, 255);
-const QColor kSalmon(255, 128, 128);
-const QColor kPeriwinkle(128, 128, 255);
-const QColor kLavender(192, 192, 255);
-const QColor kBlue(0, 0, 255);
-const QColor kDarkGreen(0, 128, 0);
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
-const QColor kDarkGrey(64, 64, 64);
-const QColor kBlack(0, 0, 0);
+using layout::Alignment;
+using layout::Control;
+using layout::Kind;
 
-// How a label or a text box looks; what is left out is the window's.
-struct Look {
-    std::optional<QFont> font = std::nullopt;
-    std::optional<QColor> text = std::nullopt;
-    std::optional<QColor> background = std::nullopt;  // labels only; else transparent
-    bool centred = false;
-};
-
-// The controls that take the focus, with their tab indexes.
-using TabStops = std::vector<std::pair<int, QWidget*>>;
-
-void place(QWidget& widget, const char* name, const QRect& rect) {
-    widget.setObjectName(QString::fromUtf8(name));
-    widget.setGeometry(rect);
+QString qText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette colours = widget.palette();
-    colours.setColor(role, colour);
-    widget.setPalette(colours);
+// The colour the layout gives, or else the platform's.
+QColor colourOr(const std::optional<layout::Rgb>& colour, const QColor& platform) {
+    return colour ? qColour(*colour) : platform;
+}
+
+QFont fontOf(const layout::Font& font) {
+    QFont qFont = layoutFont(font.points);
+    qFont.setBold(font.bold);
+    return qFont;
 }
 
 // Fills with the widget's background role, which for buttons is Button.
 void setBackground(QWidget& widget, const QColor& colour) {
-    setColour(widget, widget.backgroundRole(), colour);
+    setPaletteColour(widget, widget.backgroundRole(), colour);
     widget.setAutoFillBackground(true);
 }
 
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& rect, const char* caption,
-                 const Look& look = {}) {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    place(*label, name, rect);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignTop | (look.centred ? Qt::AlignHCenter : Qt::AlignLeft));
-    if (look.font) label->setFont(*look.font);
-    if (look.text) setColour(*label, QPalette::WindowText, *look.text);
-    if (look.background) setBackground(*label, *look.background);
-    return label;
+void styleLabel(QLabel& label, const Control& c) {
+    label.setWordWrap(true);
+    const bool centred = c.alignment == Alignment::Centre;
+    label.setAlignment(Qt::AlignTop | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
+    if (c.foreground) setPaletteColour(label, QPalette::WindowText, qColour(*c.foreground));
+    // The window's own background is the layout's, so the platform's is the
+    // application's.
+    if (!c.transparent) {
+        setBackground(label,
+                      colourOr(c.background, QApplication::palette().color(QPalette::Window)));
+    }
 }
 
-QLineEdit* addTextBox(QWidget* parent, Field field, const QRect& rect, int tabIndex,
-                      TabStops& tabStops, const Look& look = {}) {
-    auto* box = new QLineEdit(QString::fromUtf8(initialText(field)), parent);
-    const QByteArray name = "Text" + QByteArray::number(static_cast<int>(field) + 1);
-    place(*box, name.constData(), rect);
-    box->setAccessibleName(QString::fromUtf8(fieldCaption(field)));
-    box->setAlignment(look.centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-    if (look.font) box->setFont(*look.font);
-    if (look.text) setColour(*box, QPalette::Text, *look.text);
-    tabStops.emplace_back(tabIndex, box);
-    return box;
+void styleTextBox(QLineEdit& box, const Control& c) {
+    box.setAccessibleName(qText(fieldCaption(std::get<Field>(c.identity))));
+    box.setAlignment(c.alignment == Alignment::Centre ? Qt::AlignCenter
+                                                      : Qt::AlignLeft | Qt::AlignVCenter);
+    if (c.foreground) setPaletteColour(box, QPalette::Text, qColour(*c.foreground));
+    box.setReadOnly(c.readOnly);
 }
 
-QRadioButton* addOption(QWidget* parent, const char* name, const QRect& rect, const char* caption,
-                        const QColor& background, int tabIndex, TabStops& tabStops) {
-    auto* option = new QRadioButton(QString::fromUtf8(caption), parent);
-    place(*option, name, rect);
-    setBackground(*option, background);
-    tabStops.emplace_back(tabIndex, option);
-    return option;
-}
-
-CommandButton* addButton(QWidget* parent, const char* name, const QRect& rect, const char* caption,
-                         const QColor& face, int tabIndex, TabStops& tabStops) {
-    auto* button = new CommandButton(QString::fromUtf8(caption), face, parent);
-    place(*button, name, rect);
-    tabStops.emplace_back(tabIndex, button);
-    return button;
-}
-
-GroupFrame* addFrame(QWidget* parent, const char* name, const QRect& rect, const char* caption,
-                     const QColor& background) {
-    auto* frame = new GroupFrame(QString::fromUtf8(caption), background, parent);
-    place(*frame, name, rect);
-    return frame;
-}
-
-void addLine(QWidget* parent, const char* name, QPoint from, QPoint to, int width,
-             const QColor& colour) {
-    auto* line = new LineControl(from, to, width, colour, parent);
-    line->setObjectName(QString::fromUtf8(name));
-}
-
-void addCircle(QWidget* parent, const char* name, const QRect& box, const QColor& fill,
-               const QColor& outline) {
-    auto* shape = new CircleShape(box, fill, outline, parent);
-    shape->setObjectName(QString::fromUtf8(name));
+// The widget of one row, its look included; placed by the caller.
+QWidget* createWidget(const Control& c, QWidget* container) {
+    const QString text = qText(c.text);
+    const QColor window = container->palette().color(QPalette::Window);
+    switch (c.kind) {
+        case Kind::Frame: return new GroupFrame(text, colourOr(c.background, window), container);
+        case Kind::Button:
+            return new CommandButton(text, colourOr(c.background, window), container);
+        case Kind::Option: {
+            auto* option = new QRadioButton(text, container);
+            setBackground(*option, colourOr(c.background, window));
+            return option;
+        }
+        case Kind::TextBox: {
+            auto* box = new QLineEdit(text, container);
+            styleTextBox(*box, c);
+            return box;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(text, container);
+            styleLabel(*label, c);
+            return label;
+        }
+        case Kind::Line:
+            return new LineControl(pixelPoint(c.from), pixelPoint(c.to), c.lineWidth,
+                                   colourOr(c.foreground, Qt::black), container);
+        case Kind::Shape:
+            return new CircleShape(pixelRect(c.rect), colourOr(c.background, window),
+                                   colourOr(c.foreground, Qt::black), container);
+        case Kind::Picture:
+            return new StretchedPicture(QStringLiteral(":/") + qText(c.image), pixelRect(c.rect),
+                                        container);
+    }
+    return nullptr;
 }
 
 // Tab stops at the selected button of an option group only, and the arrow
@@ -159,155 +135,87 @@ QIcon programIcon() {
 }  // namespace
 
 void MainWindow::buildLayout() {
-    setObjectName(QStringLiteral("main"));
-    setWindowTitle(QStringLiteral("Menu' principale"));
+    const layout::Window& form = layout::window();
+    setObjectName(qText(form.name));
+    setWindowTitle(qText(form.title));
     setWindowIcon(programIcon());
-    setBackground(*this, kLightGreen);
+    setBackground(*this, qColour(form.background));
     setFont(windowFont());
     // The restored size. The controls reach beyond it and are cut off there:
     // there is no layout, so resizing moves and scales nothing.
-    resize(px(4680), px(3195));
+    resize(layout::pixels(form.widthTwips), layout::pixels(form.heightTwips));
 
+    std::map<std::string_view, QWidget*> frames;
     TabStops tabStops;
-    auto text = [this](Field field) -> QLineEdit*& {
-        return texts_.at(static_cast<std::size_t>(field));
-    };
+    for (const Control& control : layout::controls()) {
+        QWidget* container = control.container.empty() ? this : frames.at(control.container);
+        QWidget* widget = addControl(control, container);
+        if (control.kind == Kind::Frame) frames.emplace(control.name, widget);
+        if (control.tabIndex) tabStops.emplace_back(*control.tabIndex, widget);
+    }
+    finishLayout(std::move(tabStops));
+}
 
-    // The window: graphic controls, back to front.
-    addLabel(this, "Label1(0)", twipsRect(240, 360, 2055, 255), "Passi del motore",
-             {.font = layoutFont(9.75)});
-    addLabel(this, "Label1(1)", twipsRect(3000, 360, 2295, 255), "Passo della vite (mm)",
-             {.font = layoutFont(9.75)});
-    // Stretched, proportions not kept. ui/CMakeLists.txt resamples the image
-    // ahead of time for this rectangle: keep the two in step.
-    auto* picture = new StretchedPicture(QStringLiteral(":/motor-and-screw"),
-                                         twipsRect(5640, 120, 1185, 825), this);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setAccessibleName(QStringLiteral("Motore passo-passo e vite"));
-    // The contact lines are placeholders until there is a real address.
-    addLabel(this, "Label3", twipsRect(7200, 120, 1575, 255), "(indirizzo web)",
-             {.font = layoutFont(8.25), .text = kBlue});
-    addLabel(this, "Label7", twipsRect(7200, 360, 1935, 255), "(numero di telefono)",
-             {.text = kBlue, .background = QApplication::palette().color(QPalette::Window)});
+QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
+    QWidget* widget = createWidget(control, container);
+    widget->setObjectName(qText(control.name));
+    // Lines work out their own box from their end points.
+    if (control.kind != Kind::Line) widget->setGeometry(pixelRect(control.rect));
+    if (control.font) widget->setFont(fontOf(*control.font));
+    if (!control.accessibleName.empty()) widget->setAccessibleName(qText(control.accessibleName));
+    if (!control.describedBy.empty()) {
+        const auto* label = findChild<QLabel*>(qText(control.describedBy));
+        widget->setAccessibleDescription(label->text());
+    }
+    keep(control, widget);
+    return widget;
+}
 
-    // The window: text boxes, buttons and frames, back to front.
-    text(Field::MotorSteps) = addTextBox(this, Field::MotorSteps, twipsRect(120, 720, 1935, 495), 0, tabStops,
-                                    {.font = layoutFont(13.5), .text = kBlue, .centred = true});
+// Keeps the widgets the window works with, by what they stand for, and wires
+// the buttons.
+void MainWindow::keep(const Control& control, QWidget* widget) {
+    if (control.shownWith) couplingGroups_.emplace_back(*control.shownWith, widget);
+    const layout::Identity& identity = control.identity;
+    if (const auto* field = std::get_if<Field>(&identity)) {
+        texts_.at(static_cast<std::size_t>(*field)) = static_cast<QLineEdit*>(widget);
+    } else if (const auto* mode = std::get_if<SteppingMode>(&identity)) {
+        stepping_.at(static_cast<std::size_t>(*mode)) = static_cast<QRadioButton*>(widget);
+    } else if (const auto* coupling = std::get_if<Coupling>(&identity)) {
+        coupling_.at(static_cast<std::size_t>(*coupling)) = static_cast<QRadioButton*>(widget);
+    } else if (const auto* command = std::get_if<layout::Command>(&identity)) {
+        const bool calculates = *command == layout::Command::Calculate;
+        connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                [this, calculates] { calculates ? calculate() : quit(); });
+    }
+}
 
-    auto* frame1 = addFrame(this, "Frame1", twipsRect(120, 1320, 2175, 1575), "Settaggio scheda",
-                            kLightYellow);
-    stepping_[kHalfStep] = addOption(frame1, "Option1(0)", twipsRect(240, 480, 1455, 255),
-                                     "Mezzo passo", kLightYellow, 3, tabStops);
-    stepping_[kFullStep] = addOption(frame1, "Option1(1)", twipsRect(240, 960, 1455, 255),
-                                     "Passo intero", kLightYellow, 4, tabStops);
+// Selections, visibility, tab order and focus at start, then the coupling's
+// groups following every change of selection.
+void MainWindow::finishLayout(TabStops tabStops) {
+    std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
+    for (const Control& control : layout::controls()) {
+        auto* widget = findChild<QWidget*>(qText(control.name));
+        if (control.hidden) widget->hide();
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            option->setChecked(control.selected);
+            optionGroups[option->parent()].push_back(option);
+        }
+    }
+    for (const auto& [frame, group] : optionGroups) tabToSelectedOnly(group);
 
-    auto* frame2 = addFrame(this, "Frame2", twipsRect(2760, 1320, 3255, 1575),
-                            "Tipo di accoppiamento", kLightCyan);
-    coupling_[kDirectCoupling] = addOption(frame2, "Option2(0)", twipsRect(120, 360, 2175, 255),
-                                           "Accoppiamento diretto", kLightCyan, 6, tabStops);
-    coupling_[kBeltCoupling] = addOption(frame2, "Option2(1)", twipsRect(120, 720, 2775, 255),
-                                         "Accoppiamento con ingranaggi", kLightCyan, 7, tabStops);
-
-    text(Field::ScrewPitch) = addTextBox(this, Field::ScrewPitch, twipsRect(2880, 600, 2415, 420), 8,
-                                    tabStops, {.font = layoutFont(12), .centred = true});
-    auto* calcola = addButton(this, "Command1", twipsRect(360, 5520, 1455, 495), "calcola",
-                              kPeriwinkle, 10, tabStops);
-
-    // The results group "Risultati".
-    auto* frame3 = addFrame(this, "Frame3", twipsRect(120, 3120, 5895, 2055), "Risultati", kSalmon);
-    addLabel(frame3, "Label2(0)", twipsRect(240, 240, 1935, 615), "Step/mm",
-             {.font = layoutFont(12), .text = kBlue, .background = kLightYellow, .centred = true});
-    addLabel(frame3, "Label2(1)", twipsRect(240, 1080, 1935, 255), "Risoluzione del passo (mm)",
-             {.background = kLightYellow});
-    auto* cncHint = addLabel(frame3, "Label8", twipsRect(4560, 240, 1215, 615),
-                             "Valore da inserire nel software CNC",
-                             {.background = kLightYellow, .centred = true});
-    addLabel(frame3, "Label2(2)", twipsRect(240, 1680, 1935, 255), "Interasse",
-             {.background = kLightYellow});
-    text(Field::StepsPerMm) = addTextBox(frame3, Field::StepsPerMm, twipsRect(2280, 240, 2175, 735), 12,
-                                    tabStops, {.font = layoutFont(13.5), .text = kBlue});
-    text(Field::StepsPerMm)->setAccessibleDescription(cncHint->text());
-    text(Field::MmPerStep) = addTextBox(frame3, Field::MmPerStep, twipsRect(2280, 1080, 2175, 375), 14,
-                                    tabStops, {.font = layoutFont(8.25), .text = kDarkGreen});
-    text(Field::CentreDistanceMm) = addTextBox(frame3, Field::CentreDistanceMm, twipsRect(2280, 1560, 2055, 405), 34,
-                                    tabStops, {.font = layoutFont(9.75), .centred = true});
-
-    // The belt group "Ingranaggi" and its drawing: graphic controls, back to front.
-    auto* frame4 =
-        addFrame(this, "Frame4", twipsRect(6120, 1080, 3615, 2535), "Ingranaggi", kLightMagenta);
-    addLabel(frame4, "Label4", twipsRect(120, 240, 855, 255), "XL037",
-             {.font = layoutFont(9.75), .text = kBlue});
-    addCircle(frame4, "Shape1", twipsRect(0, 720, 1335, 855), kLightYellow, kBlack);
-    addCircle(frame4, "Shape2", twipsRect(1920, 480, 1455, 1335), kRed, kDarkGrey);
-    addLine(frame4, "Line1", twipsPoint(600, 1560), twipsPoint(2640, 1800), 2, kBlack);
-    addLine(frame4, "Line2", twipsPoint(720, 720), twipsPoint(2520, 480), 2, kBlack);
-    addLabel(frame4, "Label5", twipsRect(360, 1200, 615, 255), "Motore");
-    addLabel(frame4, "Label6", twipsRect(2520, 1200, 375, 255), "Vite");
-    addLine(frame4, "Line3", twipsPoint(600, 1080), twipsPoint(2640, 1080), 3, kBlue);
-    addLine(frame4, "Line4", twipsPoint(600, 1080), twipsPoint(840, 960), 1, kBlack);
-    addLine(frame4, "Line5", twipsPoint(600, 1080), twipsPoint(840, 1200), 1, kBlack);
-    addLine(frame4, "Line6", twipsPoint(2640, 1080), twipsPoint(2400, 960), 1, kBlack);
-    addLine(frame4, "Line7", twipsPoint(2640, 1080), twipsPoint(2400, 1200), 1, kBlack);
-    addLabel(frame4, "Label9", twipsRect(1080, 1200, 1215, 255), "INTERASSE",
-             {.background = kGreen, .centred = true});
-    addLabel(frame4, "Label10", twipsRect(2160, 120, 495, 255), "Cinta",
-             {.background = kLightMagenta});
-    // ... and its text boxes, back to front.
-    text(Field::MotorTeeth) = addTextBox(frame4, Field::MotorTeeth, twipsRect(240, 1800, 735, 375), 17,
-                                    tabStops, {.centred = true});
-    text(Field::ScrewTeeth) = addTextBox(frame4, Field::ScrewTeeth, twipsRect(2280, 1800, 735, 375), 18,
-                                    tabStops, {.centred = true});
-    text(Field::CentreDistance) = addTextBox(frame4, Field::CentreDistance, twipsRect(1080, 720, 1215, 285), 32,
-                                    tabStops, {.centred = true});
-    text(Field::CentreDistance)->setReadOnly(true);  // written by the calculation only
-    text(Field::BeltLengthCode) = addTextBox(frame4, Field::BeltLengthCode, twipsRect(1080, 120, 1095, 285), 35,
-                                    tabStops, {.centred = true});
-
-    auto* fineLavoro = addButton(this, "Command2", twipsRect(2280, 5520, 1695, 495), "Fine lavoro",
-                                 kLavender, 22, tabStops);
-
-    // The belt-type group "Tipo ingranaggio": shown and selected, read by nothing.
-    auto* frame5 =
-        addFrame(this, "Frame5", twipsRect(6120, 3720, 3615, 1455), "Tipo ingranaggio", kLightCyan);
-    const std::vector<QRadioButton*> beltTypes = {
-        addOption(frame5, "Option3(0)", twipsRect(120, 240, 3135, 255),
-                  "XL (EXTRA LEGGERA) P.5.08mm", kLightCyan, 27, tabStops),
-        addOption(frame5, "Option3(1)", twipsRect(120, 480, 2895, 255), "L (LEGGERA) P.9,525mm",
-                  kLightCyan, 28, tabStops),
-        addOption(frame5, "Option3(2)", twipsRect(120, 720, 2775, 255), "H (PESANTE) P. 12,7mm",
-                  kLightCyan, 29, tabStops),
-        addOption(frame5, "Option3(3)", twipsRect(120, 960, 3135, 255),
-                  "XH (EXTRA PESANTE) P. 22,225mm", kLightCyan, 30, tabStops),
-    };
-
-    // Selections, visibility and focus at start.
-    stepping_[kInitialStepping]->setChecked(true);
-    coupling_[kInitialCoupling]->setChecked(true);
-    beltTypes.front()->setChecked(true);
-    tabToSelectedOnly({stepping_.begin(), stepping_.end()});
-    tabToSelectedOnly({coupling_.begin(), coupling_.end()});
-    tabToSelectedOnly(beltTypes);
-    beltGroup_ = frame4;
-    beltTypeGroup_ = frame5;
-    beltGroup_->hide();
-    beltTypeGroup_->hide();
-
-    std::sort(tabStops.begin(), tabStops.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(tabStops.begin(), tabStops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         setTabOrder(tabStops[i - 1].second, tabStops[i].second);
     }
-    text(Field::MotorSteps)->setFocus();
+    tabStops.front().second->setFocus();
 
-    // The events that run code. An option button's Click comes with every
-    // change of selection, so the coupling follows `toggled`, not mouse clicks.
-    connect(calcola, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(fineLavoro, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    for (int index : {kDirectCoupling, kBeltCoupling}) {
-        connect(coupling_[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
-                [this, index](bool selected) {
-                    if (selected) Option2_Click(index);
-                });
+    // An option button's Click comes with every change of selection, so the
+    // coupling is followed on `toggled`, not on mouse clicks.
+    for (QRadioButton* option : coupling_) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected) showBeltGroups();
+        });
     }
 }
 

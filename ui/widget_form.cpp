@@ -18,10 +18,12 @@ void WidgetForm::setText(Field field, std::string_view text) {
     box(field).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-bool WidgetForm::isSelected(OptionArray array, int index) const {
-    const OptionPair& options = array == OptionArray::Option1 ? stepping_ : coupling_;
-    if (index < 0 || index >= static_cast<int>(options.size())) return false;
-    return options[static_cast<std::size_t>(index)]->isChecked();
+bool WidgetForm::isSelected(SteppingMode mode) const {
+    return stepping_.at(static_cast<std::size_t>(mode))->isChecked();
+}
+
+bool WidgetForm::isSelected(Coupling coupling) const {
+    return coupling_.at(static_cast<std::size_t>(coupling))->isChecked();
 }
 
 }  // namespace cnc::ui

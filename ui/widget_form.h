@@ -11,10 +11,10 @@
 
 namespace cnc::ui {
 
-// Text1 to Text9, in the order of cnc::Field.
-using TextBoxes = std::array<QLineEdit*, 9>;
-// The two elements of an option array, by element index.
-using OptionPair = std::array<QRadioButton*, 2>;
+// The text boxes, in the order of cnc::Field.
+using TextBoxes = std::array<QLineEdit*, kFieldCount>;
+// The option buttons of one choice, by element index.
+using OptionPair = std::array<QRadioButton*, kChoiceElements>;
 
 class WidgetForm : public Form {
 public:
@@ -23,7 +23,8 @@ public:
 
     std::string text(Field field) const override;
     void setText(Field field, std::string_view text) override;
-    bool isSelected(OptionArray array, int index) const override;
+    bool isSelected(SteppingMode mode) const override;
+    bool isSelected(Coupling coupling) const override;
 
 private:
     QLineEdit& box(Field field) const;

@@ -11,11 +11,13 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "calc/memory_form.h"
-#include "web/window_layout.h"
+#include "ui/layout/window_layout.h"
 
 namespace cnc::web {
 namespace {
@@ -72,8 +74,8 @@ val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& 
     return outcome;
 }
 
-constexpr std::array<std::string_view, 8> kKindNames = {
-    "frame", "label", "textbox", "option", "button", "picture", "line", "circle"};
+constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "button", "textbox",
+                                                        "label", "line",   "shape",  "picture"};
 
 std::string jsonString(std::string_view text) {
     std::string quoted = "\"";
@@ -84,41 +86,78 @@ std::string jsonString(std::string_view text) {
     return quoted + '"';
 }
 
-std::string jsonColour(const std::optional<Rgb>& colour) {
+std::string jsonColour(const std::optional<layout::Rgb>& colour) {
     if (!colour) return "null";
     return fmt::format("[{},{},{}]", colour->red, colour->green, colour->blue);
 }
 
-// The layout as JSON: {"controls": [...], and the names of the option groups
-// "stepping" and "coupling", the "beltGroups", the "calculate" and "end"
-// buttons}, the controls of each container front to back. A text box
-// carries its field's index, caption (its accessible name) and initial text.
-std::string layoutJson() {
+// What a control stands for: a field (with its caption, the accessible name),
+// an option of a choice, or a command.
+std::string jsonIdentity(const layout::Identity& identity) {
+    return std::visit(
+        [](const auto& what) -> std::string {
+            using T = std::decay_t<decltype(what)>;
+            if constexpr (std::is_same_v<T, Field>) {
+                return fmt::format(R"(,"field":{},"fieldCaption":{})", static_cast<int>(what),
+                                   jsonString(fieldCaption(what)));
+            } else if constexpr (std::is_same_v<T, SteppingMode>) {
+                return fmt::format(R"(,"stepping":{})", static_cast<int>(what));
+            } else if constexpr (std::is_same_v<T, Coupling>) {
+                return fmt::format(R"(,"coupling":{})", static_cast<int>(what));
+            } else if constexpr (std::is_same_v<T, layout::Command>) {
+                return what == layout::Command::Calculate ? R"(,"command":"calculate")"
+                                                          : R"(,"command":"quit")";
+            } else {
+                return "";
+            }
+        },
+        identity);
+}
+
+// A text box's tooltip, once the layout has them.
+template <class C>
+std::string_view tooltipOf(const C& control) {
+    if constexpr (requires { control.tooltip; }) {
+        return control.tooltip;
+    } else {
+        return {};
+    }
+}
+
+std::string jsonControl(const layout::Control& c) {
     std::string json = fmt::format(
-        R"({{"stepping":{},"coupling":{},"beltGroups":[{},{}],"calculate":{},"end":{},)"
-        R"("controls":[)",
-        jsonString(kSteppingGroup), jsonString(kCouplingGroup), jsonString(kBeltGroups[0]),
-        jsonString(kBeltGroups[1]), jsonString(kCalculateButton), jsonString(kEndButton));
-    const std::size_t start = json.size();
-    auto out = std::back_inserter(json);
-    for (const Control& c : kWindowLayout) {
-        if (json.size() > start) json += ',';
-        fmt::format_to(out,
-                       R"({{"kind":"{}","name":{},"container":{},"left":{},"top":{},)"
-                       R"("width":{},"height":{},"caption":{},"points":{},"text":{},)"
-                       R"("background":{},"centred":{},"tabIndex":{},"selected":{},)"
-                       R"("lineWidth":{},"readOnly":{},"tooltip":{})",
-                       kKindNames[static_cast<std::size_t>(c.kind)], jsonString(c.name),
-                       jsonString(c.container), c.left, c.top, c.width, c.height,
-                       jsonString(c.caption), c.points, jsonColour(c.text),
-                       jsonColour(c.background), c.centred, c.tabIndex, c.selected, c.lineWidth,
-                       c.readOnly, jsonString(c.tooltip));
-        if (c.field) {
-            fmt::format_to(out, R"(,"field":{},"fieldCaption":{},"initialText":{})",
-                           static_cast<int>(*c.field), jsonString(fieldCaption(*c.field)),
-                           jsonString(initialText(*c.field)));
-        }
-        json += '}';
+        R"({{"kind":{},"name":{},"container":{},"left":{},"top":{},"width":{},"height":{},)"
+        R"("x1":{},"y1":{},"x2":{},"y2":{},"lineWidth":{},"text":{},"points":{},"bold":{},)"
+        R"("foreground":{},"background":{},"transparent":{},"centred":{},"readOnly":{},)"
+        R"("hidden":{},"selected":{},"tabIndex":{},"image":{},"accessibleName":{},)"
+        R"("describedBy":{},"tooltip":{},"shownWith":{})",
+        jsonString(kKindNames[static_cast<std::size_t>(c.kind)]), jsonString(c.name),
+        jsonString(c.container), c.rect.left, c.rect.top, c.rect.width, c.rect.height, c.from.x,
+        c.from.y, c.to.x, c.to.y, c.lineWidth, jsonString(c.text), c.font ? c.font->points : 0,
+        c.font && c.font->bold, jsonColour(c.foreground), jsonColour(c.background), c.transparent,
+        c.alignment == layout::Alignment::Centre, c.readOnly, c.hidden, c.selected,
+        c.tabIndex.value_or(-1), jsonString(c.image), jsonString(c.accessibleName),
+        jsonString(c.describedBy), jsonString(tooltipOf(c)),
+        c.shownWith ? static_cast<int>(*c.shownWith) : -1);
+    return json + jsonIdentity(c.identity) + '}';
+}
+
+// The window's layout table as JSON, for the page to build its controls from:
+// {"window": {name, title, background, width, height}, "controls": [...]},
+// containers before what they contain, each container's children back to
+// front.
+std::string layoutJson() {
+    const layout::Window& window = layout::window();
+    std::string json =
+        fmt::format(R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
+                    R"("controls":[)",
+                    jsonString(window.name), jsonString(window.title),
+                    jsonColour(window.background), window.widthTwips, window.heightTwips);
+    bool first = true;
+    for (const layout::Control& control : layout::controls()) {
+        if (!first) json += ',';
+        first = false;
+        json += jsonControl(control);
     }
     return json + "]}";
 }

@@ -20,64 +20,58 @@
     return { decimal: part("decimal") || ".", group: part("group") };
   }
 
-  // "Option2(1)" -> ["Option2", 1]
-  function arrayElement(name) {
-    const match = /^(.*)\((\d+)\)$/.exec(name);
-    return match ? [match[1], Number(match[2])] : [name, 0];
-  }
-
   function place(element, control) {
-    element.className = control.kind;
-    element.dataset.name = control.name;
+    element.classList.add(control.kind);
+    element.id = control.name;
     Object.assign(element.style, {
       left: px(control.left), top: px(control.top),
       width: px(control.width), height: px(control.height),
     });
     if (control.points > 0) {
-      element.style.font = `bold ${control.points}pt ${FONT}`;
-      element.classList.add("bold");
+      element.style.font = `${control.bold ? "bold " : ""}${control.points}pt ${FONT}`;
+      element.classList.add("own-font");
     }
-    if (control.text) element.style.color = rgb(control.text);
-    if (control.background) element.style.background = rgb(control.background);
+    if (control.foreground) element.style.color = rgb(control.foreground);
+    if (control.transparent) element.style.background = "transparent";
+    else if (control.background) element.style.background = rgb(control.background);
     if (control.centred) element.classList.add("centred");
-    if (control.tabIndex >= 0 && ["textbox", "option", "button"].includes(control.kind)) {
-      // Tab order of the layout; positive indexes come before the dialog.
+    if (control.hidden) element.hidden = true;
+    if (control.tabIndex >= 0) {
+      // The layout's tab order; positive indexes come before the dialog's.
       (element.querySelector("input") ?? element).tabIndex = control.tabIndex + 1;
     }
     return element;
   }
 
-  function svg(tag, attributes) {
+  function svg(tag, control, attributes) {
     const drawing = document.createElementNS(svgNamespace, "svg");
     drawing.setAttribute("class", "drawing");
     drawing.setAttribute("aria-hidden", "true");
+    drawing.id = control.name;
     const shape = document.createElementNS(svgNamespace, tag);
     for (const [key, value] of Object.entries(attributes)) shape.setAttribute(key, value);
     drawing.append(shape);
-    drawing.dataset.name = attributes["data-name"];
     return drawing;
   }
 
-  // A line's end points are (left, top) and (width, height). Pixel centres
-  // lie at half coordinates, so odd widths cover whole pixel rows.
+  // Pixel centres lie at half coordinates, so odd widths cover whole rows.
   function line(control) {
     const at = (twips) => twips / TWIPS_PER_PIXEL + 0.5;
-    return svg("line", {
-      x1: at(control.left), y1: at(control.top), x2: at(control.width), y2: at(control.height),
-      stroke: rgb(control.text), "stroke-width": control.lineWidth, "stroke-linecap": "round",
-      "data-name": control.name,
+    return svg("line", control, {
+      x1: at(control.x1), y1: at(control.y1), x2: at(control.x2), y2: at(control.y2),
+      stroke: rgb(control.foreground ?? [0, 0, 0]), "stroke-width": control.lineWidth,
+      "stroke-linecap": "round",
     });
   }
 
-  // A circle as wide as the smaller side of its box, centred in it; the text
-  // colour is its outline, the background its fill.
-  function circle(control) {
+  // A circle as wide as the smaller side of its box, centred in it.
+  function shape(control) {
     const diameter = Math.min(control.width, control.height) / TWIPS_PER_PIXEL;
-    return svg("circle", {
+    return svg("circle", control, {
       cx: (control.left + control.width / 2) / TWIPS_PER_PIXEL,
       cy: (control.top + control.height / 2) / TWIPS_PER_PIXEL,
-      r: (diameter - 1) / 2, fill: rgb(control.background), stroke: rgb(control.text),
-      "stroke-width": 1, "data-name": control.name,
+      r: (diameter - 1) / 2, fill: rgb(control.background),
+      stroke: rgb(control.foreground ?? [0, 0, 0]), "stroke-width": 1,
     });
   }
 
@@ -86,8 +80,8 @@
     element.setAttribute("role", "group");
     const caption = document.createElement("span");
     caption.className = "caption";
-    caption.textContent = control.caption;
-    caption.id = `caption-${control.name}`;
+    caption.textContent = control.text;
+    caption.id = `${control.name}-caption`;
     element.setAttribute("aria-labelledby", caption.id);
     element.append(caption);
     return element;
@@ -96,60 +90,59 @@
   function textBox(control) {
     const input = place(document.createElement("input"), control);
     input.type = "text";
-    input.value = control.initialText;
+    input.value = control.text;
     input.setAttribute("aria-label", control.fieldCaption);
     input.readOnly = control.readOnly;
     input.spellcheck = false;
     input.autocomplete = "off";
-    if (control.tooltip) {
-      input.title = control.tooltip;
-      input.setAttribute("aria-description", control.tooltip);
-    }
+    if (control.tooltip) input.title = control.tooltip;
+    if (control.describedBy) input.setAttribute("aria-describedby", control.describedBy);
     return input;
   }
 
+  // The options of one frame form a group; each carries the value of the
+  // choice it stands for.
   function option(control) {
     const label = place(document.createElement("label"), control);
     const input = document.createElement("input");
-    const [group, index] = arrayElement(control.name);
-    Object.assign(input, { type: "radio", name: group, value: String(index) });
+    input.type = "radio";
+    input.name = control.container;
+    input.value = String(control.stepping ?? control.coupling ?? "");
     input.checked = control.selected;
-    input.dataset.name = control.name;
-    label.append(input, control.caption);
+    label.append(input, control.text);
     return label;
   }
 
   function button(control) {
     const element = place(document.createElement("button"), control);
     element.type = "button";
-    element.textContent = control.caption;
+    element.textContent = control.text;
     return element;
   }
 
   function label(control) {
     const element = place(document.createElement("div"), control);
-    element.textContent = control.caption;
+    element.textContent = control.text;
     return element;
   }
 
   function picture(control) {
     const image = place(document.createElement("img"), control);
-    image.src = "motor-and-screw.svg";
-    image.alt = control.caption;
+    image.src = `${control.image}.png`;
+    image.alt = control.accessibleName;
     return image;
   }
 
-  const builders = { frame, textbox: textBox, option, button, label, picture, line, circle };
+  const builders = { frame, textbox: textBox, option, button, label, picture, line, shape };
 
-  // Each container's controls are listed front to back: appended back to
-  // front, the later ones cover the earlier ones.
+  // Containers come before what they hold, and each container's children
+  // back to front: appended in order, the later ones cover the earlier ones.
   function buildWindow(main, controls) {
-    const elements = new Map([["main", main]]);
+    const elements = new Map();
     for (const control of controls) {
-      elements.set(control.name, builders[control.kind](control));
-    }
-    for (const control of [...controls].reverse()) {
-      elements.get(control.container).append(elements.get(control.name));
+      const element = builders[control.kind](control);
+      elements.set(control.name, element);
+      (control.container ? elements.get(control.container) : main).append(element);
     }
     return elements;
   }
@@ -157,18 +150,28 @@
   function start(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
+    document.title = layout.window.title;
+    main.setAttribute("aria-label", layout.window.title);
+    document.body.style.background = rgb(layout.window.background);
     const elements = buildWindow(main, layout.controls);
+    const of = (test) => layout.controls.filter(test).map((c) => [c, elements.get(c.name)]);
     const fields = [];
-    for (const control of layout.controls) {
-      if (control.kind === "textbox") fields[control.field] = elements.get(control.name);
+    for (const [control, element] of of((c) => c.field !== undefined)) {
+      fields[control.field] = element;
     }
-    const selected = (group) =>
-      Number(main.querySelector(`input[name="${group}"]:checked`)?.value ?? -1);
-    const belt = () => selected(layout.coupling) === 1;
+    const chosen = (choice) => {
+      const checked = of((c) => c[choice] !== undefined)
+        .find(([, element]) => element.querySelector("input").checked);
+      return checked ? checked[0][choice] : -1;
+    };
+    const command = (name) => of((c) => c.command === name)[0][1];
     const dialog = document.getElementById("error");
 
     function showBeltGroups() {
-      for (const name of layout.beltGroups) elements.get(name).hidden = !belt();
+      const coupling = chosen("coupling");
+      for (const [control, element] of of((c) => c.shownWith >= 0)) {
+        element.hidden = control.shownWith !== coupling;
+      }
     }
 
     // A failed click shows the message, and on closing puts the user back in
@@ -185,10 +188,12 @@
       dialog.showModal();
     }
 
+    // The values of the choices are those of the calculation: 1 is full step,
+    // and 1 the belt coupling.
     function calcola() {
       const { decimal, group } = separators();
       const outcome = core.pressCalcola(fields.map((field) => field.value),
-        selected(layout.stepping) === 1, belt(), decimal, group);
+        chosen("stepping") === 1, chosen("coupling") === 1, decimal, group);
       outcome.texts.forEach((text, i) => {
         if (fields[i].value !== text) fields[i].value = text;
       });
@@ -203,10 +208,10 @@
       dialog.remove();
     }
 
-    elements.get(layout.calculate).addEventListener("click", calcola);
-    elements.get(layout.end).addEventListener("click", endWork);
-    for (const radio of main.querySelectorAll(`input[name="${layout.coupling}"]`)) {
-      radio.addEventListener("change", showBeltGroups);
+    command("calculate").addEventListener("click", calcola);
+    command("quit").addEventListener("click", endWork);
+    for (const [, element] of of((c) => c.coupling !== undefined)) {
+      element.querySelector("input").addEventListener("change", showBeltGroups);
     }
     main.addEventListener("keydown", (event) => {
       if (event.key === "Enter" && event.target.classList.contains("textbox")) {

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/click/open_window.h"
+#include "open_window.h"
 #include "ui/tests/test_support.h"
 
 namespace {
@@ -39,12 +39,13 @@ double microseconds(Clock::duration d) {
 class ClickRun : public QObject {
 public:
     ClickRun(cnc::ui::MainWindow& window, int clicks) : window_(window), clicks_(clicks) {
-        for (const char* name : {"Text3", "Text4", "Text7", "Text8"}) {
-            QLineEdit* box = control<QLineEdit>(window_, name);
+        for (cnc::Field result : {cnc::Field::StepsPerMm, cnc::Field::MmPerStep,
+                                  cnc::Field::CentreDistance, cnc::Field::CentreDistanceMm}) {
+            QLineEdit* box = control<QLineEdit>(window_, result);
             box->installEventFilter(this);
             results_.push_back(box);
         }
-        motorPulley_ = control<QLineEdit>(window_, "Text5");
+        motorPulley_ = control<QLineEdit>(window_, cnc::Field::MotorTeeth);
         guard_.setSingleShot(true);
         QObject::connect(&guard_, &QTimer::timeout, [] {
             std::fprintf(stderr, "a click's results were never painted\n");
@@ -133,12 +134,12 @@ int main(int argc, char* argv[]) {
     cnc::bench::preferOffscreen();
     QApplication app(argc, argv);
     const auto window = cnc::bench::openWindow();
-    cnc::ui::test::clickOn(control(*window, "Option2(1)"));  // the belt coupling
+    cnc::ui::test::clickOn(control(*window, cnc::Coupling::Belt));
 
     std::printf("platform %s, %d clicks per stepping mode after %d not counted, in µs\n",
                 qPrintable(QApplication::platformName()), clicks, kWarmUp);
     double worstMedian = 0;
-    for (const char* stepping : {"Option1(0)", "Option1(1)"}) {
+    for (cnc::SteppingMode stepping : {cnc::SteppingMode::HalfStep, cnc::SteppingMode::FullStep}) {
         cnc::ui::test::clickOn(control(*window, stepping));
         ClickRun run(*window, clicks);
         run.start();

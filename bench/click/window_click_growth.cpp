@@ -18,8 +18,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 
-#include "bench/click/open_window.h"
+#include "open_window.h"
 #include "ui/tests/test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -39,18 +40,19 @@ constexpr int kSampleEvery = 1000;
 
 // One entry typed over its initial text before a click; "" for none.
 struct Entry {
-    const char* field;
+    cnc::Field field;
     const char* text;
 };
 
 // Taken in turn: a good click, then a failing one.
+using enum cnc::Field;
 constexpr Entry kGood[] = {
-    {"Text1", "200"}, {"Text1", "400"}, {"Text2", "3.14159"}, {"Text9", "66"}};
+    {MotorSteps, "200"}, {MotorSteps, "400"}, {ScrewPitch, "3.14159"}, {BeltLengthCode, "66"}};
 constexpr Entry kFailing[] = {
-    {"Text1", "abc"},  // before any result is written
-    {"Text9", "65"},   // the belt too short: after three results
-    {"Text5", "0"},    // division by zero in the pulley ratio
-    {"Text2", "1e400"},
+    {MotorSteps, "abc"},     // before any result is written
+    {BeltLengthCode, "65"},  // the belt too short: after three results
+    {MotorTeeth, "0"},       // division by zero in the pulley ratio
+    {ScrewPitch, "1e400"},
 };
 
 long residentBytes() {
@@ -82,22 +84,23 @@ private:
         const auto turn = static_cast<std::size_t>(count_ / 2);
         const Entry& entry =
             failing ? kFailing[turn % std::size(kFailing)] : kGood[turn % std::size(kGood)];
-        for (const char* field : {"Text1", "Text2", "Text5", "Text6", "Text9"}) {
-            const auto index = static_cast<cnc::Field>(QByteArray(field + 4).toInt() - 1);
-            control<QLineEdit>(window_, field)->setText(QString::fromUtf8(cnc::initialText(index)));
+        for (cnc::Field field : {MotorSteps, ScrewPitch, MotorTeeth, ScrewTeeth, BeltLengthCode}) {
+            control<QLineEdit>(window_, field)->setText(QString::fromUtf8(cnc::initialText(field)));
         }
         control<QLineEdit>(window_, entry.field)->setText(QString::fromUtf8(entry.text));
-        control<QLineEdit>(window_, "Text3")->clear();
+        control<QLineEdit>(window_, StepsPerMm)->clear();
 
         cnc::ui::test::clickOn(control(window_, "Command1"));
 
         const qsizetype boxes = watchdog_.takeClosed().size();
-        const bool resultShown = !control<QLineEdit>(window_, "Text3")->text().isEmpty();
+        const bool resultShown = !control<QLineEdit>(window_, StepsPerMm)->text().isEmpty();
         if (boxes != (failing ? 1 : 0) || (!failing && !resultShown)) {
             if (++wrong <= 10) {
-                std::fprintf(stderr, "click %d (%s = \"%s\"): %lld message boxes, Text3 \"%s\"\n",
-                             count_, entry.field, entry.text, static_cast<long long>(boxes),
-                             qPrintable(control<QLineEdit>(window_, "Text3")->text()));
+                std::fprintf(stderr,
+                             "click %d (%s = \"%s\"): %lld message boxes, steps/mm \"%s\"\n",
+                             count_, std::string(cnc::fieldCaption(entry.field)).c_str(),
+                             entry.text, static_cast<long long>(boxes),
+                             qPrintable(control<QLineEdit>(window_, StepsPerMm)->text()));
             }
         }
 
@@ -141,7 +144,7 @@ int main(int argc, char* argv[]) {
     double growth = 0;
     {
         const auto window = cnc::bench::openWindow();
-        cnc::ui::test::clickOn(control(*window, "Option2(1)"));  // every entry on screen
+        cnc::ui::test::clickOn(control(*window, cnc::Coupling::Belt));  // every entry on screen
         ClickRun run(*window, clicks);
         std::printf("platform %s, %d clicks, good and failing in turn\n",
                     qPrintable(QApplication::platformName()), clicks);

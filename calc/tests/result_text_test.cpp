@@ -11,13 +11,13 @@ namespace {
 
 struct FormatCase {
     double value;
-    std::string_view pattern;
+    ResultPattern pattern;
     std::string_view separator;
     std::string_view expected;
 };
 
 void PrintTo(const FormatCase& c, std::ostream* out) {
-    *out << c.value << " with \"" << c.pattern << '"';
+    *out << c.value << " with " << c.pattern.decimals() << " decimals";
 }
 
 class FormatResultTest : public testing::TestWithParam<FormatCase> {};
@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(HeaderExamples, FormatResultTest, testing::Values(
     FormatCase{2.5, "0.0#", ".", "2.5"}));
 
 INSTANTIATE_TEST_SUITE_P(Patterns, FormatResultTest, testing::Values(
-    FormatCase{133.33333333333334, kNineDecimalsWide, ".", "133.333333333"},
+    FormatCase{133.33333333333334, "#####0.000000000", ".", "133.333333333"},
     FormatCase{66.666666666666671, kNineDecimals, ".", "66.666666667"},
     FormatCase{0.0, kNineDecimals, ".", "0.000000000"},
     FormatCase{83.691782, kTwoDecimals, ".", "83.69"},
@@ -75,9 +75,6 @@ TEST(FormatResult, ShowsEveryIntegerDigitOfTheExactValue) {
 }
 
 TEST(FormatResult, RefusesWhatNoResultCanBe) {
-    EXPECT_THROW(formatResult(1.0, "0.0x", "."), std::invalid_argument);
-    EXPECT_THROW(formatResult(1.0, "0.0.0", "."), std::invalid_argument);
-    EXPECT_THROW(formatResult(1.0, "0." + std::string(65, '0'), "."), std::invalid_argument);
     EXPECT_THROW(formatResult(std::numeric_limits<double>::infinity(), kTwoDecimals, "."),
                  std::invalid_argument);
     EXPECT_THROW(formatResult(std::numeric_limits<double>::quiet_NaN(), kTwoDecimals, "."),

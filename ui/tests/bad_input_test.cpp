@@ -14,6 +14,7 @@
 #include "calc/drive_calculation.h"
 #include "calc/memory_form.h"
 #include "test_support.h"
+#include "ui/layout/layout_names.h"
 
 namespace cnc::ui::test {
 
@@ -22,15 +23,23 @@ namespace {
 // What reading the text as a number must give, whatever the field.
 enum class Reading { Number, TypeMismatch, Overflow };
 
-constexpr Field kEntries[] = {Field::MotorSteps, Field::ScrewPitch, Field::MotorTeeth, Field::ScrewTeeth, Field::BeltLengthCode};
-constexpr Field kResults[] = {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance, Field::CentreDistanceMm};
+constexpr Field kEntries[] = {Field::MotorSteps, Field::ScrewPitch, Field::MotorTeeth,
+                              Field::ScrewTeeth, Field::BeltLengthCode};
+constexpr Field kResults[] = {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance,
+                              Field::CentreDistanceMm};
 
-QByteArray nameOf(Field field) { return "Text" + QByteArray::number(static_cast<int>(field) + 1); }
+// The control's name, NUL-terminated for the lookup.
+QByteArray nameOf(auto identity) {
+    const std::string_view name = layout::layoutName(identity);
+    return QByteArray(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 }  // namespace
 }  // namespace cnc::ui::test
 
 Q_DECLARE_METATYPE(cnc::Field)
+Q_DECLARE_METATYPE(cnc::SteppingMode)
+Q_DECLARE_METATYPE(cnc::Coupling)
 Q_DECLARE_METATYPE(cnc::ui::test::Reading)
 
 namespace cnc::ui::test {
@@ -46,8 +55,8 @@ private slots:
 void BadInputTest::everyEntry_data() {
     QTest::addColumn<Field>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("stepping");
-    QTest::addColumn<int>("coupling");
+    QTest::addColumn<SteppingMode>("stepping");
+    QTest::addColumn<Coupling>("coupling");
     QTest::addColumn<Reading>("reading");
 
     struct Hostile {
@@ -77,11 +86,11 @@ void BadInputTest::everyEntry_data() {
     };
     for (Field field : kEntries) {
         for (const Hostile& hostile : texts) {
-            for (int stepping : {kHalfStep, kFullStep}) {
-                for (int coupling : {kDirectCoupling, kBeltCoupling}) {
+            for (SteppingMode stepping : {SteppingMode::HalfStep, SteppingMode::FullStep}) {
+                for (Coupling coupling : {Coupling::Direct, Coupling::Belt}) {
                     QTest::addRow("%s %s, %s, %s", nameOf(field).constData(), hostile.label,
-                                  stepping == kHalfStep ? "half step" : "full step",
-                                  coupling == kDirectCoupling ? "direct" : "belt")
+                                  stepping == SteppingMode::HalfStep ? "half step" : "full step",
+                                  coupling == Coupling::Direct ? "direct" : "belt")
                         << field << hostile.text << stepping << coupling << hostile.reading;
                 }
             }
@@ -92,12 +101,12 @@ void BadInputTest::everyEntry_data() {
 void BadInputTest::everyEntry() {
     QFETCH(Field, field);
     QFETCH(QString, text);
-    QFETCH(int, stepping);
-    QFETCH(int, coupling);
+    QFETCH(SteppingMode, stepping);
+    QFETCH(Coupling, coupling);
     QFETCH(Reading, reading);
 
-    clickOn(option(stepping == kHalfStep ? "Option1(0)" : "Option1(1)"));
-    clickOn(option(coupling == kDirectCoupling ? "Option2(0)" : "Option2(1)"));
+    clickOn(option(nameOf(stepping).constData()));
+    clickOn(option(nameOf(coupling).constData()));
     // Set rather than typed: no keyboard types a NUL, and 10,000 key presses
     // per row would make the sweep slow; a paste does the same.
     QLineEdit* entry = box(nameOf(field).constData());
@@ -108,8 +117,8 @@ void BadInputTest::everyEntry() {
     MemoryForm expected;
     for (Field each : kEntries)
         expected.setText(each, textOf(nameOf(each).constData()).toStdString());
-    expected.select(OptionArray::Option1, stepping);
-    expected.select(OptionArray::Option2, coupling);
+    expected.select(std::optional(stepping));
+    expected.select(std::optional(coupling));
     std::optional<CalcError> error;
     try {
         calculate(expected, QLocale().decimalPoint().toStdString(),

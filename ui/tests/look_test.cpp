@@ -13,8 +13,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <string>
 
 #include "test_support.h"
+#include "ui/layout/layout_names.h"
 
 namespace cnc::ui::test {
 
@@ -176,9 +178,9 @@ void LookTest::screenReaderFillsFormAndReadsResults() {
     QCOMPARE(accessible("Text8")->text(QAccessible::Value), QStringLiteral("83.69 mm"));
 
     // Every field is named by the caption beside it.
-    for (QLineEdit* box : window_->findChildren<QLineEdit*>()) {
-        const auto field = static_cast<Field>(box->objectName().mid(4).toInt() - 1);
-        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const auto field = static_cast<Field>(i);
+        QCOMPARE(accessible(std::string(layout::layoutName(field)).c_str())->text(QAccessible::Name),
                  QString::fromUtf8(fieldCaption(field)));
     }
 }

@@ -8,7 +8,9 @@
 #include <QTimer>
 
 #include <memory>
+#include <string>
 
+#include "ui/layout/layout_names.h"
 #include "ui/main_window.h"
 
 namespace cnc::ui::test {
@@ -20,6 +22,13 @@ T* control(QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromUtf8(name));
     if (!found) qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
     return found;
+}
+
+// The controls that stand for a field or a choice element, found by their
+// layout names.
+template <typename T = QWidget, typename Identity>
+T* control(QWidget& window, Identity identity) {
+    return control<T>(window, std::string(layout::layoutName(identity)).c_str());
 }
 
 // A left click on an option button's indicator, or in the middle of anything else.

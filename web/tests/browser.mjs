@@ -97,7 +97,7 @@ export async function openBrowser(language) {
     clear: (id) => call("POST", `${session}/element/${id}/clear`, {}),
     type: (id, text) => call("POST", `${session}/element/${id}/value`, { text }),
     active: async () => element(await call("GET", `${session}/element/active`)),
-    screenshot: () => call("GET", `${session}/screenshot`),
+    screenshot: (id) => call("GET", `${session}/element/${id}/screenshot`),
     async close() {
       await call("DELETE", session).catch(() => {});
       driver.kill();
