@@ -62,7 +62,6 @@ void styleLabel(QLabel& label, const Control& c) {
 }
 
 void styleTextBox(QLineEdit& box, const Control& c) {
-    box.setAccessibleName(qText(fieldCaption(std::get<Field>(c.identity))));
     box.setAlignment(c.alignment == Alignment::Centre ? Qt::AlignCenter
                                                       : Qt::AlignLeft | Qt::AlignVCenter);
     if (c.foreground) setPaletteColour(box, QPalette::Text, qColour(*c.foreground));
@@ -76,7 +75,9 @@ QWidget* createWidget(const Control& c, QWidget* container) {
     switch (c.kind) {
         case Kind::Frame: return new GroupFrame(text, colourOr(c.background, window), container);
         case Kind::Button:
-            return new CommandButton(text, colourOr(c.background, window), container);
+            return new CommandButton(
+                text, colourOr(c.background, container->palette().color(QPalette::Button)),
+                container);
         case Kind::Option: {
             auto* option = new QRadioButton(text, container);
             setBackground(*option, colourOr(c.background, window));

@@ -29,8 +29,11 @@ constexpr Window kWindow{.name = "main",
 
 using enum Kind;
 
-// The rows as written: a control with an identity takes its name, and a text
-// box its initial text, from that identity (completed below).
+// The rows as written, one control to a row: a control with an identity takes
+// its name from it, a text box its initial text and accessible name, an option
+// its selection; a frame that follows the coupling is hidden unless the
+// initial coupling shows it (completed below).
+// clang-format off
 constexpr Control kRows[] = {
     // The window: graphic controls, back to front.
     {.kind = Label, .name = "Label1(0)", .rect = {240, 360, 2055, 255},
@@ -93,7 +96,7 @@ constexpr Control kRows[] = {
 
     // The belt group and its drawing: graphic controls, back to front.
     {.kind = Frame, .name = "Frame4", .rect = {6120, 1080, 3615, 2535}, .text = "Ingranaggi",
-     .background = kLightMagenta, .hidden = true, .shownWith = Coupling::Belt},
+     .background = kLightMagenta, .shownWith = Coupling::Belt},
     {.kind = Label, .name = "Label4", .container = "Frame4", .rect = {120, 240, 855, 255},
      .text = "XL037", .font = Font{9.75}, .foreground = kBlue, .transparent = true},
     {.kind = Shape, .name = "Shape1", .container = "Frame4", .rect = {0, 720, 1335, 855},
@@ -138,8 +141,7 @@ constexpr Control kRows[] = {
 
     // The belt-type group: shown with the belt group, read by nothing.
     {.kind = Frame, .name = "Frame5", .rect = {6120, 3720, 3615, 1455},
-     .text = "Tipo ingranaggio", .background = kLightCyan, .hidden = true,
-     .shownWith = Coupling::Belt},
+     .text = "Tipo ingranaggio", .background = kLightCyan, .shownWith = Coupling::Belt},
     {.kind = Option, .name = "Option3(0)", .container = "Frame5", .rect = {120, 240, 3135, 255},
      .text = "XL (EXTRA LEGGERA) P.5.08mm", .background = kLightCyan, .selected = true,
      .tabIndex = 27},
@@ -150,6 +152,7 @@ constexpr Control kRows[] = {
     {.kind = Option, .name = "Option3(3)", .container = "Frame5", .rect = {120, 960, 3135, 255},
      .text = "XH (EXTRA PESANTE) P. 22,225mm", .background = kLightCyan, .tabIndex = 30},
 };
+// clang-format on
 
 constexpr std::size_t kControlCount = std::size(kRows);
 
@@ -158,6 +161,7 @@ constexpr Control completed(Control control) {
     if (const auto* field = std::get_if<Field>(&control.identity)) {
         control.name = layoutName(*field);
         control.text = initialText(*field);
+        control.accessibleName = fieldCaption(*field);
     } else if (const auto* mode = std::get_if<SteppingMode>(&control.identity)) {
         control.name = layoutName(*mode);
         control.selected = *mode == kInitialSteppingMode;
@@ -222,9 +226,19 @@ constexpr bool eachIdentityOnce() {
     return countOf(Command::Calculate) == 1 && countOf(Command::Quit) == 1;
 }
 
+// What a control stands for fits its kind: the window relies on it.
+constexpr bool identityFitsKind(const Control& c) {
+    if (std::holds_alternative<Field>(c.identity)) return c.kind == TextBox;
+    if (std::holds_alternative<SteppingMode>(c.identity)) return c.kind == Option;
+    if (std::holds_alternative<Coupling>(c.identity)) return c.kind == Option;
+    if (std::holds_alternative<Command>(c.identity)) return c.kind == Button;
+    return !c.shownWith || c.kind == Frame;
+}
+
 constexpr bool wellFormed() {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const Control& c = kControls[i];
+        if (!identityFitsKind(c)) return false;
         if (c.name.empty() || indexOf(c.name) != i) return false;  // named, once
         if (!inWholePixels(c) || !containerComesFirst(i)) return false;
         if (!c.describedBy.empty() && indexOf(c.describedBy) == kControlCount) return false;
@@ -236,7 +250,8 @@ constexpr bool wellFormed() {
 }
 
 static_assert(wellFormed(),
-              "every control named once, in whole pixels, after its frame, with its own tab index");
+              "every control named once, in whole pixels, after its frame, with its own tab "
+              "index, and standing for what its kind can");
 static_assert(eachIdentityOnce(), "every field, choice element and command exactly once");
 
 }  // namespace

@@ -90,14 +90,16 @@ struct Control {
     bool transparent = false;  // Label: shows what lies below, no background
     Alignment alignment = Alignment::Left;
     bool readOnly = false;  // TextBox: written by the calculation only
-    bool hidden = false;    // at start
+    bool hidden = false;    // at start (filled in from shownWith)
     bool selected = false;  // Option, at start
     std::optional<int> tabIndex = std::nullopt;  // the controls that take the focus
     Identity identity{};
     // Frame: shown exactly while this coupling is selected, hidden otherwise.
     std::optional<Coupling> shownWith = std::nullopt;
     std::string_view image = "";           // Picture: the image file's name without ".png"
-    std::string_view accessibleName = "";  // where no caption or field names the control
+    // What a screen reader calls a control that has no caption: a text box
+    // (filled in from its field's caption) or the picture.
+    std::string_view accessibleName = "";
     std::string_view describedBy = "";     // the name of a label that describes it further
 };
 
