@@ -91,15 +91,13 @@ std::string jsonColour(const std::optional<layout::Rgb>& colour) {
     return fmt::format("[{},{},{}]", colour->red, colour->green, colour->blue);
 }
 
-// What a control stands for: a field (with its caption, the accessible name),
-// an option of a choice, or a command.
+// What a control stands for: a field, an option of a choice, or a command.
 std::string jsonIdentity(const layout::Identity& identity) {
     return std::visit(
         [](const auto& what) -> std::string {
             using T = std::decay_t<decltype(what)>;
             if constexpr (std::is_same_v<T, Field>) {
-                return fmt::format(R"(,"field":{},"fieldCaption":{})", static_cast<int>(what),
-                                   jsonString(fieldCaption(what)));
+                return fmt::format(R"(,"field":{})", static_cast<int>(what));
             } else if constexpr (std::is_same_v<T, SteppingMode>) {
                 return fmt::format(R"(,"stepping":{})", static_cast<int>(what));
             } else if constexpr (std::is_same_v<T, Coupling>) {

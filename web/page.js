@@ -91,7 +91,7 @@
     const input = place(document.createElement("input"), control);
     input.type = "text";
     input.value = control.text;
-    input.setAttribute("aria-label", control.fieldCaption);
+    input.setAttribute("aria-label", control.accessibleName);
     input.readOnly = control.readOnly;
     input.spellcheck = false;
     input.autocomplete = "off";
