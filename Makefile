@@ -6,7 +6,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all build run test sanitize leak-check bench bench-startup bench-growth \
-	fuzz screenshot package clean
+	fuzz screenshot package web web-build bench-web screenshot-web clean
 
 all: build
 
@@ -38,6 +38,8 @@ test:
 	@$(call deps,test)
 	@$(call configure,CNC_BUILD_TESTS CNC_BUILD_BENCH)
 	@$(compile)
+	@if command -v emcmake >/dev/null; then $(MAKE) --no-print-directory web-build; \
+	 else echo "emscripten not found: the page's test is skipped"; fi
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
 # The whole suite again, window included, built by clang with AddressSanitizer
@@ -112,5 +114,27 @@ screenshot:
 	@$(compile)
 	@scripts/screenshot $(BUILD_DIR)
 
+# The page: the calculation in WebAssembly (Debian's emscripten) and the static
+# files that show the window, all in build-web/. Serve it with
+#   python3 -m http.server -d build-web
+# emscripten's optimiser runs on node and needs Debian's acorn.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+web: web-deps web-build
+web-deps:
+	@$(call deps,test)
+web-build:
+	@$(WEB_ENV) emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+	  -DCNC_BUILD_UI=OFF -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_BENCH=OFF >/dev/null
+	@$(WEB_ENV) cmake --build build-web --parallel $(JOBS)
+
+# The page's figures: size of the .wasm and scripts, navigation to ready in
+# headless Chromium (docs/performance.md).
+bench-web: web
+	@node web/tests/page_bench.mjs build-web
+
+# The README's picture of the page, taken by headless Chromium.
+screenshot-web: web
+	@node web/tests/page_bench.mjs build-web docs/screenshot-web.png
+
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web

@@ -13,7 +13,7 @@ void wholeClick(benchmark::State& state, cnc::SteppingMode stepping, cnc::Coupli
     form.select(stepping);
     form.select(coupling);
     for (auto _ : state) {
-        cnc::calculate(form, ",", cnc::kXlBeltPitch);
+        cnc::calculate(form, ",", ".", cnc::kXlBeltPitch);
         benchmark::DoNotOptimize(form);
     }
 }
@@ -23,7 +23,7 @@ void failingClick(benchmark::State& state) {
     form.setText(cnc::Field::BeltLengthCode, "65");  // belt too short: raises after three results
     for (auto _ : state) {
         try {
-            cnc::calculate(form, ",", cnc::kXlBeltPitch);
+            cnc::calculate(form, ",", ".", cnc::kXlBeltPitch);
         } catch (const std::exception& error) {
             benchmark::DoNotOptimize(error.what());
         }

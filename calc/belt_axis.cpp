@@ -12,8 +12,9 @@ std::optional<std::string_view> beltProfilePitch(std::string_view name) {
     return std::nullopt;
 }
 
-EntryValue pulleyTravel(int teeth, std::string_view pitch, std::string_view decimalSeparator) {
-    return multiply(parseEntryValue(pitch, decimalSeparator), teeth);
+EntryValue pulleyTravel(int teeth, std::string_view pitch, std::string_view decimalSeparator,
+                        std::string_view groupSeparator) {
+    return multiply(parseEntryValue(pitch, decimalSeparator, groupSeparator), teeth);
 }
 
 }  // namespace cnc

@@ -52,6 +52,7 @@ inline constexpr int kMaxPulleyTeeth = 32767;
 // on a belt of `pitch`, an entry text. Throws CalcError, with no field:
 // TypeMismatch for a pitch that is not a number, Overflow outside the
 // fixed-point range.
-EntryValue pulleyTravel(int teeth, std::string_view pitch, std::string_view decimalSeparator);
+EntryValue pulleyTravel(int teeth, std::string_view pitch, std::string_view decimalSeparator,
+                        std::string_view groupSeparator);
 
 }  // namespace cnc

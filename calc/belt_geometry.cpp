@@ -34,9 +34,10 @@ ToothedBelt toothedBelt(double radius1, double radius2, double teeth, double bel
     return {static_cast<std::int64_t>(teeth), distance.value_or(radius1 + radius2)};
 }
 
-double teethOf(const Form& form, Field field, std::string_view decimalSeparator) {
+double teethOf(const Form& form, Field field, std::string_view decimalSeparator,
+               std::string_view groupSeparator) {
     const std::string text = form.text(field);
-    return widen(detail::entryValueOf(text, field, decimalSeparator));
+    return widen(detail::entryValueOf(text, field, decimalSeparator, groupSeparator));
 }
 
 }  // namespace
@@ -103,10 +104,14 @@ std::optional<NearestBelts> nearestBelts(double radius1, double radius2, double 
     return belts;
 }
 
-double exactCentreDistance(const Form& form, std::string_view decimalSeparator, double beltPitch) {
-    const double motor = pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator), beltPitch);
-    const double screw = pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator), beltPitch);
-    const double beltTeeth = teethOf(form, Field::BeltLengthCode, decimalSeparator) / 2;
+double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
+                           std::string_view groupSeparator, double beltPitch) {
+    const double motor =
+        pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator, groupSeparator), beltPitch);
+    const double screw =
+        pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator, groupSeparator), beltPitch);
+    const double beltTeeth =
+        teethOf(form, Field::BeltLengthCode, decimalSeparator, groupSeparator) / 2;
     if (const auto distance = exactCentreDistance(motor, screw, lengthOf(beltTeeth, beltPitch))) {
         return *distance;
     }
@@ -114,10 +119,13 @@ double exactCentreDistance(const Form& form, std::string_view decimalSeparator, 
 }
 
 NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
-                          std::string_view decimalSeparator, double beltPitch) {
-    const double motor = pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator), beltPitch);
-    const double screw = pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator), beltPitch);
-    const double wanted = widen(parseEntryValue(wantedDistance, decimalSeparator));
+                          std::string_view decimalSeparator, std::string_view groupSeparator,
+                          double beltPitch) {
+    const double motor =
+        pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator, groupSeparator), beltPitch);
+    const double screw =
+        pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator, groupSeparator), beltPitch);
+    const double wanted = widen(parseEntryValue(wantedDistance, decimalSeparator, groupSeparator));
     if (const auto belts = nearestBelts(motor, screw, wanted, beltPitch)) return *belts;
     throw pulleysOverlap(formatResult(motor + screw, kTwoDecimals, decimalSeparator));
 }

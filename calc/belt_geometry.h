@@ -67,13 +67,15 @@ std::optional<NearestBelts> nearestBelts(double radius1, double radius2, double 
 // (teeth times 2) the form holds. Throws CalcError: the entries' conversion
 // errors, blamed on their fields, and beltTooShort, with the smallest code
 // that goes round, when the belt has no centre distance.
-double exactCentreDistance(const Form& form, std::string_view decimalSeparator, double beltPitch);
+double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
+                           std::string_view groupSeparator, double beltPitch);
 
 // The belts nearest `wantedDistance`, an entry text in mm, for the form's
 // pulleys; nothing else of the form is read. Throws CalcError: the pulleys'
 // conversion errors, blamed on their fields; the wanted distance's, blamed on
 // none; pulleysOverlap.
 NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
-                          std::string_view decimalSeparator, double beltPitch);
+                          std::string_view decimalSeparator, std::string_view groupSeparator,
+                          double beltPitch);
 
 }  // namespace cnc

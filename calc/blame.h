@@ -18,8 +18,9 @@ auto blamingOn(Field field, Operation&& operation) -> decltype(operation()) {
     }
 }
 
-inline EntryValue entryValueOf(std::string_view text, Field field, std::string_view separator) {
-    return blamingOn(field, [&] { return parseEntryValue(text, separator); });
+inline EntryValue entryValueOf(std::string_view text, Field field, std::string_view separator,
+                               std::string_view groupSeparator) {
+    return blamingOn(field, [&] { return parseEntryValue(text, separator, groupSeparator); });
 }
 
 }  // namespace cnc::detail

@@ -29,9 +29,10 @@ using detail::entryValueOf;
 // than pi, which the results shown to users have always been computed with.
 constexpr double kCircle = 3.1415;
 
-double pitchDiameter(const Form& form, Field teeth, std::string_view separator, double beltPitch) {
+double pitchDiameter(const Form& form, Field teeth, std::string_view separator,
+                     std::string_view group, double beltPitch) {
     const std::string text = form.text(teeth);
-    const double count = widen(entryValueOf(text, teeth, separator));
+    const double count = widen(entryValueOf(text, teeth, separator, group));
     return divide(multiply(count, beltPitch), kCircle);
 }
 
@@ -88,21 +89,23 @@ double smallestFittingCode(const Pulleys& pulleys, double beltPitch) {
 
 }  // namespace
 
-void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch) {
-    const double motorRadius =
-        divide(pitchDiameter(form, Field::MotorTeeth, decimalSeparator, beltPitch), 2);
-    const double screwRadius =
-        divide(pitchDiameter(form, Field::ScrewTeeth, decimalSeparator, beltPitch), 2);
+void computeCentreDistance(Form& form, std::string_view decimalSeparator,
+                           std::string_view groupSeparator, double beltPitch) {
+    const double motorRadius = divide(
+        pitchDiameter(form, Field::MotorTeeth, decimalSeparator, groupSeparator, beltPitch), 2);
+    const double screwRadius = divide(
+        pitchDiameter(form, Field::ScrewTeeth, decimalSeparator, groupSeparator, beltPitch), 2);
 
     const std::string motorTeeth = form.text(Field::MotorTeeth);
     const std::string screwTeeth = form.text(Field::ScrewTeeth);
     const std::string beltCode = form.text(Field::BeltLengthCode);
-    const double halfBelt =
-        divide(widen(entryValueOf(beltCode, Field::BeltLengthCode, decimalSeparator)), 2.0);
-    const double halfScrew =
-        divide(widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator)), 2.0);
+    const double halfBelt = divide(
+        widen(entryValueOf(beltCode, Field::BeltLengthCode, decimalSeparator, groupSeparator)),
+        2.0);
+    const double halfScrew = divide(
+        widen(entryValueOf(screwTeeth, Field::ScrewTeeth, decimalSeparator, groupSeparator)), 2.0);
     const double halfMotor =
-        widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator)) / 2.0;
+        widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator, groupSeparator)) / 2.0;
     const Pulleys pulleys{motorRadius, screwRadius, halfMotor, halfScrew};
 
     const Belt belt = beltOf(halfBelt, pulleys, beltPitch);

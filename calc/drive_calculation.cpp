@@ -2,9 +2,10 @@
 
 namespace cnc {
 
-void calculate(Form& form, std::string_view decimalSeparator, double beltPitch) {
-    computeSteppingResolution(form, decimalSeparator);
-    computeCentreDistance(form, decimalSeparator, beltPitch);
+void calculate(Form& form, std::string_view decimalSeparator, std::string_view groupSeparator,
+               double beltPitch) {
+    computeSteppingResolution(form, decimalSeparator, groupSeparator);
+    computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
 }
 
 }  // namespace cnc

@@ -3,7 +3,8 @@
 // read their entries afresh from the form and store each result text the
 // moment it is produced. Every function throws CalcError, which ends the
 // calculation where it is raised: texts already stored stay, the others keep
-// their old text. `decimalSeparator` is the user's, for reading and writing.
+// their old text. `decimalSeparator` is the user's, for reading and writing;
+// `groupSeparator` the user's too, for reading (see entry_value.h).
 
 #include <string_view>
 
@@ -18,23 +19,27 @@ inline constexpr double kXlBeltPitch = 5.08;
 // pulley teeth and the selected stepping mode and coupling, writes steps per
 // millimetre into StepsPerMm, then millimetres per step into MmPerStep. The
 // pulley ratio is checked on every run, even for the direct coupling.
-void computeSteppingResolution(Form& form, std::string_view decimalSeparator);
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
+                               std::string_view groupSeparator);
 
 // The same for a driver at `microsteps` per full step (1 to 32767, the
 // factors of the exact fixed-point product), in place of the stepping mode,
 // which is not read: 1 writes what full step writes and 2 what half step
 // writes, digit for digit, errors included; any other count writes nine
 // decimals in both results.
-void computeSteppingResolution(Form& form, std::string_view decimalSeparator, int microsteps);
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
+                               std::string_view groupSeparator, int microsteps);
 
 // Belt centre distance: from the pulley teeth, the belt's length code and the
 // belt pitch, writes the distance between the pulley centres into
 // CentreDistance ("83.69"), then what that field shows followed by " mm" into
 // CentreDistanceMm.
-void computeCentreDistance(Form& form, std::string_view decimalSeparator, double beltPitch);
+void computeCentreDistance(Form& form, std::string_view decimalSeparator,
+                           std::string_view groupSeparator, double beltPitch);
 
 // One press of "calcola": the stepping resolution, then the centre distance
 // whichever coupling is selected.
-void calculate(Form& form, std::string_view decimalSeparator, double beltPitch);
+void calculate(Form& form, std::string_view decimalSeparator, std::string_view groupSeparator,
+               double beltPitch);
 
 }  // namespace cnc

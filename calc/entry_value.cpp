@@ -1,8 +1,11 @@
 #include "calc/entry_value.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <array>
 #include <cassert>
-#include <charconv>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <string>
@@ -17,6 +20,7 @@ namespace {
 struct DecimalDigits {
     bool negative = false;
     std::string_view integer;   // may be empty (".5")
+    std::string_view point;     // the separator as typed; empty without one
     std::string_view fraction;  // may be empty ("5", "5.")
 };
 
@@ -45,15 +49,44 @@ std::optional<DecimalDigits> scanDecimal(std::string_view text, std::string_view
     digits.integer = leadingDigits(text);
     text.remove_prefix(digits.integer.size());
     if (!separator.empty() && text.starts_with(separator)) {
-        text.remove_prefix(separator.size());
-        digits.fraction = leadingDigits(text);
+        digits.point = text.substr(0, separator.size());
     } else if (text.starts_with('.')) {
-        text.remove_prefix(1);
-        digits.fraction = leadingDigits(text);
+        digits.point = text.substr(0, 1);
     }
+    text.remove_prefix(digits.point.size());
+    digits.fraction = leadingDigits(text);
     text.remove_prefix(digits.fraction.size());
     if (!text.empty() || (digits.integer.empty() && digits.fraction.empty())) return std::nullopt;
     return digits;
+}
+
+// "3.175" where '.' groups thousands: one to three digits, the first not 0,
+// then '.' and exactly three digits.
+bool hasAmbiguousPoint(const DecimalDigits& digits, std::string_view decimalSeparator,
+                       std::string_view groupSeparator) {
+    return groupSeparator == "." && decimalSeparator != "." && digits.point == "." &&
+           !digits.integer.empty() && digits.integer.size() <= 3 && digits.integer.front() != '0' &&
+           digits.fraction.size() == 3;
+}
+
+CalcError ambiguousPoint(const DecimalDigits& digits, std::string_view decimalSeparator) {
+    const std::string sign = digits.negative ? "-" : "";
+    const std::string integer(digits.integer);
+    const std::string fraction(digits.fraction);
+    return CalcError(ErrorKind::TypeMismatch, std::nullopt,
+                     "il punto può indicare le migliaia o i decimali; scrivi " + sign + integer +
+                         std::string(decimalSeparator) + fraction + " oppure " + sign + integer +
+                         fraction + ".");
+}
+
+DecimalDigits scanEntry(std::string_view text, std::string_view decimalSeparator,
+                        std::string_view groupSeparator) {
+    const auto digits = scanDecimal(text, decimalSeparator);
+    if (!digits) throw CalcError(ErrorKind::TypeMismatch);
+    if (hasAmbiguousPoint(*digits, decimalSeparator, groupSeparator)) {
+        throw ambiguousPoint(*digits, decimalSeparator);
+    }
+    return *digits;
 }
 
 std::string_view stripLeadingZeros(std::string_view digits) {
@@ -83,18 +116,29 @@ bool roundsUp(std::string_view dropped, std::uint64_t kept) {
     return kept % 2 == 1;
 }
 
+// The nearest double of unsigned decimal digits with at most one point,
+// `point` ('.' or another single byte). Infinity beyond the largest double.
+double nearestDouble(std::string_view digits, char point) {
+    double value = 0;
+    [[maybe_unused]] const auto [end, ec] =
+        fast_float::from_chars_advanced(digits.data(), digits.data() + digits.size(), value,
+                                        fast_float::parse_options(fast_float::fixed, point));
+    assert(ec == std::errc() && end == digits.data() + digits.size());
+    return value;
+}
+
 }  // namespace
 
-EntryValue parseEntryValue(std::string_view text, std::string_view decimalSeparator) {
-    const auto digits = scanDecimal(text, decimalSeparator);
-    if (!digits) throw CalcError(ErrorKind::TypeMismatch);
-    const std::uint64_t limit = digits->negative ? kLargestNegative : kLargestPositive;
+EntryValue parseEntryValue(std::string_view text, std::string_view decimalSeparator,
+                           std::string_view groupSeparator) {
+    const DecimalDigits digits = scanEntry(text, decimalSeparator, groupSeparator);
+    const std::uint64_t limit = digits.negative ? kLargestNegative : kLargestPositive;
 
     std::uint64_t magnitude = 0;
-    for (char c : stripLeadingZeros(digits->integer)) {
+    for (char c : stripLeadingZeros(digits.integer)) {
         if (!appendDigit(magnitude, c, limit)) throw CalcError(ErrorKind::Overflow);
     }
-    const std::string_view fraction = digits->fraction;
+    const std::string_view fraction = digits.fraction;
     for (std::size_t i = 0; i < kDecimals; ++i) {
         const char c = i < fraction.size() ? fraction[i] : '0';
         if (!appendDigit(magnitude, c, limit)) throw CalcError(ErrorKind::Overflow);
@@ -104,7 +148,7 @@ EntryValue parseEntryValue(std::string_view text, std::string_view decimalSepara
         ++magnitude;
     }
     // Modular conversion (well defined since C++20) gives INT64_MIN for 2^63.
-    const std::uint64_t bits = digits->negative ? ~magnitude + 1 : magnitude;
+    const std::uint64_t bits = digits.negative ? ~magnitude + 1 : magnitude;
     return EntryValue{static_cast<std::int64_t>(bits)};
 }
 
@@ -116,17 +160,14 @@ double widen(EntryValue value) {
     const std::int64_t count = value.tenThousandths;
     if (count >= -kExactLimit && count <= kExactLimit) return static_cast<double>(count) / kPerUnit;
 
+    const std::uint64_t magnitude =
+        count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
     std::array<char, 32> text{};
-    auto [end, ec] = std::to_chars(text.data(), text.data() + text.size() - 1, count);
-    assert(ec == std::errc());
-    // |count| > 2^53 has more than four digits: room to put the point in.
-    char* point = end - kDecimals;
-    for (char* p = end; p != point; --p) *p = *(p - 1);
-    *point = '.';
-    ++end;
-    double result = 0;
-    std::from_chars(text.data(), end, result);
-    return result;
+    const auto written = fmt::format_to_n(text.data(), text.size(), "{}.{:04}", magnitude / 10000,
+                                          magnitude % 10000);
+    assert(written.size <= text.size());
+    const double result = nearestDouble(std::string_view(text.data(), written.size), '.');
+    return count < 0 ? -result : result;
 }
 
 EntryValue multiply(EntryValue value, int factor) {
@@ -139,28 +180,27 @@ EntryValue multiply(EntryValue value, int factor) {
     return EntryValue{value.tenThousandths * factor};
 }
 
-double parseDouble(std::string_view text, std::string_view decimalSeparator) {
-    const auto digits = scanDecimal(text, decimalSeparator);
-    if (!digits) throw CalcError(ErrorKind::TypeMismatch);
+double parseDouble(std::string_view text, std::string_view decimalSeparator,
+                   std::string_view groupSeparator) {
+    const DecimalDigits digits = scanEntry(text, decimalSeparator, groupSeparator);
 
-    // Rebuild the number in the one form from_chars reads, whatever the locale.
-    std::string plain;
-    plain.reserve(digits->integer.size() + digits->fraction.size() + 3);
-    if (digits->negative) plain += '-';
-    plain += digits->integer.empty() ? std::string_view("0") : digits->integer;
-    plain += '.';
-    plain += digits->fraction;
-
-    double result = 0;
-    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), result);
-    if (ec == std::errc::result_out_of_range) {
-        // Without an exponent, a value is too large only when it has a non-zero
-        // integer digit; otherwise it is too small, and the nearest double is zero.
-        if (!stripLeadingZeros(digits->integer).empty()) throw CalcError(ErrorKind::Overflow);
-        return digits->negative ? -0.0 : 0.0;
+    double magnitude = 0;
+    if (digits.point.size() <= 1) {
+        // The digits and the point as typed, read in place.
+        const char* first = digits.integer.empty() ? digits.point.data() : digits.integer.data();
+        const char* last = digits.fraction.data() + digits.fraction.size();
+        const char point = digits.point.empty() ? '.' : digits.point.front();
+        magnitude =
+            nearestDouble(std::string_view(first, static_cast<std::size_t>(last - first)), point);
+    } else {
+        // A separator of several bytes (U+066B) is more than fast_float takes.
+        const std::string plain = std::string(digits.integer) + '.' + std::string(digits.fraction);
+        magnitude = nearestDouble(plain, '.');
     }
-    assert(ec == std::errc() && end == plain.data() + plain.size());
-    return result;
+    // Without an exponent, only a value too large becomes infinite; one too
+    // small becomes zero, its nearest double.
+    if (std::isinf(magnitude)) throw CalcError(ErrorKind::Overflow);
+    return digits.negative ? -magnitude : magnitude;
 }
 
 }  // namespace cnc

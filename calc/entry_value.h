@@ -8,12 +8,20 @@
 // no other digits. So "3.5" is three and a half in every locale, and "1.234,5"
 // is refused rather than read as some other number.
 //
+// The ambiguous point: where the locale groups thousands with '.' and writes
+// decimals with something else (Italian, German), "3.175" may mean 3175 to its
+// reader. A text that is, inside its blanks, an optional sign, one to three
+// digits not starting with 0, '.', and exactly three digits is refused there
+// (TypeMismatch, with a hint to write "3,175" or "3175"). Every other '.' still
+// reads as the decimal point ("2.54", "0.125", "1000.000"); where the decimal
+// separator is '.', nothing is refused for this.
+//
 // The entry value is a fixed-point number with four decimals: a signed 64-bit
 // count of ten-thousandths, -922337203685477.5808 to 922337203685477.5807.
 // Typed digits beyond the fourth decimal are rounded to the nearest
 // ten-thousandth, ties to even. The text is never passed through a double.
 //
-// Examples, decimal separator ',':
+// Examples, decimal separator ',', group separator '.':
 //   "200"                       -> 2000000             (200.0000)
 //   " 3,14159 "                 -> 31416               (rounded up)
 //   "3.14159"                   -> 31416               ('.' is always accepted)
@@ -23,6 +31,8 @@
 //   "922337203685477,5808"      -> Overflow
 //   "-922337203685477,5808"     -> -9223372036854775808 (smallest)
 //   ""  "abc"  "1e3"  "1,2,3"   -> TypeMismatch
+//   "3.175"  "-1.000"           -> TypeMismatch (ambiguous point)
+//   "3.1750"  "0.125"  "1000.000" -> 31750  1250  10000000
 // The straight conversion of the same texts to double:
 //   "3,14159"                   -> 3.14159 (nearest double of the typed value)
 //   "1" followed by 400 zeros   -> Overflow
@@ -38,9 +48,10 @@ struct EntryValue {
     friend bool operator==(EntryValue, EntryValue) = default;
 };
 
-// Throws CalcError: TypeMismatch for a text that is not a number, Overflow for
-// a value outside the fixed-point range.
-EntryValue parseEntryValue(std::string_view text, std::string_view decimalSeparator);
+// Throws CalcError: TypeMismatch for a text that is not a number or has the
+// ambiguous point, Overflow for a value outside the fixed-point range.
+EntryValue parseEntryValue(std::string_view text, std::string_view decimalSeparator,
+                           std::string_view groupSeparator);
 
 // The count divided by 10,000, rounded to the nearest double. Never fails.
 double widen(EntryValue value);
@@ -52,6 +63,7 @@ EntryValue multiply(EntryValue value, int factor);
 // The typed value, every decimal counting, rounded to the nearest double.
 // Throws CalcError: TypeMismatch as above, Overflow beyond the largest double.
 // A value too small for a double becomes zero (or the nearest subnormal).
-double parseDouble(std::string_view text, std::string_view decimalSeparator);
+double parseDouble(std::string_view text, std::string_view decimalSeparator,
+                   std::string_view groupSeparator);
 
 }  // namespace cnc

@@ -30,8 +30,12 @@ constexpr std::int64_t kTenThousandths = 10000;
 // X, Y, Z are the first three of every firmware that numbers its axes.
 int axisNumber(char axis) { return axis - 'X'; }
 
+// The texts read here are results the calculation wrote, or entries it has
+// already accepted with the user's group separator: none is ambiguous any more.
+constexpr std::string_view kNoGroups = "";
+
 double stepsPerMm(const Form& form, std::string_view separator) {
-    const double steps = parseDouble(form.text(Field::StepsPerMm), separator);
+    const double steps = parseDouble(form.text(Field::StepsPerMm), separator, kNoGroups);
     if (!(steps > 0)) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "il firmware vuole passi per millimetro maggiori di zero: il verso "
@@ -55,14 +59,14 @@ std::string klipperSection(char axis) {
 
 std::vector<std::string> klipperLines(char axis, const Form& form, std::string_view separator,
                                       int microsteps) {
-    const EntryValue steps = parseEntryValue(form.text(Field::MotorSteps), separator);
+    const EntryValue steps = parseEntryValue(form.text(Field::MotorSteps), separator, kNoGroups);
     if (steps.tenThousandths <= 0 ||
         steps.tenThousandths % (kKlipperStepMultiple * kTenThousandths) != 0) {
         throw FirmwareRefusal(Field::MotorSteps,
                               "Klipper vuole passi del motore interi e multipli di 4 "
                               "(full_steps_per_rotation).");
     }
-    const double distance = parseDouble(form.text(Field::ScrewPitch), separator);
+    const double distance = parseDouble(form.text(Field::ScrewPitch), separator, kNoGroups);
     if (!(distance > 0)) {
         throw FirmwareRefusal(Field::ScrewPitch,
                               "Klipper vuole un passo maggiore di zero (rotation_distance): il "
@@ -75,8 +79,10 @@ std::vector<std::string> klipperLines(char axis, const Form& form, std::string_v
         "full_steps_per_rotation: " + entryValueText(steps),
     };
     if (form.isSelected(Coupling::Belt)) {
-        const EntryValue screw = parseEntryValue(form.text(Field::ScrewTeeth), separator);
-        const EntryValue motor = parseEntryValue(form.text(Field::MotorTeeth), separator);
+        const EntryValue screw =
+            parseEntryValue(form.text(Field::ScrewTeeth), separator, kNoGroups);
+        const EntryValue motor =
+            parseEntryValue(form.text(Field::MotorTeeth), separator, kNoGroups);
         lines.push_back("gear_ratio: " + entryValueText(screw) + ":" + entryValueText(motor));
     }
     return lines;

@@ -1,7 +1,9 @@
 #include "calc/result_text.h"
 
+#include <fmt/format.h>
+
 #include <array>
-#include <charconv>
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -17,14 +19,14 @@ constexpr std::size_t kMaxIntegerDigits = std::numeric_limits<double>::max_expon
 std::string formatResult(double value, ResultPattern pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) throw std::invalid_argument("result pattern: value not finite");
 
-    // The integer digits, the point, the decimals.
+    // The integer digits, the point, the decimals: {fmt} writes the exact
+    // binary value rounded to the decimals, ties to even.
     std::array<char, kMaxIntegerDigits + 1 + ResultPattern::kMaxDecimals> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                      std::chars_format::fixed, static_cast<int>(pattern.decimals()));
-    if (ec != std::errc()) throw std::invalid_argument("result pattern: value too long");
+    const auto written = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}f}",
+                                          std::fabs(value), pattern.decimals());
+    assert(written.size <= buffer.size());
 
-    const std::string_view fixed(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::string_view fixed(buffer.data(), written.size);
     const std::size_t point = fixed.find('.');
     const std::string_view integer = fixed.substr(0, point);
     std::string_view fraction = point == std::string_view::npos ? "" : fixed.substr(point + 1);

@@ -62,15 +62,16 @@ struct Drive {
 
 class Resolution {
 public:
-    Resolution(Form& form, std::string_view separator, const Drive& drive, double pulleyRatio)
-        : form_(form), separator_(separator), drive_(drive), ratio_(pulleyRatio) {}
+    Resolution(Form& form, std::string_view separator, std::string_view group, const Drive& drive,
+               double pulleyRatio)
+        : form_(form), separator_(separator), group_(group), drive_(drive), ratio_(pulleyRatio) {}
 
     void writeStepsPerMillimetre() {
         const std::string stepsText = form_.text(Field::MotorSteps);
         const std::string pitchText = form_.text(Field::ScrewPitch);
         const double steps = widen(stepCount(stepsText));
-        const double pitch =
-            blamingOn(Field::ScrewPitch, [&] { return parseDouble(pitchText, separator_); });
+        const double pitch = blamingOn(Field::ScrewPitch,
+                                       [&] { return parseDouble(pitchText, separator_, group_); });
         double result = blamingOn(Field::ScrewPitch, [&] { return divide(steps, pitch); });
         if (throughBelt()) {
             result = blamingOn(Field::ScrewPitch, [&] { return multiply(result, ratio_); });
@@ -82,7 +83,7 @@ public:
     void writeMillimetresPerStep() {
         const std::string pitchText = form_.text(Field::ScrewPitch);
         const std::string stepsText = form_.text(Field::MotorSteps);
-        const double pitch = widen(entryValueOf(pitchText, Field::ScrewPitch, separator_));
+        const double pitch = widen(entryValueOf(pitchText, Field::ScrewPitch, separator_, group_));
         const double steps = widen(stepCount(stepsText));
         double result = blamingOn(Field::MotorSteps, [&] { return divide(pitch, steps); });
         if (throughBelt()) {
@@ -97,50 +98,54 @@ private:
     bool throughBelt() const { return drive_.coupling == Coupling::Belt; }
 
     EntryValue stepCount(const std::string& text) const {
-        const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_);
+        const EntryValue steps = entryValueOf(text, Field::MotorSteps, separator_, group_);
         return blamingOn(Field::MotorSteps, [&] { return multiply(steps, drive_.microsteps); });
     }
 
     Form& form_;
     std::string_view separator_;
+    std::string_view group_;
     const Drive& drive_;
     double ratio_;
 };
 
-double pulleyRatio(const Form& form, std::string_view separator) {
+double pulleyRatio(const Form& form, std::string_view separator, std::string_view group) {
     const std::string motorTeeth = form.text(Field::MotorTeeth);
     const std::string screwTeeth = form.text(Field::ScrewTeeth);
-    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, separator));
-    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, separator));
+    const double screw = widen(entryValueOf(screwTeeth, Field::ScrewTeeth, separator, group));
+    const double motor = widen(entryValueOf(motorTeeth, Field::MotorTeeth, separator, group));
     return blamingOn(Field::MotorTeeth, [&] { return divide(screw, motor); });
 }
 
-void resolve(Form& form, std::string_view separator, const Drive& drive, double ratio) {
-    Resolution resolution(form, separator, drive, ratio);
+void resolve(Form& form, std::string_view separator, std::string_view group, const Drive& drive,
+             double ratio) {
+    Resolution resolution(form, separator, group, drive, ratio);
     resolution.writeStepsPerMillimetre();
     resolution.writeMillimetresPerStep();
 }
 
 }  // namespace
 
-void computeSteppingResolution(Form& form, std::string_view decimalSeparator) {
-    const double ratio = pulleyRatio(form, decimalSeparator);
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
+                               std::string_view groupSeparator) {
+    const double ratio = pulleyRatio(form, decimalSeparator, groupSeparator);
     for (const Combination& combination : kCombinations) {
         const bool steppingSelected = form.isSelected(combination.stepping);
         const bool couplingSelected = form.isSelected(combination.coupling);
         if (!steppingSelected || !couplingSelected) continue;
-        resolve(form, decimalSeparator,
+        resolve(form, decimalSeparator, groupSeparator,
                 {microstepsOf(combination.stepping), combination.coupling, combination.patterns},
                 ratio);
     }
 }
 
-void computeSteppingResolution(Form& form, std::string_view decimalSeparator, int microsteps) {
-    const double ratio = pulleyRatio(form, decimalSeparator);
+void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
+                               std::string_view groupSeparator, int microsteps) {
+    const double ratio = pulleyRatio(form, decimalSeparator, groupSeparator);
     for (const Coupling coupling : {Coupling::Direct, Coupling::Belt}) {
         if (!form.isSelected(coupling)) continue;
-        resolve(form, decimalSeparator, {microsteps, coupling, patternsFor(microsteps, coupling)},
-                ratio);
+        resolve(form, decimalSeparator, groupSeparator,
+                {microsteps, coupling, patternsFor(microsteps, coupling)}, ratio);
     }
 }
 

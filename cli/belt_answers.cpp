@@ -25,14 +25,17 @@ std::string beltLine(std::string_view which, const std::optional<ToothedBelt>& b
 
 }  // namespace
 
-std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator) {
-    const double distance = exactCentreDistance(form, decimalSeparator, kXlBeltPitch);
+std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator,
+                              std::string_view groupSeparator) {
+    const double distance =
+        exactCentreDistance(form, decimalSeparator, groupSeparator, kXlBeltPitch);
     return "Interasse esatto: " + millimetres(distance, decimalSeparator) + "\n";
 }
 
 std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
-                             std::string_view decimalSeparator) {
-    const NearestBelts belts = nearestBelts(form, wantedDistance, decimalSeparator, kXlBeltPitch);
+                             std::string_view decimalSeparator, std::string_view groupSeparator) {
+    const NearestBelts belts =
+        nearestBelts(form, wantedDistance, decimalSeparator, groupSeparator, kXlBeltPitch);
     return beltLine("più corta", belts.shorter, decimalSeparator) +
            beltLine("più lunga", belts.longer, decimalSeparator);
 }

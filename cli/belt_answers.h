@@ -11,12 +11,13 @@
 namespace cnc::cli {
 
 // --esatto, after the results: "Interasse esatto: 83.68 mm\n".
-std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator);
+std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator,
+                              std::string_view groupSeparator);
 
 // --interasse-voluto D: the two whole-tooth XL belts either side of D, e.g.
 //   Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm
 //   Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm
 std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
-                             std::string_view decimalSeparator);
+                             std::string_view decimalSeparator, std::string_view groupSeparator);
 
 }  // namespace cnc::cli

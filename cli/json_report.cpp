@@ -48,7 +48,10 @@ std::string withPoint(std::string_view text, std::string_view separator) {
 }
 
 QJsonObject number(const std::string& text, std::string_view separator) {
-    return {{"numero", parseDouble(text, separator)}, {"testo", qs(withPoint(text, separator))}};
+    return {{
+                "numero", parseDouble(text, separator, "")  // a result text has no groups
+            },
+            {"testo", qs(withPoint(text, separator))}};
 }
 
 QJsonObject inputs(const Options& options) {

@@ -20,6 +20,7 @@ namespace {
 // The same rule as the window's: Qt reads LC_ALL, then LC_NUMERIC, then LANG,
 // with its own locale data, so no system locale needs to be installed.
 std::string userDecimalSeparator() { return QLocale::system().decimalPoint().toStdString(); }
+std::string userGroupSeparator() { return QLocale::system().groupSeparator().toStdString(); }
 
 // The three results the window shows in its results group, labelled with
 // their captions.
@@ -30,10 +31,11 @@ void printResult(cnc::Field field, std::string_view text) {
     }
 }
 
-int calculate(const cnc::cli::Options& options, const std::string& separator) {
+int calculate(const cnc::cli::Options& options, const std::string& separator,
+              const std::string& group) {
     const bool json = options.json;
     const cnc::cli::Outcome outcome = cnc::cli::run(
-        options, separator,
+        options, separator, group,
         json ? cnc::cli::ResultListener([](auto, auto) {}) : cnc::cli::ResultListener(printResult));
     if (json) {
         std::cout << cnc::cli::jsonReport(options, outcome, separator);
@@ -49,9 +51,11 @@ int calculate(const cnc::cli::Options& options, const std::string& separator) {
 }
 
 // --interasse-voluto: a question of its own, answered from the two pulleys.
-int answerWantedDistance(const cnc::cli::Options& options, const std::string& separator) {
+int answerWantedDistance(const cnc::cli::Options& options, const std::string& separator,
+                         const std::string& group) {
     try {
-        std::cout << cnc::cli::nearestBeltLines(options.form, *options.wantedDistance, separator);
+        std::cout << cnc::cli::nearestBeltLines(options.form, *options.wantedDistance, separator,
+                                                group);
     } catch (const cnc::CalcError& error) {
         std::cerr << (error.field() ? "" : "--interasse-voluto: ") << error.what() << '\n';
         return 1;
@@ -61,7 +65,8 @@ int answerWantedDistance(const cnc::cli::Options& options, const std::string& se
 
 int runCommandLine(const std::vector<std::string>& arguments) {
     const std::string separator = userDecimalSeparator();
-    auto parsed = cnc::cli::parseOptions(arguments, separator);
+    const std::string group = userGroupSeparator();
+    auto parsed = cnc::cli::parseOptions(arguments, separator, group);
     if (const auto* error = std::get_if<cnc::cli::UsageError>(&parsed)) {
         std::cerr << "cnc-axis-calc-cli: " << error->message
                   << "; usare «cnc-axis-calc-cli --help» per le opzioni\n";
@@ -80,8 +85,8 @@ int runCommandLine(const std::vector<std::string>& arguments) {
                   << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
         return 0;
     }
-    if (options.wantedDistance) return answerWantedDistance(options, separator);
-    return calculate(options, separator);
+    if (options.wantedDistance) return answerWantedDistance(options, separator, group);
+    return calculate(options, separator, group);
 }
 
 }  // namespace

@@ -181,14 +181,17 @@ std::string profileNames() {
 }
 
 // The travel of the axis pulley takes the place of the screw pitch.
-std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view separator) {
+// In the pitch field the travel is written with the user's decimal separator,
+// as if typed: a '.' would be refused where it groups thousands ("32.512").
+std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view separator,
+                                         std::string_view group) {
     const std::string_view pitch = beltProfilePitch(parsing.profile).value_or(parsing.profile);
     const std::string wrongProfile = "--profilo-cinghia " + quoted(parsing.profile) +
                                      " non è un profilo (" + profileNames() +
                                      ") né un passo in mm maggiore di zero";
     EntryValue travel;
     try {
-        travel = pulleyTravel(parsing.pulleyTeeth, pitch, separator);
+        travel = pulleyTravel(parsing.pulleyTeeth, pitch, separator, group);
     } catch (const CalcError& error) {
         if (error.kind() != ErrorKind::Overflow) return wrongProfile;
         return "--puleggia-asse per --profilo-cinghia: la corsa per giro è fuori dall'intervallo "
@@ -196,7 +199,9 @@ std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view sepa
     }
     if (travel.tenThousandths <= 0) return wrongProfile;
     BeltAxis axis{parsing.pulleyTeethText, parsing.profile, entryValueText(travel)};
-    parsing.options.form.setText(Field::ScrewPitch, axis.travel);
+    std::string typed = axis.travel;
+    if (const auto point = typed.find('.'); point != typed.npos) typed.replace(point, 1, separator);
+    parsing.options.form.setText(Field::ScrewPitch, typed);
     parsing.options.beltAxis = std::move(axis);
     return std::nullopt;
 }
@@ -209,7 +214,8 @@ const Option* optionNamed(std::string_view name) {
 }  // namespace
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
-                                               std::string_view decimalSeparator) {
+                                               std::string_view decimalSeparator,
+                                               std::string_view groupSeparator) {
     Parsing parsing;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
@@ -231,7 +237,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     }
     if (auto error = checkCombinations(parsing)) return UsageError{*error};
     if (parsing.wasGiven("--puleggia-asse")) {
-        if (auto error = placeBeltAxis(parsing, decimalSeparator)) return UsageError{*error};
+        if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator))
+            return UsageError{*error};
     }
     return std::move(parsing.options);
 }

@@ -48,7 +48,8 @@ struct UsageError {
 // that contradict each other are a usage error. `decimalSeparator` is the
 // user's, for a belt pitch typed as a number.
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
-                                               std::string_view decimalSeparator = ".");
+                                               std::string_view decimalSeparator = ".",
+                                               std::string_view groupSeparator = "");
 
 // The microsteps per full step the calculation runs with: the option's, else
 // the stepping mode's (2 in half step).

@@ -24,25 +24,26 @@ private:
     Outcome& outcome_;
 };
 
-void calculate(const Options& options, Form& form, std::string_view separator) {
+void calculate(const Options& options, Form& form, std::string_view separator,
+               std::string_view group) {
     if (options.microsteps) {
-        computeSteppingResolution(form, separator, *options.microsteps);
+        computeSteppingResolution(form, separator, group, *options.microsteps);
     } else {
-        computeSteppingResolution(form, separator);
+        computeSteppingResolution(form, separator, group);
     }
-    computeCentreDistance(form, separator, kXlBeltPitch);
+    computeCentreDistance(form, separator, group, kXlBeltPitch);
 }
 
 }  // namespace
 
 Outcome run(const Options& options, std::string_view decimalSeparator,
-            const ResultListener& onResult) {
+            std::string_view groupSeparator, const ResultListener& onResult) {
     Outcome outcome;
     ListeningForm form(options.form, onResult, outcome);
     try {
-        calculate(options, form, decimalSeparator);
+        calculate(options, form, decimalSeparator, groupSeparator);
         if (options.exactDistance) {
-            outcome.exactDistanceLine = exactDistanceLine(form, decimalSeparator);
+            outcome.exactDistanceLine = exactDistanceLine(form, decimalSeparator, groupSeparator);
         }
         if (options.firmware) {
             outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axis, form,

@@ -23,8 +23,8 @@ struct Failure {
 };
 
 struct Outcome {
-    MemoryForm form;             // the options' texts, then every result written
-    std::vector<Field> written;  // the results, in the order they were written
+    MemoryForm form;                // the options' texts, then every result written
+    std::vector<Field> written;     // the results, in the order they were written
     std::string exactDistanceLine;  // --esatto: "Interasse esatto: 83.68 mm\n"
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
@@ -35,6 +35,6 @@ struct Outcome {
 using ResultListener = std::function<void(Field, std::string_view)>;
 
 Outcome run(const Options& options, std::string_view decimalSeparator,
-            const ResultListener& onResult);
+            std::string_view groupSeparator, const ResultListener& onResult);
 
 }  // namespace cnc::cli

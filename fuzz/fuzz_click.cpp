@@ -25,15 +25,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.select((choices & 1) ? cnc::SteppingMode::FullStep : cnc::SteppingMode::HalfStep);
     form.select((choices & 2) ? cnc::Coupling::Belt : cnc::Coupling::Direct);
     const std::string separator = (choices & 4) ? "," : ".";
+    const std::string group = (choices & 4) ? "." : ",";
 
     try {
-        cnc::calculate(form, separator, cnc::kXlBeltPitch);
+        cnc::calculate(form, separator, group, cnc::kXlBeltPitch);
     } catch (const cnc::CalcError&) {
     }
     for (cnc::Field result :
          {cnc::Field::StepsPerMm, cnc::Field::MmPerStep, cnc::Field::CentreDistance}) {
         const std::string text = form.text(result);
-        if (!text.empty()) cnc::parseDouble(text, separator);  // throws, so aborts, if not
+        if (!text.empty()) cnc::parseDouble(text, separator, group);  // throws, so aborts, if not
     }
     const std::string shown = form.text(cnc::Field::CentreDistance);
     if (form.text(cnc::Field::CentreDistanceMm) != (shown.empty() ? "" : shown + " mm"))

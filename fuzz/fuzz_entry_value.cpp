@@ -25,12 +25,13 @@ auto attempt(Conversion&& conversion) -> std::optional<decltype(conversion())> {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto fields = fuzz::splitFields(data, size, 2);
+    const auto fields = fuzz::splitFields(data, size, 3);
     const std::string& text = fields[0];
     const std::string separator = fields[1].empty() ? std::string(",") : fields[1];
+    const std::string group = fields[2].empty() ? std::string(".") : fields[2];
 
-    const auto fixed = attempt([&] { return cnc::parseEntryValue(text, separator); });
-    const auto straight = attempt([&] { return cnc::parseDouble(text, separator); });
+    const auto fixed = attempt([&] { return cnc::parseEntryValue(text, separator, group); });
+    const auto straight = attempt([&] { return cnc::parseDouble(text, separator, group); });
     if (!fixed) return 0;
     if (!straight) std::abort();  // every fixed-point value is a double too
 
@@ -45,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool separatorIsPlain = separator.find_first_of("0123456789+- \t") == std::string::npos;
     if (separatorIsPlain && std::fabs(wide) < kFourDecimalsExact) {
         const std::string written = cnc::formatResult(wide, "0.0000", separator);
-        if (cnc::parseEntryValue(written, separator) != *fixed) std::abort();
+        if (cnc::parseEntryValue(written, separator, group) != *fixed) std::abort();
     }
     return 0;
 }

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (comma == std::string::npos || text.size() - comma - 1 != pattern.decimals()) {
             std::abort();
         }
-        const double back = cnc::parseDouble(text, ",");
+        const double back = cnc::parseDouble(text, ",", ".");
         const double halfStep = 0.5 * std::pow(10.0, -static_cast<int>(pattern.decimals()));
         if (std::fabs(back - value) > halfStep * (1 + 1e-9) + std::fabs(value) * 1e-15)
             std::abort();

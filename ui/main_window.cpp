@@ -14,8 +14,9 @@ void MainWindow::calculate() {
     // The separator is the user's at the moment of the click, for reading the
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string group = QLocale().groupSeparator().toStdString();
     try {
-        cnc::calculate(form_, separator, kBeltPitch);
+        cnc::calculate(form_, separator, group, kBeltPitch);
     } catch (const CalcError& error) {
         reportCalcError(error);
     }

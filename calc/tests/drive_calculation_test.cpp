@@ -70,7 +70,7 @@ TEST_P(ClickTest, WritesInOrderAndStopsAtTheError) {
     RecordingForm form;
     fill(form, c.entries);
     try {
-        calculate(form, ".", kXlBeltPitch);
+        calculate(form, ".", ",", kXlBeltPitch);
         EXPECT_FALSE(c.error) << "no error raised";
     } catch (const CalcError& e) {
         ASSERT_TRUE(c.error) << e.what();
@@ -182,7 +182,7 @@ TEST_P(ImpossibleBeltTest, IsAnErrorOnTheBelt) {
     RecordingForm form;
     fill(form, with(Entries{}, [](Entries& e) { e.belt = GetParam(); }));
     try {
-        calculate(form, ".", kXlBeltPitch);
+        calculate(form, ".", "", kXlBeltPitch);
         FAIL() << "no error";
     } catch (const CalcError& e) {
         EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
@@ -226,7 +226,7 @@ TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
                  e.belt = row.tooShort;
              }));
         try {
-            calculate(form, ".", kXlBeltPitch);
+            calculate(form, ".", "", kXlBeltPitch);
             ADD_FAILURE() << "no error";
         } catch (const CalcError& e) {
             const std::string named =
@@ -235,7 +235,7 @@ TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
         }
         if (!row.smallest) continue;
         form.MemoryForm::setText(Field::BeltLengthCode, row.smallest);
-        EXPECT_NO_THROW(calculate(form, ".", kXlBeltPitch));
+        EXPECT_NO_THROW(calculate(form, ".", "", kXlBeltPitch));
     }
 }
 
@@ -244,7 +244,7 @@ TEST(Click, UsesTheGivenSeparatorBothWays) {
         SCOPED_TRACE(separator);
         RecordingForm form;
         fill(form, with(halfBelt(), [&](Entries& e) { e.pitch = "3" + separator + "14159"; }));
-        calculate(form, separator, kXlBeltPitch);
+        calculate(form, separator, ".", kXlBeltPitch);
         EXPECT_EQ(form.text(Field::StepsPerMm), "269" + separator + "627425453");
         EXPECT_EQ(form.text(Field::MmPerStep), "0" + separator + "00370883");
         EXPECT_EQ(form.text(Field::CentreDistanceMm), "83" + separator + "69 mm");
@@ -260,7 +260,7 @@ TEST(Click, CopiesTheCentreDistanceFromItsField) {
             MemoryForm::setText(field, shown);
         }
     } form;
-    calculate(form, ".", kXlBeltPitch);
+    calculate(form, ".", ",", kXlBeltPitch);
     EXPECT_EQ(form.text(Field::CentreDistanceMm), "~83.69 mm");
 }
 
@@ -269,7 +269,7 @@ TEST(Click, BeltPitchIsAnArgument) {
     form.setText(Field::MotorTeeth, "20");
     form.setText(Field::ScrewTeeth, "20");
     form.setText(Field::BeltLengthCode, "100");
-    calculate(form, ".", 10.0);
+    calculate(form, ".", ",", 10.0);
     EXPECT_EQ(form.text(Field::CentreDistanceMm), "150.00 mm");
 }
 

@@ -25,17 +25,19 @@ struct ConversionCase {
     std::string separator;
     std::optional<Value> value;
     ErrorKind error = ErrorKind::TypeMismatch;
+    std::string group = ".";
 };
 
 template <class Value>
 void PrintTo(const ConversionCase<Value>& c, std::ostream* out) {
-    *out << '"' << c.text.substr(0, 40) << "\" sep \"" << c.separator << '"';
+    *out << '"' << c.text.substr(0, 40) << "\" sep \"" << c.separator << "\" group \"" << c.group
+         << '"';
 }
 
 template <class Value, class Convert>
 void expectConversion(const ConversionCase<Value>& c, Convert convert) {
     try {
-        const Value value = convert(c.text, c.separator);
+        const Value value = convert(c.text, c.separator, c.group);
         ASSERT_TRUE(c.value) << "accepted as " << value;
         EXPECT_EQ(value, *c.value);
     } catch (const CalcError& e) {
@@ -51,9 +53,10 @@ using DoubleCase = ConversionCase<double>;
 class EntryValueTest : public testing::TestWithParam<EntryCase> {};
 
 TEST_P(EntryValueTest, ReadsCountOrRaises) {
-    expectConversion(GetParam(), [](std::string_view text, std::string_view separator) {
-        return parseEntryValue(text, separator).tenThousandths;
-    });
+    expectConversion(GetParam(),
+                     [](std::string_view text, std::string_view separator, std::string_view group) {
+                         return parseEntryValue(text, separator, group).tenThousandths;
+                     });
 }
 
 const EntryCase kTypeMismatch{"", "", std::nullopt, ErrorKind::TypeMismatch};
@@ -95,6 +98,43 @@ INSTANTIATE_TEST_SUITE_P(TextForms, EntryValueTest, testing::Values(
     // A fake separator: a hard-coded ',' or '.' alone cannot pass.
     EntryCase{"3?25", "?", 32500},
     EntryCase{"3.25", "?", 32500}));
+
+// Where '.' groups thousands and is not the decimal separator, "3.175" may
+// mean 3175: refused. Fake separators, so that no hard-coded ',' can pass.
+EntryCase grouped(std::string text, std::optional<std::int64_t> value, std::string separator = "?",
+                  std::string group = ".") {
+    return {std::move(text), std::move(separator), value, ErrorKind::TypeMismatch,
+            std::move(group)};
+}
+
+INSTANTIATE_TEST_SUITE_P(AmbiguousPoint, EntryValueTest, testing::Values(
+    grouped("3.175", std::nullopt),
+    grouped(" -1.000 ", std::nullopt),
+    grouped("+999.999", std::nullopt),
+    grouped("3.175", std::nullopt, ","),
+    grouped("2.54", 25400),
+    grouped("0.125", 1250),
+    grouped("01.000", 10000),
+    grouped("1000.000", 10000000),
+    grouped("1.0000", 10000),
+    grouped("3?175", 31750),
+    grouped("3.175", 31750, ".", "?"),  // the decimal point is '.' here
+    grouped("3.175", 31750, "?", "?"),  // '.' groups nothing here
+    grouped("3.175", 31750, "?", "")));
+
+TEST(AmbiguousPoint, SaysHowToWriteTheNumber) {
+    try {
+        parseEntryValue("-3.175", "?", ".");
+        ADD_FAILURE() << "accepted";
+    } catch (const CalcError& e) {
+        EXPECT_STREQ(e.what(),
+                     "Tipo non corrispondente: il punto può indicare le migliaia o i decimali; "
+                     "scrivi -3?175 oppure -3175.");
+        EXPECT_EQ(e.blaming(Field::ScrewPitch).what(),
+                  "Tipo non corrispondente in «Passo della vite (mm)»: il punto può indicare le "
+                  "migliaia o i decimali; scrivi -3?175 oppure -3175."s);
+    }
+}
 
 INSTANTIATE_TEST_SUITE_P(RoundingTiesToEven, EntryValueTest, testing::Values(
     EntryCase{"0.00005", ".", 0},
@@ -187,7 +227,9 @@ INSTANTIATE_TEST_SUITE_P(Values, ParseDoubleTest, testing::Values(
     DoubleCase{"", ",", std::nullopt},
     DoubleCase{"abc", ",", std::nullopt},
     DoubleCase{"1e400", ".", std::nullopt},
-    DoubleCase{"--1", ".", std::nullopt}));
+    DoubleCase{"--1", ".", std::nullopt},
+    DoubleCase{"3.175", "?", std::nullopt},
+    DoubleCase{"3.1750", "?", 3.175}));
 
 }  // namespace
 }  // namespace cnc

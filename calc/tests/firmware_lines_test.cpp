@@ -37,11 +37,11 @@ TEST(ConfigurationNumbers, HeaderExamples) {
     EXPECT_EQ(beltProfilePitch("mxl"), "2.032");
     EXPECT_EQ(beltProfilePitch("t2.5"), "2.5");
     EXPECT_EQ(beltProfilePitch("GT4"), std::nullopt);
-    EXPECT_EQ(pulleyTravel(20, "2", "."), EntryValue{400000});
-    EXPECT_EQ(pulleyTravel(15, "2,032", ","), EntryValue{304800});
-    EXPECT_EQ(pulleyTravel(20, "2.00005", "."), EntryValue{400000});
-    EXPECT_THROW(pulleyTravel(2, "tre", "."), CalcError);
-    EXPECT_THROW(pulleyTravel(kMaxPulleyTeeth, "922337203685477", "."), CalcError);
+    EXPECT_EQ(pulleyTravel(20, "2", ".", ""), EntryValue{400000});
+    EXPECT_EQ(pulleyTravel(15, "2,032", ",", ""), EntryValue{304800});
+    EXPECT_EQ(pulleyTravel(20, "2.00005", ".", ""), EntryValue{400000});
+    EXPECT_THROW(pulleyTravel(2, "tre", ".", ""), CalcError);
+    EXPECT_THROW(pulleyTravel(kMaxPulleyTeeth, "922337203685477", ".", ""), CalcError);
 }
 
 // A float firmware's text reads back as the float nearest to the result.
@@ -66,7 +66,7 @@ MemoryForm calculated(const Drive& drive, std::string_view separator = ".") {
     form.setText(Field::MotorSteps, drive.steps);
     form.setText(Field::ScrewPitch, drive.pitch);
     form.select(drive.coupling);
-    computeSteppingResolution(form, separator, drive.microsteps);
+    computeSteppingResolution(form, separator, "", drive.microsteps);
     return form;
 }
 
@@ -126,12 +126,12 @@ TEST(FirmwareLines, KlipperGivesBackOurStepsPerMm) {
             }
             return std::string("1:1");
         };
-        const double distance = parseDouble(value("rotation_distance: "), ".");
-        const double microsteps = parseDouble(value("microsteps: "), ".");
-        const double fullSteps = parseDouble(value("full_steps_per_rotation: "), ".");
+        const double distance = parseDouble(value("rotation_distance: "), ".", "");
+        const double microsteps = parseDouble(value("microsteps: "), ".", "");
+        const double fullSteps = parseDouble(value("full_steps_per_rotation: "), ".", "");
         const std::string ratio = value("gear_ratio: ");
-        const double driven = parseDouble(ratio.substr(0, ratio.find(':')), ".");
-        const double driving = parseDouble(ratio.substr(ratio.find(':') + 1), ".");
+        const double driven = parseDouble(ratio.substr(0, ratio.find(':')), ".", "");
+        const double driving = parseDouble(ratio.substr(ratio.find(':') + 1), ".", "");
         const double stepDistance = distance / (fullSteps * microsteps * (driven / driving));
         EXPECT_EQ(formatResult(1 / stepDistance, kNineDecimals, ","), form.text(Field::StepsPerMm))
             << drive.pitch;

@@ -75,12 +75,13 @@ TEST(Microstepping, OneAndTwoAreFullAndHalfStep) {
             SCOPED_TRACE(std::string(entries.steps) + " " + entries.pitch + " " +
                          entries.screwTeeth + " x" + std::to_string(microsteps));
             const Outcome byMode =
-                run(entries, mode, [](Form& f) { computeSteppingResolution(f, "."); });
+                run(entries, mode, [](Form& f) { computeSteppingResolution(f, ".", ""); });
             // The stepping mode selected is the other one: it must not be read.
             const SteppingMode other =
                 mode == SteppingMode::HalfStep ? SteppingMode::FullStep : SteppingMode::HalfStep;
-            const Outcome byCount = run(
-                entries, other, [&](Form& f) { computeSteppingResolution(f, ".", microsteps); });
+            const Outcome byCount = run(entries, other, [&](Form& f) {
+                computeSteppingResolution(f, ".", "", microsteps);
+            });
             EXPECT_EQ(byCount, byMode);
         }
     }
@@ -106,7 +107,7 @@ TEST(Microstepping, OtherCountsWriteNineDecimals) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.entries.steps) + " x" + std::to_string(row.microsteps));
         const Outcome outcome = run(row.entries, SteppingMode::HalfStep, [&](Form& f) {
-            computeSteppingResolution(f, ".", row.microsteps);
+            computeSteppingResolution(f, ".", "", row.microsteps);
         });
         std::vector<std::pair<Field, std::string>> writes;
         if (*row.stepsPerMm) writes.emplace_back(Field::StepsPerMm, row.stepsPerMm);

@@ -121,7 +121,8 @@ void BadInputTest::everyEntry() {
     expected.select(std::optional(coupling));
     std::optional<CalcError> error;
     try {
-        calculate(expected, QLocale().decimalPoint().toStdString(), kXlBeltPitch);
+        calculate(expected, QLocale().decimalPoint().toStdString(),
+                  QLocale().groupSeparator().toStdString(), kXlBeltPitch);
     } catch (const CalcError& raised) {
         error = raised;
     }

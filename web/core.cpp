@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calculation as the page calls it, compiled to WebAssembly: one press of
+// "calcola" over the texts the page holds, and the window's layout for the
+// page to build its controls from. No rule of the calculation lives in
+// JavaScript.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+#include <fmt/format.h>
+
+#include <array>
+#include <iterator>
+#include <string>
+#include <type_traits>
+#include <variant>
+
+#include "calc/calc_error.h"
+#include "calc/drive_calculation.h"
+#include "calc/memory_form.h"
+#include "ui/layout/window_layout.h"
+
+namespace cnc::web {
+namespace {
+
+using emscripten::val;
+
+// Remembers which fields the click wrote, so that a failed click can empty
+// the results it did not reach: none of them may show a number computed from
+// earlier entries beside the new ones.
+class PageForm : public MemoryForm {
+public:
+    void setText(Field field, std::string_view text) override {
+        written_[static_cast<std::size_t>(field)] = true;
+        MemoryForm::setText(field, text);
+    }
+    void emptyResultsNotWritten() {
+        for (Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance,
+                            Field::CentreDistanceMm}) {
+            if (!written_[static_cast<std::size_t>(field)]) MemoryForm::setText(field, "");
+        }
+    }
+
+private:
+    std::array<bool, kFieldCount> written_{};
+};
+
+// texts: the nine fields' texts in the order of Field. Gives
+// {texts: the nine texts after the click, error: "" or the message,
+//  field: the index of the field at fault or -1}.
+val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& decimalSeparator,
+                 const std::string& groupSeparator) {
+    PageForm form;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        form.MemoryForm::setText(static_cast<Field>(i), texts[i].as<std::string>());
+    }
+    form.select(fullStep ? SteppingMode::FullStep : SteppingMode::HalfStep);
+    form.select(belt ? Coupling::Belt : Coupling::Direct);
+
+    val outcome = val::object();
+    outcome.set("error", std::string());
+    outcome.set("field", -1);
+    try {
+        calculate(form, decimalSeparator, groupSeparator, kXlBeltPitch);
+    } catch (const CalcError& error) {
+        form.emptyResultsNotWritten();
+        outcome.set("error", std::string(error.what()));
+        if (error.field()) outcome.set("field", static_cast<int>(*error.field()));
+    }
+    val after = val::array();
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        after.call<void>("push", form.text(static_cast<Field>(i)));
+    }
+    outcome.set("texts", after);
+    return outcome;
+}
+
+constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "button", "textbox",
+                                                        "label", "line",   "shape",  "picture"};
+
+std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string jsonColour(const std::optional<layout::Rgb>& colour) {
+    if (!colour) return "null";
+    return fmt::format("[{},{},{}]", colour->red, colour->green, colour->blue);
+}
+
+// What a control stands for: a field, an option of a choice, or a command.
+std::string jsonIdentity(const layout::Identity& identity) {
+    return std::visit(
+        [](const auto& what) -> std::string {
+            using T = std::decay_t<decltype(what)>;
+            if constexpr (std::is_same_v<T, Field>) {
+                return fmt::format(R"(,"field":{})", static_cast<int>(what));
+            } else if constexpr (std::is_same_v<T, SteppingMode>) {
+                return fmt::format(R"(,"stepping":{})", static_cast<int>(what));
+            } else if constexpr (std::is_same_v<T, Coupling>) {
+                return fmt::format(R"(,"coupling":{})", static_cast<int>(what));
+            } else if constexpr (std::is_same_v<T, layout::Command>) {
+                return what == layout::Command::Calculate ? R"(,"command":"calculate")"
+                                                          : R"(,"command":"quit")";
+            } else {
+                return "";
+            }
+        },
+        identity);
+}
+
+// A text box's tooltip, once the layout has them.
+template <class C>
+std::string_view tooltipOf(const C& control) {
+    if constexpr (requires { control.tooltip; }) {
+        return control.tooltip;
+    } else {
+        return {};
+    }
+}
+
+std::string jsonControl(const layout::Control& c) {
+    std::string json = fmt::format(
+        R"({{"kind":{},"name":{},"container":{},"left":{},"top":{},"width":{},"height":{},)"
+        R"("x1":{},"y1":{},"x2":{},"y2":{},"lineWidth":{},"text":{},"points":{},"bold":{},)"
+        R"("foreground":{},"background":{},"transparent":{},"centred":{},"readOnly":{},)"
+        R"("hidden":{},"selected":{},"tabIndex":{},"image":{},"accessibleName":{},)"
+        R"("describedBy":{},"tooltip":{},"shownWith":{})",
+        jsonString(kKindNames[static_cast<std::size_t>(c.kind)]), jsonString(c.name),
+        jsonString(c.container), c.rect.left, c.rect.top, c.rect.width, c.rect.height, c.from.x,
+        c.from.y, c.to.x, c.to.y, c.lineWidth, jsonString(c.text), c.font ? c.font->points : 0,
+        c.font && c.font->bold, jsonColour(c.foreground), jsonColour(c.background), c.transparent,
+        c.alignment == layout::Alignment::Centre, c.readOnly, c.hidden, c.selected,
+        c.tabIndex.value_or(-1), jsonString(c.image), jsonString(c.accessibleName),
+        jsonString(c.describedBy), jsonString(tooltipOf(c)),
+        c.shownWith ? static_cast<int>(*c.shownWith) : -1);
+    return json + jsonIdentity(c.identity) + '}';
+}
+
+// The window's layout table as JSON, for the page to build its controls from:
+// {"window": {name, title, background, width, height}, "controls": [...]},
+// containers before what they contain, each container's children back to
+// front.
+std::string layoutJson() {
+    const layout::Window& window = layout::window();
+    std::string json =
+        fmt::format(R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
+                    R"("controls":[)",
+                    jsonString(window.name), jsonString(window.title),
+                    jsonColour(window.background), window.widthTwips, window.heightTwips);
+    bool first = true;
+    for (const layout::Control& control : layout::controls()) {
+        if (!first) json += ',';
+        first = false;
+        json += jsonControl(control);
+    }
+    return json + "]}";
+}
+
+}  // namespace
+}  // namespace cnc::web
+
+EMSCRIPTEN_BINDINGS(cnc_axis_calc) {
+    emscripten::function("pressCalcola", &cnc::web::pressCalcola);
+    emscripten::function("layoutJson", &cnc::web::layoutJson);
+}

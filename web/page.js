@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as a page. Every control is built from the layout the
+// WebAssembly module carries, and "calcola" runs the module's calculation:
+// this script only places controls, moves texts and shows the outcome.
+"use strict";
+
+(() => {
+  const TWIPS_PER_PIXEL = 15;
+  const FONT = '"Liberation Sans", Arial, Helvetica, sans-serif';
+
+  const px = (twips) => `${twips / TWIPS_PER_PIXEL}px`;
+  const rgb = (colour) => (colour ? `rgb(${colour.join(", ")})` : "transparent");
+  const svgNamespace = "http://www.w3.org/2000/svg";
+
+  // The decimal and group separators of the browser's language: it-IT gives
+  // "," and ".", en "." and ",".
+  function separators() {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
+    const part = (type) => parts.find((p) => p.type === type)?.value ?? "";
+    return { decimal: part("decimal") || ".", group: part("group") };
+  }
+
+  function place(element, control) {
+    element.classList.add(control.kind);
+    element.id = control.name;
+    Object.assign(element.style, {
+      left: px(control.left), top: px(control.top),
+      width: px(control.width), height: px(control.height),
+    });
+    if (control.points > 0) {
+      element.style.font = `${control.bold ? "bold " : ""}${control.points}pt ${FONT}`;
+      element.classList.add("own-font");
+    }
+    if (control.foreground) element.style.color = rgb(control.foreground);
+    if (control.transparent) element.style.background = "transparent";
+    else if (control.background) element.style.background = rgb(control.background);
+    if (control.centred) element.classList.add("centred");
+    if (control.hidden) element.hidden = true;
+    if (control.tabIndex >= 0) {
+      // The layout's tab order; positive indexes come before the dialog's.
+      (element.querySelector("input") ?? element).tabIndex = control.tabIndex + 1;
+    }
+    return element;
+  }
+
+  function svg(tag, control, attributes) {
+    const drawing = document.createElementNS(svgNamespace, "svg");
+    drawing.setAttribute("class", "drawing");
+    drawing.setAttribute("aria-hidden", "true");
+    drawing.id = control.name;
+    const shape = document.createElementNS(svgNamespace, tag);
+    for (const [key, value] of Object.entries(attributes)) shape.setAttribute(key, value);
+    drawing.append(shape);
+    return drawing;
+  }
+
+  // Pixel centres lie at half coordinates, so odd widths cover whole rows.
+  function line(control) {
+    const at = (twips) => twips / TWIPS_PER_PIXEL + 0.5;
+    return svg("line", control, {
+      x1: at(control.x1), y1: at(control.y1), x2: at(control.x2), y2: at(control.y2),
+      stroke: rgb(control.foreground ?? [0, 0, 0]), "stroke-width": control.lineWidth,
+      "stroke-linecap": "round",
+    });
+  }
+
+  // A circle as wide as the smaller side of its box, centred in it.
+  function shape(control) {
+    const diameter = Math.min(control.width, control.height) / TWIPS_PER_PIXEL;
+    return svg("circle", control, {
+      cx: (control.left + control.width / 2) / TWIPS_PER_PIXEL,
+      cy: (control.top + control.height / 2) / TWIPS_PER_PIXEL,
+      r: (diameter - 1) / 2, fill: rgb(control.background),
+      stroke: rgb(control.foreground ?? [0, 0, 0]), "stroke-width": 1,
+    });
+  }
+
+  function frame(control) {
+    const element = place(document.createElement("div"), control);
+    element.setAttribute("role", "group");
+    const caption = document.createElement("span");
+    caption.className = "caption";
+    caption.textContent = control.text;
+    caption.id = `${control.name}-caption`;
+    element.setAttribute("aria-labelledby", caption.id);
+    element.append(caption);
+    return element;
+  }
+
+  function textBox(control) {
+    const input = place(document.createElement("input"), control);
+    input.type = "text";
+    input.value = control.text;
+    input.setAttribute("aria-label", control.accessibleName);
+    input.readOnly = control.readOnly;
+    input.spellcheck = false;
+    input.autocomplete = "off";
+    if (control.tooltip) input.title = control.tooltip;
+    if (control.describedBy) input.setAttribute("aria-describedby", control.describedBy);
+    return input;
+  }
+
+  // The options of one frame form a group; each carries the value of the
+  // choice it stands for.
+  function option(control) {
+    const label = place(document.createElement("label"), control);
+    const input = document.createElement("input");
+    input.type = "radio";
+    input.name = control.container;
+    input.value = String(control.stepping ?? control.coupling ?? "");
+    input.checked = control.selected;
+    label.append(input, control.text);
+    return label;
+  }
+
+  function button(control) {
+    const element = place(document.createElement("button"), control);
+    element.type = "button";
+    element.textContent = control.text;
+    return element;
+  }
+
+  function label(control) {
+    const element = place(document.createElement("div"), control);
+    element.textContent = control.text;
+    return element;
+  }
+
+  function picture(control) {
+    const image = place(document.createElement("img"), control);
+    image.src = `${control.image}.png`;
+    image.alt = control.accessibleName;
+    return image;
+  }
+
+  const builders = { frame, textbox: textBox, option, button, label, picture, line, shape };
+
+  // Containers come before what they hold, and each container's children
+  // back to front: appended in order, the later ones cover the earlier ones.
+  function buildWindow(main, controls) {
+    const elements = new Map();
+    for (const control of controls) {
+      const element = builders[control.kind](control);
+      elements.set(control.name, element);
+      (control.container ? elements.get(control.container) : main).append(element);
+    }
+    return elements;
+  }
+
+  function start(core) {
+    const layout = JSON.parse(core.layoutJson());
+    const main = document.getElementById("main");
+    document.title = layout.window.title;
+    main.setAttribute("aria-label", layout.window.title);
+    document.body.style.background = rgb(layout.window.background);
+    const elements = buildWindow(main, layout.controls);
+    const of = (test) => layout.controls.filter(test).map((c) => [c, elements.get(c.name)]);
+    const fields = [];
+    for (const [control, element] of of((c) => c.field !== undefined)) {
+      fields[control.field] = element;
+    }
+    const chosen = (choice) => {
+      const checked = of((c) => c[choice] !== undefined)
+        .find(([, element]) => element.querySelector("input").checked);
+      return checked ? checked[0][choice] : -1;
+    };
+    const command = (name) => of((c) => c.command === name)[0][1];
+    const dialog = document.getElementById("error");
+
+    function showBeltGroups() {
+      const coupling = chosen("coupling");
+      for (const [control, element] of of((c) => c.shownWith >= 0)) {
+        element.hidden = control.shownWith !== coupling;
+      }
+    }
+
+    // A failed click shows the message, and on closing puts the user back in
+    // the field at fault when they can type there.
+    function report(message, fieldIndex) {
+      document.getElementById("error-message").textContent = message;
+      dialog.addEventListener("close", () => {
+        const field = fields[fieldIndex];
+        if (field && field.offsetParent !== null && !field.readOnly) {
+          field.focus();
+          field.select();
+        }
+      }, { once: true });
+      dialog.showModal();
+    }
+
+    // The values of the choices are those of the calculation: 1 is full step,
+    // and 1 the belt coupling.
+    function calcola() {
+      const { decimal, group } = separators();
+      const outcome = core.pressCalcola(fields.map((field) => field.value),
+        chosen("stepping") === 1, chosen("coupling") === 1, decimal, group);
+      outcome.texts.forEach((text, i) => {
+        if (fields[i].value !== text) fields[i].value = text;
+      });
+      if (outcome.error) report(outcome.error, outcome.field);
+    }
+
+    function endWork() {
+      const line = document.createElement("p");
+      line.className = "ended";
+      line.textContent = "Lavoro terminato: puoi chiudere questa pagina.";
+      main.replaceWith(line);
+      dialog.remove();
+    }
+
+    command("calculate").addEventListener("click", calcola);
+    command("quit").addEventListener("click", endWork);
+    for (const [, element] of of((c) => c.coupling !== undefined)) {
+      element.querySelector("input").addEventListener("change", showBeltGroups);
+    }
+    main.addEventListener("keydown", (event) => {
+      if (event.key === "Enter" && event.target.classList.contains("textbox")) {
+        event.preventDefault();
+        calcola();
+      }
+    });
+
+    showBeltGroups();
+    fields.find((field) => field.tabIndex === 1)?.focus();
+    document.documentElement.dataset.ready = "true";
+    performance.mark("ready");
+  }
+
+  createCore().then(start);
+})();
