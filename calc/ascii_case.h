@@ -13,7 +13,10 @@ constexpr char asciiLower(char c) {
 }
 
 constexpr bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return asciiLower(x) == asciiLower(y); });
+    // std::equal rather than std::ranges::equal, which emscripten's libc++ lacks.
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return asciiLower(x) == asciiLower(y);
+           });
 }
 
 }  // namespace cnc::detail

@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/decimal_text.h"
 
-#include <array>
-#include <cassert>
 #include <charconv>
-#include <cstdlib>
 #include <string_view>
-#include <system_error>
+
+#include <fmt/format.h>
 
 namespace cnc {
 namespace {
 
 constexpr int kEntryDecimals = 4;
-
-// Long enough for any double in fixed notation: 309 integer digits, or 324
-// decimals for the smallest subnormal.
-using Buffer = std::array<char, 400>;
 
 std::string_view withoutTrailingZeros(std::string_view fixed) {
     if (fixed.find('.') == std::string_view::npos) return fixed;
@@ -24,14 +18,43 @@ std::string_view withoutTrailingZeros(std::string_view fixed) {
     return fixed;
 }
 
-template <class... Format>
-std::string fixedText(auto value, Format... format) {
-    Buffer buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed, format...);
-    assert(ec == std::errc());
-    const std::size_t length = static_cast<std::size_t>(end - buffer.data());
-    return std::string(withoutTrailingZeros(std::string_view(buffer.data(), length)));
+// {fmt}'s shortest form in positional notation: "1e+21" -> "1000000000000000000000",
+// "1.5e-05" -> "0.000015"; a text without an exponent is returned as it is.
+std::string positional(const std::string& shortest) {
+    const std::size_t e = shortest.find('e');
+    if (e == std::string::npos) return shortest;
+    int exponent = 0;
+    const char* first = shortest.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, shortest.data() + shortest.size(), exponent);
+    const bool negative = shortest.front() == '-';
+    std::string mantissa = shortest.substr(negative ? 1 : 0, e - (negative ? 1 : 0));
+    const std::size_t point = mantissa.find('.');
+    const int integerDigits =
+        static_cast<int>(point == std::string::npos ? mantissa.size() : point);
+    if (point != std::string::npos) mantissa.erase(point, 1);
+    const int newPoint = integerDigits + exponent;
+    const int digits = static_cast<int>(mantissa.size());
+    std::string text;
+    if (newPoint <= 0) {
+        text = "0." + std::string(static_cast<std::size_t>(-newPoint), '0') + mantissa;
+    } else if (newPoint >= digits) {
+        text = mantissa + std::string(static_cast<std::size_t>(newPoint - digits), '0');
+    } else {
+        text = mantissa.insert(static_cast<std::size_t>(newPoint), ".");
+    }
+    return negative ? "-" + text : text;
+}
+
+// The fewest digits that read back as `value`, in positional notation.
+template <class Number>
+std::string fixedText(Number value) {
+    return positional(fmt::format("{}", value));
+}
+
+// `value` rounded to `decimals`, without trailing zeros.
+std::string fixedText(double value, int decimals) {
+    return std::string(withoutTrailingZeros(fmt::format("{:.{}f}", value, decimals)));
 }
 
 int digitCount(std::string_view text) {

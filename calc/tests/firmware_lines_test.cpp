@@ -29,6 +29,7 @@ TEST(ConfigurationNumbers, HeaderExamples) {
     EXPECT_EQ(entryValueText({INT64_MIN}), "-922337203685477.5808");
     EXPECT_EQ(shortestText(133.333333333), "133.333333333");
     EXPECT_EQ(shortestText(1e21), "1000000000000000000000");
+    EXPECT_EQ(shortestText(-0.000015), "-0.000015");
     EXPECT_EQ(floatText(133.333333333), "133.33333");
     EXPECT_EQ(floatText(80), "80");
     EXPECT_EQ(floatText(0.123456789, 8), "0.1234568");
