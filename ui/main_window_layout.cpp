@@ -168,6 +168,11 @@ QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
         const auto* label = findChild<QLabel*>(qText(control.describedBy));
         widget->setAccessibleDescription(label->text());
     }
+    if (!control.tooltip.empty()) {
+        // As rich text, so that the tip wraps into lines of reading length.
+        widget->setToolTip(QStringLiteral("<p>%1</p>").arg(qText(control.tooltip).toHtmlEscaped()));
+        widget->setAccessibleDescription(qText(control.tooltip));
+    }
     keep(control, widget);
     return widget;
 }

@@ -35,6 +35,8 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void screenReaderFillsFormAndReadsResults();
+    void entriesSayWhatToType_data();
+    void entriesSayWhatToType();
 
 private:
     QString focusName() {
@@ -247,6 +249,35 @@ void LookTest::screenReaderFillsFormAndReadsResults() {
         QCOMPARE(accessible(std::string(layout::layoutName(field)).c_str())->text(QAccessible::Name),
                  QString::fromUtf8(fieldCaption(field)));
     }
+}
+
+void LookTest::entriesSayWhatToType_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("words");  // what the tip must say, among others
+
+    QTest::newRow("Text1") << "Text1"
+                           << "per giro, a passo intero";
+    QTest::newRow("Text2") << "Text2"
+                           << "in millimetri";
+    QTest::newRow("Text5") << "Text5"
+                           << "denti della puleggia sul motore";
+    QTest::newRow("Text6") << "Text6"
+                           << "denti della puleggia sulla vite";
+    QTest::newRow("Text9") << "Text9"
+                           << "in decimi di pollice. Per esempio 120 per una cinghia "
+                              "120XL037, che ha 60 denti";
+}
+
+// The tooltip, and the same words to a screen reader as the description.
+void LookTest::entriesSayWhatToType() {
+    QFETCH(QString, field);
+    QFETCH(QString, words);
+    QWidget* entry = control(*window_, field.toUtf8().constData());
+
+    const QString description =
+        QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Description);
+    QVERIFY2(description.contains(words), qPrintable(description));
+    QVERIFY2(entry->toolTip().contains(description.toHtmlEscaped()), qPrintable(entry->toolTip()));
 }
 
 }  // namespace cnc::ui::test
