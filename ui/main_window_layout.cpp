@@ -183,7 +183,12 @@ void MainWindow::keep(const Control& control, QWidget* widget) {
     if (control.shownWith) couplingGroups_.emplace_back(*control.shownWith, widget);
     const layout::Identity& identity = control.identity;
     if (const auto* field = std::get_if<Field>(&identity)) {
-        texts_.at(static_cast<std::size_t>(*field)) = static_cast<QLineEdit*>(widget);
+        auto* box = static_cast<QLineEdit*>(widget);
+        texts_.at(static_cast<std::size_t>(*field)) = box;
+        // Enter in an entry computes, as a dialog's default button would.
+        if (layout::isEntry(*field)) {
+            connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculate);
+        }
     } else if (const auto* mode = std::get_if<SteppingMode>(&identity)) {
         stepping_.at(static_cast<std::size_t>(*mode)) = static_cast<QRadioButton*>(widget);
     } else if (const auto* coupling = std::get_if<Coupling>(&identity)) {

@@ -38,6 +38,8 @@ private slots:
     void beltTypeChangesNoResult();
     void errorKeepsProgramRunning_data();
     void errorKeepsProgramRunning();
+    void enterInAnEntryComputes_data();
+    void enterInAnEntryComputes();
     void onlyText7RefusesTyping_data();
     void onlyText7RefusesTyping();
     void endingTheProgram_data();
@@ -223,6 +225,33 @@ void BehaviourTest::errorKeepsProgramRunning() {
         const QStringList parts = edit.split('=');
         QCOMPARE(textOf(parts[0].toUtf8().constData()), parts[1]);
     }
+}
+
+void BehaviourTest::enterInAnEntryComputes_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("keypad");
+    for (const char* name : {"Text1", "Text2", "Text5", "Text6", "Text9"}) {
+        QTest::addRow("%s, Enter", name) << QString::fromUtf8(name) << false;
+        QTest::addRow("%s, keypad Enter", name) << QString::fromUtf8(name) << true;
+    }
+}
+
+void BehaviourTest::enterInAnEntryComputes() {
+    QFETCH(QString, field);
+    QFETCH(bool, keypad);
+    selectCoupling(1, Selection::Mouse);
+    QLineEdit* entry = box(field.toUtf8().constData());
+    typeInto(entry, entry->text());
+
+    if (keypad) {
+        QTest::keyClick(entry, Qt::Key_Enter, Qt::KeypadModifier);
+    } else {
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+
+    QCOMPARE(textOf("Text3"), QStringLiteral("282.352941176"));
+    QCOMPARE(textOf("Text8"), QStringLiteral("83.69 mm"));
+    QCOMPARE(QApplication::focusWidget(), entry);
 }
 
 void BehaviourTest::onlyText7RefusesTyping_data() {
