@@ -14,9 +14,11 @@ void MainWindow::calculate() {
     // The separator is the user's at the moment of the click, for reading the
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
+    form_.forgetWrites();
     try {
         cnc::calculate(form_, separator, kBeltPitch);
     } catch (const CalcError& error) {
+        form_.emptyResultsNotWritten();
         reportCalcError(error);
     }
 }
@@ -30,7 +32,7 @@ void MainWindow::showBeltGroups() {
 void MainWindow::quit() { QCoreApplication::exit(0); }
 
 // A failed click ends where the error was raised: results written before it
-// keep their new text, the others their old one. The program goes on (ending
+// keep their new text, the others have been emptied. The program goes on (ending
 // it would throw away everything typed over one typo) and puts the user back
 // in the field at fault when it is an entry they can see; a field inside the
 // hidden belt group cannot take the focus, and the message names it.
