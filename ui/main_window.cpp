@@ -24,8 +24,10 @@ void MainWindow::calculate() {
 }
 
 void MainWindow::showBeltGroups() {
-    for (const auto& [coupling, group] : couplingGroups_) {
-        group->setVisible(form_.isSelected(coupling));
+    for (CouplingGroup& group : couplingGroups_) {
+        const bool shown = form_.isSelected(group.shownWith);
+        if (shown && !group.complete) completeGroup(group);
+        group.frame->setVisible(shown);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "ui/command_button.h"
@@ -146,15 +147,65 @@ void MainWindow::buildLayout() {
     // there is no layout, so resizing moves and scales nothing.
     resize(layout::pixels(form.widthTwips), layout::pixels(form.heightTwips));
 
-    std::map<std::string_view, QWidget*> frames;
-    TabStops tabStops;
-    for (const Control& control : layout::controls()) {
-        QWidget* container = control.container.empty() ? this : frames.at(control.container);
-        QWidget* widget = addControl(control, container);
-        if (control.kind == Kind::Frame) frames.emplace(control.name, widget);
-        if (control.tabIndex) tabStops.emplace_back(*control.tabIndex, widget);
+    buildControls([](const Control& control) { return !buildsWhenShown(control); });
+    orderTabs()->setFocus();
+
+    // An option button's Click comes with every change of selection, so the
+    // coupling is followed on `toggled`, not on mouse clicks.
+    for (QRadioButton* option : coupling_) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected) showBeltGroups();
+        });
     }
-    finishLayout(std::move(tabStops));
+}
+
+// A group hidden at start may never be shown, so what it holds is built when
+// it is first shown: its drawing, captions and options. Its text boxes are
+// built at start, because the calculation reads and writes them all the same.
+bool MainWindow::buildsWhenShown(const Control& control) {
+    if (control.container.empty() || control.kind == Kind::TextBox) return false;
+    return layoutControl(control.container).hidden;
+}
+
+const Control& MainWindow::layoutControl(std::string_view name) {
+    const auto all = layout::controls();
+    return *std::find_if(all.begin(), all.end(),
+                         [name](const Control& c) { return c.name == name; });
+}
+
+// Builds the rows `wanted` picks, in the table's order, in their state at
+// start: visibility, selection, and their option groups' tab stop.
+void MainWindow::buildControls(const std::function<bool(const Control&)>& wanted) {
+    std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
+    for (const Control& control : layout::controls()) {
+        if (!wanted(control)) continue;
+        QWidget* container =
+            control.container.empty() ? this : findChild<QWidget*>(qText(control.container));
+        QWidget* widget = addControl(control, container);
+        if (control.hidden) widget->hide();
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            option->setChecked(control.selected);
+            optionGroups[option->parent()].push_back(option);
+        }
+    }
+    for (const auto& [frame, group] : optionGroups) tabToSelectedOnly(group);
+}
+
+// Builds what a group holds beyond its text boxes, stacks it all again in the
+// table's order (the text boxes, built first, stand in front) and gives the
+// new controls their place in the tab order.
+void MainWindow::completeGroup(CouplingGroup& group) {
+    const QString frame = group.frame->objectName();
+    buildControls([&frame](const Control& control) {
+        return buildsWhenShown(control) && qText(control.container) == frame;
+    });
+    for (const Control& control : layout::controls()) {
+        if (qText(control.container) == frame) {
+            group.frame->findChild<QWidget*>(qText(control.name))->raise();
+        }
+    }
+    orderTabs();
+    group.complete = true;
 }
 
 QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
@@ -165,8 +216,7 @@ QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
     if (control.font) widget->setFont(fontOf(*control.font));
     if (!control.accessibleName.empty()) widget->setAccessibleName(qText(control.accessibleName));
     if (!control.describedBy.empty()) {
-        const auto* label = findChild<QLabel*>(qText(control.describedBy));
-        widget->setAccessibleDescription(label->text());
+        widget->setAccessibleDescription(qText(layoutControl(control.describedBy).text));
     }
     if (!control.tooltip.empty()) {
         // As rich text, so that the tip wraps into lines of reading length.
@@ -180,7 +230,9 @@ QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
 // Keeps the widgets the window works with, by what they stand for, and wires
 // the buttons.
 void MainWindow::keep(const Control& control, QWidget* widget) {
-    if (control.shownWith) couplingGroups_.emplace_back(*control.shownWith, widget);
+    if (control.shownWith) {
+        couplingGroups_.push_back({*control.shownWith, widget, !control.hidden});
+    }
     const layout::Identity& identity = control.identity;
     if (const auto* field = std::get_if<Field>(&identity)) {
         auto* box = static_cast<QLineEdit*>(widget);
@@ -200,34 +252,22 @@ void MainWindow::keep(const Control& control, QWidget* widget) {
     }
 }
 
-// Selections, visibility, tab order and focus at start, then the coupling's
-// groups following every change of selection.
-void MainWindow::finishLayout(TabStops tabStops) {
-    std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
+// The tab order of the layout over the controls built so far; returns the
+// first of them.
+QWidget* MainWindow::orderTabs() {
+    std::vector<std::pair<int, QWidget*>> stops;
     for (const Control& control : layout::controls()) {
-        auto* widget = findChild<QWidget*>(qText(control.name));
-        if (control.hidden) widget->hide();
-        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-            option->setChecked(control.selected);
-            optionGroups[option->parent()].push_back(option);
+        if (!control.tabIndex) continue;
+        if (auto* widget = findChild<QWidget*>(qText(control.name))) {
+            stops.emplace_back(*control.tabIndex, widget);
         }
     }
-    for (const auto& [frame, group] : optionGroups) tabToSelectedOnly(group);
-
-    std::stable_sort(tabStops.begin(), tabStops.end(),
+    std::stable_sort(stops.begin(), stops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].second, stops[i].second);
     }
-    tabStops.front().second->setFocus();
-
-    // An option button's Click comes with every change of selection, so the
-    // coupling is followed on `toggled`, not on mouse clicks.
-    for (QRadioButton* option : coupling_) {
-        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
-            if (selected) showBeltGroups();
-        });
-    }
+    return stops.front().second;
 }
 
 }  // namespace cnc::ui
