@@ -129,7 +129,8 @@ void tabToSelectedOnly(const std::vector<QRadioButton*>& group) {
 QIcon programIcon() {
     std::vector<std::pair<QSize, QString>> files;
     for (int size : {16, 24, 32, 48, 64}) {
-        files.emplace_back(QSize(size, size), QStringLiteral(":/cnc-axis-calc-%1.png").arg(size));
+        files.emplace_back(QSize(size, size),
+                           QStringLiteral(":/cnc-axis-calc-%1x%1.rgba").arg(size));
     }
     return iconFromFiles(std::move(files));
 }

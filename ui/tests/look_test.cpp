@@ -19,6 +19,7 @@
 
 #include "test_support.h"
 #include "ui/layout/layout_names.h"
+#include "ui/raw_image.h"
 
 namespace cnc::ui::test {
 
@@ -31,7 +32,7 @@ private slots:
     void sameAsReferenceGrab_data();
     void sameAsReferenceGrab();
     void captionsFitTheirRectangles();
-    void pictureResampledAheadForItsSize();
+    void storedImagesMatchTheirSources();
     void tabOrder_data();
     void tabOrder();
     void screenReaderFillsFormAndReadsResults();
@@ -161,23 +162,35 @@ void LookTest::captionsFitTheirRectangles() {
 }
 
 // The build stores the picture resampled for the size it has at 100% and
-// 200% scale. A stored copy must be the image the control would compute
-// itself, and there must be one for the control's size: after a change of
-// its rectangle the window would still look right but decode and resample
-// the full picture on every start.
-void LookTest::pictureResampledAheadForItsSize() {
+// 200% scale, and the icon at each size it offers, as raw pixels. A stored
+// picture must be the image the control would compute itself, and there must
+// be one for the control's size: after a change of its rectangle the window
+// would still look right but decode and resample the full picture on every
+// start. The icon must be its PNG, pixel for pixel.
+void LookTest::storedImagesMatchTheirSources() {
     const QSize size = control(*window_, "Image1")->size();
     const QImage original(QStringLiteral(":/motor-and-screw.png"));
     QVERIFY(!original.isNull());
     for (int scale : {1, 2}) {
         const QSize pixels = size * scale;
         const QString stored =
-            QStringLiteral(":/motor-and-screw-%1x%2.png").arg(pixels.width()).arg(pixels.height());
-        const QImage copy(stored);
+            QStringLiteral(":/motor-and-screw-%1x%2.rgbx").arg(pixels.width()).arg(pixels.height());
+        const QImage copy = readRawImage(stored, pixels).toImage();
         QVERIFY2(!copy.isNull(), qPrintable(stored + " is not built; see ui/CMakeLists.txt"));
         QCOMPARE(copy.convertToFormat(QImage::Format_RGB32),
                  original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_RGB32));
+    }
+
+    const QIcon icon = window_->windowIcon();
+    QCOMPARE(icon.availableSizes().size(), 5);
+    for (const QSize& pixels : icon.availableSizes()) {
+        const QString source =
+            QStringLiteral(CNC_UI_RESOURCES "/cnc-axis-calc-%1.png").arg(pixels.width());
+        const QImage png(source);
+        QVERIFY2(!png.isNull(), qPrintable(source));
+        QCOMPARE(icon.pixmap(pixels).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
 
