@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "ui/png_file.h"
+#include "ui/raw_image.h"
 
 namespace cnc::ui {
 
@@ -27,7 +27,7 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/) override {
         Image* image = closestTo(size);
         if (image == nullptr || size.isEmpty()) return {};
-        if (image->pixmap.isNull()) image->pixmap = QPixmap::fromImage(readPng(image->path));
+        if (image->pixmap.isNull()) image->pixmap = readRawImage(image->path, image->size);
         QPixmap pixmap = image->pixmap;
         if (pixmap.width() > size.width() || pixmap.height() > size.height()) {
             pixmap = pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);

@@ -13,7 +13,8 @@
 
 namespace cnc::ui {
 
-// `files`: each image's size and path. The icon gives the smallest image at
+// `files`: each image's size and path, a raw image (raw_image.h) of that
+// size. The icon gives the smallest image at
 // least as large as the size asked for, scaled down to fit it, or the largest.
 QIcon iconFromFiles(std::vector<std::pair<QSize, QString>> files);
 

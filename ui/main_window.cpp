@@ -15,23 +15,27 @@ void MainWindow::calculate() {
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
     const std::string group = QLocale().groupSeparator().toStdString();
+    form_.forgetWrites();
     try {
         cnc::calculate(form_, separator, group, kBeltPitch);
     } catch (const CalcError& error) {
+        form_.emptyResultsNotWritten();
         reportCalcError(error);
     }
 }
 
 void MainWindow::showBeltGroups() {
-    for (const auto& [coupling, group] : couplingGroups_) {
-        group->setVisible(form_.isSelected(coupling));
+    for (CouplingGroup& group : couplingGroups_) {
+        const bool shown = form_.isSelected(group.shownWith);
+        if (shown && !group.complete) completeGroup(group);
+        group.frame->setVisible(shown);
     }
 }
 
 void MainWindow::quit() { QCoreApplication::exit(0); }
 
 // A failed click ends where the error was raised: results written before it
-// keep their new text, the others their old one. The program goes on (ending
+// keep their new text, the others have been emptied. The program goes on (ending
 // it would throw away everything typed over one typo) and puts the user back
 // in the field at fault when it is an entry they can see; a field inside the
 // hidden belt group cannot take the focus, and the message names it.

@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include <utility>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 #include "calc/drive_calculation.h"
@@ -37,20 +38,29 @@ private:
     // options of the window do not change it.
     static constexpr double kBeltPitch = kXlBeltPitch;
 
-    // The controls that take the focus, with their tab indexes.
-    using TabStops = std::vector<std::pair<int, QWidget*>>;
+    // A frame that follows the coupling choice: shown exactly while
+    // `shownWith` is selected, and complete once what it holds is all built.
+    struct CouplingGroup {
+        Coupling shownWith;
+        QWidget* frame;
+        bool complete;
+    };
+
+    static bool buildsWhenShown(const layout::Control& control);
+    static const layout::Control& layoutControl(std::string_view name);
 
     void buildLayout();
+    void buildControls(const std::function<bool(const layout::Control&)>& wanted);
+    void completeGroup(CouplingGroup& group);
     QWidget* addControl(const layout::Control& control, QWidget* container);
     void keep(const layout::Control& control, QWidget* widget);
-    void finishLayout(TabStops tabStops);
+    QWidget* orderTabs();
     void reportCalcError(const CalcError& error);
 
     TextBoxes texts_{};
     OptionPair stepping_{};
     OptionPair coupling_{};
-    // The frames that follow the coupling choice, with the coupling they show with.
-    std::vector<std::pair<Coupling, QWidget*>> couplingGroups_;
+    std::vector<CouplingGroup> couplingGroups_;
     WidgetForm form_{texts_, stepping_, coupling_};
 };
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "ui/command_button.h"
@@ -128,7 +129,8 @@ void tabToSelectedOnly(const std::vector<QRadioButton*>& group) {
 QIcon programIcon() {
     std::vector<std::pair<QSize, QString>> files;
     for (int size : {16, 24, 32, 48, 64}) {
-        files.emplace_back(QSize(size, size), QStringLiteral(":/cnc-axis-calc-%1.png").arg(size));
+        files.emplace_back(QSize(size, size),
+                           QStringLiteral(":/cnc-axis-calc-%1x%1.rgba").arg(size));
     }
     return iconFromFiles(std::move(files));
 }
@@ -146,15 +148,76 @@ void MainWindow::buildLayout() {
     // there is no layout, so resizing moves and scales nothing.
     resize(layout::pixels(form.widthTwips), layout::pixels(form.heightTwips));
 
-    std::map<std::string_view, QWidget*> frames;
-    TabStops tabStops;
-    for (const Control& control : layout::controls()) {
-        QWidget* container = control.container.empty() ? this : frames.at(control.container);
-        QWidget* widget = addControl(control, container);
-        if (control.kind == Kind::Frame) frames.emplace(control.name, widget);
-        if (control.tabIndex) tabStops.emplace_back(*control.tabIndex, widget);
+    // A new QLineEdit lays its text out once in the application's font before
+    // it takes its widget's font. No text of the window is in that font, yet
+    // loading it for that alone was a sixteenth of the work before the first
+    // frame. So the application's font is the window's while the controls are
+    // built; QGuiApplication's setter tells no widget, and every control has
+    // the window's font or its own. The one trace left: the application's
+    // font, now set explicitly, no longer follows a change of the desktop's
+    // font while the program runs (message boxes and tooltips take it).
+    const QFont applicationFont = QGuiApplication::font();
+    QGuiApplication::setFont(font());
+    buildControls([](const Control& control) { return !buildsWhenShown(control); });
+    QGuiApplication::setFont(applicationFont);
+    orderTabs()->setFocus();
+
+    // An option button's Click comes with every change of selection, so the
+    // coupling is followed on `toggled`, not on mouse clicks.
+    for (QRadioButton* option : coupling_) {
+        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected) showBeltGroups();
+        });
     }
-    finishLayout(std::move(tabStops));
+}
+
+// A group hidden at start may never be shown, so what it holds is built when
+// it is first shown: its drawing, captions and options. Its text boxes are
+// built at start, because the calculation reads and writes them all the same.
+bool MainWindow::buildsWhenShown(const Control& control) {
+    if (control.container.empty() || control.kind == Kind::TextBox) return false;
+    return layoutControl(control.container).hidden;
+}
+
+const Control& MainWindow::layoutControl(std::string_view name) {
+    const auto all = layout::controls();
+    return *std::find_if(all.begin(), all.end(),
+                         [name](const Control& c) { return c.name == name; });
+}
+
+// Builds the rows `wanted` picks, in the table's order, in their state at
+// start: visibility, selection, and their option groups' tab stop.
+void MainWindow::buildControls(const std::function<bool(const Control&)>& wanted) {
+    std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
+    for (const Control& control : layout::controls()) {
+        if (!wanted(control)) continue;
+        QWidget* container =
+            control.container.empty() ? this : findChild<QWidget*>(qText(control.container));
+        QWidget* widget = addControl(control, container);
+        if (control.hidden) widget->hide();
+        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+            option->setChecked(control.selected);
+            optionGroups[option->parent()].push_back(option);
+        }
+    }
+    for (const auto& [frame, group] : optionGroups) tabToSelectedOnly(group);
+}
+
+// Builds what a group holds beyond its text boxes, stacks it all again in the
+// table's order (the text boxes, built first, stand in front) and gives the
+// new controls their place in the tab order.
+void MainWindow::completeGroup(CouplingGroup& group) {
+    const QString frame = group.frame->objectName();
+    buildControls([&frame](const Control& control) {
+        return buildsWhenShown(control) && qText(control.container) == frame;
+    });
+    for (const Control& control : layout::controls()) {
+        if (qText(control.container) == frame) {
+            group.frame->findChild<QWidget*>(qText(control.name))->raise();
+        }
+    }
+    orderTabs();
+    group.complete = true;
 }
 
 QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
@@ -165,8 +228,12 @@ QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
     if (control.font) widget->setFont(fontOf(*control.font));
     if (!control.accessibleName.empty()) widget->setAccessibleName(qText(control.accessibleName));
     if (!control.describedBy.empty()) {
-        const auto* label = findChild<QLabel*>(qText(control.describedBy));
-        widget->setAccessibleDescription(label->text());
+        widget->setAccessibleDescription(qText(layoutControl(control.describedBy).text));
+    }
+    if (!control.tooltip.empty()) {
+        // As rich text, so that the tip wraps into lines of reading length.
+        widget->setToolTip(QStringLiteral("<p>%1</p>").arg(qText(control.tooltip).toHtmlEscaped()));
+        widget->setAccessibleDescription(qText(control.tooltip));
     }
     keep(control, widget);
     return widget;
@@ -175,10 +242,17 @@ QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
 // Keeps the widgets the window works with, by what they stand for, and wires
 // the buttons.
 void MainWindow::keep(const Control& control, QWidget* widget) {
-    if (control.shownWith) couplingGroups_.emplace_back(*control.shownWith, widget);
+    if (control.shownWith) {
+        couplingGroups_.push_back({*control.shownWith, widget, !control.hidden});
+    }
     const layout::Identity& identity = control.identity;
     if (const auto* field = std::get_if<Field>(&identity)) {
-        texts_.at(static_cast<std::size_t>(*field)) = static_cast<QLineEdit*>(widget);
+        auto* box = static_cast<QLineEdit*>(widget);
+        texts_.at(static_cast<std::size_t>(*field)) = box;
+        // Enter in an entry computes, as a dialog's default button would.
+        if (layout::isEntry(*field)) {
+            connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculate);
+        }
     } else if (const auto* mode = std::get_if<SteppingMode>(&identity)) {
         stepping_.at(static_cast<std::size_t>(*mode)) = static_cast<QRadioButton*>(widget);
     } else if (const auto* coupling = std::get_if<Coupling>(&identity)) {
@@ -190,34 +264,22 @@ void MainWindow::keep(const Control& control, QWidget* widget) {
     }
 }
 
-// Selections, visibility, tab order and focus at start, then the coupling's
-// groups following every change of selection.
-void MainWindow::finishLayout(TabStops tabStops) {
-    std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
+// The tab order of the layout over the controls built so far; returns the
+// first of them.
+QWidget* MainWindow::orderTabs() {
+    std::vector<std::pair<int, QWidget*>> stops;
     for (const Control& control : layout::controls()) {
-        auto* widget = findChild<QWidget*>(qText(control.name));
-        if (control.hidden) widget->hide();
-        if (auto* option = qobject_cast<QRadioButton*>(widget)) {
-            option->setChecked(control.selected);
-            optionGroups[option->parent()].push_back(option);
+        if (!control.tabIndex) continue;
+        if (auto* widget = findChild<QWidget*>(qText(control.name))) {
+            stops.emplace_back(*control.tabIndex, widget);
         }
     }
-    for (const auto& [frame, group] : optionGroups) tabToSelectedOnly(group);
-
-    std::stable_sort(tabStops.begin(), tabStops.end(),
+    std::stable_sort(stops.begin(), stops.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        setTabOrder(tabStops[i - 1].second, tabStops[i].second);
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].second, stops[i].second);
     }
-    tabStops.front().second->setFocus();
-
-    // An option button's Click comes with every change of selection, so the
-    // coupling is followed on `toggled`, not on mouse clicks.
-    for (QRadioButton* option : coupling_) {
-        connect(option, &QRadioButton::toggled, this, [this](bool selected) {
-            if (selected) showBeltGroups();
-        });
-    }
+    return stops.front().second;
 }
 
 }  // namespace cnc::ui

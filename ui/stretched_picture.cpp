@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "ui/png_file.h"
+#include "ui/raw_image.h"
 
 namespace cnc::ui {
 
@@ -19,8 +20,8 @@ StretchedPicture::StretchedPicture(const QString& image, const QRect& geometry, 
 
 QPixmap StretchedPicture::resampled(QSize pixels) const {
     const QString stored =
-        QStringLiteral("%1-%2x%3.png").arg(image_).arg(pixels.width()).arg(pixels.height());
-    if (QFile::exists(stored)) return QPixmap::fromImage(readPng(stored));
+        QStringLiteral("%1-%2x%3.rgbx").arg(image_).arg(pixels.width()).arg(pixels.height());
+    if (QFile::exists(stored)) return readRawImage(stored, pixels);
     const QImage original = readPng(image_ + QStringLiteral(".png"));
     return QPixmap::fromImage(
         original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));

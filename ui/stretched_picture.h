@@ -6,9 +6,10 @@
 // single largest piece of work before the window's first frame. So the build
 // resamples it ahead of time, with the same smooth scaling, for the sizes the
 // control has on screen at 100% and 200% scale, and stores those next to the
-// original as "<name>-<width>x<height>.png". At those scales the control
-// shows the stored copy, which is the very image it would have computed; at
-// any other scale it decodes the original and resamples it as before.
+// original as raw pixels, "<name>-<width>x<height>.rgbx" (raw_image.h). At
+// those scales the control shows the stored copy, which is the very image it
+// would have computed; at any other scale it decodes the original and
+// resamples it as before.
 
 #include <QLabel>
 #include <QPixmap>

@@ -52,7 +52,9 @@ constexpr Control kRows[] = {
 
     // The window: text boxes, buttons and frames, back to front.
     {.kind = TextBox, .rect = {120, 720, 1935, 495}, .font = Font{13.5}, .foreground = kBlue,
-     .alignment = Alignment::Centre, .tabIndex = 0, .identity = Field::MotorSteps},
+     .alignment = Alignment::Centre, .tabIndex = 0, .identity = Field::MotorSteps,
+     .tooltip = "Passi del motore per giro, a passo intero: per esempio 200 per un motore "
+                "da 1,8° a passo."},
     {.kind = Frame, .name = "Frame1", .rect = {120, 1320, 2175, 1575},
      .text = "Settaggio scheda", .background = kLightYellow},
     {.kind = Option, .container = "Frame1", .rect = {240, 480, 1455, 255}, .text = "Mezzo passo",
@@ -69,7 +71,10 @@ constexpr Control kRows[] = {
      .text = "Accoppiamento con ingranaggi", .background = kLightCyan, .tabIndex = 7,
      .identity = Coupling::Belt},
     {.kind = TextBox, .rect = {2880, 600, 2415, 420}, .font = Font{12},
-     .alignment = Alignment::Centre, .tabIndex = 8, .identity = Field::ScrewPitch},
+     .alignment = Alignment::Centre, .tabIndex = 8, .identity = Field::ScrewPitch,
+     .tooltip = "Passo della vite, in millimetri: di quanto avanza l'asse a ogni giro della "
+                "vite. Per una vite a più principi scrivi l'avanzamento per giro (il passo "
+                "per il numero dei principi)."},
     {.kind = Button, .rect = {360, 5520, 1455, 495}, .text = "calcola",
      .background = kPeriwinkle, .tabIndex = 10, .identity = Command::Calculate},
 
@@ -127,14 +132,19 @@ constexpr Control kRows[] = {
      .text = "Cinta", .background = kLightMagenta},
     // ... and its text boxes, back to front.
     {.kind = TextBox, .container = "Frame4", .rect = {240, 1800, 735, 375},
-     .alignment = Alignment::Centre, .tabIndex = 17, .identity = Field::MotorTeeth},
+     .alignment = Alignment::Centre, .tabIndex = 17, .identity = Field::MotorTeeth,
+     .tooltip = "Numero dei denti della puleggia sul motore."},
     {.kind = TextBox, .container = "Frame4", .rect = {2280, 1800, 735, 375},
-     .alignment = Alignment::Centre, .tabIndex = 18, .identity = Field::ScrewTeeth},
+     .alignment = Alignment::Centre, .tabIndex = 18, .identity = Field::ScrewTeeth,
+     .tooltip = "Numero dei denti della puleggia sulla vite."},
     {.kind = TextBox, .container = "Frame4", .rect = {1080, 720, 1215, 285},
      .alignment = Alignment::Centre, .readOnly = true, .tabIndex = 32,
      .identity = Field::CentreDistance},
     {.kind = TextBox, .container = "Frame4", .rect = {1080, 120, 1095, 285},
-     .alignment = Alignment::Centre, .tabIndex = 35, .identity = Field::BeltLengthCode},
+     .alignment = Alignment::Centre, .tabIndex = 35, .identity = Field::BeltLengthCode,
+     .tooltip = "Codice di lunghezza della cinghia XL: il numero stampato sulla cinghia "
+                "prima di «XL», in decimi di pollice. Per esempio 120 per una cinghia "
+                "120XL037, che ha 60 denti."},
 
     {.kind = Button, .rect = {2280, 5520, 1695, 495}, .text = "Fine lavoro",
      .background = kLavender, .tabIndex = 22, .identity = Command::Quit},
@@ -226,6 +236,13 @@ constexpr bool eachIdentityOnce() {
     return countOf(Command::Calculate) == 1 && countOf(Command::Quit) == 1;
 }
 
+// Exactly the entries say what to type, and nothing is described twice.
+constexpr bool tooltipWhereItBelongs(const Control& c) {
+    const auto* field = std::get_if<Field>(&c.identity);
+    const bool entry = field != nullptr && isEntry(*field);
+    return entry != c.tooltip.empty() && (c.tooltip.empty() || c.describedBy.empty());
+}
+
 // What a control stands for fits its kind: the window relies on it.
 constexpr bool identityFitsKind(const Control& c) {
     if (std::holds_alternative<Field>(c.identity)) return c.kind == TextBox;
@@ -238,7 +255,7 @@ constexpr bool identityFitsKind(const Control& c) {
 constexpr bool wellFormed() {
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const Control& c = kControls[i];
-        if (!identityFitsKind(c)) return false;
+        if (!identityFitsKind(c) || !tooltipWhereItBelongs(c)) return false;
         if (c.name.empty() || indexOf(c.name) != i) return false;  // named, once
         if (!inWholePixels(c) || !containerComesFirst(i)) return false;
         if (!c.describedBy.empty() && indexOf(c.describedBy) == kControlCount) return false;
@@ -251,7 +268,7 @@ constexpr bool wellFormed() {
 
 static_assert(wellFormed(),
               "every control named once, in whole pixels, after its frame, with its own tab "
-              "index, and standing for what its kind can");
+              "index, standing for what its kind can, and a tooltip on every entry only");
 static_assert(eachIdentityOnce(), "every field, choice element and command exactly once");
 
 }  // namespace

@@ -101,6 +101,9 @@ struct Control {
     // (filled in from its field's caption) or the picture.
     std::string_view accessibleName = "";
     std::string_view describedBy = "";     // the name of a label that describes it further
+    // UTF-8, plain text: an entry's tooltip, which says what to type and in
+    // what unit; also what a screen reader gives as the entry's description.
+    std::string_view tooltip = "";
 };
 
 // The window itself: its name, title, background and restored size. The
@@ -119,6 +122,22 @@ const Window& window();
 // Every control, containers before what they contain, each container's
 // children back to front.
 std::span<const Control> controls();
+
+// The fields the user types into; the others show the calculation's results.
+constexpr bool isEntry(Field field) {
+    switch (field) {
+        case Field::MotorSteps:
+        case Field::ScrewPitch:
+        case Field::MotorTeeth:
+        case Field::ScrewTeeth:
+        case Field::BeltLengthCode: return true;
+        case Field::StepsPerMm:
+        case Field::MmPerStep:
+        case Field::CentreDistance:
+        case Field::CentreDistanceMm: return false;
+    }
+    return false;
+}
 
 // A figure of the layout in pixels at 96 dots per inch.
 constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }

@@ -38,6 +38,8 @@ private slots:
     void beltTypeChangesNoResult();
     void errorKeepsProgramRunning_data();
     void errorKeepsProgramRunning();
+    void enterInAnEntryComputes_data();
+    void enterInAnEntryComputes();
     void onlyText7RefusesTyping_data();
     void onlyText7RefusesTyping();
     void endingTheProgram_data();
@@ -165,29 +167,29 @@ void BehaviourTest::errorKeepsProgramRunning_data() {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("selected");
 
-    // The click before the failing one leaves these.
-    const QStringList old = {"133.333333333", "0.007500000", "83.69", "83.69 mm"};
-
-    QTest::newRow("steps empty") << QStringList{"Text1="} << false
-                                 << "Tipo non corrispondente in «Passi del motore»" << old
-                                 << "Text1"
-                                 << "";
+    // The click before the failing one fills all four results; the failing
+    // one shows what it wrote and empties the rest, so that no number from
+    // the earlier entries stands beside the new ones.
+    QTest::newRow("steps empty: nothing written")
+        << QStringList{"Text1="} << false << "Tipo non corrispondente in «Passi del motore»"
+        << QStringList{"", "", "", ""} << "Text1"
+        << "";
     QTest::newRow("steps zero: first result written")
         << QStringList{"Text1=0"} << false << "Divisione per zero in «Passi del motore»"
-        << QStringList{"0.000000000", "0.007500000", "83.69", "83.69 mm"} << "Text1"
+        << QStringList{"0.000000000", "", "", ""} << "Text1"
         << "0";
     QTest::newRow("screw pulley zero with the belt")
         << QStringList{"Text6=0"} << true << "Divisione per zero in «Vite»"
-        << QStringList{"0.000000000", "0.007500000", "83.69", "83.69 mm"} << "Text6"
+        << QStringList{"0.000000000", "", "", ""} << "Text6"
         << "0";
     QTest::newRow("belt too short: resolution written")
         << QStringList{"Text9=65"} << true << "Argomento non valido in «Cinta»"
-        << QStringList{"282.352941176", "0.00354167", "83.69", "83.69 mm"} << "Text9"
+        << QStringList{"282.352941176", "0.00354167", "", ""} << "Text9"
         << "65";
     // The field at fault is hidden: the message names it, the focus stays.
     QTest::newRow("belt empty in the hidden group")
         << QStringList{"Text1=400", "Text9="} << false << "Tipo non corrispondente in «Cinta»"
-        << QStringList{"266.666666667", "0.003750000", "83.69", "83.69 mm"} << "Command1"
+        << QStringList{"266.666666667", "0.003750000", "", ""} << "Command1"
         << "";
 }
 
@@ -223,6 +225,33 @@ void BehaviourTest::errorKeepsProgramRunning() {
         const QStringList parts = edit.split('=');
         QCOMPARE(textOf(parts[0].toUtf8().constData()), parts[1]);
     }
+}
+
+void BehaviourTest::enterInAnEntryComputes_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("keypad");
+    for (const char* name : {"Text1", "Text2", "Text5", "Text6", "Text9"}) {
+        QTest::addRow("%s, Enter", name) << QString::fromUtf8(name) << false;
+        QTest::addRow("%s, keypad Enter", name) << QString::fromUtf8(name) << true;
+    }
+}
+
+void BehaviourTest::enterInAnEntryComputes() {
+    QFETCH(QString, field);
+    QFETCH(bool, keypad);
+    selectCoupling(1, Selection::Mouse);
+    QLineEdit* entry = box(field.toUtf8().constData());
+    typeInto(entry, entry->text());
+
+    if (keypad) {
+        QTest::keyClick(entry, Qt::Key_Enter, Qt::KeypadModifier);
+    } else {
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+
+    QCOMPARE(textOf("Text3"), QStringLiteral("282.352941176"));
+    QCOMPARE(textOf("Text8"), QStringLiteral("83.69 mm"));
+    QCOMPARE(QApplication::focusWidget(), entry);
 }
 
 void BehaviourTest::onlyText7RefusesTyping_data() {

@@ -6,10 +6,12 @@
 #include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyleHints>
 #include <QTest>
 
 #include <algorithm>
@@ -17,6 +19,7 @@
 
 #include "test_support.h"
 #include "ui/layout/layout_names.h"
+#include "ui/raw_image.h"
 
 namespace cnc::ui::test {
 
@@ -26,11 +29,15 @@ class LookTest : public WindowTest {
 private slots:
     void colours_data();
     void colours();
+    void sameAsReferenceGrab_data();
+    void sameAsReferenceGrab();
     void captionsFitTheirRectangles();
-    void pictureResampledAheadForItsSize();
+    void storedImagesMatchTheirSources();
     void tabOrder_data();
     void tabOrder();
     void screenReaderFillsFormAndReadsResults();
+    void entriesSayWhatToType_data();
+    void entriesSayWhatToType();
 
 private:
     QString focusName() {
@@ -74,6 +81,66 @@ void LookTest::colours() {
     QCOMPARE(image.pixelColor(pixel).name(), colour.name());
 }
 
+// The whole window, pixel for pixel, against grabs kept in ui/tests/reference
+// (at 100%, and at 200% in the test ui_look_200): what start-up builds late
+// or differently must not show. A grab that differs is saved in the working
+// directory for a look; copy it over the reference only for a change of look
+// that is meant.
+void LookTest::sameAsReferenceGrab_data() {
+    QTest::addColumn<QStringList>("couplings");  // selected in turn, without the mouse
+    QTest::addColumn<QString>("reference");
+
+    QTest::newRow("at start") << QStringList{} << "start";
+    QTest::newRow("belt groups shown") << QStringList{"Option2(1)"} << "belt";
+    QTest::newRow("belt groups shown, then hidden")
+        << QStringList{"Option2(1)", "Option2(0)"} << "start";
+}
+
+void LookTest::sameAsReferenceGrab() {
+    QFETCH(QStringList, couplings);
+    QFETCH(QString, reference);
+
+    // A steady text cursor in the focused entry, whenever the grab is taken.
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+    for (const QString& name : couplings) {
+        QAccessible::queryAccessibleInterface(control(*window_, name.toUtf8().constData()))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+    }
+    window_->resize(660, 420);  // every control in view; nothing moves
+    const QImage grab = window_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    const int scale = qRound(grab.devicePixelRatio() * 100);
+    const QString file = QStringLiteral("%1-%2.png").arg(reference).arg(scale);
+    const QString path = QStringLiteral(CNC_REFERENCE_GRABS "/") + file;
+    const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+    qsizetype differing = 0;
+    QPoint first;
+    if (expected.size() == grab.size()) {
+        for (int y = 0; y < grab.height(); ++y) {
+            for (int x = 0; x < grab.width(); ++x) {
+                if (grab.pixel(x, y) == expected.pixel(x, y)) continue;
+                if (differing++ == 0) first = QPoint(x, y);
+            }
+        }
+    }
+    if (expected.size() != grab.size() || differing > 0) {
+        const QString saved = QDir::current().absoluteFilePath(file);
+        grab.save(saved, "png", 0);  // smallest file
+        QFAIL(qPrintable(QStringLiteral("%1 differs from the reference %2 (%3 pixels, the first at "
+                                        "%4,%5; sizes %6x%7 and %8x%9); the grab is in %10")
+                             .arg(QTest::currentDataTag(), file)
+                             .arg(differing)
+                             .arg(first.x())
+                             .arg(first.y())
+                             .arg(grab.width())
+                             .arg(grab.height())
+                             .arg(expected.width())
+                             .arg(expected.height())
+                             .arg(saved)));
+    }
+}
+
 void LookTest::captionsFitTheirRectangles() {
     QStringList cut;
     for (const QLabel* label : window_->findChildren<QLabel*>()) {
@@ -95,23 +162,35 @@ void LookTest::captionsFitTheirRectangles() {
 }
 
 // The build stores the picture resampled for the size it has at 100% and
-// 200% scale. A stored copy must be the image the control would compute
-// itself, and there must be one for the control's size: after a change of
-// its rectangle the window would still look right but decode and resample
-// the full picture on every start.
-void LookTest::pictureResampledAheadForItsSize() {
+// 200% scale, and the icon at each size it offers, as raw pixels. A stored
+// picture must be the image the control would compute itself, and there must
+// be one for the control's size: after a change of its rectangle the window
+// would still look right but decode and resample the full picture on every
+// start. The icon must be its PNG, pixel for pixel.
+void LookTest::storedImagesMatchTheirSources() {
     const QSize size = control(*window_, "Image1")->size();
     const QImage original(QStringLiteral(":/motor-and-screw.png"));
     QVERIFY(!original.isNull());
     for (int scale : {1, 2}) {
         const QSize pixels = size * scale;
         const QString stored =
-            QStringLiteral(":/motor-and-screw-%1x%2.png").arg(pixels.width()).arg(pixels.height());
-        const QImage copy(stored);
+            QStringLiteral(":/motor-and-screw-%1x%2.rgbx").arg(pixels.width()).arg(pixels.height());
+        const QImage copy = readRawImage(stored, pixels).toImage();
         QVERIFY2(!copy.isNull(), qPrintable(stored + " is not built; see ui/CMakeLists.txt"));
         QCOMPARE(copy.convertToFormat(QImage::Format_RGB32),
                  original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                      .convertToFormat(QImage::Format_RGB32));
+    }
+
+    const QIcon icon = window_->windowIcon();
+    QCOMPARE(icon.availableSizes().size(), 5);
+    for (const QSize& pixels : icon.availableSizes()) {
+        const QString source =
+            QStringLiteral(CNC_UI_RESOURCES "/cnc-axis-calc-%1.png").arg(pixels.width());
+        const QImage png(source);
+        QVERIFY2(!png.isNull(), qPrintable(source));
+        QCOMPARE(icon.pixmap(pixels).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 png.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     }
 }
 
@@ -183,6 +262,35 @@ void LookTest::screenReaderFillsFormAndReadsResults() {
         QCOMPARE(accessible(std::string(layout::layoutName(field)).c_str())->text(QAccessible::Name),
                  QString::fromUtf8(fieldCaption(field)));
     }
+}
+
+void LookTest::entriesSayWhatToType_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("words");  // what the tip must say, among others
+
+    QTest::newRow("Text1") << "Text1"
+                           << "per giro, a passo intero";
+    QTest::newRow("Text2") << "Text2"
+                           << "in millimetri";
+    QTest::newRow("Text5") << "Text5"
+                           << "denti della puleggia sul motore";
+    QTest::newRow("Text6") << "Text6"
+                           << "denti della puleggia sulla vite";
+    QTest::newRow("Text9") << "Text9"
+                           << "in decimi di pollice. Per esempio 120 per una cinghia "
+                              "120XL037, che ha 60 denti";
+}
+
+// The tooltip, and the same words to a screen reader as the description.
+void LookTest::entriesSayWhatToType() {
+    QFETCH(QString, field);
+    QFETCH(QString, words);
+    QWidget* entry = control(*window_, field.toUtf8().constData());
+
+    const QString description =
+        QAccessible::queryAccessibleInterface(entry)->text(QAccessible::Description);
+    QVERIFY2(description.contains(words), qPrintable(description));
+    QVERIFY2(entry->toolTip().contains(description.toHtmlEscaped()), qPrintable(entry->toolTip()));
 }
 
 }  // namespace cnc::ui::test
