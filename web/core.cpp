@@ -112,16 +112,6 @@ std::string jsonIdentity(const layout::Identity& identity) {
         identity);
 }
 
-// A text box's tooltip, once the layout has them.
-template <class C>
-std::string_view tooltipOf(const C& control) {
-    if constexpr (requires { control.tooltip; }) {
-        return control.tooltip;
-    } else {
-        return {};
-    }
-}
-
 std::string jsonControl(const layout::Control& c) {
     std::string json = fmt::format(
         R"({{"kind":{},"name":{},"container":{},"left":{},"top":{},"width":{},"height":{},)"
@@ -135,7 +125,7 @@ std::string jsonControl(const layout::Control& c) {
         c.font && c.font->bold, jsonColour(c.foreground), jsonColour(c.background), c.transparent,
         c.alignment == layout::Alignment::Centre, c.readOnly, c.hidden, c.selected,
         c.tabIndex.value_or(-1), jsonString(c.image), jsonString(c.accessibleName),
-        jsonString(c.describedBy), jsonString(tooltipOf(c)),
+        jsonString(c.describedBy), jsonString(c.tooltip),
         c.shownWith ? static_cast<int>(*c.shownWith) : -1);
     return json + jsonIdentity(c.identity) + '}';
 }
