@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the quick start are `make run` and `make test`;
 # both install what is missing, configure and build first. Each target
 # installs only the packages its own profile of scripts/install-deps names.

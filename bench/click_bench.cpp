@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press of "calcola" over a form in memory: both stages, all four result
 // texts. Run: build/bin/calc_bench --benchmark_repetitions=10
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal to the calculation: runs one conversion or tested operation and,
 // if it raises, names the field whose text is to blame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one error type of the calculation. An error ends the calculation where
 // it is raised; results stored before it stay. It names its kind and, where

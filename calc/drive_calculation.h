@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculation that the "calcola" button runs, in two stages that each
 // read their entries afresh from the form and store each result text the

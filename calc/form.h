@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculation's view of the window: fields it reads and writes, and the
 // two choices it asks about. The window implements it on its widgets; the

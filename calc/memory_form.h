@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A form held in memory, starting as the window starts: the entries' initial
 // texts, empty results, half step and direct coupling selected.

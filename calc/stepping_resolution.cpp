@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Steps per millimetre and millimetres per step.
 //
 // The two results read the pitch differently on purpose: steps per millimetre

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Double arithmetic that raises an error instead of going on with an infinity
 // or a NaN. Operands are finite (every number of the calculation comes from an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cnc-axis-calc-cli: the window's calculation from the command line, and what
 // goes beyond the window. Prints each result as soon as it is produced, so
 // that an error after the first results still leaves them on stdout, as the

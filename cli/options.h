@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of cnc-axis-calc-cli: the window's entries and choices as
 // options, each TEXT taken as an entry field's text exactly as given, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole press of "calcola" over arbitrary entry texts and choices. Each run
 // must end with its results or one calculation error; every result written
 // must be a number the program itself reads, and the distance with its unit

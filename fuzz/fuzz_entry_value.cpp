@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry conversions over arbitrary text and separators. Besides crashes,
 // checks that the two conversions agree on what is a number and that a
 // fixed-point value survives being written and read back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits a fuzzer's bytes into the pieces a target needs: fields separated by
 // a 0xFF byte, which no valid UTF-8 text contains.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Result formatting of any finite double with each pattern the program uses:
 // the text must read back as the same value to within half a last decimal.
 

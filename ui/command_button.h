@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A push button drawn in its own face colour with a classic raised bevel. The
 // platform styles paint buttons in their own colours (or a gradient over

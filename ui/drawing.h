@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The graphic controls of the belt drawing: lines and filled circles. Each is
 // a small widget of its own, so that it stacks among the labels of its frame

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An icon drawn from one image file per size, each file read only when a
 // size near it is asked for, and then kept. QIcon::addFile decodes every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's fonts. The layout names one family, "MS Sans Serif", which a
 // Linux desktop does not have; the fallbacks are sans-serifs of close width,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A captioned group frame painted in its own background colour. The platform
 // style would shade or tint the group box; the layout wants the exact colour,

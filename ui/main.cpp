@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // cnc-axis-calc: the window. The program has no start of its own beyond its
 // window: built from its layout and loaded, shown maximised, then it waits for
 // the user until "Fine lavoro" or the window is closed.

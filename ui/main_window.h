@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one window, `main`: every entry, choice and result, the belt
 // drawing, and what its buttons and the coupling choice do. It is built from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window built from its layout table: one widget per row, in the table's
 // order, which stacks each container's controls back to front.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's picture control: an image stretched to fill the control,
 // proportions not kept, smoothly resampled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout is given in twips, 1/1440 inch. At 96 dots per inch 15 twips make
 // one device-independent pixel; Qt's high-DPI scaling takes it from there, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calculation's form over the window's live widgets: every read takes the
 // text the field holds now, every write replaces the field's text at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the window benchmarks: the real window, opened as the program
 // opens it, in this process.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One "calcola" on the real window, in this process: the time from the mouse
 // click on the button to the frame in which all four result texts have been
 // painted, with the belt coupling selected so that all four are on screen.

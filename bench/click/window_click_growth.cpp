@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 100,000 presses of "calcola" in a row on the real window, in this process,
 // good entries and failing ones in turn; every failure shows its message box,
 // which is dismissed as soon as it is shown. Checks that every click did what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the program's start-up: the least a Qt Widgets program
 // can show, one label in a maximised window, built with the same flags.
 

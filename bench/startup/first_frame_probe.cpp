@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded with LD_PRELOAD into a Qt Widgets program that is being timed, so
 // that the program itself stays exactly as users run it. When the first
 // top-level widget has been painted and handed to the platform, it writes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times programs from process start to their first frame painted, and takes
 // their peak resident memory up to then, in turns: A, B, B, A, A, B, ...
 //

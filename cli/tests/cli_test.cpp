@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real binary as a user would, with the locale in the environment.
 
 #include <QJsonDocument>

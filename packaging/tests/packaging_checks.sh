@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One check of the desktop integration or of the Debian package, named by the
 # first argument. CMake's test definitions set the environment: APP_ID,
 # PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release), WITH_WINDOW

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the window's picture and icon from their SVG sources into the PNGs
 # that the build embeds. Run it after editing an SVG and commit both.
 # Needs rsvg-convert (librsvg2-bin) and ImageMagick's convert.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile entries, one entry field at a time, in every combination of
 // stepping mode and coupling: the window shows what the calculation computes
 // from the same texts (the same results, or the same error message), the

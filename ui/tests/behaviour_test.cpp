@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window at work, driven by mouse clicks and key presses: the results of
 // "calcola", the belt groups following the coupling, errors that leave the
 // program running, and the ways the program ends.

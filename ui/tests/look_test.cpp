@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the window looks and how it is reached without a mouse: colours and
 // the drawing on screen, captions that fit, the Tab order, and what a screen
 // reader is told.

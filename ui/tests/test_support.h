@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the window's tests: the fixture, controls found by their layout
 // names, user actions, and a watchdog for modal dialogs.
