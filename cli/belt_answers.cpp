@@ -25,11 +25,11 @@ std::string beltLine(std::string_view which, const std::optional<ToothedBelt>& b
 
 }  // namespace
 
-std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator,
+std::string exactDistanceText(const Form& form, std::string_view decimalSeparator,
                               std::string_view groupSeparator) {
     const double distance =
         exactCentreDistance(form, decimalSeparator, groupSeparator, kXlBeltPitch);
-    return "Interasse esatto: " + millimetres(distance, decimalSeparator) + "\n";
+    return formatResult(distance, kTwoDecimals, decimalSeparator);
 }
 
 std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,

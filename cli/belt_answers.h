@@ -10,8 +10,8 @@
 
 namespace cnc::cli {
 
-// --esatto, after the results: "Interasse esatto: 83.68 mm\n".
-std::string exactDistanceLine(const Form& form, std::string_view decimalSeparator,
+// --esatto: the exact centre distance as a result text, "83.68".
+std::string exactDistanceText(const Form& form, std::string_view decimalSeparator,
                               std::string_view groupSeparator);
 
 // --interasse-voluto D: the two whole-tooth XL belts either side of D, e.g.

@@ -47,10 +47,10 @@ std::string withPoint(std::string_view text, std::string_view separator) {
     return written;
 }
 
+// A result text as a number and as the text with a point; a result text has
+// no group separators.
 QJsonObject number(const std::string& text, std::string_view separator) {
-    return {{
-                "numero", parseDouble(text, separator, "")  // a result text has no groups
-            },
+    return {{"numero", parseDouble(text, separator, "")},
             {"testo", qs(withPoint(text, separator))}};
 }
 
@@ -89,6 +89,9 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     for (const Key& key : kResults) {
         if (std::ranges::find(outcome.written, key.field) == outcome.written.end()) continue;
         results[key.name] = number(outcome.form.text(key.field), separator);
+    }
+    if (!outcome.exactDistance.empty()) {
+        results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);
     }
     return results;
 }

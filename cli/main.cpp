@@ -41,7 +41,9 @@ int calculate(const cnc::cli::Options& options, const std::string& separator,
     if (json) {
         std::cout << cnc::cli::jsonReport(options, outcome, separator);
     } else {
-        std::cout << outcome.exactDistanceLine;
+        if (!outcome.exactDistance.empty()) {
+            std::cout << "Interasse esatto: " << outcome.exactDistance << " mm\n";
+        }
         for (const std::string& line : outcome.firmwareLines) std::cout << line << '\n';
     }
     if (outcome.failure) {

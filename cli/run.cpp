@@ -43,7 +43,7 @@ Outcome run(const Options& options, std::string_view decimalSeparator,
     try {
         calculate(options, form, decimalSeparator, groupSeparator);
         if (options.exactDistance) {
-            outcome.exactDistanceLine = exactDistanceLine(form, decimalSeparator, groupSeparator);
+            outcome.exactDistance = exactDistanceText(form, decimalSeparator, groupSeparator);
         }
         if (options.firmware) {
             outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axis, form,

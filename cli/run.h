@@ -23,9 +23,9 @@ struct Failure {
 };
 
 struct Outcome {
-    MemoryForm form;                // the options' texts, then every result written
-    std::vector<Field> written;     // the results, in the order they were written
-    std::string exactDistanceLine;  // --esatto: "Interasse esatto: 83.68 mm\n"
+    MemoryForm form;             // the options' texts, then every result written
+    std::vector<Field> written;  // the results, in the order they were written
+    std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
 };

@@ -163,7 +163,7 @@ TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
 
 TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
     const std::vector<std::string> cases[] = {
-        {"--json", "--ingranaggi", "--passo-vite", "3.14159"},
+        {"--json", "--ingranaggi", "--passo-vite", "3.14159", "--esatto"},
         {"--json", "--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
          "--firmware", "klipper"},
         {"--json", "--passi", "0"},
