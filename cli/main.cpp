@@ -15,6 +15,7 @@
 #include "cli/json_report.h"
 #include "cli/options.h"
 #include "cli/run.h"
+#include "version_notice.h"
 
 namespace {
 
@@ -81,11 +82,7 @@ int runCommandLine(const std::vector<std::string>& arguments) {
         return 0;
     }
     if (options.version) {
-        std::cout << "cnc-axis-calc-cli " CNC_VERSION "\n"
-                  << "Copyright (C) 2026 gli sviluppatori di cnc-axis-calc\n"
-                  << "Licenza GPLv3+: GNU GPL versione 3 o successiva"
-                  << " <https://gnu.org/licenses/gpl.html>\n"
-                  << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
+        std::cout << "cnc-axis-calc-cli" << cnc::kVersionNotice;
         return 0;
     }
     if (options.wantedDistance) return answerWantedDistance(options, separator, group);

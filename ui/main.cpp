@@ -11,6 +11,7 @@
 
 #include "ui/application_look.h"
 #include "ui/main_window.h"
+#include "version_notice.h"
 
 namespace {
 
@@ -64,11 +65,7 @@ void exitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 
 int main(int argc, char* argv[]) {
     if (hasArgument(argc, argv, "--version")) {
-        std::cout << "cnc-axis-calc " CNC_VERSION "\n"
-                  << "Copyright (C) 2026 gli sviluppatori di cnc-axis-calc\n"
-                  << "Licenza GPLv3+: GNU GPL versione 3 o successiva"
-                  << " <https://gnu.org/licenses/gpl.html>\n"
-                  << "Software libero, senza ALCUNA GARANZIA nei limiti permessi dalla legge.\n";
+        std::cout << "cnc-axis-calc" << cnc::kVersionNotice;
         return 0;
     }
     if (noDisplayToOpen(argc, argv)) {
