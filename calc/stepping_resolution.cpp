@@ -22,43 +22,31 @@ namespace {
 using detail::blamingOn;
 using detail::entryValueOf;
 
-struct Patterns {
-    ResultPattern stepsPerMm;
-    ResultPattern mmPerStep;
-};
-
 struct Combination {
     SteppingMode stepping;
     Coupling coupling;
-    Patterns patterns;
 };
 
 // Tried in this order, each on its own; the window selects exactly one.
 constexpr std::array<Combination, 4> kCombinations{{
-    {SteppingMode::HalfStep, Coupling::Direct, {kNineDecimals, kNineDecimals}},
-    {SteppingMode::FullStep, Coupling::Direct, {kNineDecimals, kNineDecimals}},
-    {SteppingMode::HalfStep, Coupling::Belt, {kNineDecimals, kEightDecimals}},
-    {SteppingMode::FullStep, Coupling::Belt, {kNineDecimals, kNineDecimals}},
+    {SteppingMode::HalfStep, Coupling::Direct},
+    {SteppingMode::FullStep, Coupling::Direct},
+    {SteppingMode::HalfStep, Coupling::Belt},
+    {SteppingMode::FullStep, Coupling::Belt},
 }};
 
 constexpr int microstepsOf(SteppingMode mode) { return mode == SteppingMode::HalfStep ? 2 : 1; }
 
-// The patterns of the stepping mode with as many steps per full step, else
-// nine decimals for both results.
-constexpr Patterns patternsFor(int microsteps, Coupling coupling) {
-    for (const Combination& combination : kCombinations) {
-        if (microstepsOf(combination.stepping) == microsteps && combination.coupling == coupling) {
-            return combination.patterns;
-        }
-    }
-    return {kNineDecimals, kNineDecimals};
+// Millimetres per step have eight decimals in half step through the belt and
+// nine everywhere else; steps per millimetre always nine.
+constexpr ResultPattern mmPerStepPattern(int microsteps, Coupling coupling) {
+    return microsteps == 2 && coupling == Coupling::Belt ? kEightDecimals : kNineDecimals;
 }
 
 // What one selected case computes with.
 struct Drive {
     int microsteps;  // the factor of the fixed-point step count
     Coupling coupling;
-    Patterns patterns;
 };
 
 class Resolution {
@@ -77,8 +65,7 @@ public:
         if (throughBelt()) {
             result = blamingOn(Field::ScrewPitch, [&] { return multiply(result, ratio_); });
         }
-        form_.setText(Field::StepsPerMm,
-                      formatResult(result, drive_.patterns.stepsPerMm, separator_));
+        form_.setText(Field::StepsPerMm, formatResult(result, kNineDecimals, separator_));
     }
 
     void writeMillimetresPerStep() {
@@ -91,8 +78,9 @@ public:
             // A screw pulley of 0 teeth makes the ratio 0.
             result = blamingOn(Field::ScrewTeeth, [&] { return divide(result, ratio_); });
         }
-        form_.setText(Field::MmPerStep,
-                      formatResult(result, drive_.patterns.mmPerStep, separator_));
+        form_.setText(
+            Field::MmPerStep,
+            formatResult(result, mmPerStepPattern(drive_.microsteps, drive_.coupling), separator_));
     }
 
 private:
@@ -135,8 +123,7 @@ void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
         const bool couplingSelected = form.isSelected(combination.coupling);
         if (!steppingSelected || !couplingSelected) continue;
         resolve(form, decimalSeparator, groupSeparator,
-                {microstepsOf(combination.stepping), combination.coupling, combination.patterns},
-                ratio);
+                {microstepsOf(combination.stepping), combination.coupling}, ratio);
     }
 }
 
@@ -145,8 +132,7 @@ void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
     const double ratio = pulleyRatio(form, decimalSeparator, groupSeparator);
     for (const Coupling coupling : {Coupling::Direct, Coupling::Belt}) {
         if (!form.isSelected(coupling)) continue;
-        resolve(form, decimalSeparator, groupSeparator,
-                {microsteps, coupling, patternsFor(microsteps, coupling)}, ratio);
+        resolve(form, decimalSeparator, groupSeparator, {microsteps, coupling}, ratio);
     }
 }
 
