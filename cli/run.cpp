@@ -24,13 +24,10 @@ private:
     Outcome& outcome_;
 };
 
+// Full and half step are 1 and 2 microsteps per full step, digit for digit.
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group) {
-    if (options.microsteps) {
-        computeSteppingResolution(form, separator, group, *options.microsteps);
-    } else {
-        computeSteppingResolution(form, separator, group);
-    }
+    computeSteppingResolution(form, separator, group, microstepsOf(options));
     computeCentreDistance(form, separator, group, kXlBeltPitch);
 }
 
