@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "calc/blame.h"
@@ -60,11 +61,15 @@ Belt beltOf(double halfBelt, const Pulleys& pulleys, double beltPitch) {
                                 multiply(radiusDifference, radiusDifference))};
 }
 
-// The belt reaches round both pulleys, and they do not overlap.
-bool goesRound(const Belt& belt, const Pulleys& pulleys) {
-    return belt.freeTeeth > 0 && belt.squaredDistance >= 0 &&
-           std::sqrt(belt.squaredDistance) >
-               std::abs(pulleys.motorRadius) + std::abs(pulleys.screwRadius);
+// The centre distance, if the belt reaches round both pulleys and they do not
+// overlap.
+std::optional<double> distanceRound(const Belt& belt, const Pulleys& pulleys) {
+    if (!(belt.freeTeeth > 0 && belt.squaredDistance >= 0)) return std::nullopt;
+    const double distance = std::sqrt(belt.squaredDistance);
+    if (!(distance > std::abs(pulleys.motorRadius) + std::abs(pulleys.screwRadius))) {
+        return std::nullopt;
+    }
+    return distance;
 }
 
 // The smallest even length code (a whole number of teeth, at least one) with
@@ -81,7 +86,7 @@ double smallestFittingCode(const Pulleys& pulleys, double beltPitch) {
     double code = std::max(2.0, 2 * std::floor(threshold / 2) + 2);
     if (!(code < 0x1p52)) return code;
     const auto fits = [&](double candidate) {
-        return goesRound(beltOf(candidate / 2.0, pulleys, beltPitch), pulleys);
+        return distanceRound(beltOf(candidate / 2.0, pulleys, beltPitch), pulleys).has_value();
     };
     for (int step = 0; step < 4 && code > 2 && fits(code - 2); ++step) code -= 2;
     for (int step = 0; step < 4 && !fits(code); ++step) code += 2;
@@ -109,11 +114,11 @@ void computeCentreDistance(Form& form, std::string_view decimalSeparator,
         widen(entryValueOf(motorTeeth, Field::MotorTeeth, decimalSeparator, groupSeparator)) / 2.0;
     const Pulleys pulleys{motorRadius, screwRadius, halfMotor, halfScrew};
 
-    const Belt belt = beltOf(halfBelt, pulleys, beltPitch);
-    if (!goesRound(belt, pulleys)) throw beltTooShort(smallestFittingCode(pulleys, beltPitch));
-    const double distance = squareRoot(belt.squaredDistance);
+    const std::optional<double> distance =
+        distanceRound(beltOf(halfBelt, pulleys, beltPitch), pulleys);
+    if (!distance) throw beltTooShort(smallestFittingCode(pulleys, beltPitch));
 
-    form.setText(Field::CentreDistance, formatResult(distance, kTwoDecimals, decimalSeparator));
+    form.setText(Field::CentreDistance, formatResult(*distance, kTwoDecimals, decimalSeparator));
     const std::string shown = form.text(Field::CentreDistance);
     form.setText(Field::CentreDistanceMm, shown + " mm");
 }

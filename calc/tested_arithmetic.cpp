@@ -26,9 +26,4 @@ double multiply(double left, double right) { return finiteOrOverflow(left * righ
 
 double subtract(double left, double right) { return finiteOrOverflow(left - right); }
 
-double squareRoot(double value) {
-    if (value < 0.0) throw CalcError(ErrorKind::InvalidArgument);
-    return std::sqrt(value);
-}
-
 }  // namespace cnc

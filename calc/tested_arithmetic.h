@@ -9,7 +9,6 @@
 //   divide(0, 0)       -> DivisionByZero (reported so: the divisor is zero)
 //   divide(1e308, 0.1) -> Overflow
 //   divide(1e-308, 1e300) -> 0, no error
-//   squareRoot(-1)     -> InvalidArgument
 
 namespace cnc {
 
@@ -17,6 +16,5 @@ namespace cnc {
 double divide(double dividend, double divisor);
 double multiply(double left, double right);
 double subtract(double left, double right);
-double squareRoot(double value);
 
 }  // namespace cnc
