@@ -43,4 +43,10 @@ void computeCentreDistance(Form& form, std::string_view decimalSeparator,
 void calculate(Form& form, std::string_view decimalSeparator, std::string_view groupSeparator,
                double beltPitch);
 
+// The same for a window that stays open after an error: when it fails, the
+// results it did not reach are emptied before the error goes on, so that
+// none shows a number computed from earlier entries beside the new ones.
+void calculateWithoutStaleResults(Form& form, std::string_view decimalSeparator,
+                                  std::string_view groupSeparator, double beltPitch);
+
 }  // namespace cnc

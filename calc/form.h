@@ -38,6 +38,22 @@ inline constexpr std::size_t kChoiceElements = 2;
 inline constexpr SteppingMode kInitialSteppingMode = SteppingMode::HalfStep;
 inline constexpr Coupling kInitialCoupling = Coupling::Direct;
 
+// The fields the user types into; the others show the calculation's results.
+constexpr bool isEntry(Field field) {
+    switch (field) {
+        case Field::MotorSteps:
+        case Field::ScrewPitch:
+        case Field::MotorTeeth:
+        case Field::ScrewTeeth:
+        case Field::BeltLengthCode: return true;
+        case Field::StepsPerMm:
+        case Field::MmPerStep:
+        case Field::CentreDistance:
+        case Field::CentreDistanceMm: return false;
+    }
+    return false;
+}
+
 // The Italian caption that names a field in the window ("Passi del motore").
 constexpr std::string_view fieldCaption(Field field) {
     switch (field) {

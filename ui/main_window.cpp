@@ -16,11 +16,9 @@ void MainWindow::calculate() {
     // entries and for writing the results alike.
     const std::string separator = QLocale().decimalPoint().toStdString();
     const std::string group = QLocale().groupSeparator().toStdString();
-    form_.forgetWrites();
     try {
-        cnc::calculate(form_, separator, group, kBeltPitch);
+        calculateWithoutStaleResults(form_, separator, group, kBeltPitch);
     } catch (const CalcError& error) {
-        form_.emptyResultsNotWritten();
         reportCalcError(error);
     }
 }

@@ -251,7 +251,7 @@ void MainWindow::keep(const Control& control, QWidget* widget) {
         auto* box = static_cast<QLineEdit*>(widget);
         texts_.at(static_cast<std::size_t>(*field)) = box;
         // Enter in an entry computes, as a dialog's default button would.
-        if (layout::isEntry(*field)) {
+        if (isEntry(*field)) {
             connect(box, &QLineEdit::returnPressed, this, &MainWindow::calculate);
         }
     } else if (const auto* mode = std::get_if<SteppingMode>(&identity)) {

@@ -3,8 +3,6 @@
 
 #include <QString>
 
-#include "ui/layout/window_layout.h"
-
 namespace cnc::ui {
 
 WidgetForm::WidgetForm(const TextBoxes& texts, const OptionPair& stepping,
@@ -19,14 +17,6 @@ std::string WidgetForm::text(Field field) const { return box(field).text().toStd
 
 void WidgetForm::setText(Field field, std::string_view text) {
     box(field).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    written_.set(static_cast<std::size_t>(field));
-}
-
-void WidgetForm::emptyResultsNotWritten() {
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        if (!layout::isEntry(field) && !written_.test(i)) box(field).clear();
-    }
 }
 
 bool WidgetForm::isSelected(SteppingMode mode) const {

@@ -7,7 +7,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <bitset>
 
 #include "calc/form.h"
 
@@ -28,20 +27,12 @@ public:
     bool isSelected(SteppingMode mode) const override;
     bool isSelected(Coupling coupling) const override;
 
-    // Forgets which fields were written, at the start of a click.
-    void forgetWrites() { written_.reset(); }
-    // Empties every result field not written since forgetWrites(), so that
-    // after a failed click no result from earlier entries stands beside the
-    // new ones.
-    void emptyResultsNotWritten();
-
 private:
     QLineEdit& box(Field field) const;
 
     const TextBoxes& texts_;
     const OptionPair& stepping_;
     const OptionPair& coupling_;
-    std::bitset<kFieldCount> written_;
 };
 
 }  // namespace cnc::ui

@@ -24,32 +24,12 @@ namespace {
 
 using emscripten::val;
 
-// Remembers which fields the click wrote, so that a failed click can empty
-// the results it did not reach: none of them may show a number computed from
-// earlier entries beside the new ones.
-class PageForm : public MemoryForm {
-public:
-    void setText(Field field, std::string_view text) override {
-        written_[static_cast<std::size_t>(field)] = true;
-        MemoryForm::setText(field, text);
-    }
-    void emptyResultsNotWritten() {
-        for (Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistance,
-                            Field::CentreDistanceMm}) {
-            if (!written_[static_cast<std::size_t>(field)]) MemoryForm::setText(field, "");
-        }
-    }
-
-private:
-    std::array<bool, kFieldCount> written_{};
-};
-
 // texts: the nine fields' texts in the order of Field. Gives
 // {texts: the nine texts after the click, error: "" or the message,
 //  field: the index of the field at fault or -1}.
 val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& decimalSeparator,
                  const std::string& groupSeparator) {
-    PageForm form;
+    MemoryForm form;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         form.MemoryForm::setText(static_cast<Field>(i), texts[i].as<std::string>());
     }
@@ -60,9 +40,8 @@ val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& 
     outcome.set("error", std::string());
     outcome.set("field", -1);
     try {
-        calculate(form, decimalSeparator, groupSeparator, kXlBeltPitch);
+        calculateWithoutStaleResults(form, decimalSeparator, groupSeparator, kXlBeltPitch);
     } catch (const CalcError& error) {
-        form.emptyResultsNotWritten();
         outcome.set("error", std::string(error.what()));
         if (error.field()) outcome.set("field", static_cast<int>(*error.field()));
     }

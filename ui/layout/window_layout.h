@@ -123,22 +123,6 @@ const Window& window();
 // children back to front.
 std::span<const Control> controls();
 
-// The fields the user types into; the others show the calculation's results.
-constexpr bool isEntry(Field field) {
-    switch (field) {
-        case Field::MotorSteps:
-        case Field::ScrewPitch:
-        case Field::MotorTeeth:
-        case Field::ScrewTeeth:
-        case Field::BeltLengthCode: return true;
-        case Field::StepsPerMm:
-        case Field::MmPerStep:
-        case Field::CentreDistance:
-        case Field::CentreDistanceMm: return false;
-    }
-    return false;
-}
-
 // A figure of the layout in pixels at 96 dots per inch.
 constexpr int pixels(int twips) { return twips / kTwipsPerPixel; }
 
