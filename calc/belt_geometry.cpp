@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
 
 #include "calc/blame.h"
 #include "calc/calc_error.h"
@@ -104,12 +105,23 @@ std::optional<NearestBelts> nearestBelts(double radius1, double radius2, double 
     return belts;
 }
 
-double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
-                           std::string_view groupSeparator, double beltPitch) {
+namespace {
+
+// The pitch radii of the motor and the screw pulley, read in that order.
+std::pair<double, double> pulleyRadii(const Form& form, std::string_view decimalSeparator,
+                                      std::string_view groupSeparator, double beltPitch) {
     const double motor =
         pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator, groupSeparator), beltPitch);
     const double screw =
         pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator, groupSeparator), beltPitch);
+    return {motor, screw};
+}
+
+}  // namespace
+
+double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
+                           std::string_view groupSeparator, double beltPitch) {
+    const auto [motor, screw] = pulleyRadii(form, decimalSeparator, groupSeparator, beltPitch);
     const double beltTeeth =
         teethOf(form, Field::BeltLengthCode, decimalSeparator, groupSeparator) / 2;
     if (const auto distance = exactCentreDistance(motor, screw, lengthOf(beltTeeth, beltPitch))) {
@@ -121,10 +133,7 @@ double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
 NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
                           std::string_view decimalSeparator, std::string_view groupSeparator,
                           double beltPitch) {
-    const double motor =
-        pitchRadius(teethOf(form, Field::MotorTeeth, decimalSeparator, groupSeparator), beltPitch);
-    const double screw =
-        pitchRadius(teethOf(form, Field::ScrewTeeth, decimalSeparator, groupSeparator), beltPitch);
+    const auto [motor, screw] = pulleyRadii(form, decimalSeparator, groupSeparator, beltPitch);
     const double wanted = widen(parseEntryValue(wantedDistance, decimalSeparator, groupSeparator));
     if (const auto belts = nearestBelts(motor, screw, wanted, beltPitch)) return *belts;
     throw pulleysOverlap(formatResult(motor + screw, kTwoDecimals, decimalSeparator));

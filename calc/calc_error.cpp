@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/calc_error.h"
 
-#include <charconv>
 #include <cstdint>
 #include <utility>
 
@@ -27,12 +26,6 @@ std::string_view kindHint(ErrorKind kind) {
         case ErrorKind::InvalidArgument: return "la cinta è troppo corta per queste pulegge.";
     }
     return "";
-}
-
-std::string decimal(std::int64_t value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return std::string(digits, end);
 }
 
 }  // namespace
@@ -65,9 +58,9 @@ CalcError beltTooShort(double smallestCode) {
             "di calcolo è abbastanza lunga.";
     } else {
         const auto whole = static_cast<std::int64_t>(smallestCode);
-        const std::string code = decimal(whole);
+        const std::string code = std::to_string(whole);
         hint = "la cinta è troppo corta per queste pulegge; la più corta che ci sta è " + code +
-               " (cinta " + code + "XL, " + decimal(whole / 2) + " denti).";
+               " (cinta " + code + "XL, " + std::to_string(whole / 2) + " denti).";
     }
     return CalcError(ErrorKind::InvalidArgument, Field::BeltLengthCode, std::move(hint));
 }
