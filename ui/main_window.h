@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <string_view>
 #include <vector>
 
@@ -62,6 +63,8 @@ private:
     OptionPair stepping_{};
     OptionPair coupling_{};
     std::vector<CouplingGroup> couplingGroups_;
+    // Every control built so far, by its layout name (the table's own text).
+    std::map<std::string_view, QWidget*> built_;
     WidgetForm form_{texts_, stepping_, coupling_};
 };
 

@@ -192,8 +192,7 @@ void MainWindow::buildControls(const std::function<bool(const Control&)>& wanted
     std::map<QObject*, std::vector<QRadioButton*>> optionGroups;
     for (const Control& control : layout::controls()) {
         if (!wanted(control)) continue;
-        QWidget* container =
-            control.container.empty() ? this : findChild<QWidget*>(qText(control.container));
+        QWidget* container = control.container.empty() ? this : built_.at(control.container);
         QWidget* widget = addControl(control, container);
         if (control.hidden) widget->hide();
         if (auto* option = qobject_cast<QRadioButton*>(widget)) {
@@ -213,9 +212,7 @@ void MainWindow::completeGroup(CouplingGroup& group) {
         return buildsWhenShown(control) && qText(control.container) == frame;
     });
     for (const Control& control : layout::controls()) {
-        if (qText(control.container) == frame) {
-            group.frame->findChild<QWidget*>(qText(control.name))->raise();
-        }
+        if (qText(control.container) == frame) built_.at(control.name)->raise();
     }
     orderTabs();
     group.complete = true;
@@ -224,6 +221,7 @@ void MainWindow::completeGroup(CouplingGroup& group) {
 QWidget* MainWindow::addControl(const Control& control, QWidget* container) {
     QWidget* widget = createWidget(control, container);
     widget->setObjectName(qText(control.name));
+    built_.emplace(control.name, widget);
     // Lines work out their own box from their end points.
     if (control.kind != Kind::Line) widget->setGeometry(pixelRect(control.rect));
     if (control.font) widget->setFont(fontOf(*control.font));
@@ -271,8 +269,8 @@ QWidget* MainWindow::orderTabs() {
     std::vector<std::pair<int, QWidget*>> stops;
     for (const Control& control : layout::controls()) {
         if (!control.tabIndex) continue;
-        if (auto* widget = findChild<QWidget*>(qText(control.name))) {
-            stops.emplace_back(*control.tabIndex, widget);
+        if (const auto built = built_.find(control.name); built != built_.end()) {
+            stops.emplace_back(*control.tabIndex, built->second);
         }
     }
     std::stable_sort(stops.begin(), stops.end(),

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/stretched_picture.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 
@@ -22,7 +21,7 @@ StretchedPicture::StretchedPicture(const QString& image, const QRect& geometry, 
 QPixmap StretchedPicture::resampled(QSize pixels) const {
     const QString stored =
         QStringLiteral("%1-%2x%3.rgbx").arg(image_).arg(pixels.width()).arg(pixels.height());
-    if (QFile::exists(stored)) return readRawImage(stored, pixels);
+    if (QPixmap raw = readRawImage(stored, pixels); !raw.isNull()) return raw;
     const QImage original = readPng(image_ + QStringLiteral(".png"));
     return QPixmap::fromImage(
         original.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
