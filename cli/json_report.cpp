@@ -5,7 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <array>
 
 #include "calc/entry_value.h"
@@ -87,7 +86,7 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     QJsonObject results;
     if (options.beltAxis) results["corsa_per_giro_mm"] = number(options.beltAxis->travel, ".");
     for (const Key& key : kResults) {
-        if (std::ranges::find(outcome.written, key.field) == outcome.written.end()) continue;
+        if (outcome.form.text(key.field).empty()) continue;
         results[key.name] = number(outcome.form.text(key.field), separator);
     }
     if (!outcome.exactDistance.empty()) {

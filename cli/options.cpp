@@ -92,12 +92,18 @@ std::optional<std::string> setProfile(Parsing& parsing, std::string_view text) {
     return std::nullopt;
 }
 
+// The names of a table's rows, separated by commas.
+template <class Table>
+std::string namesOf(const Table& table) {
+    std::string names;
+    for (const auto& row : table) names += (names.empty() ? "" : ", ") + std::string(row.name);
+    return names;
+}
+
 std::optional<std::string> setFirmware(Parsing& parsing, std::string_view name) {
     parsing.options.firmware = firmwareNamed(name);
     if (parsing.options.firmware) return std::nullopt;
-    std::string known;
-    for (const FirmwareName& firmware : kFirmwares) known += ", " + std::string(firmware.name);
-    return "firmware sconosciuto: " + quoted(name) + " (" + known.substr(2) + ")";
+    return "firmware sconosciuto: " + quoted(name) + " (" + namesOf(kFirmwares) + ")";
 }
 
 constexpr std::string_view kAxes = "XYZEABC";
@@ -175,11 +181,6 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
     return std::nullopt;
 }
 
-std::string profileNames() {
-    std::string names;
-    for (const BeltProfile& profile : kBeltProfiles) names += ", " + std::string(profile.name);
-    return names.substr(2);
-}
 
 // The travel of the axis pulley takes the place of the screw pitch.
 // In the pitch field the travel is written with the user's decimal separator,
@@ -188,7 +189,7 @@ std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view sepa
                                          std::string_view group) {
     const std::string_view pitch = beltProfilePitch(parsing.profile).value_or(parsing.profile);
     const std::string wrongProfile = "--profilo-cinghia " + quoted(parsing.profile) +
-                                     " non è un profilo (" + profileNames() +
+                                     " non è un profilo (" + namesOf(kBeltProfiles) +
                                      ") né un passo in mm maggiore di zero";
     EntryValue travel;
     try {

@@ -10,18 +10,16 @@ namespace {
 
 class ListeningForm : public MemoryForm {
 public:
-    ListeningForm(const MemoryForm& form, const ResultListener& onResult, Outcome& outcome)
-        : MemoryForm(form), onResult_(onResult), outcome_(outcome) {}
+    ListeningForm(const MemoryForm& form, const ResultListener& onResult)
+        : MemoryForm(form), onResult_(onResult) {}
 
     void setText(Field field, std::string_view text) override {
         MemoryForm::setText(field, text);
-        outcome_.written.push_back(field);
         onResult_(field, text);
     }
 
 private:
     const ResultListener& onResult_;
-    Outcome& outcome_;
 };
 
 // Full and half step are 1 and 2 microsteps per full step, digit for digit.
@@ -36,7 +34,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
 Outcome run(const Options& options, std::string_view decimalSeparator,
             std::string_view groupSeparator, const ResultListener& onResult) {
     Outcome outcome;
-    ListeningForm form(options.form, onResult, outcome);
+    ListeningForm form(options.form, onResult);
     try {
         calculate(options, form, decimalSeparator, groupSeparator);
         if (options.exactDistance) {

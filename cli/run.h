@@ -23,8 +23,9 @@ struct Failure {
 };
 
 struct Outcome {
-    MemoryForm form;             // the options' texts, then every result written
-    std::vector<Field> written;  // the results, in the order they were written
+    // The options' texts, then every result written: a result is empty until
+    // the calculation writes it.
+    MemoryForm form;
     std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
