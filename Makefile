@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all build run test sanitize leak-check bench bench-startup bench-growth \
-	fuzz screenshot package web web-build bench-web screenshot-web clean
+	fuzz screenshot package web web-deps web-build bench-web screenshot-web clean
 
 all: build
 

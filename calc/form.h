@@ -14,8 +14,8 @@
 
 namespace cnc {
 
-// In the order of the window's text boxes, which the window's name mapping
-// relies on.
+// Numbered from zero without gaps: forms keep their fields in arrays indexed
+// by Field.
 enum class Field {
     MotorSteps,        // steps per revolution of the motor
     ScrewPitch,        // lead-screw pitch, mm
