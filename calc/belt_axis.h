@@ -46,7 +46,7 @@ inline constexpr std::array<BeltProfile, 9> kBeltProfiles{{
 std::optional<std::string_view> beltProfilePitch(std::string_view name);
 
 // The largest factor of the exact fixed-point product.
-inline constexpr int kMaxPulleyTeeth = 32767;
+inline constexpr int kMaxPulleyTeeth = kMaxFactor;
 
 // The travel of one revolution of a pulley of 1 <= teeth <= kMaxPulleyTeeth
 // on a belt of `pitch`, an entry text. Throws CalcError, with no field:

@@ -9,8 +9,6 @@
 namespace cnc {
 namespace {
 
-constexpr int kEntryDecimals = 4;
-
 std::string_view withoutTrailingZeros(std::string_view fixed) {
     if (fixed.find('.') == std::string_view::npos) return fixed;
     while (fixed.back() == '0') fixed.remove_suffix(1);

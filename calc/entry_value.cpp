@@ -95,8 +95,7 @@ std::string_view stripLeadingZeros(std::string_view digits) {
     return digits;
 }
 
-constexpr int kDecimals = 4;
-constexpr double kPerUnit = 10000.0;  // ten-thousandths in a unit: 10 to the power kDecimals
+constexpr double kPerUnit = static_cast<double>(kEntryScale);
 constexpr std::uint64_t kLargestPositive = std::numeric_limits<std::int64_t>::max();
 constexpr std::uint64_t kLargestNegative = kLargestPositive + 1;  // magnitude of INT64_MIN
 
@@ -140,11 +139,11 @@ EntryValue parseEntryValue(std::string_view text, std::string_view decimalSepara
         if (!appendDigit(magnitude, c, limit)) throw CalcError(ErrorKind::Overflow);
     }
     const std::string_view fraction = digits.fraction;
-    for (std::size_t i = 0; i < kDecimals; ++i) {
+    for (std::size_t i = 0; i < kEntryDecimals; ++i) {
         const char c = i < fraction.size() ? fraction[i] : '0';
         if (!appendDigit(magnitude, c, limit)) throw CalcError(ErrorKind::Overflow);
     }
-    if (fraction.size() > kDecimals && roundsUp(fraction.substr(kDecimals), magnitude)) {
+    if (fraction.size() > kEntryDecimals && roundsUp(fraction.substr(kEntryDecimals), magnitude)) {
         if (magnitude == limit) throw CalcError(ErrorKind::Overflow);
         ++magnitude;
     }
@@ -172,7 +171,7 @@ double widen(EntryValue value) {
 }
 
 EntryValue multiply(EntryValue value, int factor) {
-    assert(factor >= 1 && factor <= 32767);
+    assert(factor >= 1 && factor <= kMaxFactor);
     constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
     constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
     if (value.tenThousandths > kMax / factor || value.tenThousandths < kMin / factor) {

@@ -44,6 +44,12 @@
 
 namespace cnc {
 
+// An entry keeps four decimals: it counts ten-thousandths.
+inline constexpr int kEntryDecimals = 4;
+inline constexpr std::int64_t kEntryScale = 10000;
+// The largest factor of the exact product below (a 16-bit integer).
+inline constexpr int kMaxFactor = 32767;
+
 struct EntryValue {
     std::int64_t tenThousandths = 0;
     friend bool operator==(EntryValue, EntryValue) = default;
@@ -57,7 +63,7 @@ EntryValue parseEntryValue(std::string_view text, std::string_view decimalSepara
 // The count divided by 10,000, rounded to the nearest double. Never fails.
 double widen(EntryValue value);
 
-// The exact product by 1 <= factor <= 32767. Throws CalcError Overflow
+// The exact product by 1 <= factor <= kMaxFactor. Throws CalcError Overflow
 // outside the fixed-point range.
 EntryValue multiply(EntryValue value, int factor);
 

@@ -25,7 +25,6 @@ namespace {
 
 constexpr int kGrblDigits = 8;
 constexpr int kKlipperStepMultiple = 4;
-constexpr std::int64_t kTenThousandths = 10000;
 
 // X, Y, Z are the first three of every firmware that numbers its axes.
 int axisNumber(char axis) { return axis - 'X'; }
@@ -61,7 +60,7 @@ std::vector<std::string> klipperLines(char axis, const Form& form, std::string_v
                                       int microsteps) {
     const EntryValue steps = parseEntryValue(form.text(Field::MotorSteps), separator, kNoGroups);
     if (steps.tenThousandths <= 0 ||
-        steps.tenThousandths % (kKlipperStepMultiple * kTenThousandths) != 0) {
+        steps.tenThousandths % (kKlipperStepMultiple * kEntryScale) != 0) {
         throw FirmwareRefusal(Field::MotorSteps,
                               "Klipper vuole passi del motore interi e multipli di 4 "
                               "(full_steps_per_rotation).");
