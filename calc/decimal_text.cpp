@@ -50,17 +50,6 @@ std::string fixedText(Number value) {
     return positional(fmt::format("{}", value));
 }
 
-// `value` rounded to `decimals`, without trailing zeros.
-std::string fixedText(double value, int decimals) {
-    return std::string(withoutTrailingZeros(fmt::format("{:.{}f}", value, decimals)));
-}
-
-int digitCount(std::string_view text) {
-    int digits = 0;
-    for (char c : text) digits += c >= '0' && c <= '9';
-    return digits;
-}
-
 }  // namespace
 
 std::string entryValueText(EntryValue value) {
@@ -76,15 +65,5 @@ std::string entryValueText(EntryValue value) {
 }
 
 std::string shortestText(double value) { return fixedText(value); }
-
-std::string floatText(double value, int maxDigits) {
-    const auto nearest = static_cast<float>(value);
-    std::string text = fixedText(nearest);
-    if (digitCount(text) <= maxDigits) return text;
-    const std::size_t point = text.find('.');
-    const int integerDigits = digitCount(std::string_view(text).substr(0, point));
-    const int decimals = maxDigits > integerDigits ? maxDigits - integerDigits : 0;
-    return fixedText(static_cast<double>(nearest), decimals);
-}
 
 }  // namespace cnc

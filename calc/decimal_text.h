@@ -9,9 +9,6 @@
 //   entryValueText({-1})        -> "-0.0001"
 //   shortestText(133.333333333) -> "133.333333333" (reads back as the same double)
 //   shortestText(1e21)          -> "1000000000000000000000"
-//   floatText(133.333333333)    -> "133.33333"     (the float nearest to it, 133.3333282...)
-//   floatText(80)               -> "80"
-//   floatText(0.123456789, 8)   -> "0.1234568"     (eight digits, the leading zero counted)
 
 #include <string>
 
@@ -24,11 +21,5 @@ std::string entryValueText(EntryValue value);
 
 // The fewest digits that read back as `value`. `value` is finite.
 std::string shortestText(double value);
-
-// The float nearest to `value`, in the fewest digits that read back as that
-// float, then, if that takes more than `maxDigits` digits, rounded to as many
-// decimals as leave `maxDigits` (none when the integer part alone has more).
-// |value| is at most the largest float.
-std::string floatText(double value, int maxDigits = 9);
 
 }  // namespace cnc

@@ -14,41 +14,107 @@
 
 #include "calc/firmware_lines.h"
 
-#include <limits>
+#include <cmath>
+#include <cstdint>
 
 #include "calc/ascii_case.h"
+#include "calc/blame.h"
+#include "calc/calc_error.h"
 #include "calc/decimal_text.h"
 #include "calc/entry_value.h"
+#include "calc/exact_ratio.h"
+#include "calc/firmware_numbers.h"
 
 namespace cnc {
 namespace {
 
 constexpr int kGrblDigits = 8;
+// Marlin and RepRapFirmware read every digit; the largest float has 39.
+constexpr int kAnyDigits = 64;
 constexpr int kKlipperStepMultiple = 4;
+constexpr std::string_view kDefaultJoints = "XYZABC";
 
 // X, Y, Z are the first three of every firmware that numbers its axes.
 int axisNumber(char axis) { return axis - 'X'; }
 
-// The texts read here are results the calculation wrote, or entries it has
-// already accepted with the user's group separator: none is ambiguous any more.
+// The texts read here are entries the calculation has already accepted with
+// the user's group separator: none is ambiguous any more.
 constexpr std::string_view kNoGroups = "";
 
-double stepsPerMm(const Form& form, std::string_view separator) {
-    const double steps = parseDouble(form.text(Field::StepsPerMm), separator, kNoGroups);
-    if (!(steps > 0)) {
+EntryValue entryOf(const Form& form, Field field, std::string_view separator) {
+    return parseEntryValue(form.text(field), separator, kNoGroups);
+}
+
+Natural magnitude(EntryValue value) {
+    const std::int64_t count = value.tenThousandths;
+    return Natural(count < 0 ? ~static_cast<std::uint64_t>(count) + 1
+                             : static_cast<std::uint64_t>(count));
+}
+
+// steps x microsteps / pitch x (screw teeth / motor teeth), every typed digit
+// of the pitch counting, as steps per millimetre are computed.
+Ratio exactStepsPerMm(const Form& form, std::string_view separator, int microsteps) {
+    const EntryValue steps = entryOf(form, Field::MotorSteps, separator);
+    const Ratio pitch = decimalRatio(form.text(Field::ScrewPitch), separator);
+    EntryValue driven{1};
+    EntryValue driving{1};
+    if (form.isSelected(Coupling::Belt)) {
+        driven = entryOf(form, Field::ScrewTeeth, separator);
+        driving = entryOf(form, Field::MotorTeeth, separator);
+    }
+    Ratio exact;
+    exact.numerator = magnitude(steps) * Natural(static_cast<std::uint64_t>(microsteps)) *
+                      magnitude(driven) * pitch.denominator;
+    exact.denominator = Natural(kEntryScale) * magnitude(driving) * pitch.numerator;
+    exact.negative = (steps.tenThousandths < 0) != pitch.negative;
+    return exact;
+}
+
+Ratio positiveStepsPerMm(const Form& form, std::string_view separator, int microsteps) {
+    const Ratio exact = exactStepsPerMm(form, separator, microsteps);
+    if (exact.negative || exact.numerator.isZero() || exact.denominator.isZero()) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "il firmware vuole passi per millimetro maggiori di zero: il verso "
                               "dell'asse si inverte nella sua configurazione.");
     }
-    return steps;
+    return exact;
 }
 
-std::string floatSetting(double steps, int maxDigits = 9) {
-    if (steps > std::numeric_limits<float>::max()) {
+std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = kAnyDigits) {
+    if (std::isinf(nearestFloat(exact))) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "passi per millimetro oltre il numero più grande del firmware.");
     }
-    return floatText(steps, maxDigits);
+    // Digits beyond the reader's would be dropped from the integer part.
+    if (!belowPowerOfTen(exact, maxDigits)) {
+        throw FirmwareRefusal(Field::StepsPerMm, "il firmware legge al più " +
+                                                     std::to_string(maxDigits) +
+                                                     " cifre: passi per millimetro troppo "
+                                                     "grandi per scriverli.");
+    }
+    if (auto text = settingText(exact, read, maxDigits)) return *std::move(text);
+    throw FirmwareRefusal(Field::StepsPerMm,
+                          "passi per millimetro così piccoli che il firmware leggerebbe 0.");
+}
+
+std::string m92Line(const Axes& axes, const std::string& value) {
+    std::string line = "M92";
+    for (const char axis : axes.letters) line += std::string(" ") + axis + value;
+    return line;
+}
+
+std::vector<std::string> grblLines(const Axes& axes, const std::string& value) {
+    std::vector<std::string> lines;
+    for (const char axis : axes.letters) {
+        lines.push_back("$" + std::to_string(100 + axisNumber(axis)) + "=" + value);
+    }
+    return lines;
+}
+
+// Sections one after another, an empty line between them.
+void appendSection(std::vector<std::string>& lines, std::vector<std::string> section) {
+    if (!lines.empty()) lines.emplace_back();
+    lines.insert(lines.end(), section.begin(), section.end());
 }
 
 std::string klipperSection(char axis) {
@@ -56,13 +122,12 @@ std::string klipperSection(char axis) {
     return std::string("[stepper_") + detail::asciiLower(axis) + "]";
 }
 
-std::vector<std::string> klipperLines(char axis, const Form& form, std::string_view separator,
-                                      int microsteps) {
-    const EntryValue steps = parseEntryValue(form.text(Field::MotorSteps), separator, kNoGroups);
-    if (steps.tenThousandths <= 0 ||
-        steps.tenThousandths % (kKlipperStepMultiple * kEntryScale) != 0) {
+std::vector<std::string> klipperLines(const Axes& axes, const Form& form,
+                                      std::string_view separator, int microsteps) {
+    const EntryValue steps = entryOf(form, Field::MotorSteps, separator);
+    if (steps.tenThousandths % (kKlipperStepMultiple * kEntryScale) != 0) {
         throw FirmwareRefusal(Field::MotorSteps,
-                              "Klipper vuole passi del motore interi e multipli di 4 "
+                              "Klipper vuole passi del motore multipli di 4 "
                               "(full_steps_per_rotation).");
     }
     const double distance = parseDouble(form.text(Field::ScrewPitch), separator, kNoGroups);
@@ -71,20 +136,43 @@ std::vector<std::string> klipperLines(char axis, const Form& form, std::string_v
                               "Klipper vuole un passo maggiore di zero (rotation_distance): il "
                               "verso si inverte con dir_pin.");
     }
-    std::vector<std::string> lines{
-        klipperSection(axis),
+    std::vector<std::string> drive{
         "rotation_distance: " + shortestText(distance),
         "microsteps: " + std::to_string(microsteps),
         "full_steps_per_rotation: " + entryValueText(steps),
     };
     if (form.isSelected(Coupling::Belt)) {
-        const EntryValue screw =
-            parseEntryValue(form.text(Field::ScrewTeeth), separator, kNoGroups);
-        const EntryValue motor =
-            parseEntryValue(form.text(Field::MotorTeeth), separator, kNoGroups);
-        lines.push_back("gear_ratio: " + entryValueText(screw) + ":" + entryValueText(motor));
+        drive.push_back("gear_ratio: " + entryValueText(entryOf(form, Field::ScrewTeeth, separator)) +
+                        ":" + entryValueText(entryOf(form, Field::MotorTeeth, separator)));
+    }
+    std::vector<std::string> lines;
+    for (const char axis : axes.letters) {
+        std::vector<std::string> section{klipperSection(axis)};
+        section.insert(section.end(), drive.begin(), drive.end());
+        appendSection(lines, std::move(section));
     }
     return lines;
+}
+
+std::vector<std::string> linuxCncLines(const Axes& axes, const Ratio& exact) {
+    std::vector<int> joints = axes.joints;
+    if (joints.empty()) {
+        for (const char axis : axes.letters) joints.push_back(defaultJoint(axis));
+    }
+    const std::string scale = "SCALE = " + shortestText(nearestDouble(exact));
+    std::vector<std::string> lines;
+    for (const int joint : joints) {
+        appendSection(lines, {"[JOINT_" + std::to_string(joint) + "]", scale});
+    }
+    return lines;
+}
+
+void requireWhole(const Form& form, Field field, std::string_view separator,
+                  std::string_view group, const std::string& hint) {
+    const EntryValue value = detail::entryValueOf(form.text(field), field, separator, group);
+    if (value.tenThousandths <= 0 || value.tenThousandths % kEntryScale != 0) {
+        throw CalcError(ErrorKind::InvalidArgument, field, hint);
+    }
 }
 
 }  // namespace
@@ -96,19 +184,40 @@ std::optional<FirmwareName> firmwareNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::vector<std::string> firmwareLines(Firmware firmware, char axis, const Form& form,
+int defaultJoint(char axis) {
+    const std::size_t joint = kDefaultJoints.find(axis);
+    return joint == std::string_view::npos ? 0 : static_cast<int>(joint);
+}
+
+void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
+                        std::string_view groupSeparator) {
+    requireWhole(form, Field::MotorSteps, decimalSeparator, groupSeparator,
+                 "i passi per giro del motore sono un numero intero maggiore di zero, 360 diviso "
+                 "l'angolo del passo: 200 per un motore da 1" +
+                     std::string(decimalSeparator) + "8° al passo.");
+    if (!form.isSelected(Coupling::Belt)) return;
+    const std::string teeth = "le pulegge hanno un numero intero di denti, maggiore di zero.";
+    requireWhole(form, Field::MotorTeeth, decimalSeparator, groupSeparator, teeth);
+    requireWhole(form, Field::ScrewTeeth, decimalSeparator, groupSeparator, teeth);
+}
+
+std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, const Form& form,
                                        std::string_view decimalSeparator, int microsteps) {
-    const double steps = stepsPerMm(form, decimalSeparator);
+    requireWholeCounts(form, decimalSeparator, kNoGroups);
+    const Ratio exact = positiveStepsPerMm(form, decimalSeparator, microsteps);
     switch (firmware) {
-        case Firmware::Marlin:
-        case Firmware::RepRapFirmware: return {"M92 " + std::string(1, axis) + floatSetting(steps)};
-        case Firmware::Grbl:
-            return {"$" + std::to_string(100 + axisNumber(axis)) + "=" +
-                    floatSetting(steps, kGrblDigits)};
-        case Firmware::Klipper: return klipperLines(axis, form, decimalSeparator, microsteps);
-        case Firmware::LinuxCnc:
-            return {"[JOINT_" + std::to_string(axisNumber(axis)) + "]",
-                    "SCALE = " + shortestText(steps)};
+        case Firmware::Marlin: return {m92Line(axes, floatSetting(exact, correctlyRounded))};
+        case Firmware::RepRapFirmware:
+            if (belowPowerOfTen(exact, 0)) {
+                throw FirmwareRefusal(Field::StepsPerMm,
+                                      "RepRapFirmware porta a 1 ogni valore sotto 1 passo per "
+                                      "millimetro: con questo asse servono più micropassi.");
+            }
+            return {m92Line(axes, floatSetting(exact, repRapRead)) + " S" +
+                    std::to_string(microsteps)};
+        case Firmware::Grbl: return grblLines(axes, floatSetting(exact, grblRead, kGrblDigits));
+        case Firmware::Klipper: return klipperLines(axes, form, decimalSeparator, microsteps);
+        case Firmware::LinuxCnc: return linuxCncLines(axes, exact);
     }
     return {};
 }

@@ -1,32 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The lines to paste into a firmware's configuration for one axis, made from
-// the texts of a finished calculation, with '.' whatever the locale.
+// The lines to paste into a firmware's configuration for one or more axes of
+// the same drive, made from the entries of a finished calculation, with '.'
+// whatever the locale.
 //
-// Each number carries the digits the firmware keeps and no more. Marlin,
-// RepRapFirmware and Grbl hold steps per millimetre in a 32-bit float: they
-// get the fewest digits that read back as the float nearest to the result
-// (about seven significant digits), and Grbl, which reads no more than eight
-// digits of a number, at most eight. LinuxCNC and Klipper compute in doubles:
-// they get the result as shown, or the pitch as typed, without trailing zeros.
+// Steps per millimetre are computed exactly from the texts (steps per
+// revolution times microsteps over the pitch as typed, times the pulleys'
+// ratio through the belt), then written for what the firmware holds:
+// Marlin, RepRapFirmware and Grbl keep a 32-bit float and get the text with
+// the fewest digits that their own reader turns into the float nearest to the
+// exact value (Grbl reads eight digits at most); LinuxCNC keeps a double and
+// gets the fewest digits that read back as the nearest double. Klipper
+// computes its own from the drive, given as it was typed.
 //
-// 200 steps, 16 microsteps, 8 mm lead, direct, X axis (400 steps/mm):
-//   marlin, reprapfirmware  M92 X400
-//   grbl                    $100=400
-//   klipper                 [stepper_x]
+// 200 steps, 16 microsteps, 8 mm lead, direct (400 steps/mm):
+//   marlin, axes "X"        M92 X400
+//   marlin, axes "XY"       M92 X400 Y400
+//   reprapfirmware, "Z"     M92 Z400 S16  (S: the microstepping the figure is for)
+//   grbl, "XY"              $100=400
+//                           $101=400
+//   klipper, "X"            [stepper_x]
 //                           rotation_distance: 8
 //                           microsteps: 16
 //                           full_steps_per_rotation: 200
-//   linuxcnc                [JOINT_0]
+//   linuxcnc, "X"           [JOINT_0]
 //                           SCALE = 400
-// With the pulleys 17 and 36 between motor and screw (847.058823529 steps/mm),
-// marlin writes "M92 X847.05884" and klipper adds "gear_ratio: 36:17".
+//   linuxcnc, "Y", {1, 2}   [JOINT_1] SCALE = 400, blank line, [JOINT_2] SCALE = 400
+// Several sections are separated by an empty line. With the pulleys 17 and 36
+// between motor and screw (847.0588235... steps/mm), marlin writes
+// "M92 X847.05882", grbl "$100=847.0589" (which Grbl's reader turns into the
+// same float) and klipper adds "gear_ratio: 36:17".
 
 #include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calc/form.h"
@@ -46,7 +56,7 @@ inline constexpr std::array<FirmwareName, 5> kFirmwares{{
     {"reprapfirmware", Firmware::RepRapFirmware, "XYZEABC"},
     {"grbl", Firmware::Grbl, "XYZ"},
     {"klipper", Firmware::Klipper, "XYZE"},
-    {"linuxcnc", Firmware::LinuxCnc, "XYZ"},
+    {"linuxcnc", Firmware::LinuxCnc, "XYZABC"},
 }};
 
 // The firmware of that name, whatever the case of its letters.
@@ -65,10 +75,31 @@ private:
     Field field_;
 };
 
-// `form` holds a finished calculation read and written with
-// `decimalSeparator`; `axis` is one of the firmware's axes; `microsteps` is the
-// driver's count per full step (2 in half step). Throws FirmwareRefusal.
-std::vector<std::string> firmwareLines(Firmware firmware, char axis, const Form& form,
+// LinuxCNC numbers joints from 0 to 15; trivkins gives X, Y, Z, A, B, C the
+// joints 0 to 5, and a gantry drives one axis with two joints or more.
+inline constexpr int kMostJoints = 16;
+int defaultJoint(char axis);
+
+struct Axes {
+    Axes(std::string axisLetters = "X", std::vector<int> jointNumbers = {})
+        : letters(std::move(axisLetters)), joints(std::move(jointNumbers)) {}
+
+    std::string letters;      // distinct, each one of the firmware's axes
+    std::vector<int> joints;  // LinuxCNC: one per letter, or several for one letter; empty:
+                              // each letter's default
+};
+
+// `form` holds a calculation whose stepping stage succeeded, read with
+// `decimalSeparator`; `microsteps` is the driver's count per full step (2 in
+// half step). Throws CalcError from requireWholeCounts, and FirmwareRefusal.
+std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, const Form& form,
                                        std::string_view decimalSeparator, int microsteps);
+
+// Firmware lines, JSON and the options beyond the window want a motor of a
+// whole number of steps per revolution and, through the belt, pulleys of
+// whole teeth, all above zero. Throws CalcError InvalidArgument blamed on the
+// first field that is not, with the user's `decimalSeparator` in its hint.
+void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
+                        std::string_view groupSeparator);
 
 }  // namespace cnc

@@ -41,7 +41,7 @@ Outcome run(const Options& options, std::string_view decimalSeparator,
             outcome.exactDistance = exactDistanceText(form, decimalSeparator, groupSeparator);
         }
         if (options.firmware) {
-            outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axis, form,
+            outcome.firmwareLines = firmwareLines(options.firmware->firmware, Axes(std::string(1, options.axis)), form,
                                                   decimalSeparator, microstepsOf(options));
         }
     } catch (const CalcError& error) {

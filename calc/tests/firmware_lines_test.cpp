@@ -30,9 +30,6 @@ TEST(ConfigurationNumbers, HeaderExamples) {
     EXPECT_EQ(shortestText(133.333333333), "133.333333333");
     EXPECT_EQ(shortestText(1e21), "1000000000000000000000");
     EXPECT_EQ(shortestText(-0.000015), "-0.000015");
-    EXPECT_EQ(floatText(133.333333333), "133.33333");
-    EXPECT_EQ(floatText(80), "80");
-    EXPECT_EQ(floatText(0.123456789, 8), "0.1234568");
 
     EXPECT_EQ(beltProfilePitch("GT2"), "2");
     EXPECT_EQ(beltProfilePitch("mxl"), "2.032");
@@ -43,16 +40,6 @@ TEST(ConfigurationNumbers, HeaderExamples) {
     EXPECT_EQ(pulleyTravel(20, "2.00005", ".", ""), EntryValue{400000});
     EXPECT_THROW(pulleyTravel(2, "tre", ".", ""), CalcError);
     EXPECT_THROW(pulleyTravel(kMaxPulleyTeeth, "922337203685477", ".", ""), CalcError);
-}
-
-// A float firmware's text reads back as the float nearest to the result.
-TEST(ConfigurationNumbers, FloatTextIsTheNearestFloat) {
-    for (const double value : {133.333333333, 282.352941176, 847.058823529, 0.00354167, 1e30}) {
-        const std::string text = floatText(value);
-        float read = 0;
-        std::from_chars(text.data(), text.data() + text.size(), read);
-        EXPECT_EQ(read, static_cast<float>(value)) << text;
-    }
 }
 
 struct Drive {
@@ -78,34 +65,52 @@ const Drive kScrewThroughPulleys{"8", 16, Coupling::Belt};
 TEST(FirmwareLines, ForEachFirmware) {
     struct Row {
         Firmware firmware;
-        char axis;
+        Axes axes;
         Drive drive;
         std::vector<std::string> lines;
     };
     const Row rows[] = {
-        {Firmware::Marlin, 'X', kLeadScrew, {"M92 X400"}},
-        {Firmware::Marlin, 'E', kGt2Pulley, {"M92 E80"}},
-        {Firmware::Marlin, 'X', kScrewThroughPulleys, {"M92 X847.05884"}},
-        {Firmware::RepRapFirmware, 'Z', kLeadScrew, {"M92 Z400"}},
-        {Firmware::Grbl, 'X', kLeadScrew, {"$100=400"}},
-        {Firmware::Grbl, 'Y', kGt2Pulley, {"$101=80"}},
-        {Firmware::Grbl, 'Z', {"3", 2}, {"$102=133.33333"}},
+        {Firmware::Marlin, {"X"}, kLeadScrew, {"M92 X400"}},
+        {Firmware::Marlin, {"E"}, kGt2Pulley, {"M92 E80"}},
+        {Firmware::Marlin, {"X"}, kScrewThroughPulleys, {"M92 X847.05882"}},
+        {Firmware::Marlin, {"XY"}, kGt2Pulley, {"M92 X80 Y80"}},
+        // positive, however small or large, and never more digits than the float needs
+        {Firmware::Marlin, {"X"}, {"1000000000", 1, Coupling::Direct, "1"}, {"M92 X0.000000001"}},
+        {Firmware::Marlin, {"X"}, {"0.0000000002", 1, Coupling::Direct, "2000"}, {"M92 X10000000000000"}},
+        {Firmware::RepRapFirmware, {"Z"}, kLeadScrew, {"M92 Z400 S16"}},
+        {Firmware::RepRapFirmware, {"XY"}, {"3", 2}, {"M92 X133.33333 Y133.33333 S2"}},
+        {Firmware::Grbl, {"X"}, kLeadScrew, {"$100=400"}},
+        {Firmware::Grbl, {"Y"}, kGt2Pulley, {"$101=80"}},
+        {Firmware::Grbl, {"Z"}, {"3", 2}, {"$102=133.33333"}},
+        {Firmware::Grbl, {"X"}, kScrewThroughPulleys, {"$100=847.0589"}},
+        {Firmware::Grbl, {"XZ"}, kLeadScrew, {"$100=400", "$102=400"}},
         {Firmware::Klipper,
-         'X',
+         {"X"},
          kLeadScrew,
          {"[stepper_x]", "rotation_distance: 8", "microsteps: 16", "full_steps_per_rotation: 200"}},
         {Firmware::Klipper,
-         'E',
+         {"E"},
          kScrewThroughPulleys,
          {"[extruder]", "rotation_distance: 8", "microsteps: 16", "full_steps_per_rotation: 200",
           "gear_ratio: 36:17"}},
-        {Firmware::LinuxCnc, 'X', kLeadScrew, {"[JOINT_0]", "SCALE = 400"}},
-        {Firmware::LinuxCnc, 'Z', kScrewThroughPulleys, {"[JOINT_2]", "SCALE = 847.058823529"}},
+        {Firmware::Klipper,
+         {"XY"},
+         kGt2Pulley,
+         {"[stepper_x]", "rotation_distance: 40", "microsteps: 16", "full_steps_per_rotation: 200",
+          "", "[stepper_y]", "rotation_distance: 40", "microsteps: 16",
+          "full_steps_per_rotation: 200"}},
+        {Firmware::LinuxCnc, {"X"}, kLeadScrew, {"[JOINT_0]", "SCALE = 400"}},
+        {Firmware::LinuxCnc, {"Z"}, kScrewThroughPulleys, {"[JOINT_2]", "SCALE = 847.0588235294117"}},
+        {Firmware::LinuxCnc, {"B"}, kLeadScrew, {"[JOINT_4]", "SCALE = 400"}},
+        {Firmware::LinuxCnc, {"Y", {1, 3}}, kLeadScrew,
+         {"[JOINT_1]", "SCALE = 400", "", "[JOINT_3]", "SCALE = 400"}},
+        {Firmware::LinuxCnc, {"XA", {0, 5}}, kLeadScrew,
+         {"[JOINT_0]", "SCALE = 400", "", "[JOINT_5]", "SCALE = 400"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.lines.front());
         const MemoryForm form = calculated(row.drive);
-        EXPECT_EQ(firmwareLines(row.firmware, row.axis, form, ".", row.drive.microsteps),
+        EXPECT_EQ(firmwareLines(row.firmware, row.axes, form, ".", row.drive.microsteps),
                   row.lines);
     }
 }
@@ -120,7 +125,7 @@ TEST(FirmwareLines, KlipperGivesBackOurStepsPerMm) {
                             {"1.25", 1, Coupling::Belt, "48"}};
     for (const Drive& drive : drives) {
         const MemoryForm form = calculated(drive, ",");
-        const auto lines = firmwareLines(Firmware::Klipper, 'Y', form, ",", drive.microsteps);
+        const auto lines = firmwareLines(Firmware::Klipper, {"Y"}, form, ",", drive.microsteps);
         auto value = [&](std::string_view key) {
             for (const std::string& line : lines) {
                 if (line.starts_with(key)) return line.substr(key.size());
@@ -148,19 +153,58 @@ TEST(FirmwareLines, RefusesWhatTheFirmwareCannotTake) {
     const std::string tinyPitch = "0." + std::string(40, '0') + "1";
     const Row rows[] = {
         {Firmware::Marlin, {"-8"}, Field::StepsPerMm},
-        {Firmware::LinuxCnc, {"10000000000000"}, Field::StepsPerMm},  // shown as 0.000000000
-        {Firmware::Grbl, {tinyPitch.c_str()}, Field::StepsPerMm},     // beyond the largest float
+        {Firmware::Grbl, {tinyPitch.c_str()}, Field::StepsPerMm},  // beyond the largest float
+        {Firmware::Grbl, {"0.000001"}, Field::StepsPerMm},         // nine integer digits
+        {Firmware::Grbl, {"1000000000", 1, Coupling::Direct, "1"}, Field::StepsPerMm},  // reads 0
+        {Firmware::RepRapFirmware, {"400", 1}, Field::StepsPerMm},  // RRF would make it 1
         {Firmware::Klipper, {"8", 16, Coupling::Direct, "201"}, Field::MotorSteps},
-        {Firmware::Klipper, {"8", 16, Coupling::Direct, "200.5"}, Field::MotorSteps},
     };
     for (const Row& row : rows) {
         const MemoryForm form = calculated(row.drive);
         try {
-            firmwareLines(row.firmware, 'X', form, ".", row.drive.microsteps);
+            firmwareLines(row.firmware, {"X"}, form, ".", row.drive.microsteps);
             ADD_FAILURE() << "accepted " << row.drive.pitch << " " << row.drive.steps;
         } catch (const FirmwareRefusal& refusal) {
             EXPECT_EQ(refusal.field(), row.field) << refusal.what();
         }
+    }
+}
+
+// Whole, positive counts: a 1.8 typed for the steps is a step angle.
+TEST(FirmwareLines, WantsWholeStepsAndTeeth) {
+    struct Row {
+        Drive drive;
+        const char* motorTeeth;
+        const char* screwTeeth;
+        Field field;
+    };
+    const Row rows[] = {
+        {{"8", 16, Coupling::Direct, "1.8"}, "17", "36", Field::MotorSteps},
+        {{"8", 16, Coupling::Direct, "-200"}, "17", "36", Field::MotorSteps},
+        {{"8", 16, Coupling::Belt}, "-17", "36", Field::MotorTeeth},
+        {{"8", 16, Coupling::Belt}, "17", "17.5", Field::ScrewTeeth},
+    };
+    for (const Row& row : rows) {
+        MemoryForm form;
+        form.setText(Field::MotorTeeth, row.motorTeeth);
+        form.setText(Field::ScrewTeeth, row.screwTeeth);
+        form.setText(Field::MotorSteps, row.drive.steps);
+        form.setText(Field::ScrewPitch, row.drive.pitch);
+        form.select(row.drive.coupling);
+        try {
+            firmwareLines(Firmware::Klipper, {"X"}, form, ",", row.drive.microsteps);
+            ADD_FAILURE() << "accepted " << row.drive.steps << " " << row.screwTeeth;
+        } catch (const CalcError& error) {
+            EXPECT_EQ(error.field(), row.field) << error.what();
+        }
+    }
+    MemoryForm fractional;
+    fractional.setText(Field::MotorSteps, "1,8");
+    try {
+        requireWholeCounts(fractional, ",", ".");
+        ADD_FAILURE() << "accepted 1,8";
+    } catch (const CalcError& error) {
+        EXPECT_NE(std::string(error.what()).find("1,8°"), std::string::npos) << error.what();
     }
 }
 

@@ -141,7 +141,7 @@ TEST(Options, Firmware) {
         {{"--firmware", "marlin", "--asse", "Q"}, "--asse vuole una lettera"},
         {{"--firmware", "marlin", "--asse", "XY"}, "--asse vuole una lettera"},
         {{"--firmware", "grbl", "--asse", "E"}, "grbl non ha righe per l'asse E (assi: XYZ)"},
-        {{"--firmware", "linuxcnc", "--asse", "A"}, "linuxcnc non ha righe per l'asse A"},
+        {{"--firmware", "grbl", "--asse", "A"}, "grbl non ha righe per l'asse A"},
         {{"--firmware", "klipper", "--asse", "B"}, "klipper non ha righe per l'asse B"},
     });
 }

@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/exact_ratio.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#include "calc/calc_error.h"
+
+namespace cnc {
+
+Natural::Natural(std::uint64_t value) {
+    while (value != 0) {
+        limbs_.push_back(static_cast<std::uint32_t>(value));
+        value >>= 32;
+    }
+}
+
+void Natural::trim() {
+    while (!limbs_.empty() && limbs_.back() == 0) limbs_.pop_back();
+}
+
+int Natural::bitLength() const {
+    if (limbs_.empty()) return 0;
+    return static_cast<int>(32 * (limbs_.size() - 1)) + static_cast<int>(std::bit_width(limbs_.back()));
+}
+
+Natural operator*(const Natural& a, const Natural& b) {
+    Natural product;
+    if (a.isZero() || b.isZero()) return product;
+    product.limbs_.assign(a.limbs_.size() + b.limbs_.size(), 0);
+    for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
+        std::uint64_t carry = 0;
+        for (std::size_t j = 0; j < b.limbs_.size(); ++j) {
+            const std::uint64_t sum = std::uint64_t{a.limbs_[i]} * b.limbs_[j] +
+                                      product.limbs_[i + j] + carry;
+            product.limbs_[i + j] = static_cast<std::uint32_t>(sum);
+            carry = sum >> 32;
+        }
+        product.limbs_[i + b.limbs_.size()] = static_cast<std::uint32_t>(carry);
+    }
+    product.trim();
+    return product;
+}
+
+void Natural::multiplyAdd(std::uint32_t factor, std::uint32_t addend) {
+    std::uint64_t carry = addend;
+    for (std::uint32_t& limb : limbs_) {
+        const std::uint64_t sum = std::uint64_t{limb} * factor + carry;
+        limb = static_cast<std::uint32_t>(sum);
+        carry = sum >> 32;
+    }
+    if (carry != 0) limbs_.push_back(static_cast<std::uint32_t>(carry));
+    trim();
+}
+
+Natural Natural::shiftedLeft(int bits) const {
+    Natural shifted;
+    if (isZero()) return shifted;
+    const auto whole = static_cast<std::size_t>(bits / 32);
+    const int part = bits % 32;
+    shifted.limbs_.assign(whole, 0);
+    std::uint32_t carry = 0;
+    for (const std::uint32_t limb : limbs_) {
+        shifted.limbs_.push_back(part == 0 ? limb : (limb << part) | carry);
+        carry = part == 0 ? 0 : limb >> (32 - part);
+    }
+    shifted.limbs_.push_back(carry);
+    shifted.trim();
+    return shifted;
+}
+
+void Natural::subtract(const Natural& b) {
+    std::int64_t borrow = 0;
+    for (std::size_t i = 0; i < limbs_.size(); ++i) {
+        std::int64_t difference = std::int64_t{limbs_[i]} - borrow -
+                                  (i < b.limbs_.size() ? std::int64_t{b.limbs_[i]} : 0);
+        borrow = difference < 0;
+        if (borrow) difference += std::int64_t{1} << 32;
+        limbs_[i] = static_cast<std::uint32_t>(difference);
+    }
+    trim();
+}
+
+int compare(const Natural& a, const Natural& b) {
+    if (a.limbs_.size() != b.limbs_.size()) return a.limbs_.size() < b.limbs_.size() ? -1 : 1;
+    for (std::size_t i = a.limbs_.size(); i-- > 0;) {
+        if (a.limbs_[i] != b.limbs_[i]) return a.limbs_[i] < b.limbs_[i] ? -1 : 1;
+    }
+    return 0;
+}
+
+Natural powerOfTen(int exponent) {
+    Natural power(1);
+    for (int i = 0; i < exponent; ++i) power.multiplyAdd(10, 0);
+    return power;
+}
+
+Ratio decimalRatio(std::string_view text, std::string_view decimalSeparator) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    Ratio ratio;
+    ratio.numerator = Natural(0);
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        ratio.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    int decimals = 0;
+    bool point = false;
+    bool digits = false;
+    while (!text.empty()) {
+        if (text.front() >= '0' && text.front() <= '9') {
+            ratio.numerator.multiplyAdd(10, static_cast<std::uint32_t>(text.front() - '0'));
+            digits = true;
+            if (point) ++decimals;
+            text.remove_prefix(1);
+            continue;
+        }
+        const std::size_t width = !decimalSeparator.empty() && text.starts_with(decimalSeparator)
+                                      ? decimalSeparator.size()
+                                      : text.front() == '.' ? 1 : 0;
+        if (width == 0 || point) throw CalcError(ErrorKind::TypeMismatch);
+        point = true;
+        text.remove_prefix(width);
+    }
+    if (!digits) throw CalcError(ErrorKind::TypeMismatch);
+    ratio.denominator = powerOfTen(decimals);
+    return ratio;
+}
+
+namespace {
+
+// The IEEE binary format with `precision` significant bits whose smallest
+// positive (subnormal) number is 2^minExponent.
+struct BinaryFormat {
+    int precision;
+    int minExponent;
+};
+
+// |ratio| as q * 2^e rounded to `format`'s precision, ties to even, as the
+// double q * 2^e (exact: q has at most 54 bits). Not bounded above.
+double nearestBinary(const Ratio& ratio, BinaryFormat format) {
+    const Natural& n = ratio.numerator;
+    const Natural& d = ratio.denominator;
+    if (n.isZero()) return 0;
+    // 2^(p-1) <= n / (d 2^e) < 2^p, or e = minExponent for subnormals.
+    int exponent = n.bitLength() - d.bitLength() - format.precision;
+    const auto scaled = [&](int e, Natural& top, Natural& bottom) {
+        top = e < 0 ? n.shiftedLeft(-e) : n;
+        bottom = e > 0 ? d.shiftedLeft(e) : d;
+    };
+    Natural top;
+    Natural bottom;
+    scaled(exponent, top, bottom);
+    if (compare(top, bottom.shiftedLeft(format.precision)) >= 0) scaled(++exponent, top, bottom);
+    if (exponent < format.minExponent) scaled(exponent = format.minExponent, top, bottom);
+    std::uint64_t quotient = 0;
+    for (int bit = format.precision - 1; bit >= 0; --bit) {
+        const Natural part = bottom.shiftedLeft(bit);
+        if (compare(top, part) >= 0) {
+            top.subtract(part);
+            quotient |= std::uint64_t{1} << bit;
+        }
+    }
+    const int half = compare(top.shiftedLeft(1), bottom);
+    if (half > 0 || (half == 0 && (quotient & 1) != 0)) ++quotient;
+    return std::ldexp(static_cast<double>(quotient), exponent);
+}
+
+}  // namespace
+
+float nearestFloat(const Ratio& ratio) {
+    const double value = nearestBinary(ratio, {std::numeric_limits<float>::digits, -149});
+    if (value > std::numeric_limits<float>::max()) return std::numeric_limits<float>::infinity();
+    return static_cast<float>(value);
+}
+
+double nearestDouble(const Ratio& ratio) {
+    return nearestBinary(ratio, {std::numeric_limits<double>::digits, -1074});
+}
+
+bool belowPowerOfTen(const Ratio& ratio, int exponent) {
+    return compare(ratio.numerator, ratio.denominator * powerOfTen(exponent)) < 0;
+}
+
+}  // namespace cnc

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The readers, from each firmware's source:
+//   Grbl:  https://github.com/gnea/grbl/blob/master/grbl/nuts_bolts.c (read_float)
+//   RepRapFirmware: RRFLibraries src/General/SafeStrtod.cpp and NumericConverter.cpp
+//   Marlin: src/gcode/parser.h (value_float, which ends the number at 'E')
+#include "calc/firmware_numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace cnc {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitCount(std::string_view text) {
+    int digits = 0;
+    for (const char c : text) digits += isDigit(c) ? 1 : 0;
+    return digits;
+}
+
+// n * 10^-decimals in positional notation, every decimal written: Grbl reads
+// "29491.20" and "29491.2" as different floats.
+std::string positionalText(std::uint64_t n, int decimals) {
+    std::string digits = std::to_string(n);
+    if (decimals <= 0) return digits + std::string(static_cast<std::size_t>(-decimals), '0');
+    const auto fraction = static_cast<std::size_t>(decimals);
+    if (digits.size() <= fraction) digits.insert(0, fraction + 1 - digits.size(), '0');
+    digits.insert(digits.size() - fraction, 1, '.');
+    return digits;
+}
+
+long double tenTo(int exponent) { return std::pow(10.0L, static_cast<long double>(exponent)); }
+
+// The decimal exponent of the leading digit of value > 0.
+int leadingExponent(long double value) {
+    int exponent = static_cast<int>(std::floor(std::log10(value)));
+    if (tenTo(exponent) > value) --exponent;
+    if (tenTo(exponent + 1) <= value) ++exponent;
+    return exponent;
+}
+
+// A reader may land a float or two off the nearest one, so candidates reach
+// that far either side of the rounded value, nearest first.
+constexpr int kCandidateReach = 12;
+
+// Candidates with `significant` digits around `value`.
+void addCandidates(std::vector<std::string>& texts, long double value, int significant) {
+    const int decimals = significant - 1 - leadingExponent(value);
+    const long double scaled =
+        decimals >= 0 ? value * tenTo(decimals) : value / tenTo(-decimals);
+    if (!(scaled < 0x1p62L)) return;
+    const auto rounded = static_cast<std::int64_t>(std::llround(scaled));
+    for (int step = 0; step <= 2 * kCandidateReach; ++step) {
+        const std::int64_t n = rounded + (step % 2 == 0 ? step / 2 : -(step + 1) / 2);
+        if (n > 0) texts.push_back(positionalText(static_cast<std::uint64_t>(n), decimals));
+    }
+}
+
+constexpr int kMostSignificant = std::numeric_limits<double>::max_digits10;
+
+}  // namespace
+
+float correctlyRounded(std::string_view text) {
+    float value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+float grblRead(std::string_view text) {
+    constexpr int kMaxIntDigits = 8;
+    std::uint32_t integer = 0;
+    int exponent = 0;
+    int digits = 0;
+    bool decimal = false;
+    for (const char c : text) {
+        if (isDigit(c)) {
+            if (++digits <= kMaxIntDigits) {
+                if (decimal) --exponent;
+                integer = integer * 10 + static_cast<std::uint32_t>(c - '0');
+            } else if (!decimal) {
+                ++exponent;  // digits beyond eight are dropped
+            }
+        } else if (c == '.' && !decimal) {
+            decimal = true;
+        } else {
+            break;
+        }
+    }
+    auto value = static_cast<float>(integer);
+    if (value != 0) {
+        for (; exponent <= -2; exponent += 2) value *= 0.01f;
+        if (exponent < 0) {
+            value *= 0.1f;
+        } else {
+            for (; exponent > 0; --exponent) value *= 10.0f;
+        }
+    }
+    return value;
+}
+
+float repRapRead(std::string_view text) {
+    constexpr std::uint32_t kMost = std::numeric_limits<std::uint32_t>::max();
+    constexpr int kLargestPower = 10;
+    std::uint32_t integer = 0;
+    int tens = 0;
+    bool decimal = false;
+    for (const char c : text) {
+        if (c == '.' && !decimal) {
+            decimal = true;
+            continue;
+        }
+        if (!isDigit(c)) break;
+        const auto digit = static_cast<std::uint32_t>(c - '0');
+        if (integer <= (kMost - digit) / 10) {
+            integer = integer * 10 + digit;
+            if (decimal) --tens;
+        } else if (!decimal) {
+            ++tens;
+        }
+    }
+    auto value = static_cast<double>(integer);
+    while (tens < 0 && value != 0) {
+        const int power = std::min(-tens, kLargestPower);
+        value /= static_cast<double>(tenTo(power));
+        tens += power;
+    }
+    while (tens > 0 && !std::isinf(value)) {
+        const int power = std::min(tens, kLargestPower);
+        value *= static_cast<double>(tenTo(power));
+        tens -= power;
+    }
+    return static_cast<float>(value);
+}
+
+std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits) {
+    const float nearest = nearestFloat(exact);
+    const long double value = nearestDouble(exact);
+    std::optional<std::string> closest;
+    long double closestError = 0;
+    for (int significant = 1; significant <= kMostSignificant; ++significant) {
+        std::vector<std::string> texts;
+        addCandidates(texts, value, significant);
+        addCandidates(texts, static_cast<long double>(nearest), significant);
+        for (const std::string& text : texts) {
+            if (digitCount(text) > maxDigits) continue;
+            const float reading = read(text);
+            if (reading == nearest) return text;
+            const long double error = std::abs(static_cast<long double>(reading) - value);
+            if (reading > 0 && (!closest || error < closestError)) {
+                closest = text;
+                closestError = error;
+            }
+        }
+    }
+    return closest;
+}
+
+}  // namespace cnc
