@@ -30,10 +30,24 @@ private:
 
 }  // namespace
 
+void computeCentreDistanceOfCoupling(Form& form, std::string_view decimalSeparator,
+                                     std::string_view groupSeparator, double beltPitch) {
+    if (form.isSelected(Coupling::Belt)) {
+        computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
+        return;
+    }
+    try {
+        computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
+    } catch (const CalcError&) {
+        form.setText(Field::CentreDistance, "");
+        form.setText(Field::CentreDistanceMm, "");
+    }
+}
+
 void calculate(Form& form, std::string_view decimalSeparator, std::string_view groupSeparator,
                double beltPitch) {
     computeSteppingResolution(form, decimalSeparator, groupSeparator);
-    computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
+    computeCentreDistanceOfCoupling(form, decimalSeparator, groupSeparator, beltPitch);
 }
 
 void calculateWithoutStaleResults(Form& form, std::string_view decimalSeparator,

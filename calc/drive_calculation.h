@@ -38,8 +38,16 @@ void computeSteppingResolution(Form& form, std::string_view decimalSeparator,
 void computeCentreDistance(Form& form, std::string_view decimalSeparator,
                            std::string_view groupSeparator, double beltPitch);
 
+// The centre distance as the selected coupling wants it: through the belt,
+// computeCentreDistance itself; with the direct coupling the belt is no part
+// of the drive, so where computeCentreDistance would fail (a belt too short
+// for the pulleys, a belt entry that is no number) the two results are
+// emptied and no error is raised.
+void computeCentreDistanceOfCoupling(Form& form, std::string_view decimalSeparator,
+                                     std::string_view groupSeparator, double beltPitch);
+
 // One press of "calcola": the stepping resolution, then the centre distance
-// whichever coupling is selected.
+// whichever coupling is selected, as computeCentreDistanceOfCoupling does.
 void calculate(Form& form, std::string_view decimalSeparator, std::string_view groupSeparator,
                double beltPitch);
 

@@ -168,10 +168,10 @@ std::vector<std::string> linuxCncLines(const Axes& axes, const Ratio& exact) {
 }
 
 void requireWhole(const Form& form, Field field, std::string_view separator,
-                  std::string_view group, const std::string& hint) {
+                  std::string_view group, std::string_view hint) {
     const EntryValue value = detail::entryValueOf(form.text(field), field, separator, group);
     if (value.tenThousandths <= 0 || value.tenThousandths % kEntryScale != 0) {
-        throw CalcError(ErrorKind::InvalidArgument, field, hint);
+        throw CalcError(ErrorKind::InvalidArgument, field, std::string(hint));
     }
 }
 
@@ -192,11 +192,11 @@ int defaultJoint(char axis) {
 void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
                         std::string_view groupSeparator) {
     requireWhole(form, Field::MotorSteps, decimalSeparator, groupSeparator,
-                 "i passi per giro del motore sono un numero intero maggiore di zero, 360 diviso "
-                 "l'angolo del passo: 200 per un motore da 1" +
-                     std::string(decimalSeparator) + "8° al passo.");
+                 "i passi per giro del motore sono un numero intero maggiore di zero: 360 "
+                 "gradi diviso l'angolo di un passo, come 200 o 400.");
     if (!form.isSelected(Coupling::Belt)) return;
-    const std::string teeth = "le pulegge hanno un numero intero di denti, maggiore di zero.";
+    constexpr std::string_view teeth =
+        "le pulegge hanno un numero intero di denti, maggiore di zero.";
     requireWhole(form, Field::MotorTeeth, decimalSeparator, groupSeparator, teeth);
     requireWhole(form, Field::ScrewTeeth, decimalSeparator, groupSeparator, teeth);
 }

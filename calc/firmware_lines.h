@@ -97,8 +97,8 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, cons
 
 // Firmware lines, JSON and the options beyond the window want a motor of a
 // whole number of steps per revolution and, through the belt, pulleys of
-// whole teeth, all above zero. Throws CalcError InvalidArgument blamed on the
-// first field that is not, with the user's `decimalSeparator` in its hint.
+// whole teeth, all above zero. Throws CalcError: the entries' conversion
+// errors, and InvalidArgument, blamed on the first field that is not whole.
 void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
                         std::string_view groupSeparator);
 

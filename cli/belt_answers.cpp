@@ -32,10 +32,7 @@ std::string exactDistanceText(const Form& form, std::string_view decimalSeparato
     return formatResult(distance, kTwoDecimals, decimalSeparator);
 }
 
-std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
-                             std::string_view decimalSeparator, std::string_view groupSeparator) {
-    const NearestBelts belts =
-        nearestBelts(form, wantedDistance, decimalSeparator, groupSeparator, kXlBeltPitch);
+std::string nearestBeltLines(const NearestBelts& belts, std::string_view decimalSeparator) {
     return beltLine("più corta", belts.shorter, decimalSeparator) +
            beltLine("più lunga", belts.longer, decimalSeparator);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "calc/belt_geometry.h"
 #include "calc/form.h"
 
 namespace cnc::cli {
@@ -14,10 +15,10 @@ namespace cnc::cli {
 std::string exactDistanceText(const Form& form, std::string_view decimalSeparator,
                               std::string_view groupSeparator);
 
-// --interasse-voluto D: the two whole-tooth XL belts either side of D, e.g.
+// --interasse-voluto D: the two whole-tooth XL belts either side of D (from
+// nearestBelts on the form), e.g.
 //   Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm
 //   Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm
-std::string nearestBeltLines(const Form& form, std::string_view wantedDistance,
-                             std::string_view decimalSeparator, std::string_view groupSeparator);
+std::string nearestBeltLines(const NearestBelts& belts, std::string_view decimalSeparator);
 
 }  // namespace cnc::cli

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "calc/entry_value.h"
+#include "calc/result_text.h"
 
 namespace cnc::cli {
 namespace {
@@ -63,6 +64,7 @@ QJsonObject inputs(const Options& options) {
         inputs["puleggia_asse"] = qs(options.beltAxis->teeth);
         inputs["profilo_cinghia"] = qs(options.beltAxis->profile);
     }
+    if (options.stepAngle) inputs["angolo_passo"] = qs(*options.stepAngle);
     return inputs;
 }
 
@@ -77,7 +79,12 @@ QJsonObject choices(const Options& options) {
     };
     if (options.firmware) {
         choices["firmware"] = qs(options.firmware->name);
-        choices["asse"] = QString(QChar(options.axis));
+        choices["asse"] = qs(options.axes.letters);
+        if (!options.axes.joints.empty()) {
+            QJsonArray joints;
+            for (const int joint : options.axes.joints) joints.append(joint);
+            choices["giunti"] = joints;
+        }
     }
     return choices;
 }
@@ -95,6 +102,36 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     return results;
 }
 
+QJsonObject errorObject(std::string_view kind, std::optional<Field> field,
+                        std::string_view message) {
+    return {
+        {"tipo", qs(kind)},
+        {"campo", field ? QJsonValue(qs(fieldCaption(*field))) : QJsonValue()},
+        {"messaggio", qs(message)},
+    };
+}
+
+QJsonObject wantedDistanceInputs(const Options& options) {
+    return {
+        {"motore", qs(options.form.text(Field::MotorTeeth))},
+        {"vite", qs(options.form.text(Field::ScrewTeeth))},
+        {"interasse_voluto", qs(*options.wantedDistance)},
+    };
+}
+
+QJsonObject beltObject(const ToothedBelt& belt, std::string_view separator) {
+    return {
+        {"codice", qs(std::to_string(2 * belt.teeth) + "XL")},
+        {"denti", static_cast<qint64>(belt.teeth)},
+        {"interasse_esatto_mm", number(formatResult(belt.centreDistance, kTwoDecimals, separator),
+                                       separator)},
+    };
+}
+
+std::string text(const QJsonObject& report) {
+    return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+}
+
 }  // namespace
 
 std::string jsonReport(const Options& options, const Outcome& outcome,
@@ -104,20 +141,44 @@ std::string jsonReport(const Options& options, const Outcome& outcome,
         {"scelte", choices(options)},
         {"risultati", results(options, outcome, decimalSeparator)},
     };
-    if (options.firmware && !outcome.failure) {
+    // The lines are made before the belt is measured: a belt's error after
+    // them leaves them valid.
+    if (options.firmware && !outcome.firmwareLines.empty()) {
         QJsonArray lines;
         for (const std::string& line : outcome.firmwareLines) lines.append(qs(line));
         report["firmware"] = lines;
     }
     if (const auto& failure = outcome.failure) {
-        report["errore"] = QJsonObject{
-            {"tipo", qs(failure->kind)},
-            {"campo",
-             failure->field ? QJsonValue(qs(fieldCaption(*failure->field))) : QJsonValue()},
-            {"messaggio", qs(failure->message)},
-        };
+        report["errore"] = errorObject(failure->kind, failure->field, failure->message);
     }
-    return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
+    return text(report);
+}
+
+std::string wantedDistanceReport(const Options& options, const NearestBelts& belts,
+                                 std::string_view decimalSeparator) {
+    QJsonObject results{
+        {"cinta_piu_corta",
+         belts.shorter ? beltObject(*belts.shorter, decimalSeparator) : QJsonValue()},
+        {"cinta_piu_lunga", beltObject(belts.longer, decimalSeparator)},
+    };
+    return text({{"ingressi", wantedDistanceInputs(options)}, {"risultati", results}});
+}
+
+std::string wantedDistanceFailure(const Options& options, const CalcError& error,
+                                  const std::string& message) {
+    return text({
+        {"ingressi", wantedDistanceInputs(options)},
+        {"risultati", QJsonObject()},
+        {"errore", errorObject(errorName(error.kind()), error.field(), message)},
+    });
+}
+
+std::string usageErrorReport(const std::string& message) {
+    return text({{"errore", errorObject("uso", std::nullopt, message)}});
+}
+
+std::string textReport(const char* key, const std::string& value) {
+    return text({{key, qs(value)}});
 }
 
 }  // namespace cnc::cli

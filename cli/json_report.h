@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/belt_geometry.h"
+#include "calc/calc_error.h"
 #include "cli/options.h"
 #include "cli/run.h"
 
@@ -14,5 +16,17 @@ namespace cnc::cli {
 // `decimalSeparator` is the one the calculation read and wrote with.
 std::string jsonReport(const Options& options, const Outcome& outcome,
                        std::string_view decimalSeparator);
+
+// --interasse-voluto: its inputs and the two belts, or its error.
+std::string wantedDistanceReport(const Options& options, const NearestBelts& belts,
+                                 std::string_view decimalSeparator);
+std::string wantedDistanceFailure(const Options& options, const CalcError& error,
+                                  const std::string& message);
+
+// A usage error: {"errore": {"tipo": "uso", "campo": null, "messaggio": ...}}.
+std::string usageErrorReport(const std::string& message);
+
+// --help and --version: {key: text}.
+std::string textReport(const char* key, const std::string& text);
 
 }  // namespace cnc::cli

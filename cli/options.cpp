@@ -3,16 +3,19 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 #include "calc/belt_axis.h"
 #include "calc/calc_error.h"
 #include "calc/decimal_text.h"
+#include "calc/exact_ratio.h"
 
 namespace cnc::cli {
 namespace {
 
 // The options read so far.
 struct Parsing {
+    std::string_view separator;  // the user's decimal separator
     Options options;
     std::vector<std::string_view> given;  // names, as in the table
     int pulleyTeeth = 0;
@@ -106,16 +109,82 @@ std::optional<std::string> setFirmware(Parsing& parsing, std::string_view name) 
     return "firmware sconosciuto: " + quoted(name) + " (" + namesOf(kFirmwares) + ")";
 }
 
-constexpr std::string_view kAxes = "XYZEABC";
+char upper(char letter) { return letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter; }
 
-std::optional<std::string> setAxis(Parsing& parsing, std::string_view letter) {
-    const auto axis = std::ranges::find_if(kAxes, [&](char upper) {
-        return letter.size() == 1 && (letter[0] == upper || letter[0] == upper - 'A' + 'a');
-    });
-    if (axis == kAxes.end()) {
-        return "--asse vuole una lettera tra X, Y, Z, E, A, B, C, non " + quoted(letter);
+std::optional<std::string> setAxes(Parsing& parsing, std::string_view letters) {
+    std::string axes;
+    for (const char letter : letters) {
+        const char axis = upper(letter);
+        if (kAxisLetters.find(axis) == std::string_view::npos || axes.find(axis) != axes.npos) {
+            axes.clear();
+            break;
+        }
+        axes += axis;
     }
-    parsing.options.axis = *axis;
+    if (axes.empty()) {
+        return "--asse vuole una o più lettere tra X, Y, Z, E, A, B, C, ciascuna una volta, "
+               "non " +
+               quoted(letters);
+    }
+    parsing.options.axes.letters = axes;
+    return std::nullopt;
+}
+
+std::optional<std::string> setJoints(Parsing& parsing, std::string_view list) {
+    std::vector<int> joints;
+    for (std::string_view rest = list;;) {
+        const std::size_t comma = rest.find(',');
+        const auto joint = wholeNumber(rest.substr(0, comma), 0, kMostJoints - 1);
+        if (!joint || std::ranges::find(joints, *joint) != joints.end()) {
+            return "--giunto vuole numeri di giunto da 0 a " + std::to_string(kMostJoints - 1) +
+                   " separati da virgole, ciascuno una volta, non " + quoted(list);
+        }
+        joints.push_back(*joint);
+        if (comma == rest.npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    parsing.options.axes.joints = std::move(joints);
+    return std::nullopt;
+}
+
+// An angle in degrees, four decimals at most, with the user's separator.
+std::string degrees(double angle, std::string_view separator) {
+    char text[64];
+    const auto end = std::to_chars(text, text + sizeof text, angle, std::chars_format::fixed, 4).ptr;
+    std::string written(text, end);
+    while (written.back() == '0') written.pop_back();
+    if (written.back() == '.') written.pop_back();
+    if (const auto point = written.find('.'); point != written.npos) {
+        written.replace(point, 1, separator);
+    }
+    return written;
+}
+
+// More steps per revolution than any entry holds.
+constexpr double kMostSteps = 1e14;
+
+// The motor's steps from the angle of one step: 360 / angle, which must be whole.
+std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text) {
+    const std::string wrong =
+        "--angolo-passo vuole l'angolo di un passo in gradi, maggiore di zero, non " +
+        quoted(text);
+    Ratio angle;
+    try {
+        angle = decimalRatio(text, parsing.separator);
+    } catch (const CalcError&) {
+        return wrong;
+    }
+    if (angle.negative || angle.numerator.isZero()) return wrong;
+    const double nearest = std::max(1.0, std::round(360 / nearestDouble(angle)));
+    if (!(nearest < kMostSteps)) return wrong;
+    const auto steps = static_cast<std::uint64_t>(nearest);
+    if (compare(angle.numerator * Natural(steps), Natural(360) * angle.denominator) != 0) {
+        return "--angolo-passo " + quoted(text) + ": 360 diviso l'angolo non dà un numero intero "
+               "di passi; il più vicino è " + std::to_string(steps) + " passi (" +
+               degrees(360 / nearest, parsing.separator) + "°)";
+    }
+    parsing.options.form.setText(Field::MotorSteps, std::to_string(steps));
+    parsing.options.stepAngle = std::string(text);
     return std::nullopt;
 }
 
@@ -134,7 +203,9 @@ constexpr Option kOptions[] = {
     {"--puleggia-asse", true, setPulleyTeeth},
     {"--profilo-cinghia", true, setProfile},
     {"--firmware", true, setFirmware},
-    {"--asse", true, setAxis},
+    {"--angolo-passo", true, setStepAngle},
+    {"--asse", true, setAxes},
+    {"--giunto", true, setJoints},
     {"--esatto", false, setFlag<&Options::exactDistance>},
     {"--interasse-voluto", true, setWantedDistance},
     {"--json", false, setFlag<&Options::json>},
@@ -153,6 +224,7 @@ constexpr Pair kConflicts[] = {
     {"--mezzo-passo", "--passo-intero"}, {"--diretto", "--ingranaggi"},
     {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
     {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
+    {"--angolo-passo", "--passi"},
 };
 
 // Options that mean nothing without another.
@@ -160,7 +232,44 @@ constexpr Pair kRequirements[] = {
     {"--puleggia-asse", "--profilo-cinghia"},
     {"--profilo-cinghia", "--puleggia-asse"},
     {"--asse", "--firmware"},
+    {"--giunto", "--firmware"},
 };
+
+// The options of the window's calculation and beyond it, which a question of
+// its own (--interasse-voluto) does not read.
+constexpr std::string_view kDriveOptions[] = {
+    "--passi",        "--passo-vite", "--cinta",          "--mezzo-passo",    "--passo-intero",
+    "--diretto",      "--ingranaggi", "--micropassi",     "--puleggia-asse",  "--profilo-cinghia",
+    "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
+};
+
+// What the window does not have.
+constexpr std::string_view kBeyondWindow[] = {
+    "--micropassi", "--puleggia-asse", "--profilo-cinghia", "--firmware", "--asse",
+    "--giunto",     "--esatto",        "--angolo-passo",    "--json",
+};
+
+std::optional<std::string> checkAxes(const Parsing& parsing) {
+    const auto& firmware = parsing.options.firmware;
+    const Axes& axes = parsing.options.axes;
+    if (!firmware) return std::nullopt;
+    for (const char axis : axes.letters) {
+        if (firmware->axes.find(axis) == std::string_view::npos) {
+            return std::string(firmware->name) + " non ha righe per l'asse " + axis +
+                   " (assi: " + std::string(firmware->axes) + ")";
+        }
+    }
+    if (axes.joints.empty()) return std::nullopt;
+    if (firmware->firmware != Firmware::LinuxCnc) {
+        return "--giunto vale per linuxcnc, che numera i giunti, non per " +
+               std::string(firmware->name);
+    }
+    if (axes.letters.size() > 1 && axes.joints.size() != axes.letters.size()) {
+        return "--giunto vuole un giunto per ciascuno degli assi " + axes.letters +
+               " (o più giunti per un asse solo)";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> checkCombinations(const Parsing& parsing) {
     for (const auto& [first, second] : kConflicts) {
@@ -173,12 +282,21 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
             return std::string(option) + " vuole anche " + std::string(needed);
         }
     }
-    const auto& firmware = parsing.options.firmware;
-    if (firmware && firmware->axes.find(parsing.options.axis) == std::string_view::npos) {
-        return std::string(firmware->name) + " non ha righe per l'asse " + parsing.options.axis +
-               " (assi: " + std::string(firmware->axes) + ")";
+    if (parsing.wasGiven("--interasse-voluto")) {
+        for (const std::string_view option : kDriveOptions) {
+            if (parsing.wasGiven(option)) {
+                return "--interasse-voluto legge solo --motore e --vite, non " +
+                       std::string(option);
+            }
+        }
     }
-    return std::nullopt;
+    // The axis pulley's belt is no XL belt: without the reduction there is none to measure.
+    if (parsing.wasGiven("--esatto") && parsing.wasGiven("--puleggia-asse") &&
+        !parsing.options.form.isSelected(Coupling::Belt)) {
+        return "--esatto misura la cinta XL tra motore e vite: con --puleggia-asse vuole "
+               "--ingranaggi";
+    }
+    return checkAxes(parsing);
 }
 
 
@@ -219,6 +337,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
                                                std::string_view decimalSeparator,
                                                std::string_view groupSeparator) {
     Parsing parsing;
+    parsing.separator = decimalSeparator;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         const std::size_t equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
@@ -238,6 +357,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto error = option->handle(parsing, value)) return UsageError{*error};
     }
     if (auto error = checkCombinations(parsing)) return UsageError{*error};
+    parsing.options.beyondWindow = std::ranges::any_of(
+        kBeyondWindow, [&](std::string_view option) { return parsing.wasGiven(option); });
     if (parsing.wasGiven("--puleggia-asse")) {
         if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator))
             return UsageError{*error};

@@ -17,6 +17,7 @@
 namespace cnc::cli {
 
 inline constexpr int kMaxMicrosteps = 256;
+inline constexpr std::string_view kAxisLetters = "XYZEABC";
 
 // An axis moved by a belt in place of the screw, as given.
 struct BeltAxis {
@@ -32,12 +33,16 @@ struct Options {
     std::optional<int> microsteps;
     std::optional<BeltAxis> beltAxis;
     std::optional<FirmwareName> firmware;
-    char axis = 'X';
+    Axes axes;                             // --asse, --giunto
+    std::optional<std::string> stepAngle;  // --angolo-passo, as typed; its steps are in the form
     bool json = false;
     bool exactDistance = false;                 // --esatto
     std::optional<std::string> wantedDistance;  // --interasse-voluto: a question of its own
     bool help = false;
     bool version = false;
+    // An option the window does not have was given: its answers want whole
+    // steps and teeth.
+    bool beyondWindow = false;
 };
 
 struct UsageError {

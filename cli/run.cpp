@@ -22,11 +22,31 @@ private:
     const ResultListener& onResult_;
 };
 
-// Full and half step are 1 and 2 microsteps per full step, digit for digit.
+// A step count typed as an angle (1.8) is the commonest slip.
+std::string withStepAngleHint(const CalcError& error) {
+    std::string message = error.what();
+    if (error.kind() == ErrorKind::InvalidArgument && error.field() == Field::MotorSteps) {
+        message += " Con --angolo-passo GRADI i passi vengono dall'angolo del passo.";
+    }
+    return message;
+}
+
+// The stepping resolution and the firmware's lines never depend on the belt;
+// an axis moved by its own pulley, without the reduction, has no XL belt to
+// measure.
 void calculate(const Options& options, Form& form, std::string_view separator,
-               std::string_view group) {
+               std::string_view group, Outcome& outcome) {
+    if (options.beyondWindow) requireWholeCounts(form, separator, group);
     computeSteppingResolution(form, separator, group, microstepsOf(options));
-    computeCentreDistance(form, separator, group, kXlBeltPitch);
+    if (options.firmware) {
+        outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axes, form,
+                                              separator, microstepsOf(options));
+    }
+    if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
+    computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);
+    if (options.exactDistance) {
+        outcome.exactDistance = exactDistanceText(form, separator, group);
+    }
 }
 
 }  // namespace
@@ -36,17 +56,10 @@ Outcome run(const Options& options, std::string_view decimalSeparator,
     Outcome outcome;
     ListeningForm form(options.form, onResult);
     try {
-        calculate(options, form, decimalSeparator, groupSeparator);
-        if (options.exactDistance) {
-            outcome.exactDistance = exactDistanceText(form, decimalSeparator, groupSeparator);
-        }
-        if (options.firmware) {
-            outcome.firmwareLines = firmwareLines(options.firmware->firmware, Axes(std::string(1, options.axis)), form,
-                                                  decimalSeparator, microstepsOf(options));
-        }
+        calculate(options, form, decimalSeparator, groupSeparator, outcome);
     } catch (const CalcError& error) {
         outcome.failure =
-            Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+            Failure{std::string(errorName(error.kind())), error.field(), withStepAngleHint(error)};
     } catch (const FirmwareRefusal& refusal) {
         outcome.failure = Failure{"Firmware", refusal.field(),
                                   std::string(options.firmware->name) + ": " + refusal.what()};

@@ -85,10 +85,11 @@ std::vector<Write> resolution(std::string steps, std::string mm) {
     return {{Field::StepsPerMm, std::move(steps)}, {Field::MmPerStep, std::move(mm)}};
 }
 
+// "" for a distance emptied.
 std::vector<Write> all(std::string steps, std::string mm, std::string distance = "83.69") {
     auto writes = resolution(std::move(steps), std::move(mm));
     writes.emplace_back(Field::CentreDistance, distance);
-    writes.emplace_back(Field::CentreDistanceMm, distance + " mm");
+    writes.emplace_back(Field::CentreDistanceMm, distance.empty() ? "" : distance + " mm");
     return writes;
 }
 
@@ -167,21 +168,27 @@ INSTANTIATE_TEST_SUITE_P(Failures, ClickTest, testing::Values(
     ClickCase{"pitch beyond the fixed-point range",
               with(Entries{}, [](Entries& e) { e.pitch = "1000000000000000"; }),
               {{Field::StepsPerMm, "0.000000000"}}, ErrorKind::Overflow, Field::ScrewPitch},
-    ClickCase{"belt empty", with(Entries{}, [](Entries& e) { e.belt = ""; }),
-              resolution("133.333333333", "0.007500000"), ErrorKind::TypeMismatch, Field::BeltLengthCode},
-    ClickCase{"belt of 65, too short", with(Entries{}, [](Entries& e) { e.belt = "65"; }),
-              resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
+    ClickCase{"belt empty", with(halfBelt(), [](Entries& e) { e.belt = ""; }),
+              resolution("282.352941176", "0.00354167"), ErrorKind::TypeMismatch, Field::BeltLengthCode},
+    ClickCase{"belt of 65, too short", with(halfBelt(), [](Entries& e) { e.belt = "65"; }),
+              resolution("282.352941176", "0.00354167"), ErrorKind::InvalidArgument,
               Field::BeltLengthCode},
-    ClickCase{"belt of 41, too short", with(Entries{}, [](Entries& e) { e.belt = "41"; }),
-              resolution("133.333333333", "0.007500000"), ErrorKind::InvalidArgument,
-              Field::BeltLengthCode}));
+    ClickCase{"belt of 41, too short", with(halfBelt(), [](Entries& e) { e.belt = "41"; }),
+              resolution("282.352941176", "0.00354167"), ErrorKind::InvalidArgument,
+              Field::BeltLengthCode},
+    // With the direct coupling the belt is no part of the drive: no error on it.
+    ClickCase{"direct, belt too short: distance emptied",
+              with(Entries{}, [](Entries& e) { e.belt = "65"; }),
+              all("133.333333333", "0.007500000", "")},
+    ClickCase{"direct, belt empty: distance emptied", with(Entries{}, [](Entries& e) { e.belt = ""; }),
+              all("133.333333333", "0.007500000", "")}));
 
 // The formula squares the length term: these belts used to get a distance.
 class ImpossibleBeltTest : public testing::TestWithParam<const char*> {};
 
 TEST_P(ImpossibleBeltTest, IsAnErrorOnTheBelt) {
     RecordingForm form;
-    fill(form, with(Entries{}, [](Entries& e) { e.belt = GetParam(); }));
+    fill(form, with(halfBelt(), [](Entries& e) { e.belt = GetParam(); }));
     try {
         calculate(form, ".", "", kXlBeltPitch);
         FAIL() << "no error";
@@ -189,7 +196,7 @@ TEST_P(ImpossibleBeltTest, IsAnErrorOnTheBelt) {
         EXPECT_EQ(e.kind(), ErrorKind::InvalidArgument);
         EXPECT_EQ(e.field(), Field::BeltLengthCode);
     }
-    EXPECT_EQ(form.writes, resolution("133.333333333", "0.007500000"));
+    EXPECT_EQ(form.writes, resolution("282.352941176", "0.00354167"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pulleys17And36, ImpossibleBeltTest,
@@ -221,7 +228,7 @@ TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.motor) + " " + row.screw);
         RecordingForm form;
-        fill(form, with(Entries{}, [&](Entries& e) {
+        fill(form, with(halfBelt(), [&](Entries& e) {
                  e.motor = row.motor;
                  e.screw = row.screw;
                  e.belt = row.tooShort;
@@ -237,6 +244,46 @@ TEST(Click, ShortBeltNamesTheSmallestCodeThatFits) {
         if (!row.smallest) continue;
         form.MemoryForm::setText(Field::BeltLengthCode, row.smallest);
         EXPECT_NO_THROW(calculate(form, ".", "", kXlBeltPitch));
+    }
+}
+
+// After a good click, a failing one leaves no result of the earlier entries
+// beside the new ones, and no entry changed.
+TEST(Click, WithoutStaleResultsEmptiesWhatTheErrorStopped) {
+    struct Row {
+        const char* name;
+        Entries entries;
+        std::vector<std::string> results;  // steps/mm, mm/step, distance, distance in mm
+        bool fails = true;
+    };
+    const Row rows[] = {
+        {"steps empty", with(Entries{}, [](Entries& e) { e.steps = ""; }), {"", "", "", ""}},
+        {"steps 0", with(Entries{}, [](Entries& e) { e.steps = "0"; }),
+         {"0.000000000", "", "", ""}},
+        {"belt too short", with(halfBelt(), [](Entries& e) { e.belt = "65"; }),
+         {"282.352941176", "0.00354167", "", ""}},
+        {"direct, belt too short", with(Entries{}, [](Entries& e) { e.belt = "65"; }),
+         {"133.333333333", "0.007500000", "", ""}, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        RecordingForm form;
+        fill(form, Entries{});
+        calculate(form, ".", "", kXlBeltPitch);
+        fill(form, row.entries);
+        bool failed = false;
+        try {
+            calculateWithoutStaleResults(form, ".", "", kXlBeltPitch);
+        } catch (const CalcError&) {
+            failed = true;
+        }
+        EXPECT_EQ(failed, row.fails);
+        const std::vector<std::string> results{
+            form.text(Field::StepsPerMm), form.text(Field::MmPerStep),
+            form.text(Field::CentreDistance), form.text(Field::CentreDistanceMm)};
+        EXPECT_EQ(results, row.results);
+        EXPECT_EQ(form.text(Field::MotorSteps), row.entries.steps);
+        EXPECT_EQ(form.text(Field::BeltLengthCode), row.entries.belt);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real binary as a user would, with the locale in the environment.
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -89,8 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
     CliCase{"same choice twice", {"--diretto", "--diretto"}, kDefaults},
     CliCase{"exact distance after the results", {"--esatto"},
             kDefaults + "Interasse esatto: 83.68 mm\n"},
-    CliCase{"belts either side of a wanted distance, other entries unread",
-            {"--passi", "", "--cinta", "x", "--esatto", "--interasse-voluto=100"},
+    CliCase{"belts either side of a wanted distance", {"--interasse-voluto=100"},
             "Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm\n"
             "Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm\n"},
     CliCase{"1/16, T8x8 lead screw", {"--micropassi", "16", "--passo-vite", "8"},
@@ -100,16 +100,40 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
             {"--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
              "--firmware", "klipper", "--asse", "Y"},
             "Step/mm: 80.000000000\nRisoluzione del passo (mm): 0.012500000\n"
-            "Interasse: 83.69 mm\n[stepper_y]\nrotation_distance: 40\nmicrosteps: 16\n"
+            "[stepper_y]\nrotation_distance: 40\nmicrosteps: 16\n"
             "full_steps_per_rotation: 200\n"},
+    CliCase{"a belt that cannot go round, direct: no centre distance",
+            {"--diretto", "--motore", "20", "--vite", "60"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"},
+    CliCase{"step angle, two axes of RepRapFirmware",
+            {"--angolo-passo", "0.9", "--micropassi", "16", "--passo-vite", "8", "--firmware",
+             "reprapfirmware", "--asse", "xy"},
+            "Step/mm: 800.000000000\nRisoluzione del passo (mm): 0.001250000\n"
+            "Interasse: 83.69 mm\nM92 X800 Y800 S16\n"},
+    CliCase{"a gantry's two joints",
+            {"--micropassi", "8", "--passo-vite", "5", "--firmware", "linuxcnc", "--asse", "Y",
+             "--giunto", "1,2"},
+            "Step/mm: 320.000000000\nRisoluzione del passo (mm): 0.003125000\n"
+            "Interasse: 83.69 mm\n[JOINT_1]\nSCALE = 320\n\n[JOINT_2]\nSCALE = 320\n"},
     CliCase{"Marlin", {"--micropassi", "16", "--passo-vite", "8", "--firmware", "marlin"},
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
             "Interasse: 83.69 mm\nM92 X400\n"}));
 
 INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
-    CliCase{"belt too short", {"--cinta", "65"},
-            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n", 1,
+    CliCase{"belt too short", {"--ingranaggi", "--passo-intero", "--cinta", "65"},
+            "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n", 1,
             "Argomento non valido in «Cinta»"},
+    CliCase{"the firmware's lines whatever the belt",
+            {"--micropassi", "8", "--passo-vite", "5", "--ingranaggi", "--motore", "20", "--vite",
+             "60", "--firmware", "grbl", "--asse", "Z"},
+            "Step/mm: 960.000000000\nRisoluzione del passo (mm): 0.001041667\n$102=960\n", 1,
+            "Argomento non valido in «Cinta»"},
+    CliCase{"steps per revolution typed as the angle", {"--passi", "1.8", "--firmware", "marlin"},
+            "", 1, "Con --angolo-passo GRADI"},
+    CliCase{"half a tooth", {"--ingranaggi", "--vite", "17.5", "--firmware", "klipper"}, "", 1,
+            "«Vite»"},
+    CliCase{"--cinta 65 with the direct coupling (the window's default)", {"--cinta", "65"},
+            "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"},
     CliCase{"formula refuses the belt before the exact geometry", {"--cinta", "66", "--esatto"},
             "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n", 1,
             "ci sta è 90 (cinta 90XL, 45 denti)"},
@@ -132,16 +156,17 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"microsteps with half step", {"--micropassi", "16", "--mezzo-passo"}, "", 2,
             "in contrasto: --micropassi e --mezzo-passo"},
     CliCase{"firmware refuses a negative pitch", {"--passo-vite", "-8", "--firmware", "grbl"},
-            "Step/mm: -50.000000000\nRisoluzione del passo (mm): -0.020000000\n"
-            "Interasse: 83.69 mm\n", 1, "grbl: il firmware vuole passi per millimetro maggiori"}));
+            "Step/mm: -50.000000000\nRisoluzione del passo (mm): -0.020000000\n", 1,
+            "grbl: il firmware vuole passi per millimetro maggiori"}));
 
-// The same entries through the stepping modes and through microsteps 1 and 2.
+// The same entries through the stepping modes and through microsteps 1 and 2
+// (which, beyond the window, want whole counts: the entries here are).
 TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
     const std::vector<std::vector<std::string>> entries = {
         {},
         {"--ingranaggi", "--vite", "17"},
-        {"--passi", "0"},
-        {"--passi", "461168601842738.7904"},
+        {"--passo-vite", "0"},
+        {"--passi", "461168601842738"},
         {"--passo-vite", "otto", "--ingranaggi"},
         {"--puleggia-asse", "20", "--profilo-cinghia", "MXL", "--firmware", "linuxcnc"},
     };
@@ -166,7 +191,7 @@ TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
         {"--json", "--ingranaggi", "--passo-vite", "3.14159", "--esatto"},
         {"--json", "--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
          "--firmware", "klipper"},
-        {"--json", "--passi", "0"},
+        {"--json", "--ingranaggi", "--cinta", "65", "--firmware", "marlin"},
     };
     for (const auto& arguments : cases) {
         const CliRun run = runCli(arguments, {{"LANG", "it_IT.UTF-8"}});
@@ -184,11 +209,85 @@ TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
         EXPECT_EQ(run.status, report.contains("errore") ? 1 : 0) << run.out;
         EXPECT_EQ(runCli(arguments, {{"LANG", "en_US.UTF-8"}}).out, run.out);
     }
-    const CliRun failed = runCli({"--json", "--passi", "0"});
+    const CliRun failed = runCli({"--json", "--passo-vite", "0"});
     const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(failed.out)).object();
     const QJsonObject error = report["errore"].toObject();
     EXPECT_EQ(error["tipo"].toString(), "Divisione per zero");
-    EXPECT_EQ(error["campo"].toString(), "Passi del motore");
+    EXPECT_EQ(error["campo"].toString(), "Passo della vite (mm)");
+}
+
+// Each key where a reader of the JSON finds it, and what it holds.
+TEST(Cli, JsonKeys) {
+    struct Row {
+        std::vector<std::string> arguments;
+        const char* path;  // keys separated by '/', array indexes as numbers
+        const char* json;  // the value, compact
+        int status = 0;
+    };
+    const std::vector<std::string> beltAxis = {"--json", "--micropassi", "16", "--puleggia-asse",
+                                               "20", "--profilo-cinghia", "GT2", "--firmware",
+                                               "linuxcnc", "--asse", "XA", "--giunto", "0,5"};
+    const Row rows[] = {
+        // a belt axis, its firmware, several axes
+        {beltAxis, "ingressi/puleggia_asse", "\"20\""},
+        {beltAxis, "ingressi/profilo_cinghia", "\"GT2\""},
+        {beltAxis, "ingressi/passi", "\"200\""},
+        {beltAxis, "scelte/passo", "\"micropassi\""},
+        {beltAxis, "scelte/micropassi", "16"},
+        {beltAxis, "scelte/accoppiamento", "\"diretto\""},
+        {beltAxis, "scelte/firmware", "\"linuxcnc\""},
+        {beltAxis, "scelte/asse", "\"XA\""},
+        {beltAxis, "scelte/giunti", "[0,5]"},
+        {beltAxis, "risultati/corsa_per_giro_mm/numero", "40"},
+        {beltAxis, "risultati/step_mm/testo", "\"80.000000000\""},
+        {beltAxis, "risultati/risoluzione_mm/numero", "0.0125"},
+        {beltAxis, "firmware/4", "\"SCALE = 80\""},
+        // the window's entries, the exact distance, the step angle
+        {{"--json", "--ingranaggi", "--esatto", "--angolo-passo", "7.5"}, "ingressi/angolo_passo",
+         "\"7.5\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "ingressi/cinta", "\"120\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "ingressi/motore", "\"17\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "ingressi/vite", "\"36\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "ingressi/passo_vite", "\"3\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "scelte/passo", "\"mezzo-passo\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "risultati/interasse_mm/testo", "\"83.69\""},
+        {{"--json", "--ingranaggi", "--esatto"}, "risultati/interasse_esatto_mm/numero", "83.68"},
+        // errors: after the firmware's lines, of usage, of a question of its own
+        {{"--json", "--ingranaggi", "--cinta", "65", "--firmware", "marlin"}, "firmware/0",
+         "\"M92 X282.35294\"", 1},
+        {{"--json", "--ingranaggi", "--cinta", "65"}, "errore/campo", "\"Cinta\"", 1},
+        {{"--json", "--ingranaggi", "--cinta", "65"}, "errore/tipo", "\"Argomento non valido\"", 1},
+        {{"--json", "--passi", "0"}, "errore/campo", "\"Passi del motore\"", 1},
+        {{"--bogus", "--json"}, "errore/tipo", "\"uso\"", 2},
+        {{"--bogus", "--json"}, "errore/campo", "null", 2},
+        {{"--json", "--interasse-voluto", "100"}, "ingressi/interasse_voluto", "\"100\""},
+        {{"--json", "--interasse-voluto", "100"}, "risultati/cinta_piu_corta/codice", "\"132XL\""},
+        {{"--json", "--interasse-voluto", "100"}, "risultati/cinta_piu_lunga/denti", "67"},
+        {{"--json", "--interasse-voluto", "100"},
+         "risultati/cinta_piu_lunga/interasse_esatto_mm/testo", "\"101.71\""},
+        {{"--json", "--interasse-voluto", "40"}, "risultati/cinta_piu_corta", "null", 1},
+        {{"--json", "--interasse-voluto", "40"}, "errore/tipo", "\"Argomento non valido\"", 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.path);
+        const CliRun run = runCli(row.arguments);
+        EXPECT_EQ(run.status, row.status) << run.err;
+        QJsonParseError error;
+        const QJsonDocument report = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+        QJsonValue value = report.object();
+        for (const QString& key : QString(row.path).split('/')) {
+            bool index = false;
+            const int number = key.toInt(&index);
+            value = index ? value.toArray().at(number) : value.toObject().value(key);
+        }
+        const QJsonDocument shown = value.isArray()  ? QJsonDocument(value.toArray())
+                                    : value.isObject() ? QJsonDocument(value.toObject())
+                                                       : QJsonDocument(QJsonArray{value});
+        QByteArray compact = shown.toJson(QJsonDocument::Compact);
+        if (!value.isArray() && !value.isObject()) compact = compact.mid(1, compact.size() - 2);
+        EXPECT_EQ(compact.toStdString(), row.json) << run.out;
+    }
 }
 
 TEST(Cli, AnUnwritableOutputFails) {

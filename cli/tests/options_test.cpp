@@ -20,7 +20,8 @@ struct Expected {
     std::optional<int> microsteps = std::nullopt;
     std::optional<Coupling> coupling = std::nullopt;
     std::optional<std::string_view> firmware = std::nullopt;
-    std::optional<char> axis = std::nullopt;
+    std::optional<std::string> axes = std::nullopt;
+    std::optional<std::vector<int>> joints = std::nullopt;
     bool json = false;
     bool help = false;
 };
@@ -45,7 +46,8 @@ void check(const Options& options, const Expected& expected) {
     expectIfSet(expected.microsteps, microstepsOf(options));
     expectIfSet(expected.coupling, belt ? Coupling::Belt : Coupling::Direct);
     expectIfSet(expected.firmware, options.firmware ? options.firmware->name : "");
-    expectIfSet(expected.axis, options.axis);
+    expectIfSet(expected.axes, options.axes.letters);
+    expectIfSet(expected.joints, options.axes.joints);
     EXPECT_EQ(options.json, expected.json);
     EXPECT_EQ(options.help, expected.help);
 }
@@ -133,16 +135,61 @@ TEST(Options, BeltAxis) {
 
 TEST(Options, Firmware) {
     checkAll({
-        {{"--firmware", "Klipper"}, Expected{.firmware = "klipper", .axis = 'X'}},
-        {{"--firmware=grbl", "--asse", "z"}, Expected{.firmware = "grbl", .axis = 'Z'}},
-        {{"--firmware", "marlin", "--asse", "E"}, Expected{.axis = 'E'}},
+        {{"--firmware", "Klipper"}, Expected{.firmware = "klipper", .axes = "X"}},
+        {{"--firmware=grbl", "--asse", "z"}, Expected{.firmware = "grbl", .axes = "Z"}},
+        {{"--firmware", "marlin", "--asse", "E"}, Expected{.axes = "E"}},
+        {{"--firmware", "marlin", "--asse", "xyE"}, Expected{.axes = "XYE"}},
         {{"--firmware", "smoothie"}, "firmware sconosciuto: «smoothie» (marlin, reprapfirmware"},
         {{"--asse", "Y"}, "--asse vuole anche --firmware"},
-        {{"--firmware", "marlin", "--asse", "Q"}, "--asse vuole una lettera"},
-        {{"--firmware", "marlin", "--asse", "XY"}, "--asse vuole una lettera"},
+        {{"--firmware", "marlin", "--asse", "Q"}, "--asse vuole una o più lettere"},
+        {{"--firmware", "marlin", "--asse", "XX"}, "ciascuna una volta, non «XX»"},
+        {{"--firmware", "marlin", "--asse="}, "--asse vuole una o più lettere"},
+        // joints
+        {{"--firmware", "linuxcnc", "--asse", "Y", "--giunto", "1,3"},
+         Expected{.axes = "Y", .joints = std::vector{1, 3}}},
+        {{"--firmware", "linuxcnc", "--asse", "XA", "--giunto", "0,5"},
+         Expected{.joints = std::vector{0, 5}}},
+        {{"--firmware", "linuxcnc", "--giunto", "16"}, "da 0 a 15 separati da virgole"},
+        {{"--firmware", "linuxcnc", "--giunto", "1,1"}, "ciascuno una volta, non «1,1»"},
+        {{"--firmware", "linuxcnc", "--giunto", "1,"}, "da 0 a 15"},
+        {{"--firmware", "linuxcnc", "--asse", "XY", "--giunto", "0"}, "un giunto per ciascuno"},
+        {{"--firmware", "marlin", "--giunto", "0"}, "--giunto vale per linuxcnc"},
+        {{"--giunto", "0"}, "--giunto vuole anche --firmware"},
         {{"--firmware", "grbl", "--asse", "E"}, "grbl non ha righe per l'asse E (assi: XYZ)"},
         {{"--firmware", "grbl", "--asse", "A"}, "grbl non ha righe per l'asse A"},
         {{"--firmware", "klipper", "--asse", "B"}, "klipper non ha righe per l'asse B"},
+        {{"--firmware", "klipper", "--asse", "XB"}, "klipper non ha righe per l'asse B"},
+    });
+}
+
+TEST(Options, StepAngle) {
+    checkAll({
+        {{"--angolo-passo", "1.8"}, Expected{.steps = "200"}},
+        {{"--angolo-passo", "0,9"}, Expected{.steps = "400"}, ","},
+        {{"--angolo-passo", "7.5"}, Expected{.steps = "48"}},
+        {{"--angolo-passo", "5.625"}, Expected{.steps = "64"}},
+        {{"--angolo-passo", "360"}, Expected{.steps = "1"}},
+        {{"--angolo-passo", "1.7"}, "il più vicino è 212 passi (1.6981°)"},
+        {{"--angolo-passo", "1,7"}, "il più vicino è 212 passi (1,6981°)", ","},
+        {{"--angolo-passo", "1.80001"}, "il più vicino è 200 passi (1.8°)"},
+        {{"--angolo-passo", "720"}, "il più vicino è 1 passi (360°)"},
+        {{"--angolo-passo", "0"}, "maggiore di zero, non «0»"},
+        {{"--angolo-passo", "-1.8"}, "maggiore di zero"},
+        {{"--angolo-passo", "1.8°"}, "maggiore di zero, non «1.8°»"},
+        {{"--angolo-passo", "1.8", "--passi", "200"}, "in contrasto: --angolo-passo e --passi"},
+    });
+}
+
+// A question of its own reads only the pulleys.
+TEST(Options, WantedDistanceReadsOnlyThePulleys) {
+    checkAll({
+        {{"--interasse-voluto", "100", "--motore", "20", "--vite=40", "--json"},
+         Expected{.json = true}},
+        {{"--interasse-voluto", "100", "--passi", "400"}, "legge solo --motore e --vite, non --passi"},
+        {{"--interasse-voluto", "100", "--cinta", "x"}, "non --cinta"},
+        {{"--esatto", "--interasse-voluto", "100"}, "non --esatto"},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT2", "--esatto"},
+         "con --puleggia-asse vuole --ingranaggi"},
     });
 }
 
