@@ -35,6 +35,29 @@ ToothedBelt toothedBelt(double radius1, double radius2, double teeth, double bel
     return {static_cast<std::int64_t>(teeth), distance.value_or(radius1 + radius2)};
 }
 
+// "9.99" -> "10.00": the text's value plus one unit of its last digit.
+void addOneUnitInTheLastPlace(std::string& digits) {
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        if (*digit == '.') continue;
+        if (*digit != '9') {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// `limit` >= 0 with two decimals, rounded up: the nearest text, unless the
+// value it is read as, the way a typed distance is read, lies below `limit`.
+// Compared exactly, so a limit at two decimals stays as it is.
+std::string leastDistanceText(double limit, std::string_view decimalSeparator) {
+    std::string text = formatResult(limit, kTwoDecimals, ".");
+    if (parseDouble(text, ".", "") < limit) addOneUnitInTheLastPlace(text);
+    text.replace(text.find('.'), 1, decimalSeparator);
+    return text;
+}
+
 double teethOf(const Form& form, Field field, std::string_view decimalSeparator,
                std::string_view groupSeparator) {
     const std::string text = form.text(field);
@@ -136,7 +159,7 @@ NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
     const auto [motor, screw] = pulleyRadii(form, decimalSeparator, groupSeparator, beltPitch);
     const double wanted = widen(parseEntryValue(wantedDistance, decimalSeparator, groupSeparator));
     if (const auto belts = nearestBelts(motor, screw, wanted, beltPitch)) return *belts;
-    throw pulleysOverlap(formatResult(motor + screw, kTwoDecimals, decimalSeparator));
+    throw pulleysOverlap(leastDistanceText(motor + screw, decimalSeparator));
 }
 
 }  // namespace cnc

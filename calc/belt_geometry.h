@@ -73,7 +73,9 @@ double exactCentreDistance(const Form& form, std::string_view decimalSeparator,
 // The belts nearest `wantedDistance`, an entry text in mm, for the form's
 // pulleys; nothing else of the form is read. Throws CalcError: the pulleys'
 // conversion errors, blamed on their fields; the wanted distance's, blamed on
-// none; pulleysOverlap.
+// none; pulleysOverlap, naming the sum of the radii rounded UP to two
+// decimals, with `decimalSeparator`: the least such distance that, typed, is
+// not below the sum (17 and 36 teeth, 42.8509 mm -> "42.86"; 4.25 -> "4.25").
 NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
                           std::string_view decimalSeparator, std::string_view groupSeparator,
                           double beltPitch);

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "calc/calc_error.h"
+#include "calc/memory_form.h"
 
 namespace cnc {
 namespace {
@@ -135,6 +136,41 @@ TEST(BeltGeometry, AbsurdSizes) {
     EXPECT_NEAR(exactCentreDistance(0, 0, 10).value(), 5, 1e-5);
     EXPECT_EQ(nearestBelts(0, 0, 5.08, kXl).value().longer.teeth, 3);
     EXPECT_THROW(nearestBelts(1, 2, 1e300, kXl), CalcError);
+}
+
+// The overlap message names a distance that, typed, is accepted just above it:
+// the sum of the radii rounded up, never to nearest. A pitch of 2 pi makes the
+// radii the teeth themselves.
+TEST(BeltGeometry, OverlapNamesTheLimitRoundedUp) {
+    constexpr double kRadiiAsTeeth = 2 * std::numbers::pi;
+    struct Row {
+        const char *motor, *screw, *wanted, *separator;
+        double pitch;
+        std::string_view limit;
+    };
+    const Row rows[] = {
+        {"2", "3", "4,041", ",", kXl, "4,05"},             // 4.0425355
+        {"2", "3", "4.041", ".", kXl, "4.05"},
+        {"17", "36", "42,85", ",", kXl, "42,86"},          // 42.8509
+        {"4", "0,25", "4,25", ",", kRadiiAsTeeth, "4,25"},  // exactly at two decimals
+        {"4", "0,046", "1", ",", kRadiiAsTeeth, "4,05"},    // to nearest is up already
+        {"9", "0,9925", "-3", ",", kRadiiAsTeeth, "10,00"},
+        {"0", "0", "0", ",", kRadiiAsTeeth, "0,00"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.motor) + " " + row.screw);
+        MemoryForm form;
+        form.setText(Field::MotorTeeth, row.motor);
+        form.setText(Field::ScrewTeeth, row.screw);
+        try {
+            nearestBelts(form, row.wanted, row.separator, ".", row.pitch);
+            ADD_FAILURE() << "no overlap";
+        } catch (const CalcError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Argomento non valido: a questo interasse le pulegge si sovrappongono; "
+                      "deve superare " + std::string(row.limit) + " mm.");
+        }
+    }
 }
 
 }  // namespace
