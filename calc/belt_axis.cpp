@@ -17,9 +17,9 @@ EntryValue pulleyTravel(int teeth, EntryValue pitch) { return multiply(pitch, te
 EntryValue pulleyTravel(int teeth, std::string_view profileOrPitch,
                         std::string_view decimalSeparator, std::string_view groupSeparator) {
     const std::optional<EntryValue> profile = beltProfilePitch(profileOrPitch);
-    return pulleyTravel(teeth, profile ? *profile
-                                       : parseEntryValue(profileOrPitch, decimalSeparator,
-                                                         groupSeparator));
+    return pulleyTravel(
+        teeth,
+        profile ? *profile : parseEntryValue(profileOrPitch, decimalSeparator, groupSeparator));
 }
 
 }  // namespace cnc
