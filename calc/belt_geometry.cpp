@@ -22,6 +22,21 @@ constexpr int kMostHalvings = 400;
 // Whole numbers of teeth stay exact doubles below this.
 constexpr double kWholeLimit = 0x1p53;
 
+// The arguments outside the contract of the functions on numbers.
+void require(bool holds) {
+    if (!holds) {
+        throw CalcError(ErrorKind::InvalidArgument, std::nullopt,
+                        "il passo, i raggi delle pulegge o la lunghezza della cinta non sono "
+                        "misure valide.");
+    }
+}
+
+void requireRadii(double radius1, double radius2) {
+    require(std::isfinite(radius1) && radius1 >= 0 && std::isfinite(radius2) && radius2 >= 0);
+}
+
+void requirePitch(double beltPitch) { require(std::isfinite(beltPitch) && beltPitch > 0); }
+
 // A belt of `teeth` teeth as a pitch length, formed alike wherever a whole
 // belt is measured, so that a belt found to go round is one.
 double lengthOf(double teeth, double beltPitch) { return teeth * beltPitch; }
@@ -67,7 +82,11 @@ double teethOf(const Form& form, Field field, std::string_view decimalSeparator,
 }  // namespace
 
 double pitchRadius(double teeth, double beltPitch) {
-    return std::abs(teeth) * beltPitch / (2 * std::numbers::pi);
+    require(std::isfinite(teeth));
+    requirePitch(beltPitch);
+    const double radius = std::abs(teeth) * beltPitch / (2 * std::numbers::pi);
+    if (!std::isfinite(radius)) throw CalcError(ErrorKind::Overflow);
+    return radius;
 }
 
 double openBeltLength(double radius1, double radius2, double centreDistance) {
@@ -80,6 +99,8 @@ double openBeltLength(double radius1, double radius2, double centreDistance) {
 }
 
 std::optional<double> exactCentreDistance(double radius1, double radius2, double beltLength) {
+    requireRadii(radius1, radius2);
+    require(std::isfinite(beltLength));
     if (!goesRound(radius1, radius2, beltLength)) return std::nullopt;
     // L(below) < beltLength; and L(C) >= 2 C cos phi = 2 sqrt(C^2 - (R - r)^2),
     // which is beltLength at `above`.
@@ -94,6 +115,8 @@ std::optional<double> exactCentreDistance(double radius1, double radius2, double
 }
 
 double fewestTeeth(double radius1, double radius2, double beltPitch) {
+    requireRadii(radius1, radius2);
+    requirePitch(beltPitch);
     const double touching = openBeltLength(radius1, radius2, radius1 + radius2);
     double teeth = std::max(1.0, std::floor(touching / beltPitch) + 1);
     if (!(teeth < kWholeLimit)) return teeth;
@@ -112,6 +135,9 @@ double fewestTeeth(double radius1, double radius2, double beltPitch) {
 
 std::optional<NearestBelts> nearestBelts(double radius1, double radius2, double wantedDistance,
                                          double beltPitch) {
+    requireRadii(radius1, radius2);
+    require(std::isfinite(wantedDistance));
+    requirePitch(beltPitch);
     if (!(wantedDistance > radius1 + radius2)) return std::nullopt;
     // C grows with L: the longest belt no longer than L(D) is the one sought.
     const double wantedLength = openBeltLength(radius1, radius2, wantedDistance);
