@@ -54,7 +54,7 @@ double openBeltLength(double radius1, double radius2, double centreDistance);
 // within a few hundred steps and makes no NaN.
 //
 // Accuracy: within 0.00001 mm, or 1e-10 of beltLength where that is more
-// (belts longer than 100 m). The second bound is met where one pulley is far
+// (belts longer than 100 m). The second bound is needed where one pulley is far
 // smaller than the other and the belt barely goes round: there L(C) grows as
 // (C - R)^1.5 / sqrt(R), so flat that lengths one double apart, near 2 pi R,
 // belong to distances up to about 1e-11 L apart (R = 10^6 mm, r = 0: 7e-5 mm).
@@ -69,7 +69,8 @@ struct ToothedBelt {
     double centreDistance;
 };
 
-// The whole-tooth belts on either side of a wanted distance D.
+// The whole-tooth belts on either side of a wanted distance D, chosen exactly
+// on their lengths against L(D); their distances hold to the accuracy above.
 struct NearestBelts {
     std::optional<ToothedBelt> shorter;  // the longest with C <= D; none if it cannot go round
     ToothedBelt longer;                  // the shortest with C > D
