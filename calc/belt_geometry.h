@@ -21,7 +21,7 @@
 //
 // What the functions on numbers take: radii finite and >= 0, a pitch finite
 // and > 0, belt lengths, wanted distances and teeth finite. Anything else is a
-// caller's fault, not a question about belts: it throws CalcError
+// caller's mistake, not a question about belts: it throws CalcError
 // InvalidArgument with no field, and no result is made of it. Within that, a
 // belt too short to go round (a length of zero or less among them) and a
 // wanted distance at which the pulleys overlap (zero or less among them) are
