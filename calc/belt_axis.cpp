@@ -5,16 +5,21 @@
 
 namespace cnc {
 
-std::optional<std::string_view> beltProfilePitch(std::string_view name) {
+std::optional<EntryValue> beltProfilePitch(std::string_view name) {
     for (const BeltProfile& profile : kBeltProfiles) {
         if (detail::sameIgnoringCase(profile.name, name)) return profile.pitch;
     }
     return std::nullopt;
 }
 
-EntryValue pulleyTravel(int teeth, std::string_view pitch, std::string_view decimalSeparator,
-                        std::string_view groupSeparator) {
-    return multiply(parseEntryValue(pitch, decimalSeparator, groupSeparator), teeth);
+EntryValue pulleyTravel(int teeth, EntryValue pitch) { return multiply(pitch, teeth); }
+
+EntryValue pulleyTravel(int teeth, std::string_view profileOrPitch,
+                        std::string_view decimalSeparator, std::string_view groupSeparator) {
+    const std::optional<EntryValue> profile = beltProfilePitch(profileOrPitch);
+    return pulleyTravel(
+        teeth,
+        profile ? *profile : parseEntryValue(profileOrPitch, decimalSeparator, groupSeparator));
 }
 
 }  // namespace cnc

@@ -22,6 +22,21 @@ constexpr int kMostHalvings = 400;
 // Whole numbers of teeth stay exact doubles below this.
 constexpr double kWholeLimit = 0x1p53;
 
+// The arguments outside the contract of the functions on numbers.
+void require(bool holds) {
+    if (!holds) {
+        throw CalcError(ErrorKind::InvalidArgument, std::nullopt,
+                        "il passo, i raggi delle pulegge o la lunghezza della cinta non sono "
+                        "misure valide.");
+    }
+}
+
+void requireRadii(double radius1, double radius2) {
+    require(std::isfinite(radius1) && radius1 >= 0 && std::isfinite(radius2) && radius2 >= 0);
+}
+
+void requirePitch(double beltPitch) { require(std::isfinite(beltPitch) && beltPitch > 0); }
+
 // A belt of `teeth` teeth as a pitch length, formed alike wherever a whole
 // belt is measured, so that a belt found to go round is one.
 double lengthOf(double teeth, double beltPitch) { return teeth * beltPitch; }
@@ -35,6 +50,29 @@ ToothedBelt toothedBelt(double radius1, double radius2, double teeth, double bel
     return {static_cast<std::int64_t>(teeth), distance.value_or(radius1 + radius2)};
 }
 
+// "9.99" -> "10.00": the text's value plus one unit of its last digit.
+void addOneUnitInTheLastPlace(std::string& digits) {
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        if (*digit == '.') continue;
+        if (*digit != '9') {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// `limit` >= 0 with two decimals, rounded up: the nearest text, unless the
+// value it is read as, the way a typed distance is read, lies below `limit`.
+// Compared exactly, so a limit at two decimals stays as it is.
+std::string leastDistanceText(double limit, std::string_view decimalSeparator) {
+    std::string text = formatResult(limit, kTwoDecimals, ".");
+    if (parseDouble(text, ".", "") < limit) addOneUnitInTheLastPlace(text);
+    text.replace(text.find('.'), 1, decimalSeparator);
+    return text;
+}
+
 double teethOf(const Form& form, Field field, std::string_view decimalSeparator,
                std::string_view groupSeparator) {
     const std::string text = form.text(field);
@@ -44,7 +82,11 @@ double teethOf(const Form& form, Field field, std::string_view decimalSeparator,
 }  // namespace
 
 double pitchRadius(double teeth, double beltPitch) {
-    return std::abs(teeth) * beltPitch / (2 * std::numbers::pi);
+    require(std::isfinite(teeth));
+    requirePitch(beltPitch);
+    const double radius = std::abs(teeth) * beltPitch / (2 * std::numbers::pi);
+    if (!std::isfinite(radius)) throw CalcError(ErrorKind::Overflow);
+    return radius;
 }
 
 double openBeltLength(double radius1, double radius2, double centreDistance) {
@@ -57,6 +99,8 @@ double openBeltLength(double radius1, double radius2, double centreDistance) {
 }
 
 std::optional<double> exactCentreDistance(double radius1, double radius2, double beltLength) {
+    requireRadii(radius1, radius2);
+    require(std::isfinite(beltLength));
     if (!goesRound(radius1, radius2, beltLength)) return std::nullopt;
     // L(below) < beltLength; and L(C) >= 2 C cos phi = 2 sqrt(C^2 - (R - r)^2),
     // which is beltLength at `above`.
@@ -71,6 +115,8 @@ std::optional<double> exactCentreDistance(double radius1, double radius2, double
 }
 
 double fewestTeeth(double radius1, double radius2, double beltPitch) {
+    requireRadii(radius1, radius2);
+    requirePitch(beltPitch);
     const double touching = openBeltLength(radius1, radius2, radius1 + radius2);
     double teeth = std::max(1.0, std::floor(touching / beltPitch) + 1);
     if (!(teeth < kWholeLimit)) return teeth;
@@ -89,6 +135,9 @@ double fewestTeeth(double radius1, double radius2, double beltPitch) {
 
 std::optional<NearestBelts> nearestBelts(double radius1, double radius2, double wantedDistance,
                                          double beltPitch) {
+    requireRadii(radius1, radius2);
+    require(std::isfinite(wantedDistance));
+    requirePitch(beltPitch);
     if (!(wantedDistance > radius1 + radius2)) return std::nullopt;
     // C grows with L: the longest belt no longer than L(D) is the one sought.
     const double wantedLength = openBeltLength(radius1, radius2, wantedDistance);
@@ -136,7 +185,7 @@ NearestBelts nearestBelts(const Form& form, std::string_view wantedDistance,
     const auto [motor, screw] = pulleyRadii(form, decimalSeparator, groupSeparator, beltPitch);
     const double wanted = widen(parseEntryValue(wantedDistance, decimalSeparator, groupSeparator));
     if (const auto belts = nearestBelts(motor, screw, wanted, beltPitch)) return *belts;
-    throw pulleysOverlap(formatResult(motor + screw, kTwoDecimals, decimalSeparator));
+    throw pulleysOverlap(leastDistanceText(motor + screw, decimalSeparator));
 }
 
 }  // namespace cnc

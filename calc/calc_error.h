@@ -58,7 +58,9 @@ CalcError beltTooShort(double smallestCode);
 // A wanted centre distance at which the pulleys would overlap, with the
 // distance, already written as a result text, that it must exceed, e.g.
 //   Argomento non valido: a questo interasse le pulegge si sovrappongono;
-//   deve superare 42.85 mm.
+//   deve superare 42.86 mm.
+// The text is the caller's to round up: a limit of 42.8509 shown as 42.85
+// would ask for a distance that is still refused.
 CalcError pulleysOverlap(std::string_view leastDistance);
 
 }  // namespace cnc

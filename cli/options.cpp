@@ -305,13 +305,12 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
 // as if typed: a '.' would be refused where it groups thousands ("32.512").
 std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view separator,
                                          std::string_view group) {
-    const std::string_view pitch = beltProfilePitch(parsing.profile).value_or(parsing.profile);
     const std::string wrongProfile = "--profilo-cinghia " + quoted(parsing.profile) +
                                      " non è un profilo (" + namesOf(kBeltProfiles) +
                                      ") né un passo in mm maggiore di zero";
     EntryValue travel;
     try {
-        travel = pulleyTravel(parsing.pulleyTeeth, pitch, separator, group);
+        travel = pulleyTravel(parsing.pulleyTeeth, parsing.profile, separator, group);
     } catch (const CalcError& error) {
         if (error.kind() != ErrorKind::Overflow) return wrongProfile;
         return "--puleggia-asse per --profilo-cinghia: la corsa per giro è fuori dall'intervallo "

@@ -5,12 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <numbers>
 #include <optional>
 #include <string>
 
 #include "calc/calc_error.h"
+#include "calc/memory_form.h"
 
 namespace cnc {
 namespace {
@@ -135,6 +137,113 @@ TEST(BeltGeometry, AbsurdSizes) {
     EXPECT_NEAR(exactCentreDistance(0, 0, 10).value(), 5, 1e-5);
     EXPECT_EQ(nearestBelts(0, 0, 5.08, kXl).value().longer.teeth, 3);
     EXPECT_THROW(nearestBelts(1, 2, 1e300, kXl), CalcError);
+}
+
+// Arguments outside the contract are refused, whatever the function.
+TEST(BeltGeometry, RefusesWhatIsNoMeasure) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"teeth NaN", [&] { pitchRadius(nan, kXl); }},
+        {"teeth infinite", [&] { pitchRadius(-inf, kXl); }},
+        {"pitch 0", [] { pitchRadius(17, 0); }},
+        {"pitch negative", [] { pitchRadius(17, -kXl); }},
+        {"pitch NaN", [&] { fewestTeeth(1, 2, nan); }},
+        {"pitch infinite", [&] { fewestTeeth(1, 2, inf); }},
+        {"radius negative", [] { fewestTeeth(-1, 2, kXl); }},
+        {"radius NaN", [&] { exactCentreDistance(1, nan, 100); }},
+        {"radius infinite", [&] { exactCentreDistance(inf, 2, 100); }},
+        {"length NaN", [&] { exactCentreDistance(1, 2, nan); }},
+        {"length infinite", [&] { exactCentreDistance(1, 2, inf); }},
+        {"belts, pitch negative", [] { nearestBelts(1, 2, 100, -kXl); }},
+        {"belts, pitch 0", [] { nearestBelts(1, 2, 100, 0); }},
+        {"belts, pitch NaN", [&] { nearestBelts(1, 2, 100, nan); }},
+        {"belts, distance NaN", [&] { nearestBelts(1, 2, nan, kXl); }},
+        {"belts, distance infinite", [&] { nearestBelts(1, 2, inf, kXl); }},
+        {"belts, radius negative", [] { nearestBelts(1, -0.5, 100, kXl); }},
+    };
+    for (const auto& [name, call] : rows) {
+        try {
+            call();
+            ADD_FAILURE() << name << ": not refused";
+        } catch (const CalcError& error) {
+            EXPECT_EQ(error.kind(), ErrorKind::InvalidArgument) << name;
+        }
+    }
+    EXPECT_FALSE(nearestBelts(1, 2, -5, kXl));
+    EXPECT_THROW(pitchRadius(1e308, 1e308), CalcError);
+}
+
+// The stated accuracy, max(0.00001 mm, 1e-10 of the length), against an
+// independent solver in long double: bisection on C to the last bit of
+// L(C) = 2 sqrt(C^2 - d^2) + pi (R + r) + 2 d asin(d / C), d = |R - r|.
+// Near-zero radii, and belts that barely go round a large pulley, where
+// L(C) is flattest.
+TEST(BeltGeometry, ExactDistanceWithinItsStatedAccuracy) {
+    const auto lengthAt = [](Real radius1, Real radius2, Real distance) {
+        const Real difference = std::fabs(radius1 - radius2);
+        return 2 * std::sqrt(distance * distance - difference * difference) +
+               std::numbers::pi_v<Real> * (radius1 + radius2) +
+               (difference == 0 ? 0 : 2 * difference * std::asin(difference / distance));
+    };
+    struct Row {
+        double radius1, radius2, beyondTouching;  // mm of belt
+    };
+    const Row rows[] = {
+        {0, 10, 1e-12},    {1e-300, 10, 1}, {0, 0, 1e-4},   {1e-300, 1e-300, 1}, {0, 1e-300, 1e-3},
+        {5e-324, 3, 1e-9}, {1, 100, 1e-6},  {0, 1e6, 4e-9}, {1e-3, 1e6, 8e-9},   {0, 3e5, 5e-10},
+    };
+    for (const Row& row : rows) {
+        const Real radius1 = row.radius1, radius2 = row.radius2;
+        const double length =
+            static_cast<double>(lengthAt(radius1, radius2, radius1 + radius2)) + row.beyondTouching;
+        SCOPED_TRACE(std::to_string(row.radius1) + " " + std::to_string(row.radius2) + " " +
+                     std::to_string(length));
+        Real below = radius1 + radius2, above = length;
+        for (Real middle = (below + above) / 2; middle > below && middle < above;
+             middle = below + (above - below) / 2) {
+            (lengthAt(radius1, radius2, middle) < length ? below : above) = middle;
+        }
+        const auto distance = exactCentreDistance(row.radius1, row.radius2, length);
+        ASSERT_TRUE(distance);
+        EXPECT_LE(std::fabs(*distance - below), std::max(1e-5, 1e-10 * length));
+    }
+}
+
+// The overlap message names a distance that, typed, is accepted just above it:
+// the sum of the radii rounded up, never to nearest. A pitch of 2 pi makes the
+// radii the teeth themselves.
+TEST(BeltGeometry, OverlapNamesTheLimitRoundedUp) {
+    constexpr double kRadiiAsTeeth = 2 * std::numbers::pi;
+    struct Row {
+        const char *motor, *screw, *wanted, *separator;
+        double pitch;
+        std::string_view limit;
+    };
+    const Row rows[] = {
+        {"2", "3", "4,041", ",", kXl, "4,05"},  // 4.0425355
+        {"2", "3", "4.041", ".", kXl, "4.05"},
+        {"17", "36", "42,85", ",", kXl, "42,86"},           // 42.8509
+        {"4", "0,25", "4,25", ",", kRadiiAsTeeth, "4,25"},  // exactly at two decimals
+        {"4", "0,046", "1", ",", kRadiiAsTeeth, "4,05"},    // to nearest is up already
+        {"9", "0,9925", "-3", ",", kRadiiAsTeeth, "10,00"},
+        {"0", "0", "0", ",", kRadiiAsTeeth, "0,00"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.motor) + " " + row.screw);
+        MemoryForm form;
+        form.setText(Field::MotorTeeth, row.motor);
+        form.setText(Field::ScrewTeeth, row.screw);
+        try {
+            nearestBelts(form, row.wanted, row.separator, ".", row.pitch);
+            ADD_FAILURE() << "no overlap";
+        } catch (const CalcError& error) {
+            const std::string hint = "deve superare " + std::string(row.limit) + " mm.";
+            EXPECT_EQ(
+                std::string(error.what()),
+                "Argomento non valido: a questo interasse le pulegge si sovrappongono; " + hint);
+        }
+    }
 }
 
 }  // namespace

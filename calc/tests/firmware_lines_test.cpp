@@ -31,9 +31,9 @@ TEST(ConfigurationNumbers, HeaderExamples) {
     EXPECT_EQ(shortestText(1e21), "1000000000000000000000");
     EXPECT_EQ(shortestText(-0.000015), "-0.000015");
 
-    EXPECT_EQ(beltProfilePitch("GT2"), "2");
-    EXPECT_EQ(beltProfilePitch("mxl"), "2.032");
-    EXPECT_EQ(beltProfilePitch("t2.5"), "2.5");
+    EXPECT_EQ(beltProfilePitch("GT2"), EntryValue{20000});
+    EXPECT_EQ(beltProfilePitch("mxl"), EntryValue{20320});
+    EXPECT_EQ(beltProfilePitch("t2.5"), EntryValue{25000});
     EXPECT_EQ(beltProfilePitch("GT4"), std::nullopt);
     EXPECT_EQ(pulleyTravel(20, "2", ".", ""), EntryValue{400000});
     EXPECT_EQ(pulleyTravel(15, "2,032", ",", ""), EntryValue{304800});

@@ -141,9 +141,9 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
             {"--motore", "10", "--vite", "60", "--cinta", "126", "--esatto"},
             "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n"
             "Interasse: 58.51 mm\n", 1, "ci sta è 128 (cinta 128XL, 64 denti)"},
-    CliCase{"wanted distance with the pulleys overlapping", {"--interasse-voluto", "42.85"}, "",
+    CliCase{"wanted distance with the pulleys overlapping", {"--interasse-voluto", "42.8505"}, "",
             1, "--interasse-voluto: Argomento non valido: a questo interasse le pulegge si "
-               "sovrappongono; deve superare 42.85 mm."},
+               "sovrappongono; deve superare 42.86 mm."},
     CliCase{"no steps", {"--passi", "0"}, "Step/mm: 0.000000000\n", 1,
             "Divisione per zero in «Passi del motore»"},
     CliCase{"empty text", {"--passi", ""}, "", 1, "Tipo non corrispondente in «Passi del motore»"},

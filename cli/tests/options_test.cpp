@@ -30,6 +30,7 @@ struct Row {
     std::vector<std::string> arguments;
     std::variant<Expected, const char*> outcome;  // the options, or a part of the usage error
     std::string_view separator = ".";
+    std::string_view group = "";
 };
 
 template <class T, class Actual>
@@ -57,7 +58,7 @@ void checkAll(const std::vector<Row>& rows) {
         std::string line;
         for (const std::string& argument : row.arguments) line += argument + " ";
         SCOPED_TRACE(line);
-        const auto parsed = parseOptions(row.arguments, row.separator);
+        const auto parsed = parseOptions(row.arguments, row.separator, row.group);
         if (const auto* expected = std::get_if<Expected>(&row.outcome)) {
             const auto* error = std::get_if<UsageError>(&parsed);
             ASSERT_EQ(error, nullptr) << error->message;
@@ -116,6 +117,10 @@ TEST(Options, BeltAxis) {
         {{"--profilo-cinghia=mxl", "--puleggia-asse=15"}, Expected{.pitch = "30.48"}},
         {{"--puleggia-asse", "20", "--profilo-cinghia", "2,5"}, Expected{.pitch = "50"}, ","},
         {{"--puleggia-asse", "3", "--profilo-cinghia", "2.03245"}, Expected{.pitch = "6.0972"}},
+        {{"--puleggia-asse=15", "--profilo-cinghia=MXL"}, Expected{.pitch = "30,48"}, ",", "."},
+        {{"--puleggia-asse=20", "--profilo-cinghia=L"}, Expected{.pitch = "190,5"}, ",", "."},
+        {{"--puleggia-asse=20", "--profilo-cinghia=2,5"}, Expected{.pitch = "50"}, ",", "."},
+        {{"--puleggia-asse=20", "--profilo-cinghia=2.032"}, "non è un profilo", ",", "."},
         {{"--puleggia-asse", "20", "--profilo-cinghia", "2,5"},
          "non è un profilo (GT2, GT3, HTD3M"},
         {{"--puleggia-asse", "20", "--profilo-cinghia", "GT4"}, "«GT4» non è un profilo"},
