@@ -4,7 +4,7 @@
 // the page must show what cnc-axis-calc-cli prints for the same entries, in
 // English and in Italian.
 //
-// node --test web/tests/page_test.mjs, with CNC_WEB_DIR (the built page) and
+// node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
 // the page or the browser is missing, unless CI is set.
 
@@ -16,7 +16,7 @@ import { after, before, describe, test } from "node:test";
 
 import { chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
 
-const webDir = resolve(process.env.CNC_WEB_DIR ?? "build-web");
+const webDir = resolve(process.env.CNC_PAGE_DIR ?? "build-web/page");
 const cli = process.env.CNC_CLI ?? "build/bin/cnc-axis-calc-cli";
 const missing = [join(webDir, "index.html"), chromium, chromedriver, cli].filter((f) => !existsSync(f));
 if (missing.length > 0) {
