@@ -11,7 +11,8 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 all: build
 
-# $(call deps,PROFILE...): the packages of those profiles (and of build).
+# $(call deps,PROFILE...): the packages of those profiles (and of build, but
+# for the page's profiles alone).
 deps = scripts/install-deps $(1)
 
 # $(call configure,OPTION...): the build tree with those optional parts on.
@@ -116,13 +117,15 @@ screenshot:
 	@scripts/screenshot $(BUILD_DIR)
 
 # The page: the calculation in WebAssembly (Debian's emscripten) and the static
-# files that show the window, all in build-web/. Serve it with
-#   python3 -m http.server -d build-web
+# files that show the window, alone in build-web/page/. Serve that folder, on
+# loopback only, with
+#   python3 -m http.server --bind 127.0.0.1 -d build-web/page
 # emscripten's optimiser runs on node and needs Debian's acorn.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
+WEB_PAGE = build-web/page
 web: web-deps web-build
 web-deps:
-	@$(call deps,test)
+	@$(call deps,web)
 web-build:
 	@$(WEB_ENV) emcmake cmake -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
 	  -DCNC_BUILD_UI=OFF -DCNC_BUILD_TESTS=OFF -DCNC_BUILD_BENCH=OFF >/dev/null
@@ -131,11 +134,13 @@ web-build:
 # The page's figures: size of the .wasm and scripts, navigation to ready in
 # headless Chromium (docs/performance.md).
 bench-web: web
-	@node web/tests/page_bench.mjs build-web
+	@$(call deps,web-test)
+	@node web/tests/page_bench.mjs $(WEB_PAGE)
 
 # The README's picture of the page, taken by headless Chromium.
 screenshot-web: web
-	@node web/tests/page_bench.mjs build-web docs/screenshot-web.png
+	@$(call deps,web-test)
+	@node web/tests/page_bench.mjs $(WEB_PAGE) docs/screenshot-web.png
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web

@@ -147,6 +147,37 @@
     return elements;
   }
 
+  // The room the window's controls take, in twips: the farthest right and
+  // bottom edges of its top-level boxes, and beyond them the margin they keep
+  // from its left and top edges. Hidden controls count, since they can be
+  // shown. The layout gives {left: 120, right: 9735, top: 120, bottom: 6015}
+  // -> {width: 9855, height: 6135}, 657 x 409 pixels.
+  function windowExtent(controls) {
+    const boxes = controls.filter((c) => !c.container && c.kind !== "line");
+    const farthest = (edge) => Math.max(...boxes.map(edge));
+    const nearest = (edge) => Math.min(...boxes.map(edge));
+    return {
+      width: farthest((c) => c.left + c.width) + nearest((c) => c.left),
+      height: farthest((c) => c.top + c.height) + nearest((c) => c.top),
+    };
+  }
+
+  // On a screen narrower than the window, a phone's, the window is shrunk as
+  // a whole to the screen's width, its look kept; it is never enlarged, so a
+  // wide screen shows it as it is. CSS zoom, unlike a transform, shrinks the
+  // room the window takes too: the page scrolls exactly as far as the shrunk
+  // window reaches, and clicks land on what is shown. A screen lower than
+  // the window scrolls rather than cutting the window off.
+  function fitToScreen(main, extent) {
+    main.style.minHeight = px(extent.height);
+    const fit = () => {
+      const width = document.documentElement.clientWidth;
+      main.style.zoom = String(Math.min(1, width / (extent.width / TWIPS_PER_PIXEL)));
+    };
+    window.addEventListener("resize", fit);
+    fit();
+  }
+
   function start(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
@@ -154,6 +185,7 @@
     main.setAttribute("aria-label", layout.window.title);
     document.body.style.background = rgb(layout.window.background);
     const elements = buildWindow(main, layout.controls);
+    fitToScreen(main, windowExtent(layout.controls));
     const of = (test) => layout.controls.filter(test).map((c) => [c, elements.get(c.name)]);
     const fields = [];
     for (const [control, element] of of((c) => c.field !== undefined)) {

@@ -98,6 +98,9 @@ export async function openBrowser(language) {
     type: (id, text) => call("POST", `${session}/element/${id}/value`, { text }),
     active: async () => element(await call("GET", `${session}/element/active`)),
     screenshot: (id) => call("GET", `${session}/element/${id}/screenshot`),
+    // A command of the DevTools protocol, passed on by chromedriver:
+    // cdp("Emulation.setDeviceMetricsOverride", {width: 360, ...}).
+    cdp: (cmd, params = {}) => call("POST", `${session}/goog/cdp/execute`, { cmd, params }),
     async close() {
       await call("DELETE", session).catch(() => {});
       driver.kill();

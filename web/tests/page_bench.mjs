@@ -4,14 +4,14 @@
 // in headless Chromium, over fresh loads (median and range). With a file
 // name as second argument, also a screenshot of the page as it opens.
 //
-//   node web/tests/page_bench.mjs build-web [screenshot.png]
+//   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
 import { statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 
 import { openBrowser, serve, waitReady } from "./browser.mjs";
 
-const webDir = resolve(process.argv[2] ?? "build-web");
+const webDir = resolve(process.argv[2] ?? "build-web/page");
 const screenshot = process.argv[3];
 const LOADS = 21;
 

@@ -2,9 +2,10 @@
 // The page in headless Chromium against the command line: every case is typed
 // and clicked for real, each control found by its accessible name alone, and
 // the page must show what cnc-axis-calc-cli prints for the same entries, in
-// English and in Italian.
+// English and in Italian. On screens from a phone's to a wide one, the window
+// must fit the screen's width and still calculate.
 //
-// node --test web/tests/page_test.mjs, with CNC_WEB_DIR (the built page) and
+// node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
 // the page or the browser is missing, unless CI is set.
 
@@ -16,7 +17,7 @@ import { after, before, describe, test } from "node:test";
 
 import { chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
 
-const webDir = resolve(process.env.CNC_WEB_DIR ?? "build-web");
+const webDir = resolve(process.env.CNC_PAGE_DIR ?? "build-web/page");
 const cli = process.env.CNC_CLI ?? "build/bin/cnc-axis-calc-cli";
 const missing = [join(webDir, "index.html"), chromium, chromedriver, cli].filter((f) => !existsSync(f));
 if (missing.length > 0) {
@@ -198,3 +199,79 @@ for (const lang of ["en", "it-IT"]) {
     });
   });
 }
+
+// Screens narrower than the window (657 x 409 pixels), phones', and a wide
+// one: a narrow screen shows the window shrunk as a whole to its width, by
+// `scale`, a wide one as it is. The boxes are two controls as the layout
+// places them at full size, [left, top, right, bottom] in CSS pixels; each
+// screen shows them times its scale.
+const screens = [
+  { name: "a small phone", width: 360, height: 640, scale: 360 / 657 },
+  { name: "a large phone", width: 400, height: 800, scale: 400 / 657 },
+  { name: "a phone held sideways, lower than the window", width: 360, height: 200,
+    scale: 360 / 657 },
+  { name: "a wide screen", width: 800, height: 600, scale: 1 },
+];
+const fullSizeBoxes = {
+  Frame4: [408, 72, 649, 241],
+  Command1: [24, 368, 121, 401],
+};
+
+describe("the page on screens of every width", () => {
+  let server;
+  let browser;
+
+  before(async () => {
+    server = await serve(webDir);
+    browser = await openBrowser("it-IT");
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  // The input or button with that accessible name.
+  async function named(name) {
+    for (const id of await browser.find("#main input, #main button")) {
+      if (await browser.label(id) === name) return id;
+    }
+    assert.fail(`nothing named «${name}»`);
+  }
+
+  for (const s of screens) {
+    test(`${s.name}, ${s.width} x ${s.height}`, async () => {
+      await browser.cdp("Emulation.setDeviceMetricsOverride",
+        { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
+      await browser.go(server.url);
+      await waitReady(browser);
+      // The belt groups shown: the window at its widest.
+      await browser.click(await named("Accoppiamento con ingranaggi"));
+      const page = await browser.run(`
+        const page = document.documentElement;
+        const box = (e) => { const r = e.getBoundingClientRect();
+          return [r.left, r.top, r.right, r.bottom]; };
+        return { width: page.clientWidth, scrollWidth: page.scrollWidth,
+          scrollHeight: page.scrollHeight, main: box(document.getElementById("main")),
+          outside: [...document.querySelectorAll("#main *")].filter((e) => {
+            const r = e.getBoundingClientRect();
+            return r.width > 0 && (r.left < 0 || r.right > page.clientWidth);
+          }).map((e) => e.id || e.className),
+          boxes: Object.fromEntries(${JSON.stringify(Object.keys(fullSizeBoxes))}
+            .map((id) => [id, box(document.getElementById(id))])) };`);
+      const near = (actual, expected, what) => assert.ok(
+        actual.every((v, i) => Math.abs(v - expected[i]) < 0.5),
+        `${what} at ${actual}, not ${expected}`);
+      assert.equal(page.width, s.width);
+      assert.ok(page.scrollWidth <= s.width, `scrolls sideways to ${page.scrollWidth}`);
+      assert.deepEqual(page.outside, []);
+      near(page.main, [0, 0, s.width, Math.max(s.height, 409 * s.scale)], "the window");
+      assert.ok(Math.abs(page.scrollHeight - page.main[3]) < 1, `scrolls to ${page.scrollHeight}`);
+      for (const [id, full] of Object.entries(fullSizeBoxes)) {
+        near(page.boxes[id], full.map((v) => v * s.scale), id);
+      }
+      await browser.click(await named("calcola"));
+      const expected = commandLine({ coupling: "Accoppiamento con ingranaggi" }, "it-IT");
+      assert.equal(await browser.value(await named("Step/mm")), expected.results["Step/mm"]);
+    });
+  }
+});
