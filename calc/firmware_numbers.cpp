@@ -5,12 +5,13 @@
 //   Marlin: src/gcode/parser.h (value_float, which ends the number at 'E')
 #include "calc/firmware_numbers.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <limits>
 #include <vector>
+
+#include <fast_float/fast_float.h>
 
 namespace cnc {
 namespace {
@@ -67,7 +68,7 @@ constexpr int kMostSignificant = std::numeric_limits<double>::max_digits10;
 
 float correctlyRounded(std::string_view text) {
     float value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
     return value;
 }
 

@@ -45,6 +45,7 @@ const cases = [
   { name: "zero pitch", entries: { "Passo della vite (mm)": "0" } },
   { name: "belt too short, after three results", coupling: "Accoppiamento con ingranaggi",
     entries: { "Cinta": "65" } },
+  { name: "direct coupling, belt too short: no error", entries: { "Cinta": "65" } },
   { name: "Enter in an entry computes", enter: true, entries: { "Passi del motore": "3200" } },
 ];
 
