@@ -91,10 +91,88 @@ int compare(const Natural& a, const Natural& b) {
     return 0;
 }
 
+void Natural::setBit(int bit) {
+    const auto limb = static_cast<std::size_t>(bit / 32);
+    if (limbs_.size() <= limb) limbs_.resize(limb + 1, 0);
+    limbs_[limb] |= std::uint32_t{1} << (bit % 32);
+}
+
+std::pair<Natural, Natural> divide(const Natural& dividend, const Natural& divisor) {
+    Natural quotient;
+    Natural remainder = dividend;
+    for (int bit = dividend.bitLength() - divisor.bitLength(); bit >= 0; --bit) {
+        const Natural part = divisor.shiftedLeft(bit);
+        if (compare(remainder, part) >= 0) {
+            remainder.subtract(part);
+            quotient.setBit(bit);
+        }
+    }
+    return {quotient, remainder};
+}
+
+std::string Natural::decimalDigits() const {
+    // Nine digits at a time, from the lowest.
+    constexpr std::uint32_t kBillion = 1000000000;
+    std::vector<std::uint32_t> rest = limbs_;
+    std::string digits;
+    while (!rest.empty()) {
+        std::uint64_t carry = 0;
+        for (std::size_t i = rest.size(); i-- > 0;) {
+            const std::uint64_t part = (carry << 32) | rest[i];
+            rest[i] = static_cast<std::uint32_t>(part / kBillion);
+            carry = part % kBillion;
+        }
+        while (!rest.empty() && rest.back() == 0) rest.pop_back();
+        std::string group = std::to_string(carry);
+        if (!rest.empty()) group.insert(0, 9 - group.size(), '0');
+        digits.insert(0, group);
+    }
+    return digits.empty() ? "0" : digits;
+}
+
 Natural powerOfTen(int exponent) {
     Natural power(1);
     for (int i = 0; i < exponent; ++i) power.multiplyAdd(10, 0);
     return power;
+}
+
+Ratio operator*(const Ratio& a, const Ratio& b) {
+    return {a.numerator * b.numerator, a.denominator * b.denominator, a.negative != b.negative};
+}
+
+Ratio operator/(const Ratio& a, const Ratio& b) {
+    return {a.numerator * b.denominator, a.denominator * b.numerator, a.negative != b.negative};
+}
+
+Ratio ratioOf(std::int64_t whole) {
+    const auto magnitude = whole < 0 ? ~static_cast<std::uint64_t>(whole) + 1
+                                     : static_cast<std::uint64_t>(whole);
+    return {Natural(magnitude), Natural(1), whole < 0};
+}
+
+Ratio ratioOf(EntryValue value) {
+    Ratio ratio = ratioOf(value.tenThousandths);
+    ratio.denominator = Natural(static_cast<std::uint64_t>(kEntryScale));
+    return ratio;
+}
+
+std::string roundedText(const Ratio& value, int decimals, std::string_view decimalSeparator) {
+    auto [units, remainder] =
+        divide(value.numerator * powerOfTen(decimals), value.denominator);
+    const int half = compare(remainder.shiftedLeft(1), value.denominator);
+    const bool odd = (units.decimalDigits().back() - '0') % 2 != 0;
+    if (half > 0 || (half == 0 && odd)) units.multiplyAdd(1, 1);
+    std::string digits = units.decimalDigits();
+    const auto fraction = static_cast<std::size_t>(decimals);
+    if (digits.size() <= fraction) digits.insert(0, fraction + 1 - digits.size(), '0');
+    const bool shownNonZero = digits.find_first_not_of('0') != std::string::npos;
+    std::string text = value.negative && shownNonZero ? "-" : "";
+    text += digits.substr(0, digits.size() - fraction);
+    if (decimals > 0) {
+        text += decimalSeparator;
+        text += digits.substr(digits.size() - fraction);
+    }
+    return text;
 }
 
 Ratio decimalRatio(std::string_view text, std::string_view decimalSeparator) {

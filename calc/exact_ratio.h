@@ -13,8 +13,12 @@
 // Ties go to the even neighbour, as IEEE 754 rounds.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "calc/entry_value.h"
 
 namespace cnc {
 
@@ -34,9 +38,13 @@ public:
     // a -= b for a >= b.
     void subtract(const Natural& b);
     friend int compare(const Natural& a, const Natural& b);  // -1, 0, 1
+    // The quotient and the remainder; divisor > 0.
+    friend std::pair<Natural, Natural> divide(const Natural& dividend, const Natural& divisor);
+    std::string decimalDigits() const;  // "0" for zero
 
 private:
     void trim();
+    void setBit(int bit);
     std::vector<std::uint32_t> limbs_;  // least significant first, no zero at the top
 };
 
@@ -49,6 +57,13 @@ struct Ratio {
     bool negative = false;
 };
 
+// Exact arithmetic; a quotient by zero has a zero denominator, which the
+// functions below do not take.
+Ratio operator*(const Ratio& a, const Ratio& b);
+Ratio operator/(const Ratio& a, const Ratio& b);
+Ratio ratioOf(std::int64_t whole);
+Ratio ratioOf(EntryValue value);  // its ten-thousandths over 10,000
+
 // The exact value of a text of the entries' grammar (blanks around it, an
 // optional sign, digits with at most one separator, `decimalSeparator` or
 // '.'), every digit counting. Throws CalcError TypeMismatch for other text.
@@ -58,6 +73,15 @@ Ratio decimalRatio(std::string_view text, std::string_view decimalSeparator);
 // infinity where it falls outside their range.
 float nearestFloat(const Ratio& ratio);
 double nearestDouble(const Ratio& ratio);
+
+// The value rounded to `decimals` decimals (0 to 64), ties to even, with
+// `decimalSeparator`, every integer digit, no group separators, and a minus
+// sign only when a shown digit is not zero, as results are written:
+//   roundedText(400 / 3, 9, ",")     -> "133,333333333"
+//   roundedText(1 / 8, 2, ".")       -> "0.12"  (tie, to even)
+//   roundedText(-1 / 1000, 2, ".")   -> "0.00"
+//   roundedText(10^30 / 1, 1, ".")   -> "1000000000000000000000000000000.0"
+std::string roundedText(const Ratio& value, int decimals, std::string_view decimalSeparator);
 
 // |ratio| < 10^exponent, exponent >= 0.
 bool belowPowerOfTen(const Ratio& ratio, int exponent);

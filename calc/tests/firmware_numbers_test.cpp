@@ -34,6 +34,30 @@ TEST(ExactRatio, HeaderExamples) {
     EXPECT_THROW(decimalRatio("1,2,3", ","), std::exception);
 }
 
+TEST(ExactRatio, RoundedText) {
+    struct Row {
+        Ratio value;
+        int decimals;
+        const char* separator;
+        const char* text;
+    };
+    const Row rows[] = {
+        // the header's examples
+        {ratio(400, 3), 9, ",", "133,333333333"},
+        {ratio(1, 8), 2, ".", "0.12"},
+        {{Natural(1), Natural(1000), true}, 2, ".", "0.00"},
+        {{powerOfTen(30), Natural(1), false}, 1, ".", "1000000000000000000000000000000.0"},
+        // ties either way, carries, signs, separators of more than one byte
+        {ratio(3, 8), 2, ".", "0.38"},
+        {ratio(999999, 1000000), 3, ".", "1.000"},
+        {{Natural(15), Natural(10), true}, 0, ".", "-2"},
+        {ratio(7, 4), 1, "\xd9\xab", "1\xd9\xab" "8"},
+        {ratioOf(EntryValue{-304800}) * ratioOf(2), 4, ".", "-60.9600"},
+        {ratio(2, 3) / ratio(4, 9), 3, ".", "1.500"},
+    };
+    for (const Row& row : rows) EXPECT_EQ(roundedText(row.value, row.decimals, row.separator), row.text);
+}
+
 TEST(ExactRatio, RoundsToNearestEven) {
     struct Row {
         Ratio exact;
