@@ -22,6 +22,7 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_text.h"
 #include "calc/entry_value.h"
+#include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
 #include "calc/firmware_numbers.h"
 
@@ -41,37 +42,8 @@ int axisNumber(char axis) { return axis - 'X'; }
 // the user's group separator: none is ambiguous any more.
 constexpr std::string_view kNoGroups = "";
 
-EntryValue entryOf(const Form& form, Field field, std::string_view separator) {
-    return parseEntryValue(form.text(field), separator, kNoGroups);
-}
-
-Natural magnitude(EntryValue value) {
-    const std::int64_t count = value.tenThousandths;
-    return Natural(count < 0 ? ~static_cast<std::uint64_t>(count) + 1
-                             : static_cast<std::uint64_t>(count));
-}
-
-// steps x microsteps / pitch x (screw teeth / motor teeth), every typed digit
-// of the pitch counting, as steps per millimetre are computed.
-Ratio exactStepsPerMm(const Form& form, std::string_view separator, int microsteps) {
-    const EntryValue steps = entryOf(form, Field::MotorSteps, separator);
-    const Ratio pitch = decimalRatio(form.text(Field::ScrewPitch), separator);
-    EntryValue driven{1};
-    EntryValue driving{1};
-    if (form.isSelected(Coupling::Belt)) {
-        driven = entryOf(form, Field::ScrewTeeth, separator);
-        driving = entryOf(form, Field::MotorTeeth, separator);
-    }
-    Ratio exact;
-    exact.numerator = magnitude(steps) * Natural(static_cast<std::uint64_t>(microsteps)) *
-                      magnitude(driven) * pitch.denominator;
-    exact.denominator = Natural(kEntryScale) * magnitude(driving) * pitch.numerator;
-    exact.negative = (steps.tenThousandths < 0) != pitch.negative;
-    return exact;
-}
-
-Ratio positiveStepsPerMm(const Form& form, std::string_view separator, int microsteps) {
-    const Ratio exact = exactStepsPerMm(form, separator, microsteps);
+Ratio positiveStepsPerMm(const ExactDrive& drive) {
+    const Ratio exact = stepsPerMm(drive);
     if (exact.negative || exact.numerator.isZero() || exact.denominator.isZero()) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "il firmware vuole passi per millimetro maggiori di zero: il verso "
@@ -79,6 +51,9 @@ Ratio positiveStepsPerMm(const Form& form, std::string_view separator, int micro
     }
     return exact;
 }
+
+// A whole count, as the firmware writes it.
+std::string wholeText(const Ratio& count) { return roundedText(count, 0, "."); }
 
 std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = kAnyDigits) {
     if (std::isinf(nearestFloat(exact))) {
@@ -122,33 +97,33 @@ std::string klipperSection(char axis) {
     return std::string("[stepper_") + detail::asciiLower(axis) + "]";
 }
 
-std::vector<std::string> klipperLines(const Axes& axes, const Form& form,
-                                      std::string_view separator, int microsteps) {
-    const EntryValue steps = entryOf(form, Field::MotorSteps, separator);
-    if (steps.tenThousandths % (kKlipperStepMultiple * kEntryScale) != 0) {
+std::vector<std::string> klipperLines(const Axes& axes, const ExactDrive& drive) {
+    const Ratio& steps = drive.stepsPerRevolution;
+    const auto [quarters, rest] =
+        divide(steps.numerator, steps.denominator * Natural(kKlipperStepMultiple));
+    if (!rest.isZero()) {
         throw FirmwareRefusal(Field::MotorSteps,
                               "Klipper vuole passi del motore multipli di 4 "
                               "(full_steps_per_rotation).");
     }
-    const double distance = parseDouble(form.text(Field::ScrewPitch), separator, kNoGroups);
-    if (!(distance > 0)) {
+    const double distance = nearestDouble(drive.lead);
+    if (drive.lead.negative || !(distance > 0)) {
         throw FirmwareRefusal(Field::ScrewPitch,
                               "Klipper vuole un passo maggiore di zero (rotation_distance): il "
                               "verso si inverte con dir_pin.");
     }
-    std::vector<std::string> drive{
-        "rotation_distance: " + shortestText(distance),
-        "microsteps: " + std::to_string(microsteps),
-        "full_steps_per_rotation: " + entryValueText(steps),
-    };
-    if (form.isSelected(Coupling::Belt)) {
-        drive.push_back("gear_ratio: " + entryValueText(entryOf(form, Field::ScrewTeeth, separator)) +
-                        ":" + entryValueText(entryOf(form, Field::MotorTeeth, separator)));
-    }
     std::vector<std::string> lines;
     for (const char axis : axes.letters) {
-        std::vector<std::string> section{klipperSection(axis)};
-        section.insert(section.end(), drive.begin(), drive.end());
+        std::vector<std::string> section{
+            klipperSection(axis),
+            "rotation_distance: " + shortestText(distance),
+            "microsteps: " + std::to_string(drive.microsteps),
+            "full_steps_per_rotation: " + wholeText(steps),
+        };
+        if (drive.throughBelt) {
+            section.push_back("gear_ratio: " + wholeText(drive.drivenTeeth) + ":" +
+                              wholeText(drive.drivingTeeth));
+        }
         appendSection(lines, std::move(section));
     }
     return lines;
@@ -204,7 +179,12 @@ void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
 std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, const Form& form,
                                        std::string_view decimalSeparator, int microsteps) {
     requireWholeCounts(form, decimalSeparator, kNoGroups);
-    const Ratio exact = positiveStepsPerMm(form, decimalSeparator, microsteps);
+    return firmwareLines(firmware, axes, exactDriveOf(form, decimalSeparator, microsteps));
+}
+
+std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
+                                       const ExactDrive& drive) {
+    const Ratio exact = positiveStepsPerMm(drive);
     switch (firmware) {
         case Firmware::Marlin: return {m92Line(axes, floatSetting(exact, correctlyRounded))};
         case Firmware::RepRapFirmware:
@@ -214,9 +194,9 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, cons
                                       "millimetro: con questo asse servono più micropassi.");
             }
             return {m92Line(axes, floatSetting(exact, repRapRead)) + " S" +
-                    std::to_string(microsteps)};
+                    std::to_string(drive.microsteps)};
         case Firmware::Grbl: return grblLines(axes, floatSetting(exact, grblRead, kGrblDigits));
-        case Firmware::Klipper: return klipperLines(axes, form, decimalSeparator, microsteps);
+        case Firmware::Klipper: return klipperLines(axes, drive);
         case Firmware::LinuxCnc: return linuxCncLines(axes, exact);
     }
     return {};

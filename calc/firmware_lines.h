@@ -39,6 +39,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/exact_drive.h"
 #include "calc/form.h"
 
 namespace cnc {
@@ -94,6 +95,11 @@ struct Axes {
 // half step). Throws CalcError from requireWholeCounts, and FirmwareRefusal.
 std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, const Form& form,
                                        std::string_view decimalSeparator, int microsteps);
+
+// The same for a drive given as exact numbers (steps and teeth whole and
+// positive), such as one whose lead is no decimal. Throws FirmwareRefusal.
+std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
+                                       const ExactDrive& drive);
 
 // Firmware lines, JSON and the options beyond the window want a motor of a
 // whole number of steps per revolution and, through the belt, pulleys of

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calc/exact_drive.h"
+
+#include <string>
+
+#include "calc/entry_value.h"
+
+namespace cnc {
+namespace {
+
+// Accepted texts have no ambiguous point left.
+constexpr std::string_view kNoGroups = "";
+
+Ratio entryOf(const Form& form, Field field, std::string_view separator) {
+    return ratioOf(parseEntryValue(form.text(field), separator, kNoGroups));
+}
+
+}  // namespace
+
+ExactDrive exactDriveOf(const Form& form, std::string_view decimalSeparator, int microsteps) {
+    ExactDrive drive;
+    drive.stepsPerRevolution = entryOf(form, Field::MotorSteps, decimalSeparator);
+    drive.microsteps = microsteps;
+    drive.lead = decimalRatio(form.text(Field::ScrewPitch), decimalSeparator);
+    drive.throughBelt = form.isSelected(Coupling::Belt);
+    if (drive.throughBelt) {
+        drive.drivenTeeth = entryOf(form, Field::ScrewTeeth, decimalSeparator);
+        drive.drivingTeeth = entryOf(form, Field::MotorTeeth, decimalSeparator);
+    }
+    return drive;
+}
+
+Ratio stepsPerMm(const ExactDrive& drive) {
+    return drive.stepsPerRevolution * ratioOf(drive.microsteps) * drive.drivenTeeth /
+           (drive.lead * drive.drivingTeeth);
+}
+
+Ratio fullStepTravel(const ExactDrive& drive) {
+    return drive.lead * drive.drivingTeeth / (drive.stepsPerRevolution * drive.drivenTeeth);
+}
+
+}  // namespace cnc
