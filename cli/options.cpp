@@ -72,6 +72,12 @@ std::optional<std::string> setWantedDistance(Parsing& parsing, std::string_view 
     return std::nullopt;
 }
 
+template <std::optional<std::string> Options::*text>
+std::optional<std::string> setOptionText(Parsing& parsing, std::string_view value) {
+    parsing.options.*text = std::string(value);
+    return std::nullopt;
+}
+
 std::optional<std::string> setMicrosteps(Parsing& parsing, std::string_view text) {
     parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
     if (parsing.options.microsteps) return std::nullopt;
@@ -208,6 +214,14 @@ constexpr Option kOptions[] = {
     {"--giunto", true, setJoints},
     {"--esatto", false, setFlag<&Options::exactDistance>},
     {"--interasse-voluto", true, setWantedDistance},
+    {"--calibra", false, setFlag<&Options::calibrate>},
+    {"--attuali", true, setOptionText<&Options::currentStepsPerMm>},
+    {"--rotation-distance", true, setOptionText<&Options::rotationDistance>},
+    {"--comandati", true, setOptionText<&Options::commandedMove>},
+    {"--misurati", true, setOptionText<&Options::measuredMove>},
+    {"--strato", true, setOptionText<&Options::layerHeight>},
+    {"--velocita", true, setOptionText<&Options::speed>},
+    {"--frequenza-max", true, setOptionText<&Options::maxFrequency>},
     {"--json", false, setFlag<&Options::json>},
     {"--help", false, setFlag<&Options::help>},
     {"-h", false, setFlag<&Options::help>},
@@ -225,6 +239,7 @@ constexpr Pair kConflicts[] = {
     {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
     {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
     {"--angolo-passo", "--passi"},
+    {"--attuali", "--rotation-distance"},
 };
 
 // Options that mean nothing without another.
@@ -233,6 +248,9 @@ constexpr Pair kRequirements[] = {
     {"--profilo-cinghia", "--puleggia-asse"},
     {"--asse", "--firmware"},
     {"--giunto", "--firmware"},
+    {"--attuali", "--calibra"},          {"--rotation-distance", "--calibra"},
+    {"--comandati", "--calibra"},        {"--misurati", "--calibra"},
+    {"--calibra", "--comandati"},        {"--calibra", "--misurati"},
 };
 
 // The options of the window's calculation and beyond it, which a question of
@@ -241,13 +259,55 @@ constexpr std::string_view kDriveOptions[] = {
     "--passi",        "--passo-vite", "--cinta",          "--mezzo-passo",    "--passo-intero",
     "--diretto",      "--ingranaggi", "--micropassi",     "--puleggia-asse",  "--profilo-cinghia",
     "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
+    "--strato",       "--velocita",   "--frequenza-max",  "--calibra",        "--attuali",
+    "--rotation-distance", "--comandati", "--misurati",
 };
 
 // What the window does not have.
 constexpr std::string_view kBeyondWindow[] = {
     "--micropassi", "--puleggia-asse", "--profilo-cinghia", "--firmware", "--asse",
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
+    "--strato",     "--velocita",      "--frequenza-max",
 };
+
+// What --calibra reads: its own options and where its lines go.
+constexpr std::string_view kCalibrationOptions[] = {
+    "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
+    "--firmware", "--asse",   "--giunto",            "--micropassi", "--json",
+    "--help",     "-h",       "--version",
+};
+
+// The firmware lines of a calibration are for the figure that was given:
+// Klipper keeps a rotation_distance, the others steps per millimetre, and
+// RepRapFirmware states the microstepping of the figure.
+std::optional<std::string> checkCalibration(const Parsing& parsing) {
+    for (const std::string_view option : parsing.given) {
+        if (std::ranges::find(kCalibrationOptions, option) == std::ranges::end(kCalibrationOptions)) {
+            return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
+                   "--misurati e le opzioni del firmware, non " +
+                   std::string(option);
+        }
+    }
+    const bool klipperFigure = parsing.wasGiven("--rotation-distance");
+    if (!klipperFigure && !parsing.wasGiven("--attuali")) {
+        return "--calibra vuole --attuali (passi per mm) o --rotation-distance (Klipper)";
+    }
+    const auto& firmware = parsing.options.firmware;
+    const bool klipper = firmware && firmware->firmware == Firmware::Klipper;
+    const bool repRap = firmware && firmware->firmware == Firmware::RepRapFirmware;
+    if (firmware && klipper != klipperFigure) {
+        return klipper ? "Klipper non ha un'impostazione dei passi per mm: con --firmware "
+                         "klipper si calibra --rotation-distance"
+                       : "--rotation-distance è di Klipper: con --firmware " +
+                             std::string(firmware->name) + " si calibra --attuali";
+    }
+    if (repRap != parsing.wasGiven("--micropassi")) {
+        return repRap ? "con --calibra, reprapfirmware vuole --micropassi: la riga M92 dice "
+                        "con S a quanti micropassi sono i passi per mm"
+                      : "con --calibra, --micropassi vale solo per --firmware reprapfirmware";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> checkAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
@@ -289,6 +349,9 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
                        std::string(option);
             }
         }
+    }
+    if (parsing.wasGiven("--calibra")) {
+        if (auto error = checkCalibration(parsing)) return error;
     }
     // The axis pulley's belt is no XL belt: without the reduction there is none to measure.
     if (parsing.wasGiven("--esatto") && parsing.wasGiven("--puleggia-asse") &&

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
             "Tipo non corrispondente in «Passo della vite (mm)»"},
     CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2,
             "opzioni in contrasto: --mezzo-passo e --passo-intero; usare «cnc-axis-calc-cli --help»"},
-    CliCase{"unknown option", {"--velocita", "3"}, "", 2, "opzione sconosciuta: --velocita"},
+    CliCase{"unknown option", {"--colore", "3"}, "", 2, "opzione sconosciuta: --colore"},
     CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"},
     CliCase{"microsteps with half step", {"--micropassi", "16", "--mezzo-passo"}, "", 2,
             "in contrasto: --micropassi e --mezzo-passo"},
