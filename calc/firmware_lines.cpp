@@ -42,8 +42,7 @@ int axisNumber(char axis) { return axis - 'X'; }
 // the user's group separator: none is ambiguous any more.
 constexpr std::string_view kNoGroups = "";
 
-Ratio positiveStepsPerMm(const ExactDrive& drive) {
-    const Ratio exact = stepsPerMm(drive);
+Ratio positiveStepsPerMm(const Ratio& exact) {
     if (exact.negative || exact.numerator.isZero() || exact.denominator.isZero()) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "il firmware vuole passi per millimetro maggiori di zero: il verso "
@@ -184,7 +183,16 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, cons
 
 std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
                                        const ExactDrive& drive) {
-    const Ratio exact = positiveStepsPerMm(drive);
+    if (firmware == Firmware::Klipper) {
+        positiveStepsPerMm(stepsPerMm(drive));
+        return klipperLines(axes, drive);
+    }
+    return firmwareLinesForStepsPerMm(firmware, axes, stepsPerMm(drive), drive.microsteps);
+}
+
+std::vector<std::string> firmwareLinesForStepsPerMm(Firmware firmware, const Axes& axes,
+                                                    const Ratio& exactStepsPerMm, int microsteps) {
+    const Ratio exact = positiveStepsPerMm(exactStepsPerMm);
     switch (firmware) {
         case Firmware::Marlin: return {m92Line(axes, floatSetting(exact, correctlyRounded))};
         case Firmware::RepRapFirmware:
@@ -194,12 +202,29 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
                                       "millimetro: con questo asse servono più micropassi.");
             }
             return {m92Line(axes, floatSetting(exact, repRapRead)) + " S" +
-                    std::to_string(drive.microsteps)};
+                    std::to_string(microsteps)};
         case Firmware::Grbl: return grblLines(axes, floatSetting(exact, grblRead, kGrblDigits));
-        case Firmware::Klipper: return klipperLines(axes, drive);
+        case Firmware::Klipper:
+            throw FirmwareRefusal(Field::StepsPerMm,
+                                  "Klipper non ha un'impostazione dei passi per millimetro: "
+                                  "calcola i suoi da rotation_distance.");
         case Firmware::LinuxCnc: return linuxCncLines(axes, exact);
     }
     return {};
+}
+
+std::vector<std::string> klipperRotationDistanceLines(const Axes& axes,
+                                                     const Ratio& rotationDistance) {
+    const double distance = nearestDouble(rotationDistance);
+    if (rotationDistance.negative || !(distance > 0) || std::isinf(distance)) {
+        throw FirmwareRefusal(Field::ScrewPitch,
+                              "Klipper vuole una rotation_distance maggiore di zero e finita.");
+    }
+    std::vector<std::string> lines;
+    for (const char axis : axes.letters) {
+        appendSection(lines, {klipperSection(axis), "rotation_distance: " + shortestText(distance)});
+    }
+    return lines;
 }
 
 }  // namespace cnc

@@ -101,6 +101,19 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, cons
 std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
                                        const ExactDrive& drive);
 
+// The steps-per-millimetre lines of Marlin, RepRapFirmware (with
+// S<microsteps>), Grbl or LinuxCNC for an exact figure, chosen as for a
+// drive: 4040/101 for Marlin's X -> "M92 X40". Klipper has no such setting
+// and, like a figure not above zero, is a FirmwareRefusal.
+std::vector<std::string> firmwareLinesForStepsPerMm(Firmware firmware, const Axes& axes,
+                                                    const Ratio& exactStepsPerMm, int microsteps);
+
+// Klipper's sections holding only a rotation_distance, the shortest text that
+// reads back as the double nearest to it: 396/10 for X -> "[stepper_x]",
+// "rotation_distance: 39.6". Throws FirmwareRefusal for one not above zero.
+std::vector<std::string> klipperRotationDistanceLines(const Axes& axes,
+                                                     const Ratio& rotationDistance);
+
 // Firmware lines, JSON and the options beyond the window want a motor of a
 // whole number of steps per revolution and, through the belt, pulleys of
 // whole teeth, all above zero. Throws CalcError: the entries' conversion

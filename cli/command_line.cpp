@@ -11,6 +11,7 @@
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "cli/belt_answers.h"
+#include "cli/calibration_answer.h"
 #include "cli/json_report.h"
 #include "cli/options.h"
 #include "cli/run.h"
@@ -42,6 +43,7 @@ int calculate(const Options& options, const Separators& separators, std::ostream
         if (!outcome.exactDistance.empty()) {
             out << "Interasse esatto: " << outcome.exactDistance << " mm\n";
         }
+        out << stepAnswerLines(outcome.stepAnswers, separators.decimal);
         for (const std::string& line : outcome.firmwareLines) out << line << '\n';
     }
     if (outcome.failure) {
@@ -70,6 +72,31 @@ int answerWantedDistance(const Options& options, const Separators& separators,
     return 0;
 }
 
+// --calibra: a question of its own; the figures stay when the firmware
+// refuses its lines.
+int answerCalibration(const Options& options, const Separators& separators, std::ostream& out,
+                      std::ostream& err) {
+    CalibrationAnswer answer;
+    std::optional<Failure> failure;
+    try {
+        calibrate(options, separators.decimal, answer);
+    } catch (const CalcError& error) {
+        failure = Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+    } catch (const FirmwareRefusal& refusal) {
+        failure = Failure{"Firmware", std::nullopt,
+                          std::string(options.firmware->name) + ": " + refusal.what()};
+    }
+    if (options.json) {
+        out << calibrationReport(options, answer, failure);
+    } else {
+        out << calibrationLines(answer, separators.decimal);
+        for (const std::string& line : answer.firmwareLines) out << line << '\n';
+    }
+    if (!failure) return 0;
+    err << failure->message << '\n';
+    return 1;
+}
+
 // --json may be anywhere, even among arguments that make no sense.
 bool asksForJson(const std::vector<std::string>& arguments) {
     return std::ranges::find(arguments, "--json") != arguments.end();
@@ -94,6 +121,7 @@ int runCommandLine(const std::vector<std::string>& arguments, const Separators& 
         return 0;
     }
     if (options.wantedDistance) return answerWantedDistance(options, separators, out, err);
+    if (options.calibrate) return answerCalibration(options, separators, out, err);
     return calculate(options, separators, out, err);
 }
 

@@ -65,6 +65,9 @@ QJsonObject inputs(const Options& options) {
         inputs["profilo_cinghia"] = qs(options.beltAxis->profile);
     }
     if (options.stepAngle) inputs["angolo_passo"] = qs(*options.stepAngle);
+    if (options.layerHeight) inputs["strato"] = qs(*options.layerHeight);
+    if (options.speed) inputs["velocita"] = qs(*options.speed);
+    if (options.maxFrequency) inputs["frequenza_max"] = qs(*options.maxFrequency);
     return inputs;
 }
 
@@ -98,6 +101,37 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     }
     if (!outcome.exactDistance.empty()) {
         results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);
+    }
+    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers)) {
+        if (!result.text) {
+            results[result.key] = QJsonValue();
+            continue;
+        }
+        QJsonObject figure = number(*result.text, ".");
+        if (result.fullSteps) figure["passi"] = static_cast<qint64>(*result.fullSteps);
+        results[result.key] = figure;
+    }
+    return results;
+}
+
+QJsonObject calibrationInputs(const Options& options) {
+    QJsonObject inputs{
+        {"comandati", qs(*options.commandedMove)},
+        {"misurati", qs(*options.measuredMove)},
+    };
+    if (options.currentStepsPerMm) inputs["attuali"] = qs(*options.currentStepsPerMm);
+    if (options.rotationDistance) inputs["rotation_distance"] = qs(*options.rotationDistance);
+    return inputs;
+}
+
+QJsonObject calibrationResults(const CalibrationAnswer& answer) {
+    QJsonObject results;
+    if (answer.corrected) {
+        results[answer.rotationDistance ? "rotation_distance_corretta" : "step_mm_corretti"] =
+            number(correctedText(*answer.corrected, "."), ".");
+    }
+    if (answer.correctionPercent) {
+        results["correzione_percento"] = number(correctionText(*answer.correctionPercent, "."), ".");
     }
     return results;
 }
@@ -171,6 +205,29 @@ std::string wantedDistanceFailure(const Options& options, const CalcError& error
         {"risultati", QJsonObject()},
         {"errore", errorObject(errorName(error.kind()), error.field(), message)},
     });
+}
+
+std::string calibrationReport(const Options& options, const CalibrationAnswer& answer,
+                              const std::optional<Failure>& failure) {
+    QJsonObject report{
+        {"ingressi", calibrationInputs(options)},
+        {"risultati", calibrationResults(answer)},
+    };
+    if (options.firmware) {
+        // The firmware's choices; no stepping or coupling is read.
+        QJsonObject chosen = choices(options);
+        chosen.remove("passo");
+        chosen.remove("accoppiamento");
+        if (!options.microsteps) chosen.remove("micropassi");
+        report["scelte"] = chosen;
+    }
+    if (!answer.firmwareLines.empty()) {
+        QJsonArray lines;
+        for (const std::string& line : answer.firmwareLines) lines.append(qs(line));
+        report["firmware"] = lines;
+    }
+    if (failure) report["errore"] = errorObject(failure->kind, failure->field, failure->message);
+    return text(report);
 }
 
 std::string usageErrorReport(const std::string& message) {

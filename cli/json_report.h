@@ -3,11 +3,13 @@
 // The run as one JSON object, the same in every locale; its schema is in the
 // README.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "calc/belt_geometry.h"
 #include "calc/calc_error.h"
+#include "cli/calibration_answer.h"
 #include "cli/options.h"
 #include "cli/run.h"
 
@@ -22,6 +24,11 @@ std::string wantedDistanceReport(const Options& options, const NearestBelts& bel
                                  std::string_view decimalSeparator);
 std::string wantedDistanceFailure(const Options& options, const CalcError& error,
                                   const std::string& message);
+
+// --calibra: its inputs, the firmware's choices if any, the figures and the
+// lines computed, and the failure, if any.
+std::string calibrationReport(const Options& options, const CalibrationAnswer& answer,
+                              const std::optional<Failure>& failure);
 
 // A usage error: {"errore": {"tipo": "uso", "campo": null, "messaggio": ...}}.
 std::string usageErrorReport(const std::string& message);

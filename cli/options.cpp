@@ -72,6 +72,12 @@ std::optional<std::string> setWantedDistance(Parsing& parsing, std::string_view 
     return std::nullopt;
 }
 
+template <std::optional<std::string> Options::*text>
+std::optional<std::string> setOptionText(Parsing& parsing, std::string_view value) {
+    parsing.options.*text = std::string(value);
+    return std::nullopt;
+}
+
 std::optional<std::string> setMicrosteps(Parsing& parsing, std::string_view text) {
     parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
     if (parsing.options.microsteps) return std::nullopt;
@@ -208,6 +214,14 @@ constexpr Option kOptions[] = {
     {"--giunto", true, setJoints},
     {"--esatto", false, setFlag<&Options::exactDistance>},
     {"--interasse-voluto", true, setWantedDistance},
+    {"--calibra", false, setFlag<&Options::calibrate>},
+    {"--attuali", true, setOptionText<&Options::currentStepsPerMm>},
+    {"--rotation-distance", true, setOptionText<&Options::rotationDistance>},
+    {"--comandati", true, setOptionText<&Options::commandedMove>},
+    {"--misurati", true, setOptionText<&Options::measuredMove>},
+    {"--strato", true, setOptionText<&Options::layerHeight>},
+    {"--velocita", true, setOptionText<&Options::speed>},
+    {"--frequenza-max", true, setOptionText<&Options::maxFrequency>},
     {"--json", false, setFlag<&Options::json>},
     {"--help", false, setFlag<&Options::help>},
     {"-h", false, setFlag<&Options::help>},
@@ -225,6 +239,7 @@ constexpr Pair kConflicts[] = {
     {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
     {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
     {"--angolo-passo", "--passi"},
+    {"--attuali", "--rotation-distance"},
 };
 
 // Options that mean nothing without another.
@@ -233,6 +248,9 @@ constexpr Pair kRequirements[] = {
     {"--profilo-cinghia", "--puleggia-asse"},
     {"--asse", "--firmware"},
     {"--giunto", "--firmware"},
+    {"--attuali", "--calibra"},          {"--rotation-distance", "--calibra"},
+    {"--comandati", "--calibra"},        {"--misurati", "--calibra"},
+    {"--calibra", "--comandati"},        {"--calibra", "--misurati"},
 };
 
 // The options of the window's calculation and beyond it, which a question of
@@ -241,13 +259,55 @@ constexpr std::string_view kDriveOptions[] = {
     "--passi",        "--passo-vite", "--cinta",          "--mezzo-passo",    "--passo-intero",
     "--diretto",      "--ingranaggi", "--micropassi",     "--puleggia-asse",  "--profilo-cinghia",
     "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
+    "--strato",       "--velocita",   "--frequenza-max",  "--calibra",        "--attuali",
+    "--rotation-distance", "--comandati", "--misurati",
 };
 
 // What the window does not have.
 constexpr std::string_view kBeyondWindow[] = {
     "--micropassi", "--puleggia-asse", "--profilo-cinghia", "--firmware", "--asse",
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
+    "--strato",     "--velocita",      "--frequenza-max",
 };
+
+// What --calibra reads: its own options and where its lines go.
+constexpr std::string_view kCalibrationOptions[] = {
+    "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
+    "--firmware", "--asse",   "--giunto",            "--micropassi", "--json",
+    "--help",     "-h",       "--version",
+};
+
+// The firmware lines of a calibration are for the figure that was given:
+// Klipper keeps a rotation_distance, the others steps per millimetre, and
+// RepRapFirmware states the microstepping of the figure.
+std::optional<std::string> checkCalibration(const Parsing& parsing) {
+    for (const std::string_view option : parsing.given) {
+        if (std::ranges::find(kCalibrationOptions, option) == std::ranges::end(kCalibrationOptions)) {
+            return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
+                   "--misurati e le opzioni del firmware, non " +
+                   std::string(option);
+        }
+    }
+    const bool klipperFigure = parsing.wasGiven("--rotation-distance");
+    if (!klipperFigure && !parsing.wasGiven("--attuali")) {
+        return "--calibra vuole --attuali (passi per mm) o --rotation-distance (Klipper)";
+    }
+    const auto& firmware = parsing.options.firmware;
+    const bool klipper = firmware && firmware->firmware == Firmware::Klipper;
+    const bool repRap = firmware && firmware->firmware == Firmware::RepRapFirmware;
+    if (firmware && klipper != klipperFigure) {
+        return klipper ? "Klipper non ha un'impostazione dei passi per mm: con --firmware "
+                         "klipper si calibra --rotation-distance"
+                       : "--rotation-distance è di Klipper: con --firmware " +
+                             std::string(firmware->name) + " si calibra --attuali";
+    }
+    if (repRap != parsing.wasGiven("--micropassi")) {
+        return repRap ? "con --calibra, reprapfirmware vuole --micropassi: la riga M92 dice "
+                        "con S a quanti micropassi sono i passi per mm"
+                      : "con --calibra, --micropassi vale solo per --firmware reprapfirmware";
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> checkAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
@@ -289,6 +349,9 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
                        std::string(option);
             }
         }
+    }
+    if (parsing.wasGiven("--calibra")) {
+        if (auto error = checkCalibration(parsing)) return error;
     }
     // The axis pulley's belt is no XL belt: without the reduction there is none to measure.
     if (parsing.wasGiven("--esatto") && parsing.wasGiven("--puleggia-asse") &&
@@ -371,8 +434,11 @@ std::string usage() {
            "         [--mezzo-passo | --passo-intero | --micropassi N]\n"
            "         [--diretto | --ingranaggi] [--motore TESTO] [--vite TESTO] [--cinta TESTO]\n"
            "         [--firmware NOME [--asse LETTERE] [--giunto N[,N...]]]\n"
-           "         [--esatto] [--json]\n"
+           "         [--esatto] [--strato H] [--velocita V] [--frequenza-max F] [--json]\n"
            "       cnc-axis-calc-cli [--motore TESTO] [--vite TESTO] --interasse-voluto D\n"
+           "       cnc-axis-calc-cli --calibra (--attuali S | --rotation-distance R)\n"
+           "         --comandati C --misurati M [--firmware NOME [--asse LETTERE]\n"
+           "         [--giunto N[,N...]] [--micropassi N]] [--json]\n"
            "       cnc-axis-calc-cli -h | --help | --version\n"
            "\n"
            "Calcola passi per millimetro, millimetri per passo e interasse delle pulegge.\n"
@@ -408,6 +474,16 @@ std::string usage() {
            "  --interasse-voluto D   le due cinte XL a denti interi con l'interasse esatto\n"
            "                         più vicino a D mm, sotto e sopra; legge solo --motore\n"
            "                         e --vite, e non vuole altre opzioni del calcolo\n"
+           "  --strato H             dopo i risultati, il movimento di un passo intero e i\n"
+           "                         suoi multipli più vicini ad H mm, sotto e sopra\n"
+           "  --velocita V           la frequenza dei passi, in kHz, a V mm/s\n"
+           "  --frequenza-max F      la velocità massima, in mm/s e mm/min, a F kHz di passi\n"
+           "  --calibra              corregge i passi per mm da un movimento misurato: con\n"
+           "                         --attuali S (i passi per mm del firmware) o, per\n"
+           "                         Klipper, --rotation-distance R, --comandati C (mm\n"
+           "                         comandati) e --misurati M (mm misurati); legge solo\n"
+           "                         queste e le opzioni del firmware (reprapfirmware vuole\n"
+           "                         --micropassi)\n"
            "  --json                 un oggetto JSON al posto delle righe, anche per gli errori\n"
            "  -h, --help             mostra questo aiuto\n"
            "  --version              mostra la versione e la licenza\n"
@@ -423,6 +499,8 @@ std::string usage() {
            "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --json\n"
            "  le cinte per pulegge di 17 e 36 denti a 100 mm: 132XL e 134XL\n"
            "    cnc-axis-calc-cli --interasse-voluto 100\n"
+           "  80 passi per mm, 100 mm comandati, 99 misurati: 80.808080808 passi per mm\n"
+           "    cnc-axis-calc-cli --calibra --attuali 80 --comandati 100 --misurati 99\n"
            "\n"
            "I numeri usano il separatore decimale della lingua (LC_ALL, LC_NUMERIC, LANG);\n"
            "il punto è sempre accettato. Le righe dei firmware e il JSON usano il punto.\n";

@@ -38,6 +38,17 @@ struct Options {
     bool json = false;
     bool exactDistance = false;                 // --esatto
     std::optional<std::string> wantedDistance;  // --interasse-voluto: a question of its own
+    // --calibra, a question of its own: the figure the firmware has (steps per
+    // mm, or Klipper's rotation_distance), the move commanded and measured, as typed.
+    bool calibrate = false;
+    std::optional<std::string> currentStepsPerMm;  // --attuali
+    std::optional<std::string> rotationDistance;   // --rotation-distance
+    std::optional<std::string> commandedMove;      // --comandati
+    std::optional<std::string> measuredMove;       // --misurati
+    // Beside the calculation, from its stepping, as typed.
+    std::optional<std::string> layerHeight;   // --strato, mm
+    std::optional<std::string> speed;         // --velocita, mm/s
+    std::optional<std::string> maxFrequency;  // --frequenza-max, kHz
     bool help = false;
     bool version = false;
     // An option the window does not have was given: its answers want whole

@@ -38,6 +38,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
     computeSteppingResolution(form, separator, group, microstepsOf(options));
+    answerStepQuestions(options, form, separator, outcome.stepAnswers);
     if (options.firmware) {
         outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axes, form,
                                               separator, microstepsOf(options));

@@ -119,6 +119,69 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
             "Interasse: 83.69 mm\nM92 X400\n"}));
 
+const std::string kDefaultSteps =
+    "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n";
+
+INSTANTIATE_TEST_SUITE_P(Questions, CliTest, testing::Values(
+    CliCase{"layers either side, after the exact distance, before the lines",
+            {"--strato", "0.2", "--esatto", "--firmware", "marlin"},
+            kDefaults + "Interasse esatto: 83.68 mm\nPasso intero (mm): 0.015000000\n"
+            "Strato più vicino per difetto: 0.195000000 mm (13 passi interi)\n"
+            "Strato più vicino per eccesso: 0.210000000 mm (14 passi interi)\nM92 X133.33333\n"},
+    CliCase{"a layer of whole steps, and one below a full step",
+            {"--strato", "0.3"}, kDefaults + "Passo intero (mm): 0.015000000\n"
+            "Strato più vicino per difetto: 0.300000000 mm (20 passi interi)\n"
+            "Strato più vicino per eccesso: 0.300000000 mm (20 passi interi)\n"},
+    CliCase{"below one full step", {"--strato", "0.01", "--diretto"},
+            kDefaults + "Passo intero (mm): 0.015000000\n"
+            "Strato più vicino per difetto: nessuno (meno di un passo intero)\n"
+            "Strato più vicino per eccesso: 0.015000000 mm (1 passo intero)\n"},
+    CliCase{"speed and pulse rate through the pulleys, microsteps counted",
+            {"--micropassi", "16", "--passo-vite", "8", "--ingranaggi", "--velocita", "100",
+             "--frequenza-max", "40"},
+            "Step/mm: 847.058823529\nRisoluzione del passo (mm): 0.001180556\n"
+            "Interasse: 83.69 mm\nFrequenza dei passi: 84.705882 kHz\n"
+            "Velocità massima: 47.222 mm/s, 2833.333 mm/min\n"},
+    CliCase{"the stepping's answers survive the belt",
+            {"--ingranaggi", "--cinta", "65", "--velocita", "10", "--firmware", "grbl"},
+            "Step/mm: 282.352941176\nRisoluzione del passo (mm): 0.00354167\n"
+            "Frequenza dei passi: 2.823529 kHz\n$100=282.35294\n", 1, "«Cinta»"},
+    CliCase{"a layer of no height", {"--strato", "0"}, kDefaultSteps, 1,
+            "Argomento non valido: --strato vuole un numero maggiore di zero, non «0»."},
+    CliCase{"a speed that is no number", {"--velocita", "veloce"}, kDefaultSteps, 1,
+            "Tipo non corrispondente: --velocita vuole un numero"},
+    CliCase{"a negative pulse rate", {"--frequenza-max", "-40"}, kDefaultSteps, 1,
+            "--frequenza-max vuole un numero maggiore di zero, non «-40»"},
+    CliCase{"calibration", {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99"},
+            "Step/mm corretti: 80.808080808\nCorrezione: +1.0101 %\n"},
+    CliCase{"calibration, Marlin's two axes",
+            {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "101",
+             "--firmware", "marlin", "--asse", "XY"},
+            "Step/mm corretti: 79.207920792\nCorrezione: -0.9901 %\n"
+            "M92 X79.207921 Y79.207921\n"},
+    CliCase{"calibration, no change, RepRapFirmware at 1/16",
+            {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "100",
+             "--firmware", "reprapfirmware", "--micropassi", "16"},
+            "Step/mm corretti: 80.000000000\nCorrezione: +0.0000 %\nM92 X80 S16\n"},
+    CliCase{"calibration of Klipper's rotation distance",
+            {"--calibra", "--rotation-distance", "40", "--comandati", "100", "--misurati", "99",
+             "--firmware", "klipper"},
+            "rotation_distance corretta: 39.600000000\nCorrezione: +1.0101 %\n"
+            "[stepper_x]\nrotation_distance: 39.6\n"},
+    CliCase{"the figures stay when the firmware refuses",
+            {"--calibra", "--attuali", "0.5", "--comandati", "100", "--misurati", "99",
+             "--firmware", "reprapfirmware", "--micropassi", "1"},
+            "Step/mm corretti: 0.505050505\nCorrezione: +1.0101 %\n", 1,
+            "reprapfirmware: RepRapFirmware porta a 1"},
+    CliCase{"a measured move of nothing",
+            {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "0"}, "", 1,
+            "--misurati vuole un numero maggiore di zero, non «0»"},
+    CliCase{"calibration without the measured move", {"--calibra", "--attuali", "80",
+            "--comandati", "100"}, "", 2, "--calibra vuole anche --misurati"},
+    CliCase{"Klipper has no steps per mm",
+            {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99",
+             "--firmware", "klipper"}, "", 2, "si calibra --rotation-distance"}));
+
 INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"belt too short", {"--ingranaggi", "--passo-intero", "--cinta", "65"},
             "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n", 1,
@@ -151,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
             "Tipo non corrispondente in «Passo della vite (mm)»"},
     CliCase{"opposite choices", {"--mezzo-passo", "--passo-intero"}, "", 2,
             "opzioni in contrasto: --mezzo-passo e --passo-intero; usare «cnc-axis-calc-cli --help»"},
-    CliCase{"unknown option", {"--velocita", "3"}, "", 2, "opzione sconosciuta: --velocita"},
+    CliCase{"unknown option", {"--colore", "3"}, "", 2, "opzione sconosciuta: --colore"},
     CliCase{"missing text", {"--cinta"}, "", 2, "manca il testo dopo --cinta"},
     CliCase{"microsteps with half step", {"--micropassi", "16", "--mezzo-passo"}, "", 2,
             "in contrasto: --micropassi e --mezzo-passo"},
@@ -192,6 +255,8 @@ TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
         {"--json", "--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
          "--firmware", "klipper"},
         {"--json", "--ingranaggi", "--cinta", "65", "--firmware", "marlin"},
+        {"--json", "--strato", "0.2", "--velocita", "100", "--frequenza-max", "40"},
+        {"--json", "--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99"},
     };
     for (const auto& arguments : cases) {
         const CliRun run = runCli(arguments, {{"LANG", "it_IT.UTF-8"}});
@@ -227,6 +292,14 @@ TEST(Cli, JsonKeys) {
     const std::vector<std::string> beltAxis = {"--json", "--micropassi", "16", "--puleggia-asse",
                                                "20", "--profilo-cinghia", "GT2", "--firmware",
                                                "linuxcnc", "--asse", "XA", "--giunto", "0,5"};
+    const std::vector<std::string> layers = {"--json", "--strato", "0.01", "--velocita", "100",
+                                             "--frequenza-max", "40"};
+    const std::vector<std::string> calibration = {
+        "--json", "--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "101",
+        "--firmware", "reprapfirmware", "--micropassi", "16"};
+    const std::vector<std::string> klipper = {"--json", "--calibra", "--rotation-distance", "40",
+                                              "--comandati", "100", "--misurati", "99",
+                                              "--firmware", "klipper"};
     const Row rows[] = {
         // a belt axis, its firmware, several axes
         {beltAxis, "ingressi/puleggia_asse", "\"20\""},
@@ -267,6 +340,31 @@ TEST(Cli, JsonKeys) {
          "risultati/cinta_piu_lunga/interasse_esatto_mm/testo", "\"101.71\""},
         {{"--json", "--interasse-voluto", "40"}, "risultati/cinta_piu_corta", "null", 1},
         {{"--json", "--interasse-voluto", "40"}, "errore/tipo", "\"Argomento non valido\"", 1},
+        // the stepping's answers and calibration
+        {layers, "ingressi/strato", "\"0.01\""},
+        {layers, "ingressi/velocita", "\"100\""},
+        {layers, "ingressi/frequenza_max", "\"40\""},
+        {layers, "risultati/passo_intero_mm/testo", "\"0.015000000\""},
+        {layers, "risultati/strato_per_difetto_mm", "null"},
+        {layers, "risultati/strato_per_eccesso_mm/passi", "1"},
+        {layers, "risultati/strato_per_eccesso_mm/numero", "0.015"},
+        {layers, "risultati/frequenza_khz/testo", "\"13.333333\""},
+        {layers, "risultati/velocita_max_mm_s/numero", "300"},
+        {layers, "risultati/velocita_max_mm_min/testo", "\"18000.000\""},
+        {calibration, "ingressi/attuali", "\"80\""},
+        {calibration, "ingressi/comandati", "\"100\""},
+        {calibration, "ingressi/misurati", "\"101\""},
+        {calibration, "scelte/micropassi", "16"},
+        {calibration, "scelte/firmware", "\"reprapfirmware\""},
+        {calibration, "risultati/step_mm_corretti/testo", "\"79.207920792\""},
+        {calibration, "risultati/correzione_percento/testo", "\"-0.9901\""},
+        {calibration, "risultati/correzione_percento/numero", "-0.9901"},
+        {calibration, "firmware/0", "\"M92 X79.207921 S16\""},
+        {klipper, "ingressi/rotation_distance", "\"40\""},
+        {klipper, "risultati/rotation_distance_corretta/numero", "39.6"},
+        {klipper, "firmware/1", "\"rotation_distance: 39.6\""},
+        {{"--json", "--calibra", "--attuali", "80", "--comandati", "x", "--misurati", "99"},
+         "errore/campo", "null", 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
@@ -323,6 +421,9 @@ TEST(Cli, TakesTheSeparatorFromTheEnvironmentLikeQt) {
         {{}, {}, "Step/mm: 133.333333333\n"},
         {{{"LANG", "it_IT.UTF-8"}}, {"--interasse-voluto", "99,5"},
          "Cinta più corta: 132XL (66 denti), interasse esatto 99,14 mm\n"},
+        {{{"LANG", "it_IT.UTF-8"}},
+         {"--calibra", "--attuali", "80,5", "--comandati", "100", "--misurati", "99"},
+         "Step/mm corretti: 81,313131313\n"},
     };
     for (const Row& row : rows) {
         const CliRun run = runCli(row.arguments, row.environment);

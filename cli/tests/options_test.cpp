@@ -195,6 +195,35 @@ TEST(Options, WantedDistanceReadsOnlyThePulleys) {
         {{"--esatto", "--interasse-voluto", "100"}, "non --esatto"},
         {{"--puleggia-asse", "20", "--profilo-cinghia", "GT2", "--esatto"},
          "con --puleggia-asse vuole --ingranaggi"},
+        {{"--interasse-voluto", "100", "--strato", "0.2"}, "non --strato"},
+    });
+}
+
+// Calibration is a question of its own too; its lines are for the figure given.
+TEST(Options, CalibrationReadsItsFigureAndTheFirmware) {
+    const std::vector<std::string> move = {"--calibra", "--comandati", "100", "--misurati", "99"};
+    const auto with = [&move](std::vector<std::string> more) {
+        more.insert(more.begin(), move.begin(), move.end());
+        return more;
+    };
+    checkAll({
+        {with({"--attuali", "80", "--firmware", "marlin", "--asse", "XY", "--json"}),
+         Expected{.axes = "XY", .json = true}},
+        {with({"--rotation-distance", "40", "--firmware", "klipper"}),
+         Expected{.firmware = "klipper"}},
+        {with({"--attuali", "80", "--firmware", "reprapfirmware", "--micropassi", "16"}),
+         Expected{.microsteps = 16}},
+        {with({}), "--calibra vuole --attuali (passi per mm) o --rotation-distance"},
+        {with({"--attuali", "80", "--rotation-distance", "40"}),
+         "in contrasto: --attuali e --rotation-distance"},
+        {with({"--attuali", "80", "--velocita", "100"}), "non --velocita"},
+        {with({"--attuali", "80", "--motore", "20"}), "non --motore"},
+        {with({"--attuali", "80", "--firmware", "klipper"}), "si calibra --rotation-distance"},
+        {with({"--rotation-distance", "40", "--firmware", "grbl"}), "si calibra --attuali"},
+        {with({"--attuali", "80", "--firmware", "reprapfirmware"}), "vuole --micropassi"},
+        {with({"--attuali", "80", "--micropassi", "16"}), "solo per --firmware reprapfirmware"},
+        {{"--calibra", "--attuali", "80", "--misurati", "99"}, "--calibra vuole anche --comandati"},
+        {{"--misurati", "99"}, "--misurati vuole anche --calibra"},
     });
 }
 

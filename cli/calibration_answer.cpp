@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/calibration_answer.h"
+
+#include "calc/calibration.h"
+#include "calc/firmware_lines.h"
+#include "cli/amounts.h"
+
+namespace cnc::cli {
+namespace {
+
+constexpr int kFigureDecimals = 9;
+constexpr int kPercentDecimals = 4;
+
+}  // namespace
+
+void calibrate(const Options& options, std::string_view decimalSeparator,
+               CalibrationAnswer& answer) {
+    answer.rotationDistance = options.rotationDistance.has_value();
+    const Ratio current =
+        answer.rotationDistance
+            ? positiveAmount(*options.rotationDistance, "--rotation-distance", decimalSeparator)
+            : positiveAmount(*options.currentStepsPerMm, "--attuali", decimalSeparator);
+    const Ratio commanded = positiveAmount(*options.commandedMove, "--comandati", decimalSeparator);
+    const Ratio measured = positiveAmount(*options.measuredMove, "--misurati", decimalSeparator);
+    const Ratio corrected = answer.rotationDistance
+                                ? correctedRotationDistance(current, commanded, measured)
+                                : correctedStepsPerMm(current, commanded, measured);
+    answer.corrected = withinRange(corrected, "--calibra");
+    answer.correctionPercent = withinRange(correctionPercent(commanded, measured), "--calibra");
+    if (!options.firmware) return;
+    answer.firmwareLines =
+        answer.rotationDistance
+            ? klipperRotationDistanceLines(options.axes, corrected)
+            : firmwareLinesForStepsPerMm(options.firmware->firmware, options.axes, corrected,
+                                         microstepsOf(options));
+}
+
+std::string correctedText(const Ratio& corrected, std::string_view decimalSeparator) {
+    return roundedText(corrected, kFigureDecimals, decimalSeparator);
+}
+
+std::string correctionText(const Ratio& percent, std::string_view decimalSeparator) {
+    return signedText(percent, kPercentDecimals, decimalSeparator);
+}
+
+std::string calibrationLines(const CalibrationAnswer& answer, std::string_view decimalSeparator) {
+    std::string lines;
+    if (answer.corrected) {
+        lines += (answer.rotationDistance ? "rotation_distance corretta: " : "Step/mm corretti: ") +
+                 correctedText(*answer.corrected, decimalSeparator) + "\n";
+    }
+    if (answer.correctionPercent) {
+        lines += "Correzione: " + correctionText(*answer.correctionPercent, decimalSeparator) +
+                 " %\n";
+    }
+    return lines;
+}
+
+}  // namespace cnc::cli

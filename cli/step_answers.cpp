@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/step_answers.h"
+
+#include <charconv>
+
+#include "calc/exact_drive.h"
+#include "calc/step_speed.h"
+#include "cli/amounts.h"
+
+namespace cnc::cli {
+namespace {
+
+constexpr int kMillimetreDecimals = 9;
+constexpr int kKilohertzDecimals = 6;
+constexpr int kSpeedDecimals = 3;
+
+Ratio perMinute(const Ratio& perSecond) { return perSecond * ratioOf(60); }
+
+std::uint64_t countOf(const Natural& count) {
+    const std::string digits = count.decimalDigits();
+    std::uint64_t value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+std::string fullStepsText(const Natural& count) {
+    const std::string digits = count.decimalDigits();
+    return digits + (digits == "1" ? " passo intero" : " passi interi");
+}
+
+std::string layerLine(std::string_view which, const std::optional<FullStepMultiple>& layer,
+                      std::string_view separator) {
+    std::string line = "Strato più vicino per " + std::string(which) + ": ";
+    if (!layer) return line + "nessuno (meno di un passo intero)\n";
+    return line + roundedText(layer->travel, kMillimetreDecimals, separator) + " mm (" +
+           fullStepsText(layer->fullSteps) + ")\n";
+}
+
+StepResult layerResult(const char* key, const std::optional<FullStepMultiple>& layer) {
+    if (!layer) return {key, std::nullopt, std::nullopt};
+    return {key, roundedText(layer->travel, kMillimetreDecimals, "."), countOf(layer->fullSteps)};
+}
+
+}  // namespace
+
+void answerStepQuestions(const Options& options, const Form& form,
+                         std::string_view decimalSeparator, StepAnswers& answers) {
+    if (!options.layerHeight && !options.speed && !options.maxFrequency) return;
+    const ExactDrive drive = exactDriveOf(form, decimalSeparator, microstepsOf(options));
+    if (options.layerHeight) {
+        const Ratio height = positiveAmount(*options.layerHeight, "--strato", decimalSeparator);
+        NearestLayers layers = nearestLayers(drive, height);
+        withinRange(layers.above.travel, "--strato");
+        answers.layers = std::move(layers);
+    }
+    if (options.speed) {
+        const Ratio speed = positiveAmount(*options.speed, "--velocita", decimalSeparator);
+        answers.stepFrequencyKhz = withinRange(stepFrequencyKhz(drive, speed), "--velocita");
+    }
+    if (options.maxFrequency) {
+        const Ratio most = positiveAmount(*options.maxFrequency, "--frequenza-max",
+                                          decimalSeparator);
+        const Ratio speed = largestSpeedMmPerS(drive, most);
+        withinRange(perMinute(speed), "--frequenza-max");
+        answers.largestSpeedMmPerS = speed;
+    }
+}
+
+std::string stepAnswerLines(const StepAnswers& answers, std::string_view separator) {
+    std::string lines;
+    if (const auto& layers = answers.layers) {
+        lines += "Passo intero (mm): " +
+                 roundedText(layers->fullStep, kMillimetreDecimals, separator) + "\n";
+        lines += layerLine("difetto", layers->below, separator);
+        lines += layerLine("eccesso", layers->above, separator);
+    }
+    if (const auto& frequency = answers.stepFrequencyKhz) {
+        lines += "Frequenza dei passi: " + roundedText(*frequency, kKilohertzDecimals, separator) +
+                 " kHz\n";
+    }
+    if (const auto& speed = answers.largestSpeedMmPerS) {
+        lines += "Velocità massima: " + roundedText(*speed, kSpeedDecimals, separator) +
+                 " mm/s, " + roundedText(perMinute(*speed), kSpeedDecimals, separator) +
+                 " mm/min\n";
+    }
+    return lines;
+}
+
+std::vector<StepResult> stepAnswerResults(const StepAnswers& answers) {
+    std::vector<StepResult> results;
+    if (const auto& layers = answers.layers) {
+        results.push_back({"passo_intero_mm",
+                           roundedText(layers->fullStep, kMillimetreDecimals, "."), std::nullopt});
+        results.push_back(layerResult("strato_per_difetto_mm", layers->below));
+        results.push_back(layerResult("strato_per_eccesso_mm", layers->above));
+    }
+    if (const auto& frequency = answers.stepFrequencyKhz) {
+        results.push_back(
+            {"frequenza_khz", roundedText(*frequency, kKilohertzDecimals, "."), std::nullopt});
+    }
+    if (const auto& speed = answers.largestSpeedMmPerS) {
+        results.push_back(
+            {"velocita_max_mm_s", roundedText(*speed, kSpeedDecimals, "."), std::nullopt});
+        results.push_back({"velocita_max_mm_min",
+                           roundedText(perMinute(*speed), kSpeedDecimals, "."), std::nullopt});
+    }
+    return results;
+}
+
+}  // namespace cnc::cli

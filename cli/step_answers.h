@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The answers beside the calculation that come from its stepping alone, so
+// that a belt failing later leaves them standing:
+//   --strato 0.2 (200 steps, 3 mm, direct)
+//     Passo intero (mm): 0.015000000
+//     Strato più vicino per difetto: 0.195000000 mm (13 passi interi)
+//     Strato più vicino per eccesso: 0.210000000 mm (14 passi interi)
+//   --velocita 100 (400 steps/mm)
+//     Frequenza dei passi: 40.000000 kHz
+//   --frequenza-max 40 (400 steps/mm)
+//     Velocità massima: 100.000 mm/s, 6000.000 mm/min
+// Millimetres of layers with nine decimals, kHz with six, speeds with three;
+// a height below one full step has no layer below it ("nessuno").
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/exact_ratio.h"
+#include "calc/form.h"
+#include "calc/whole_step_layers.h"
+#include "cli/options.h"
+
+namespace cnc::cli {
+
+struct StepAnswers {
+    std::optional<NearestLayers> layers;
+    std::optional<Ratio> stepFrequencyKhz;
+    std::optional<Ratio> largestSpeedMmPerS;
+};
+
+// Answers what the options ask, in the order above, each stored as soon as
+// it is known. `form` holds a calculation whose stepping stage succeeded with
+// whole counts. Throws CalcError, naming the option for a text that is no
+// number above zero.
+void answerStepQuestions(const Options& options, const Form& form,
+                         std::string_view decimalSeparator, StepAnswers& answers);
+
+std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator);
+
+// A result for JSON: its key, its text with '.' (none for no layer below),
+// and for a layer its count of full steps.
+struct StepResult {
+    const char* key;
+    std::optional<std::string> text;
+    std::optional<std::uint64_t> fullSteps;
+};
+std::vector<StepResult> stepAnswerResults(const StepAnswers& answers);
+
+}  // namespace cnc::cli
