@@ -188,6 +188,13 @@ std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text)
     return std::nullopt;
 }
 
+// The screw's texts are read by the run: a wrong one fails like an entry.
+template <std::optional<std::string> Options::*text>
+std::optional<std::string> keepText(Parsing& parsing, std::string_view value) {
+    parsing.options.*text = std::string(value);
+    return std::nullopt;
+}
+
 // Adding an option is one row here and, for a new kind, one handler above.
 constexpr Option kOptions[] = {
     {"--passi", true, setText<Field::MotorSteps>},
@@ -204,6 +211,9 @@ constexpr Option kOptions[] = {
     {"--profilo-cinghia", true, setProfile},
     {"--firmware", true, setFirmware},
     {"--angolo-passo", true, setStepAngle},
+    {"--filetti-pollice", true, keepText<&Options::threadsPerInch>},
+    {"--principi", true, keepText<&Options::starts>},
+    {"--pollici", false, setFlag<&Options::inches>},
     {"--asse", true, setAxes},
     {"--giunto", true, setJoints},
     {"--esatto", false, setFlag<&Options::exactDistance>},
@@ -225,6 +235,9 @@ constexpr Pair kConflicts[] = {
     {"--micropassi", "--mezzo-passo"},   {"--micropassi", "--passo-intero"},
     {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
     {"--angolo-passo", "--passi"},
+    {"--filetti-pollice", "--passo-vite"}, {"--filetti-pollice", "--puleggia-asse"},
+    {"--filetti-pollice", "--profilo-cinghia"}, {"--principi", "--puleggia-asse"},
+    {"--principi", "--profilo-cinghia"},
 };
 
 // Options that mean nothing without another.
@@ -241,12 +254,14 @@ constexpr std::string_view kDriveOptions[] = {
     "--passi",        "--passo-vite", "--cinta",          "--mezzo-passo",    "--passo-intero",
     "--diretto",      "--ingranaggi", "--micropassi",     "--puleggia-asse",  "--profilo-cinghia",
     "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
+    "--filetti-pollice", "--principi", "--pollici",
 };
 
 // What the window does not have.
 constexpr std::string_view kBeyondWindow[] = {
     "--micropassi", "--puleggia-asse", "--profilo-cinghia", "--firmware", "--asse",
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
+    "--filetti-pollice", "--principi", "--pollici",
 };
 
 std::optional<std::string> checkAxes(const Parsing& parsing) {

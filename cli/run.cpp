@@ -37,10 +37,14 @@ std::string withStepAngleHint(const CalcError& error) {
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
-    computeSteppingResolution(form, separator, group, microstepsOf(options));
+    if (computesLead(options)) {
+        outcome.screw.lead = computeLeadResolution(options, form, separator, group);
+    } else {
+        computeSteppingResolution(form, separator, group, microstepsOf(options));
+    }
+    if (options.inches) outcome.screw.inches = inchResolutionOf(options, form, separator, group);
     if (options.firmware) {
-        outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axes, form,
-                                              separator, microstepsOf(options));
+        outcome.firmwareLines = firmwareLinesOf(options, form, separator, group);
     }
     if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);

@@ -12,6 +12,7 @@
 #include "calc/form.h"
 #include "calc/memory_form.h"
 #include "cli/options.h"
+#include "cli/screw_answers.h"
 
 namespace cnc::cli {
 
@@ -27,6 +28,7 @@ struct Outcome {
     // the calculation writes it.
     MemoryForm form;
     std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
+    ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
 };
