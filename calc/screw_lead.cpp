@@ -38,7 +38,8 @@ Ratio exactPitch(const Form& form, std::string_view decimalSeparator,
                  std::string_view groupSeparator) {
     const std::string text = form.text(Field::ScrewPitch);
     detail::entryValueOf(text, Field::ScrewPitch, decimalSeparator, groupSeparator);
-    return detail::blamingOn(Field::ScrewPitch, [&] { return decimalRatio(text, decimalSeparator); });
+    return detail::blamingOn(Field::ScrewPitch,
+                             [&] { return decimalRatio(text, decimalSeparator); });
 }
 
 ExactDrive inInches(ExactDrive drive) {

@@ -50,7 +50,6 @@ ExactResolution exactResolution(const ExactDrive& drive, std::string_view decima
 ExactResolution inchResolution(const ExactDrive& drive, std::string_view decimalSeparator);
 
 // Writes exactResolution into StepsPerMm, then MmPerStep.
-void computeExactResolution(Form& form, const ExactDrive& drive,
-                            std::string_view decimalSeparator);
+void computeExactResolution(Form& form, const ExactDrive& drive, std::string_view decimalSeparator);
 
 }  // namespace cnc

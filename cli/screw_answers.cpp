@@ -89,8 +89,7 @@ std::vector<std::string> firmwareLinesOf(const Options& options, const Form& for
     const Firmware firmware = options.firmware->firmware;
     const bool perInch = options.inches && firmware == Firmware::LinuxCnc;
     if (!computesLead(options) && !perInch) {
-        return firmwareLines(firmware, options.axes, form, decimalSeparator,
-                             microstepsOf(options));
+        return firmwareLines(firmware, options.axes, form, decimalSeparator, microstepsOf(options));
     }
     const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
     return firmwareLines(firmware, options.axes, perInch ? inInches(drive) : drive);
