@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/screw_lead.h"
 
+#include <cmath>
 #include <utility>
 
 #include "calc/blame.h"
@@ -24,6 +25,11 @@ void requireNoZero(const ExactDrive& drive) {
     for (const auto& [factor, field] : factors) {
         if (factor.numerator.isZero()) throw CalcError(ErrorKind::DivisionByZero, field);
     }
+}
+
+// Each figure is a result, which a double must hold as the window's do.
+void requireDoubleRange(const Ratio& figure) {
+    if (std::isinf(nearestDouble(figure))) throw CalcError(ErrorKind::Overflow, Field::ScrewPitch);
 }
 
 }  // namespace
@@ -50,6 +56,7 @@ ExactDrive inInches(ExactDrive drive) {
 ExactResolution exactResolution(const ExactDrive& drive, std::string_view decimalSeparator) {
     requireNoZero(drive);
     const Ratio steps = stepsPerMm(drive);
+    for (const Ratio& figure : {drive.lead, steps, reciprocal(steps)}) requireDoubleRange(figure);
     return {roundedText(steps, kResolutionDecimals, decimalSeparator),
             roundedText(reciprocal(steps), kResolutionDecimals, decimalSeparator)};
 }

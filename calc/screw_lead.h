@@ -45,7 +45,8 @@ struct ExactResolution {
 
 // From the drive's exact numbers, a negative lead giving negative figures.
 // Throws CalcError DivisionByZero, blamed on its field, for a lead, steps or
-// teeth of zero.
+// teeth of zero, and Overflow, blamed on the pitch field, where the lead or a
+// figure lies beyond the range of a double.
 ExactResolution exactResolution(const ExactDrive& drive, std::string_view decimalSeparator);
 ExactResolution inchResolution(const ExactDrive& drive, std::string_view decimalSeparator);
 

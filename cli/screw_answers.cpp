@@ -62,6 +62,20 @@ ExactDrive axisDrive(const Options& options, const Form& form, std::string_view 
     return drive;
 }
 
+// A lead of --filetti-pollice beyond the range is that option's fault, not
+// the pitch field's, which it replaces.
+template <class Compute>
+auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compute()) {
+    try {
+        return compute();
+    } catch (const CalcError& error) {
+        if (!options.threadsPerInch || error.field() != Field::ScrewPitch) throw;
+        throw CalcError(error.kind(), std::nullopt,
+                        "--filetti-pollice «" + *options.threadsPerInch +
+                            "»: il numero è fuori dall'intervallo di calcolo.");
+    }
+}
+
 }  // namespace
 
 bool computesLead(const Options& options) {
@@ -72,15 +86,15 @@ std::string computeLeadResolution(const Options& options, Form& form,
                                   std::string_view decimalSeparator,
                                   std::string_view groupSeparator) {
     const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
-    computeExactResolution(form, drive, decimalSeparator);
+    blamingThreads(options, [&] { computeExactResolution(form, drive, decimalSeparator); });
     return roundedText(drive.lead, kLeadDecimals, decimalSeparator);
 }
 
 ExactResolution inchResolutionOf(const Options& options, const Form& form,
                                  std::string_view decimalSeparator,
                                  std::string_view groupSeparator) {
-    return inchResolution(axisDrive(options, form, decimalSeparator, groupSeparator),
-                          decimalSeparator);
+    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+    return blamingThreads(options, [&] { return inchResolution(drive, decimalSeparator); });
 }
 
 std::vector<std::string> firmwareLinesOf(const Options& options, const Form& form,

@@ -65,25 +65,34 @@ TEST(ScrewLead, ResolutionInMillimetresAndInches) {
     }
 }
 
-TEST(ScrewLead, ZeroFactorsBlameTheirField) {
+TEST(ScrewLead, RefusesWhatNoResultCanHold) {
     struct Row {
         ExactDrive drive;
+        ErrorKind kind;
         Field field;
     };
+    const Ratio beyondDoubles{powerOfTen(400), Natural(1), false};
+    const Ratio belowDoubles{Natural(1), powerOfTen(400), false};
     const Row rows[] = {
-        {drive(16, ratio(0)), Field::ScrewPitch},
-        {drive(16, ratio(8), 0, 36), Field::MotorTeeth},
-        {drive(16, ratio(8), 17, 0), Field::ScrewTeeth},
+        {drive(16, ratio(0)), ErrorKind::DivisionByZero, Field::ScrewPitch},
+        {drive(16, ratio(8), 0, 36), ErrorKind::DivisionByZero, Field::MotorTeeth},
+        {drive(16, ratio(8), 17, 0), ErrorKind::DivisionByZero, Field::ScrewTeeth},
+        {drive(16, beyondDoubles), ErrorKind::Overflow, Field::ScrewPitch},
+        {drive(16, belowDoubles), ErrorKind::Overflow, Field::ScrewPitch},  // steps per mm
     };
     for (const Row& row : rows) {
         try {
             exactResolution(row.drive, ".");
             ADD_FAILURE() << fieldCaption(row.field);
         } catch (const CalcError& error) {
-            EXPECT_EQ(error.kind(), ErrorKind::DivisionByZero);
+            EXPECT_EQ(error.kind(), row.kind);
             EXPECT_EQ(error.field(), row.field);
         }
     }
+    // 25.4 times more steps per inch than per mm.
+    const ExactDrive nearLimit = drive(1, Ratio{Natural(1), powerOfTen(305), false});
+    EXPECT_NO_THROW(exactResolution(nearLimit, "."));
+    EXPECT_THROW(inchResolution(nearLimit, "."), CalcError);
 }
 
 // Every typed digit, after the checks the stepping makes.

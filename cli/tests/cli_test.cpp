@@ -206,6 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Screws, CliTest, testing::Values(
     CliCase{"zero threads", {"--filetti-pollice", "0"}, "", 1,
             "Argomento non valido: --filetti-pollice vuole"},
     CliCase{"negative threads", {"--filetti-pollice", "-10"}, "", 1, "non «-10»"},
+    CliCase{"threads beyond a double", {"--filetti-pollice", "0." + std::string(400, '0') + "1"},
+            "", 1, "Overflow: --filetti-pollice «0.000"},
     CliCase{"half a start", {"--principi", "2.5"}, "", 1, "--principi vuole i principi"},
     CliCase{"no starts", {"--principi", ""}, "", 1, "Tipo non corrispondente: --principi"},
     CliCase{"a pitch of zero", {"--passo-vite", "0", "--principi", "2"}, "", 1,
@@ -336,6 +338,8 @@ TEST(Cli, JsonKeys) {
         {{"--json", "--passo-vite", "2", "--principi", "4"}, "risultati/corsa_per_giro_mm/numero",
          "8"},
         {{"--json", "--principi", "0"}, "errore/campo", "null", 1},
+        {{"--json", "--filetti-pollice", "1" + std::string(400, '0')}, "errore/tipo",
+         "\"Overflow\"", 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
