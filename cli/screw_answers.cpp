@@ -62,7 +62,7 @@ ExactDrive axisDrive(const Options& options, const Form& form, std::string_view 
     return drive;
 }
 
-// A lead of --filetti-pollice beyond the range is that option's fault, not
+// A lead of --filetti-pollice beyond the range is that option's doing, not
 // the pitch field's, which it replaces.
 template <class Compute>
 auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compute()) {
