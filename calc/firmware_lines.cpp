@@ -71,6 +71,17 @@ std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = k
                           "passi per millimetro così piccoli che il firmware leggerebbe 0.");
 }
 
+// A firmware that keeps a double gets a positive figure as one: never 0 nor
+// infinity, which the double's range would round it to.
+double doubleSetting(const Ratio& exact, Field field, std::string_view what) {
+    const double nearest = nearestDouble(exact);
+    if (nearest == 0 || std::isinf(nearest)) {
+        throw FirmwareRefusal(field, std::string(what) +
+                                         " fuori dall'intervallo dei numeri del firmware.");
+    }
+    return nearest;
+}
+
 std::string m92Line(const Axes& axes, const std::string& value) {
     std::string line = "M92";
     for (const char axis : axes.letters) line += std::string(" ") + axis + value;
@@ -105,12 +116,12 @@ std::vector<std::string> klipperLines(const Axes& axes, const ExactDrive& drive)
                               "Klipper vuole passi del motore multipli di 4 "
                               "(full_steps_per_rotation).");
     }
-    const double distance = nearestDouble(drive.lead);
-    if (drive.lead.negative || !(distance > 0)) {
+    if (drive.lead.negative || drive.lead.numerator.isZero()) {
         throw FirmwareRefusal(Field::ScrewPitch,
                               "Klipper vuole un passo maggiore di zero (rotation_distance): il "
                               "verso si inverte con dir_pin.");
     }
+    const double distance = doubleSetting(drive.lead, Field::ScrewPitch, "rotation_distance");
     std::vector<std::string> lines;
     for (const char axis : axes.letters) {
         std::vector<std::string> section{
@@ -133,7 +144,8 @@ std::vector<std::string> linuxCncLines(const Axes& axes, const Ratio& exact) {
     if (joints.empty()) {
         for (const char axis : axes.letters) joints.push_back(defaultJoint(axis));
     }
-    const std::string scale = "SCALE = " + shortestText(nearestDouble(exact));
+    const std::string scale =
+        "SCALE = " + shortestText(doubleSetting(exact, Field::StepsPerMm, "SCALE"));
     std::vector<std::string> lines;
     for (const int joint : joints) {
         appendSection(lines, {"[JOINT_" + std::to_string(joint) + "]", scale});

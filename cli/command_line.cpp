@@ -40,6 +40,7 @@ int calculate(const Options& options, const Separators& separators, std::ostream
     if (options.json) {
         out << jsonReport(options, outcome, separators.decimal);
     } else {
+        out << inchLines(outcome.screw);
         if (!outcome.exactDistance.empty()) {
             out << "Interasse esatto: " << outcome.exactDistance << " mm\n";
         }

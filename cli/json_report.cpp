@@ -57,7 +57,7 @@ QJsonObject number(const std::string& text, std::string_view separator) {
 QJsonObject inputs(const Options& options) {
     QJsonObject inputs;
     for (const Key& key : kEntries) {
-        if (key.field == Field::ScrewPitch && options.beltAxis) continue;
+        if (key.field == Field::ScrewPitch && (options.beltAxis || options.threadsPerInch)) continue;
         inputs[key.name] = qs(options.form.text(key.field));
     }
     if (options.beltAxis) {
@@ -68,6 +68,8 @@ QJsonObject inputs(const Options& options) {
     if (options.layerHeight) inputs["strato"] = qs(*options.layerHeight);
     if (options.speed) inputs["velocita"] = qs(*options.speed);
     if (options.maxFrequency) inputs["frequenza_max"] = qs(*options.maxFrequency);
+    if (options.threadsPerInch) inputs["filetti_pollice"] = qs(*options.threadsPerInch);
+    if (options.starts) inputs["principi"] = qs(*options.starts);
     return inputs;
 }
 
@@ -80,6 +82,7 @@ QJsonObject choices(const Options& options) {
         {"micropassi", microstepsOf(options)},
         {"accoppiamento", options.form.isSelected(Coupling::Belt) ? "ingranaggi" : "diretto"},
     };
+    if (options.inches) choices["pollici"] = true;
     if (options.firmware) {
         choices["firmware"] = qs(options.firmware->name);
         choices["asse"] = qs(options.axes.letters);
@@ -98,6 +101,13 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     for (const Key& key : kResults) {
         if (outcome.form.text(key.field).empty()) continue;
         results[key.name] = number(outcome.form.text(key.field), separator);
+    }
+    if (const ScrewAnswers& screw = outcome.screw; !screw.lead.empty()) {
+        results["corsa_per_giro_mm"] = number(screw.lead, separator);
+    }
+    if (const auto& inches = outcome.screw.inches) {
+        results["step_pollice"] = number(inches->stepsPerUnit, separator);
+        results["risoluzione_pollici"] = number(inches->unitsPerStep, separator);
     }
     if (!outcome.exactDistance.empty()) {
         results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);

@@ -194,6 +194,13 @@ std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text)
     return std::nullopt;
 }
 
+// The screw's texts are read by the run: a wrong one fails like an entry.
+template <std::optional<std::string> Options::*text>
+std::optional<std::string> keepText(Parsing& parsing, std::string_view value) {
+    parsing.options.*text = std::string(value);
+    return std::nullopt;
+}
+
 // Adding an option is one row here and, for a new kind, one handler above.
 constexpr Option kOptions[] = {
     {"--passi", true, setText<Field::MotorSteps>},
@@ -210,6 +217,9 @@ constexpr Option kOptions[] = {
     {"--profilo-cinghia", true, setProfile},
     {"--firmware", true, setFirmware},
     {"--angolo-passo", true, setStepAngle},
+    {"--filetti-pollice", true, keepText<&Options::threadsPerInch>},
+    {"--principi", true, keepText<&Options::starts>},
+    {"--pollici", false, setFlag<&Options::inches>},
     {"--asse", true, setAxes},
     {"--giunto", true, setJoints},
     {"--esatto", false, setFlag<&Options::exactDistance>},
@@ -240,6 +250,9 @@ constexpr Pair kConflicts[] = {
     {"--puleggia-asse", "--passo-vite"}, {"--profilo-cinghia", "--passo-vite"},
     {"--angolo-passo", "--passi"},
     {"--attuali", "--rotation-distance"},
+    {"--filetti-pollice", "--passo-vite"}, {"--filetti-pollice", "--puleggia-asse"},
+    {"--filetti-pollice", "--profilo-cinghia"}, {"--principi", "--puleggia-asse"},
+    {"--principi", "--profilo-cinghia"},
 };
 
 // Options that mean nothing without another.
@@ -261,6 +274,7 @@ constexpr std::string_view kDriveOptions[] = {
     "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
     "--strato",       "--velocita",   "--frequenza-max",  "--calibra",        "--attuali",
     "--rotation-distance", "--comandati", "--misurati",
+    "--filetti-pollice", "--principi", "--pollici",
 };
 
 // What the window does not have.
@@ -268,6 +282,7 @@ constexpr std::string_view kBeyondWindow[] = {
     "--micropassi", "--puleggia-asse", "--profilo-cinghia", "--firmware", "--asse",
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
     "--strato",     "--velocita",      "--frequenza-max",
+    "--filetti-pollice", "--principi", "--pollici",
 };
 
 // What --calibra reads: its own options and where its lines go.
@@ -430,7 +445,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 
 std::string usage() {
     return "uso: cnc-axis-calc-cli [--passi TESTO | --angolo-passo GRADI]\n"
-           "         [--passo-vite TESTO | --puleggia-asse DENTI --profilo-cinghia P]\n"
+           "         [--passo-vite TESTO | --filetti-pollice T |\n"
+           "          --puleggia-asse DENTI --profilo-cinghia P] [--principi N] [--pollici]\n"
            "         [--mezzo-passo | --passo-intero | --micropassi N]\n"
            "         [--diretto | --ingranaggi] [--motore TESTO] [--vite TESTO] [--cinta TESTO]\n"
            "         [--firmware NOME [--asse LETTERE] [--giunto N[,N...]]]\n"
@@ -449,6 +465,13 @@ std::string usage() {
            "                         passi, 0.9 per 400; 360 / GRADI dev'essere intero\n"
            "  --passo-vite TESTO     passo della vite in mm (3); per una vite a più principi\n"
            "                         l'avanzamento per giro (8 per una T8x8)\n"
+           "  --filetti-pollice T    al posto di --passo-vite, i filetti per pollice della\n"
+           "                         vite: passo 25,4 / T mm (10 per una 1/2\"-10 ACME)\n"
+           "  --principi N           principi della vite, intero da 1 in su: avanzamento =\n"
+           "                         passo x N (--passo-vite 2 --principi 4 per una T8 a\n"
+           "                         4 principi); non con --puleggia-asse\n"
+           "  --pollici              macchina in pollici: aggiunge step per pollice e\n"
+           "                         risoluzione in pollici; SCALE per pollice in linuxcnc\n"
            "  --mezzo-passo          scheda in mezzo passo (predefinito)\n"
            "  --passo-intero         scheda in passo intero\n"
            "  --micropassi N         scheda a N micropassi per passo, da 1 a 256\n"
@@ -493,6 +516,8 @@ std::string usage() {
            "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8\n"
            "  a 1/16 con una puleggia GT2 di 20 denti: 80 passi/mm\n"
            "    cnc-axis-calc-cli --micropassi 16 --puleggia-asse 20 --profilo-cinghia GT2\n"
+           "  a 1/8 con una vite 1/2\"-10 ACME, in pollici: 16000 passi/pollice\n"
+           "    cnc-axis-calc-cli --micropassi 8 --filetti-pollice 10 --pollici\n"
            "  le righe per l'asse Y di Klipper\n"
            "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --firmware klipper --asse Y\n"
            "  in JSON\n"

@@ -35,6 +35,9 @@ struct Options {
     std::optional<FirmwareName> firmware;
     Axes axes;                             // --asse, --giunto
     std::optional<std::string> stepAngle;  // --angolo-passo, as typed; its steps are in the form
+    std::optional<std::string> threadsPerInch;  // --filetti-pollice, as typed, read by the run
+    std::optional<std::string> starts;          // --principi, as typed, read by the run
+    bool inches = false;                        // --pollici
     bool json = false;
     bool exactDistance = false;                 // --esatto
     std::optional<std::string> wantedDistance;  // --interasse-voluto: a question of its own

@@ -37,11 +37,15 @@ std::string withStepAngleHint(const CalcError& error) {
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
-    computeSteppingResolution(form, separator, group, microstepsOf(options));
-    answerStepQuestions(options, form, separator, outcome.stepAnswers);
+    if (computesLead(options)) {
+        outcome.screw.lead = computeLeadResolution(options, form, separator, group);
+    } else {
+        computeSteppingResolution(form, separator, group, microstepsOf(options));
+    }
+    if (options.inches) outcome.screw.inches = inchResolutionOf(options, form, separator, group);
+    answerStepQuestions(options, form, separator, group, outcome.stepAnswers);
     if (options.firmware) {
-        outcome.firmwareLines = firmwareLines(options.firmware->firmware, options.axes, form,
-                                              separator, microstepsOf(options));
+        outcome.firmwareLines = firmwareLinesOf(options, form, separator, group);
     }
     if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);

@@ -13,6 +13,7 @@
 #include "calc/memory_form.h"
 #include "cli/options.h"
 #include "cli/step_answers.h"
+#include "cli/screw_answers.h"
 
 namespace cnc::cli {
 
@@ -29,6 +30,7 @@ struct Outcome {
     MemoryForm form;
     std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
     StepAnswers stepAnswers;     // --strato, --velocita, --frequenza-max
+    ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
 };

@@ -6,6 +6,7 @@
 #include "calc/exact_drive.h"
 #include "calc/step_speed.h"
 #include "cli/amounts.h"
+#include "cli/screw_answers.h"
 
 namespace cnc::cli {
 namespace {
@@ -44,9 +45,10 @@ StepResult layerResult(const char* key, const std::optional<FullStepMultiple>& l
 }  // namespace
 
 void answerStepQuestions(const Options& options, const Form& form,
-                         std::string_view decimalSeparator, StepAnswers& answers) {
+                         std::string_view decimalSeparator, std::string_view groupSeparator,
+                         StepAnswers& answers) {
     if (!options.layerHeight && !options.speed && !options.maxFrequency) return;
-    const ExactDrive drive = exactDriveOf(form, decimalSeparator, microstepsOf(options));
+    const ExactDrive drive = driveOfOptions(options, form, decimalSeparator, groupSeparator);
     if (options.layerHeight) {
         const Ratio height = positiveAmount(*options.layerHeight, "--strato", decimalSeparator);
         NearestLayers layers = nearestLayers(drive, height);

@@ -34,10 +34,11 @@ struct StepAnswers {
 
 // Answers what the options ask, in the order above, each stored as soon as
 // it is known. `form` holds a calculation whose stepping stage succeeded with
-// whole counts. Throws CalcError, naming the option for a text that is no
+// whole counts; the lead is the options' (a thread count's, the starts'). Throws CalcError, naming the option for a text that is no
 // number above zero.
 void answerStepQuestions(const Options& options, const Form& form,
-                         std::string_view decimalSeparator, StepAnswers& answers);
+                         std::string_view decimalSeparator, std::string_view groupSeparator,
+                         StepAnswers& answers);
 
 std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator);
 

@@ -170,6 +170,32 @@ TEST(FirmwareLines, RefusesWhatTheFirmwareCannotTake) {
     }
 }
 
+// A lead given exactly may lie beyond a double: 0 or inf would be no setting.
+TEST(FirmwareLines, ADoubleFirmwareRefusesWhatItsRangeRoundsAway) {
+    struct Row {
+        Firmware firmware;
+        Ratio lead;
+        Field field;
+    };
+    const Row rows[] = {
+        {Firmware::LinuxCnc, {powerOfTen(400), Natural(1), false}, Field::StepsPerMm},
+        {Firmware::LinuxCnc, {Natural(1), powerOfTen(400), false}, Field::StepsPerMm},
+        {Firmware::Klipper, {powerOfTen(400), Natural(1), false}, Field::ScrewPitch},
+        {Firmware::Klipper, {Natural(1), powerOfTen(400), false}, Field::ScrewPitch},
+    };
+    for (const Row& row : rows) {
+        ExactDrive drive;
+        drive.stepsPerRevolution = ratioOf(200);
+        drive.lead = row.lead;
+        try {
+            const auto lines = firmwareLines(row.firmware, {"X"}, drive);
+            ADD_FAILURE() << lines.at(1);
+        } catch (const FirmwareRefusal& refusal) {
+            EXPECT_EQ(refusal.field(), row.field) << refusal.what();
+        }
+    }
+}
+
 // Whole, positive counts: a 1.8 typed for the steps is a step angle.
 TEST(FirmwareLines, WantsWholeStepsAndTeeth) {
     struct Row {

@@ -222,6 +222,62 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
             "Step/mm: -50.000000000\nRisoluzione del passo (mm): -0.020000000\n", 1,
             "grbl: il firmware vuole passi per millimetro maggiori"}));
 
+// A lead that is no typed text gives nine decimals in both results, from the
+// exact drive; an inch machine adds its two lines.
+const std::string kAcme = "Step/mm: 629.921259843\nRisoluzione del passo (mm): 0.001587500\n"
+                          "Interasse: 83.69 mm\n";
+const std::string kAcmeInches =
+    "Step/pollice: 16000.000000000\nRisoluzione del passo (pollici): 0.000062500\n";
+
+INSTANTIATE_TEST_SUITE_P(Screws, CliTest, testing::Values(
+    CliCase{"1/2\"-10 ACME, 1/8", {"--micropassi", "8", "--filetti-pollice", "10"}, kAcme},
+    CliCase{"the same on an inch machine",
+            {"--micropassi", "8", "--filetti-pollice=10", "--pollici"}, kAcme + kAcmeInches},
+    CliCase{"LinuxCNC per inch", {"--micropassi", "8", "--filetti-pollice", "10", "--pollici",
+                                  "--firmware", "linuxcnc"},
+            kAcme + kAcmeInches + "[JOINT_0]\nSCALE = 16000\n"},
+    CliCase{"Marlin stays in mm", {"--micropassi", "16", "--passo-vite", "8", "--pollici",
+                                   "--firmware", "marlin"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Interasse: 83.69 mm\nStep/pollice: 10160.000000000\n"
+            "Risoluzione del passo (pollici): 0.000098425\nM92 X400\n"},
+    CliCase{"8 per inch, 3 starts: a tie to even",
+            {"--micropassi", "16", "--filetti-pollice", "8", "--principi", "3"},
+            "Step/mm: 335.958005249\nRisoluzione del passo (mm): 0.002976562\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"T8, 2 mm pitch, 4 starts", {"--passo-vite", "2", "--principi", "4", "--micropassi", "16"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"one start: every typed digit in mm per step too",
+            {"--passo-vite", "3.14159", "--principi", "1"},
+            "Step/mm: 127.324062020\nRisoluzione del passo (mm): 0.007853975\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"half step through the belt: nine decimals", {"--ingranaggi", "--principi", "2"},
+            "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"Klipper gets the nearest double of the lead",
+            {"--micropassi", "16", "--filetti-pollice", "13", "--firmware", "klipper"},
+            "Step/mm: 1637.795275591\nRisoluzione del passo (mm): 0.000610577\n"
+            "Interasse: 83.69 mm\n[stepper_x]\nrotation_distance: 1.9538461538461538\n"
+            "microsteps: 16\nfull_steps_per_rotation: 200\n"},
+    CliCase{"inch lines before a belt too short", {"--ingranaggi", "--cinta", "65", "--pollici"},
+            "Step/mm: 282.352941176\nRisoluzione del passo (mm): 0.00354167\n"
+            "Step/pollice: 7171.764705882\nRisoluzione del passo (pollici): 0.000139436\n", 1,
+            "«Cinta»"},
+    CliCase{"no number of threads", {"--filetti-pollice", "dieci"}, "", 1,
+            "Tipo non corrispondente: --filetti-pollice vuole"},
+    CliCase{"zero threads", {"--filetti-pollice", "0"}, "", 1,
+            "Argomento non valido: --filetti-pollice vuole"},
+    CliCase{"negative threads", {"--filetti-pollice", "-10"}, "", 1, "non «-10»"},
+    CliCase{"threads beyond a double", {"--filetti-pollice", "0." + std::string(400, '0') + "1"},
+            "", 1, "Overflow: --filetti-pollice «0.000"},
+    CliCase{"half a start", {"--principi", "2.5"}, "", 1, "--principi vuole i principi"},
+    CliCase{"no starts", {"--principi", ""}, "", 1, "Tipo non corrispondente: --principi"},
+    CliCase{"a pitch of zero", {"--passo-vite", "0", "--principi", "2"}, "", 1,
+            "Divisione per zero in «Passo della vite (mm)»"},
+    CliCase{"threads and a pitch", {"--filetti-pollice", "10", "--passo-vite", "2"}, "", 2,
+            "in contrasto: --filetti-pollice e --passo-vite"}));
+
 // The same entries through the stepping modes and through microsteps 1 and 2
 // (which, beyond the window, want whole counts: the entries here are).
 TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
@@ -257,6 +313,8 @@ TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
         {"--json", "--ingranaggi", "--cinta", "65", "--firmware", "marlin"},
         {"--json", "--strato", "0.2", "--velocita", "100", "--frequenza-max", "40"},
         {"--json", "--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99"},
+        {"--json", "--filetti-pollice", "13", "--principi", "2", "--pollici", "--firmware",
+         "linuxcnc"},
     };
     for (const auto& arguments : cases) {
         const CliRun run = runCli(arguments, {{"LANG", "it_IT.UTF-8"}});
@@ -300,6 +358,8 @@ TEST(Cli, JsonKeys) {
     const std::vector<std::string> klipper = {"--json", "--calibra", "--rotation-distance", "40",
                                               "--comandati", "100", "--misurati", "99",
                                               "--firmware", "klipper"};
+    const std::vector<std::string> acme = {"--json", "--micropassi", "8", "--filetti-pollice",
+                                           "10", "--pollici"};
     const Row rows[] = {
         // a belt axis, its firmware, several axes
         {beltAxis, "ingressi/puleggia_asse", "\"20\""},
@@ -365,6 +425,19 @@ TEST(Cli, JsonKeys) {
         {klipper, "firmware/1", "\"rotation_distance: 39.6\""},
         {{"--json", "--calibra", "--attuali", "80", "--comandati", "x", "--misurati", "99"},
          "errore/campo", "null", 1},
+        // a screw by threads per inch, starts, an inch machine
+        {acme, "ingressi/filetti_pollice", "\"10\""},
+        {acme, "ingressi/passo_vite", "null"},
+        {acme, "scelte/pollici", "true"},
+        {acme, "risultati/corsa_per_giro_mm/testo", "\"2.540000000\""},
+        {acme, "risultati/step_pollice/testo", "\"16000.000000000\""},
+        {acme, "risultati/risoluzione_pollici/numero", "6.25e-05"},
+        {{"--json", "--passo-vite", "2", "--principi", "4"}, "ingressi/principi", "\"4\""},
+        {{"--json", "--passo-vite", "2", "--principi", "4"}, "risultati/corsa_per_giro_mm/numero",
+         "8"},
+        {{"--json", "--principi", "0"}, "errore/campo", "null", 1},
+        {{"--json", "--filetti-pollice", "1" + std::string(400, '0')}, "errore/tipo",
+         "\"Overflow\"", 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.path);
@@ -438,6 +511,12 @@ TEST(Cli, ItalianLocaleWritesCommasEverywhere) {
     EXPECT_EQ(run.out,
               "Step/mm: 282,352941176\nRisoluzione del passo (mm): 0,00354167\n"
               "Interasse: 83,69 mm\n");
+    const CliRun inches = runCli({"--micropassi", "16", "--filetti-pollice", "12,5", "--pollici"},
+                                 {{"LANG", "it_IT.UTF-8"}});
+    EXPECT_EQ(inches.out,
+              "Step/mm: 1574,803149606\nRisoluzione del passo (mm): 0,000635000\n"
+              "Interasse: 83,69 mm\nStep/pollice: 40000,000000000\n"
+              "Risoluzione del passo (pollici): 0,000025000\n");
 }
 
 }  // namespace

@@ -185,6 +185,23 @@ TEST(Options, StepAngle) {
     });
 }
 
+TEST(Options, ScrewThreads) {
+    checkAll({
+        {{"--filetti-pollice", "10", "--principi", "3", "--pollici"}, Expected{}},
+        {{"--filetti-pollice", "10", "--passo-vite", "2"},
+         "in contrasto: --filetti-pollice e --passo-vite"},
+        {{"--filetti-pollice", "10", "--puleggia-asse", "20", "--profilo-cinghia", "GT2"},
+         "in contrasto: --filetti-pollice e --puleggia-asse"},
+        {{"--principi", "2", "--puleggia-asse", "20", "--profilo-cinghia", "GT2"},
+         "in contrasto: --principi e --puleggia-asse"},
+        {{"--principi"}, "manca il testo dopo --principi"},
+        {{"--pollici=1"}, "--pollici non vuole un testo"},
+        {{"--interasse-voluto", "100", "--pollici"}, "non --pollici"},
+        {{"--interasse-voluto", "100", "--filetti-pollice", "10"}, "non --filetti-pollice"},
+        {{"--interasse-voluto", "100", "--principi", "2"}, "non --principi"},
+    });
+}
+
 // A question of its own reads only the pulleys.
 TEST(Options, WantedDistanceReadsOnlyThePulleys) {
     checkAll({

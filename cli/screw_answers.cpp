@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/screw_answers.h"
+
+#include "calc/calc_error.h"
+#include "calc/exact_drive.h"
+#include "calc/exact_ratio.h"
+#include "calc/firmware_lines.h"
+
+namespace cnc::cli {
+namespace {
+
+constexpr int kLeadDecimals = 9;
+
+CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
+                      std::string_view text) {
+    return CalcError(kind, std::nullopt,
+                     std::string(option) + " vuole " + std::string(wanted) + ", non «" +
+                         std::string(text) + "».");
+}
+
+// The option's text as a number above zero, every digit counting.
+Ratio positiveNumber(std::string_view option, std::string_view wanted, std::string_view text,
+                     std::string_view separator) {
+    Ratio value;
+    try {
+        value = decimalRatio(text, separator);
+    } catch (const CalcError&) {
+        throw optionError(ErrorKind::TypeMismatch, option, wanted, text);
+    }
+    if (value.negative || value.numerator.isZero()) {
+        throw optionError(ErrorKind::InvalidArgument, option, wanted, text);
+    }
+    return value;
+}
+
+Ratio threadsPerInch(std::string_view text, std::string_view separator) {
+    return positiveNumber("--filetti-pollice",
+                          "i filetti per pollice della vite, un numero maggiore di zero", text,
+                          separator);
+}
+
+// A whole count of starts (4.0 is 4).
+Ratio starts(std::string_view text, std::string_view separator) {
+    constexpr std::string_view wanted = "i principi della vite, un numero intero da 1 in su";
+    const Ratio count = positiveNumber("--principi", wanted, text, separator);
+    if (!divide(count.numerator, count.denominator).second.isZero()) {
+        throw optionError(ErrorKind::InvalidArgument, "--principi", wanted, text);
+    }
+    return count;
+}
+
+// The drive of the options, its lead exact: the thread count's pitch or the
+// pitch field's, times the starts.
+ExactDrive axisDrive(const Options& options, const Form& form, std::string_view separator,
+                     std::string_view group) {
+    Ratio lead = options.threadsPerInch
+                     ? pitchOfThreadsPerInch(threadsPerInch(*options.threadsPerInch, separator))
+                     : exactPitch(form, separator, group);
+    if (options.starts) lead = lead * starts(*options.starts, separator);
+    ExactDrive drive = exactDriveOf(form, separator, microstepsOf(options));
+    drive.lead = lead;
+    return drive;
+}
+
+// A lead of --filetti-pollice beyond the range is that option's doing, not
+// the pitch field's, which it replaces.
+template <class Compute>
+auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compute()) {
+    try {
+        return compute();
+    } catch (const CalcError& error) {
+        if (!options.threadsPerInch || error.field() != Field::ScrewPitch) throw;
+        throw CalcError(error.kind(), std::nullopt,
+                        "--filetti-pollice «" + *options.threadsPerInch +
+                            "»: il numero è fuori dall'intervallo di calcolo.");
+    }
+}
+
+}  // namespace
+
+ExactDrive driveOfOptions(const Options& options, const Form& form,
+                          std::string_view decimalSeparator, std::string_view groupSeparator) {
+    return axisDrive(options, form, decimalSeparator, groupSeparator);
+}
+
+bool computesLead(const Options& options) {
+    return options.threadsPerInch.has_value() || options.starts.has_value();
+}
+
+std::string computeLeadResolution(const Options& options, Form& form,
+                                  std::string_view decimalSeparator,
+                                  std::string_view groupSeparator) {
+    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+    blamingThreads(options, [&] { computeExactResolution(form, drive, decimalSeparator); });
+    return roundedText(drive.lead, kLeadDecimals, decimalSeparator);
+}
+
+ExactResolution inchResolutionOf(const Options& options, const Form& form,
+                                 std::string_view decimalSeparator,
+                                 std::string_view groupSeparator) {
+    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+    return blamingThreads(options, [&] { return inchResolution(drive, decimalSeparator); });
+}
+
+std::vector<std::string> firmwareLinesOf(const Options& options, const Form& form,
+                                         std::string_view decimalSeparator,
+                                         std::string_view groupSeparator) {
+    const Firmware firmware = options.firmware->firmware;
+    const bool perInch = options.inches && firmware == Firmware::LinuxCnc;
+    if (!computesLead(options) && !perInch) {
+        return firmwareLines(firmware, options.axes, form, decimalSeparator, microstepsOf(options));
+    }
+    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+    return firmwareLines(firmware, options.axes, perInch ? inInches(drive) : drive);
+}
+
+std::string inchLines(const ScrewAnswers& answers) {
+    if (!answers.inches) return "";
+    return "Step/pollice: " + answers.inches->stepsPerUnit +
+           "\nRisoluzione del passo (pollici): " + answers.inches->unitsPerStep + "\n";
+}
+
+}  // namespace cnc::cli
