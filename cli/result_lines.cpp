@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/result_lines.h"
+
+namespace cnc::cli {
+namespace {
+
+void appendLines(std::vector<std::string>& lines, std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.emplace_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+}
+
+}  // namespace
+
+// The order of the command line's printing: the results as written, then
+// the inch machine's, the exact distance, the whole steps and speeds.
+std::vector<std::string> resultLines(const Outcome& outcome, std::string_view decimalSeparator) {
+    std::vector<std::string> lines;
+    for (const Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistanceMm}) {
+        const std::string text = outcome.form.text(field);
+        if (!text.empty()) lines.push_back(std::string(fieldCaption(field)) + ": " + text);
+    }
+    appendLines(lines, inchLines(outcome.screw));
+    if (!outcome.exactDistance.empty()) {
+        lines.push_back("Interasse esatto: " + outcome.exactDistance + " mm");
+    }
+    appendLines(lines, stepAnswerLines(outcome.stepAnswers, decimalSeparator));
+    return lines;
+}
+
+std::vector<std::string> resultLines(const CalibrationAnswer& answer,
+                                     std::string_view decimalSeparator) {
+    std::vector<std::string> lines;
+    appendLines(lines, calibrationLines(answer, decimalSeparator));
+    return lines;
+}
+
+}  // namespace cnc::cli
