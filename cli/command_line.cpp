@@ -100,7 +100,7 @@ int answerCalibration(const Options& options, const Separators& separators, std:
 
 // --json may be anywhere, even among arguments that make no sense.
 bool asksForJson(const std::vector<std::string>& arguments) {
-    return std::ranges::find(arguments, "--json") != arguments.end();
+    return std::find(arguments.begin(), arguments.end(), "--json") != arguments.end();
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct Parsing {
     std::string profile;
 
     bool wasGiven(std::string_view name) const {
-        return std::ranges::find(given, name) != given.end();
+        return std::find(given.begin(), given.end(), name) != given.end();
     }
 };
 
@@ -141,7 +141,7 @@ std::optional<std::string> setJoints(Parsing& parsing, std::string_view list) {
     for (std::string_view rest = list;;) {
         const std::size_t comma = rest.find(',');
         const auto joint = wholeNumber(rest.substr(0, comma), 0, kMostJoints - 1);
-        if (!joint || std::ranges::find(joints, *joint) != joints.end()) {
+        if (!joint || std::find(joints.begin(), joints.end(), *joint) != joints.end()) {
             return "--giunto vuole numeri di giunto da 0 a " + std::to_string(kMostJoints - 1) +
                    " separati da virgole, ciascuno una volta, non " + quoted(list);
         }
@@ -153,11 +153,10 @@ std::optional<std::string> setJoints(Parsing& parsing, std::string_view list) {
     return std::nullopt;
 }
 
-// An angle in degrees, four decimals at most, with the user's separator.
-std::string degrees(double angle, std::string_view separator) {
-    char text[64];
-    const auto end = std::to_chars(text, text + sizeof text, angle, std::chars_format::fixed, 4).ptr;
-    std::string written(text, end);
+// The angle of one of `steps` steps, four decimals at most, with the user's
+// separator.
+std::string degrees(std::uint64_t steps, std::string_view separator) {
+    std::string written = roundedText(Ratio{Natural(360), Natural(steps), false}, 4, ".");
     while (written.back() == '0') written.pop_back();
     if (written.back() == '.') written.pop_back();
     if (const auto point = written.find('.'); point != written.npos) {
@@ -187,7 +186,7 @@ std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text)
     if (compare(angle.numerator * Natural(steps), Natural(360) * angle.denominator) != 0) {
         return "--angolo-passo " + quoted(text) + ": 360 diviso l'angolo non dà un numero intero "
                "di passi; il più vicino è " + std::to_string(steps) + " passi (" +
-               degrees(360 / nearest, parsing.separator) + "°)";
+               degrees(steps, parsing.separator) + "°)";
     }
     parsing.options.form.setText(Field::MotorSteps, std::to_string(steps));
     parsing.options.stepAngle = std::string(text);
@@ -297,7 +296,8 @@ constexpr std::string_view kCalibrationOptions[] = {
 // RepRapFirmware states the microstepping of the figure.
 std::optional<std::string> checkCalibration(const Parsing& parsing) {
     for (const std::string_view option : parsing.given) {
-        if (std::ranges::find(kCalibrationOptions, option) == std::ranges::end(kCalibrationOptions)) {
+        if (std::find(std::begin(kCalibrationOptions), std::end(kCalibrationOptions), option) ==
+            std::end(kCalibrationOptions)) {
             return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
                    "--misurati e le opzioni del firmware, non " +
                    std::string(option);
@@ -404,8 +404,9 @@ std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view sepa
 }
 
 const Option* optionNamed(std::string_view name) {
-    const Option* option = std::ranges::find(kOptions, name, &Option::name);
-    return option == std::ranges::end(kOptions) ? nullptr : option;
+    const Option* option = std::find_if(std::begin(kOptions), std::end(kOptions),
+                                        [&](const Option& each) { return each.name == name; });
+    return option == std::end(kOptions) ? nullptr : option;
 }
 
 }  // namespace
@@ -434,8 +435,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto error = option->handle(parsing, value)) return UsageError{*error};
     }
     if (auto error = checkCombinations(parsing)) return UsageError{*error};
-    parsing.options.beyondWindow = std::ranges::any_of(
-        kBeyondWindow, [&](std::string_view option) { return parsing.wasGiven(option); });
+    parsing.options.beyondWindow = std::any_of(
+        std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) { return parsing.wasGiven(option); });
     if (parsing.wasGiven("--puleggia-asse")) {
         if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator))
             return UsageError{*error};

@@ -18,7 +18,8 @@ namespace {
 
 template <class Pairs>
 auto findKey(Pairs& pairs, std::string_view key) {
-    return std::ranges::find_if(pairs, [&](const auto& pair) { return pair.first == key; });
+    return std::find_if(pairs.begin(), pairs.end(),
+                        [&](const auto& pair) { return pair.first == key; });
 }
 
 const Input* textInput(std::string_view key) {
@@ -30,8 +31,8 @@ const Input* textInput(std::string_view key) {
 bool chosen(const Entries& entries, std::string_view option) {
     for (const Input& input : inputs()) {
         if (input.kind != InputKind::Choice) continue;
-        const bool offers = std::ranges::any_of(
-            input.alternatives, [&](const Alternative& each) { return each.option == option; });
+        const bool offers = std::any_of(
+            input.alternatives.begin(), input.alternatives.end(), [&](const Alternative& each) { return each.option == option; });
         if (!offers || input.alternatives[entries.choice(input.key)].option != option) continue;
         // A choice shown only with another choice's option: no choice offers its own.
         if (isShown(input, entries)) return true;
@@ -50,7 +51,7 @@ constexpr std::array<std::string_view, 5> kOwnQuestion{"strato", "velocita", "fr
                                                        "firmware", "asse"};
 
 bool isOneOf(std::span<const std::string_view> keys, std::string_view key) {
-    return std::ranges::find(keys, key) != keys.end();
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
 // The first option of `state` that `message` names as "--name".
@@ -391,8 +392,9 @@ Evaluation evaluate(const State& state, std::string_view decimalSeparator,
     State calibration{{"calibra", ""}};
     // The calibration's M92 line of RepRapFirmware names the microstepping;
     // no other firmware's line takes it.
-    const bool repRap = std::ranges::find(state, std::pair<std::string, std::string>(
-                                                     "firmware", "reprapfirmware")) != state.end();
+    const bool repRap =
+        std::find(state.begin(), state.end(),
+                  std::pair<std::string, std::string>("firmware", "reprapfirmware")) != state.end();
     for (const auto& pair : state) {
         const bool calibrating = isOneOf(kCalibration, pair.first);
         (calibrating ? calibration : drive).push_back(pair);
@@ -402,8 +404,8 @@ Evaluation evaluate(const State& state, std::string_view decimalSeparator,
     }
     Evaluation evaluation;
     answer(drive, decimalSeparator, groupSeparator, evaluation);
-    const bool asked = std::ranges::any_of(
-        calibration, [](const auto& pair) { return isOneOf(kCalibration, pair.first); });
+    const bool asked = std::any_of(
+        calibration.begin(), calibration.end(), [](const auto& pair) { return isOneOf(kCalibration, pair.first); });
     if (asked) answer(calibration, decimalSeparator, groupSeparator, evaluation);
     return evaluation;
 }
