@@ -100,6 +100,12 @@ QWidget* WorkbenchWindow::buildInputs() {
         }
         addInput(input, box);
     }
+    // One caption column for every section, so that the fields line up.
+    int widest = 0;
+    for (const InputRow& row : rows_) widest = std::max(widest, row.caption->sizeHint().width());
+    for (QGroupBox* box : sections_) {
+        static_cast<QGridLayout*>(box->layout())->setColumnMinimumWidth(0, widest);
+    }
     return column;
 }
 

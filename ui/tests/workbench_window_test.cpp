@@ -115,6 +115,8 @@ private slots:
     void unusableInputIsMarkedBesideIt_data();
     void unusableInputIsMarkedBesideIt();
     void copyPutsTheFirmwareLinesOnTheClipboard();
+    void commonScrewFillsTheScrew_data();
+    void commonScrewFillsTheScrew();
     void argumentsFillTheWorkbench_data();
     void argumentsFillTheWorkbench();
 
@@ -255,6 +257,39 @@ void WorkbenchWindowTest::copyPutsTheFirmwareLinesOnTheClipboard() {
     QVERIFY(lines.contains(QStringLiteral("rotation_distance")));
     clickOn(named(window, "banco-copia"));
     QCOMPARE(clipboard->text(), lines);
+}
+
+void WorkbenchWindowTest::commonScrewFillsTheScrew_data() {
+    QTest::addColumn<QString>("screw");
+    QTest::addColumn<QString>("mover");  // what «L'asse è mosso da» shows then
+    QTest::addColumn<QString>("lead");   // the input that holds its lead
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("starts");
+    QTest::newRow("ball screw") << "Vite a ricircolo 1605" << "Vite, passo in mm" << "passo-vite"
+                                << "5" << "1";
+    QTest::newRow("four starts") << "T8x8 (passo 2, 4 principi)" << "Vite, passo in mm"
+                                 << "passo-vite" << "2" << "4";
+    QTest::newRow("imperial") << "ACME 1/2\"-10" << "Vite, filetti per pollice"
+                              << "filetti-pollice" << "10" << "1";
+}
+
+// From a belt axis: the screw's inputs replace the pulley's.
+void WorkbenchWindowTest::commonScrewFillsTheScrew() {
+    QFETCH(QString, screw);
+    QFETCH(QString, mover);
+    QFETCH(QString, lead);
+    QFETCH(QString, text);
+    QFETCH(QString, starts);
+    WorkbenchWindow& window = open(kGt2);
+    auto* screws = named<QComboBox>(window, "banco-viti-comuni");
+    screws->setCurrentIndex(screws->findText(screw));
+    QCOMPARE(named<QComboBox>(window, "banco-asse-mosso-da")->currentText(), mover);
+    auto* leadField = named<QLineEdit>(window, QStringLiteral("banco-") + lead);
+    QVERIFY(leadField->isVisible());
+    QCOMPARE(leadField->text(), text);
+    QCOMPARE(named<QLineEdit>(window, "banco-principi")->text(), starts);
+    QVERIFY(!named(window, "banco-puleggia-asse")->isVisible());
+    QCOMPARE(screws->currentText(), screw);
 }
 
 void WorkbenchWindowTest::argumentsFillTheWorkbench_data() {
