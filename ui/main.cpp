@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cnc-axis-calc: the window. The program has no start of its own beyond its
 // window: built from its layout and loaded, shown maximised, then it waits for
-// the user until "Fine lavoro" or the window is closed.
+// the user until "Fine lavoro" or the window is closed. With "--banco" it
+// opens the workbench instead, filled in from the options that follow.
 
 #include <QApplication>
 
@@ -11,6 +12,8 @@
 
 #include "ui/application_look.h"
 #include "ui/main_window.h"
+#include "ui/workbench_arguments.h"
+#include "ui/workbench_window.h"
 #include "version_notice.h"
 
 namespace {
@@ -61,6 +64,19 @@ void exitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
+// The workbench as asked for; an argument it cannot take ends the program
+// with status 2 before any window opens.
+int openWorkbench(const cnc::ui::WorkbenchRequest& request) {
+    if (!request.unusable.isEmpty()) {
+        std::cerr << "cnc-axis-calc: argomento non valido per il banco dell'asse: «"
+                  << request.unusable.toStdString() << "».\n";
+        return 2;
+    }
+    cnc::ui::WorkbenchWindow workbench(request.entries);
+    workbench.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -83,6 +99,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(CNC_APP_ID));
     cnc::ui::applyLook();
 
+    const cnc::ui::WorkbenchRequest workbench = cnc::ui::workbenchRequest(QApplication::arguments());
+    if (workbench.asked) return openWorkbench(workbench);
     cnc::ui::MainWindow window;
     window.showMaximized();
     return QApplication::exec();

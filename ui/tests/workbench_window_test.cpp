@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workbench's window as a screen reader sees it: for each drive, the
+// result fields found through the accessibility tree hold the command line's
+// own lines for the same options, in the C locale and in Italian; typing
+// answers at once, an input that cannot be used is marked beside it, «Copia»
+// copies, and "--banco" fills the window in.
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMap>
+#include <QPushButton>
+#include <QTest>
+
+#include <sstream>
+
+#include "cli/command_line.h"
+#include "test_support.h"
+#include "ui/workbench_arguments.h"
+#include "ui/workbench_window.h"
+
+namespace cnc::ui::test {
+namespace {
+
+using workbench::State;
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool isResultLabel(const QString& name) {
+    for (const std::string_view label : workbench::resultLabels()) {
+        if (name == qt(label)) return true;
+    }
+    return false;
+}
+
+// What is shown: each result by its label, and the firmware lines.
+struct Shown {
+    QMap<QString, QString> results;
+    QString firmwareLines;
+};
+
+// The shown text fields of the tree under `node` named as a result or as the
+// firmware lines, with their values.
+void collectShown(QAccessibleInterface* node, Shown& shown) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible) continue;
+        const QString name = child->text(QAccessible::Name);
+        if (child->role() == QAccessible::EditableText) {
+            if (isResultLabel(name)) shown.results.insert(name, child->text(QAccessible::Value));
+            if (name == qt(workbench::kFirmwareLinesLabel)) {
+                shown.firmwareLines = child->text(QAccessible::Value);
+            }
+        }
+        collectShown(child, shown);
+    }
+}
+
+Shown shownBy(QWidget& window) {
+    Shown shown;
+    collectShown(QAccessible::queryAccessibleInterface(&window), shown);
+    return shown;
+}
+
+// The command line's output for `state`, split as the window shows it: the
+// "Label: value" lines of its results, and the rest, its firmware lines.
+Shown printedFor(const State& state, const cli::Separators& separators, int& status) {
+    std::ostringstream out;
+    std::ostringstream err;
+    status = cli::runCommandLine(workbench::argumentsOf(state), separators, out, err);
+    Shown printed;
+    QStringList firmware;
+    for (const QString& line : QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts)) {
+        const qsizetype colon = line.indexOf(QLatin1String(": "));
+        if (colon > 0 && isResultLabel(line.left(colon))) {
+            printed.results.insert(line.left(colon), line.mid(colon + 2));
+        } else {
+            firmware << line;
+        }
+    }
+    printed.firmwareLines = firmware.join('\n');
+    return printed;
+}
+
+workbench::Entries entriesFor(const QString& address) {
+    const auto entries = workbench::entriesOf(workbench::stateOfAddress(address.toStdString()));
+    if (!entries) qFatal("the workbench cannot show %s", qPrintable(address));
+    return *entries;
+}
+
+template <typename T = QWidget>
+T* named(QWidget& window, const QString& name) {
+    return control<T>(window, name.toUtf8().constData());
+}
+
+constexpr auto kGt2 = "micropassi=16&puleggia-asse=20&profilo-cinghia=GT2&firmware=klipper";
+
+}  // namespace
+
+class WorkbenchWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
+    void cleanup();
+    void showsWhatTheCommandLinePrints_data();
+    void showsWhatTheCommandLinePrints();
+    void inputsAreNamedAndDescribed();
+    void typingAnswersAtOnce();
+    void unusableInputIsMarkedBesideIt_data();
+    void unusableInputIsMarkedBesideIt();
+    void copyPutsTheFirmwareLinesOnTheClipboard();
+    void commonScrewFillsTheScrew_data();
+    void commonScrewFillsTheScrew();
+    void argumentsFillTheWorkbench_data();
+    void argumentsFillTheWorkbench();
+
+private:
+    // The window filled with the state of `address`, shown.
+    WorkbenchWindow& open(const QString& address) {
+        window_ = std::make_unique<WorkbenchWindow>(entriesFor(address));
+        window_->show();
+        if (!QTest::qWaitForWindowExposed(window_.get())) qFatal("the workbench was not shown");
+        return *window_;
+    }
+
+    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<WorkbenchWindow> window_;
+};
+
+void WorkbenchWindowTest::cleanup() {
+    window_.reset();
+    QLocale::setDefault(QLocale::c());
+    const QStringList dialogs = watchdog_->takeClosed();
+    watchdog_.reset();
+    QVERIFY2(dialogs.isEmpty(), qPrintable("unexpected dialog: " + dialogs.join(" | ")));
+}
+
+void WorkbenchWindowTest::showsWhatTheCommandLinePrints_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("toCome");
+    // Until the command line takes --principi, the screw drives leave
+    // «Principi» empty: one start, as the command line counts without it.
+    const struct {
+        const char* name;
+        const char* address;
+        bool toCome;  // on options still being added to the command line
+    } drives[] = {
+        {"3D printer, GT2 20 teeth, 1/16", kGt2, false},
+        {"router, 5 mm screw, 1/8, 3:1",
+         "micropassi=8&passo-vite=5&ingranaggi&motore=20&vite=60&cinta=200&firmware=grbl&principi=",
+         false},
+        {"0.9 degree motor", "angolo-passo=0.9&micropassi=16&passo-vite=8&firmware=marlin&asse=Z&principi=",
+         false},
+        // Skipped while the command line lacks their options.
+        {"T8x8", "passo-vite=2&principi=4", true},
+        {"1/2\"-10 ACME", "micropassi=8&filetti-pollice=10", true},
+    };
+    for (const auto& drive : drives) {
+        for (const char* locale : {"C", "it"}) {
+            QTest::addRow("%s, %s", drive.name, locale) << QString::fromUtf8(drive.address) << drive.toCome;
+        }
+    }
+}
+
+void WorkbenchWindowTest::showsWhatTheCommandLinePrints() {
+    QFETCH(QString, address);
+    QFETCH(bool, toCome);
+    const bool italian = QByteArray(QTest::currentDataTag()).endsWith(", it");
+    QLocale::setDefault(italian ? QLocale(QLocale::Italian, QLocale::Italy) : QLocale::c());
+    const cli::Separators separators = italian ? cli::Separators{",", "."} : cli::Separators{".", ","};
+
+    // The command line is asked what the window asks: its inputs' state.
+    int status = 0;
+    const Shown printed = printedFor(workbench::stateOf(entriesFor(address)), separators, status);
+    if (toCome && status != 0) QSKIP("the command line does not take these options yet");
+    QCOMPARE(status, 0);
+    QVERIFY(!printed.results.isEmpty());
+
+    const Shown shown = shownBy(open(address));
+    QCOMPARE(shown.results, printed.results);
+    QCOMPARE(shown.firmwareLines, printed.firmwareLines);
+}
+
+// A text field is named by its label; a choice, whose name on Linux is its
+// chosen text, by the label that the tree gives as its own (beside the
+// section's title, which labels every field of the section).
+void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
+    WorkbenchWindow& window = open(kGt2);
+    for (const workbench::Input& input : workbench::inputs()) {
+        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(
+            named(window, QStringLiteral("banco-") + qt(input.key)));
+        QStringList labels;
+        for (const auto& [label, relation] : field->relations(QAccessible::Label)) {
+            labels << label->text(QAccessible::Name);
+        }
+        QVERIFY2(labels.contains(qt(input.label)), qPrintable(labels.join(" | ")));
+        if (input.kind == workbench::InputKind::Text) {
+            QCOMPARE(field->text(QAccessible::Name), qt(input.label));
+        }
+        QCOMPARE(field->text(QAccessible::Description), qt(input.description));
+    }
+}
+
+void WorkbenchWindowTest::typingAnswersAtOnce() {
+    WorkbenchWindow& window = open(kGt2);
+    typeInto(named<QLineEdit>(window, "banco-micropassi"), QStringLiteral("32"));
+    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("160.000000000"));
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void WorkbenchWindowTest::unusableInputIsMarkedBesideIt_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stepsPerMm");  // the result still shown, or empty
+    QTest::newRow("axis letter") << "asse" << "Q" << "80.000000000";
+    QTest::newRow("microsteps") << "micropassi" << "abc" << "";
+    QTest::newRow("pulley teeth") << "puleggia-asse" << "0" << "";
+}
+
+void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
+    QFETCH(QString, key);
+    QFETCH(QString, typed);
+    QFETCH(QString, stepsPerMm);
+    WorkbenchWindow& window = open(kGt2);
+    auto* field = named<QLineEdit>(window, QStringLiteral("banco-") + key);
+    auto* error = named<QLabel>(window, QStringLiteral("banco-errore-") + key);
+    const QString good = field->text();
+    const QString description = field->accessibleDescription();
+
+    typeInto(field, typed);
+    QVERIFY(error->isVisible());
+    QVERIFY(!error->text().isEmpty());
+    QVERIFY(field->accessibleDescription().startsWith(error->text()));
+    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
+    QVERIFY(!named(window, "banco-errore-generale")->isVisible());
+
+    typeInto(field, good);
+    QVERIFY(!error->isVisible());
+    QCOMPARE(field->accessibleDescription(), description);
+    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("80.000000000"));
+}
+
+void WorkbenchWindowTest::copyPutsTheFirmwareLinesOnTheClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("probe"));
+    if (clipboard->text() != QStringLiteral("probe")) {
+        QSKIP("this platform keeps no clipboard text");
+    }
+    WorkbenchWindow& window = open(kGt2);
+    const QString lines = shownBy(window).firmwareLines;
+    QVERIFY(lines.contains(QStringLiteral("rotation_distance")));
+    clickOn(named(window, "banco-copia"));
+    QCOMPARE(clipboard->text(), lines);
+}
+
+void WorkbenchWindowTest::commonScrewFillsTheScrew_data() {
+    QTest::addColumn<QString>("screw");
+    QTest::addColumn<QString>("mover");  // what «L'asse è mosso da» shows then
+    QTest::addColumn<QString>("lead");   // the input that holds its lead
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("starts");
+    QTest::newRow("ball screw") << "Vite a ricircolo 1605" << "Vite, passo in mm" << "passo-vite"
+                                << "5" << "1";
+    QTest::newRow("four starts") << "T8x8 (passo 2, 4 principi)" << "Vite, passo in mm"
+                                 << "passo-vite" << "2" << "4";
+    QTest::newRow("imperial") << "ACME 1/2\"-10" << "Vite, filetti per pollice"
+                              << "filetti-pollice" << "10" << "1";
+}
+
+// From a belt axis: the screw's inputs replace the pulley's.
+void WorkbenchWindowTest::commonScrewFillsTheScrew() {
+    QFETCH(QString, screw);
+    QFETCH(QString, mover);
+    QFETCH(QString, lead);
+    QFETCH(QString, text);
+    QFETCH(QString, starts);
+    WorkbenchWindow& window = open(kGt2);
+    auto* screws = named<QComboBox>(window, "banco-viti-comuni");
+    screws->setCurrentIndex(screws->findText(screw));
+    QCOMPARE(named<QComboBox>(window, "banco-asse-mosso-da")->currentText(), mover);
+    auto* leadField = named<QLineEdit>(window, QStringLiteral("banco-") + lead);
+    QVERIFY(leadField->isVisible());
+    QCOMPARE(leadField->text(), text);
+    QCOMPARE(named<QLineEdit>(window, "banco-principi")->text(), starts);
+    QVERIFY(!named(window, "banco-puleggia-asse")->isVisible());
+    QCOMPARE(screws->currentText(), screw);
+}
+
+void WorkbenchWindowTest::argumentsFillTheWorkbench_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<QString>("unusable");
+    QTest::addColumn<QString>("address");  // the state the entries give, in part
+    const QString program = QStringLiteral("cnc-axis-calc");
+    QTest::newRow("no --banco") << QStringList{program, "--micropassi", "16"} << false << "" << "";
+    QTest::newRow("text apart") << QStringList{program, "--banco", "--micropassi", "16"} << true
+                                << "" << "micropassi=16";
+    QTest::newRow("text joined, flag")
+        << QStringList{program, "--banco", "--micropassi=32", "--ingranaggi"} << true << ""
+        << "micropassi=32&ingranaggi";
+    QTest::newRow("choice by value")
+        << QStringList{program, "--banco", "--firmware", "Klipper"} << true << "" << "firmware=klipper";
+    QTest::newRow("unknown option")
+        << QStringList{program, "--banco", "--micropassi", "16", "--velocita-luce", "1"} << true
+        << "--velocita-luce" << "";
+    QTest::newRow("text missing") << QStringList{program, "--banco", "--micropassi"} << true
+                                  << "--micropassi" << "";
+    QTest::newRow("no option") << QStringList{program, "--banco", "16"} << true << "16" << "";
+    QTest::newRow("flag with a text") << QStringList{program, "--banco", "--ingranaggi=1"} << true
+                                      << "--ingranaggi=1" << "";
+    QTest::newRow("value of no choice")
+        << QStringList{program, "--banco", "--passi", "400", "--firmware", "cnc"} << true
+        << "--firmware=cnc" << "";
+}
+
+void WorkbenchWindowTest::argumentsFillTheWorkbench() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, asked);
+    QFETCH(QString, unusable);
+    QFETCH(QString, address);
+    const WorkbenchRequest request = workbenchRequest(arguments);
+    QCOMPARE(request.asked, asked);
+    QCOMPARE(request.unusable, unusable);
+    const std::string given = workbench::addressOf(workbench::stateOf(request.entries));
+    for (const auto& option : workbench::stateOfAddress(address.toStdString())) {
+        const std::string part = workbench::addressOf({option});
+        QVERIFY2(("&" + given + "&").find("&" + part + "&") != std::string::npos, given.c_str());
+    }
+}
+
+}  // namespace cnc::ui::test
+
+QTEST_MAIN(cnc::ui::test::WorkbenchWindowTest)
+#include "workbench_window_test.moc"

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/workbench_results.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace cnc::ui {
+namespace {
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* errorLabel(const QString& objectName) {
+    auto* label = new QLabel;
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b00020;"));
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+WorkbenchResults::WorkbenchResults(QWidget* parent)
+    : QGroupBox(QStringLiteral("Risultati"), parent),
+      errors_(errorLabel(QStringLiteral("banco-errore-generale"))),
+      firmwareCaption_(new QLabel(qt(workbench::kFirmwareLinesLabel))),
+      firmwareLines_(new QPlainTextEdit),
+      copy_(new QPushButton(qt(workbench::kCopyLabel))) {
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(errors_, 0, 0, 1, 2);
+    int line = 1;
+    for (const std::string_view label : workbench::resultLabels()) {
+        auto* caption = new QLabel(qt(label));
+        auto* value = new QLineEdit;
+        value->setObjectName(QStringLiteral("banco-risultato-%1").arg(line - 1));
+        value->setReadOnly(true);
+        value->setAccessibleName(qt(label));
+        caption->setBuddy(value);
+        grid->addWidget(caption, line, 0);
+        grid->addWidget(value, line, 1);
+        rows_.push_back({caption, value});
+        ++line;
+    }
+    firmwareLines_->setObjectName(QStringLiteral("banco-righe-firmware"));
+    firmwareLines_->setReadOnly(true);
+    firmwareLines_->setAccessibleName(qt(workbench::kFirmwareLinesLabel));
+    firmwareLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    firmwareLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    firmwareCaption_->setBuddy(firmwareLines_);
+    copy_->setObjectName(QStringLiteral("banco-copia"));
+    QObject::connect(copy_, &QPushButton::clicked, this, [this] { copyFirmwareLines(); });
+    grid->addWidget(firmwareCaption_, line, 0, 1, 2);
+    grid->addWidget(firmwareLines_, line + 1, 0, 1, 2);
+    grid->addWidget(copy_, line + 2, 1, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
+}
+
+void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStringList& errors) {
+    errors_->setText(errors.join(QLatin1Char('\n')));
+    errors_->setVisible(!errors.isEmpty());
+    const auto labels = workbench::resultLabels();
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const auto found = std::ranges::find_if(evaluation.results, [&](const auto& result) {
+            return result.label == labels[i];
+        });
+        const bool shown = found != evaluation.results.end();
+        rows_[i].value->setText(shown ? QString::fromStdString(found->value) : QString());
+        rows_[i].value->setCursorPosition(0);
+        rows_[i].caption->setVisible(shown);
+        rows_[i].value->setVisible(shown);
+    }
+    QStringList lines;
+    for (const std::string& line : evaluation.firmwareLines) lines << QString::fromStdString(line);
+    firmwareLines_->setPlainText(lines.join(QLatin1Char('\n')));
+    const bool anyLines = !lines.isEmpty();
+    firmwareCaption_->setVisible(anyLines);
+    firmwareLines_->setVisible(anyLines);
+    copy_->setVisible(anyLines);
+}
+
+void WorkbenchResults::copyFirmwareLines() const {
+    QGuiApplication::clipboard()->setText(firmwareLines_->toPlainText());
+}
+
+}  // namespace cnc::ui

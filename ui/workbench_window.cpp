@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/workbench_window.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "ui/workbench_results.h"
+
+namespace cnc::ui {
+namespace {
+
+using workbench::Input;
+using workbench::InputKind;
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
+
+// The text input a common screw is counted in, by what it fills.
+constexpr std::string_view kPitch = "passo-vite";
+constexpr std::string_view kThreads = "filetti-pollice";
+constexpr std::string_view kStarts = "principi";
+
+// Chooses, in the choice that offers it, the alternative that shows `option`.
+void chooseAlternativeShowing(workbench::Entries& entries, std::string_view option) {
+    for (const Input& input : workbench::inputs()) {
+        for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
+            if (input.alternatives[i].option == option) entries.choose(input.key, i);
+        }
+    }
+}
+
+bool shownWithText(const workbench::Entries& entries, std::string_view key,
+                   std::string_view text) {
+    const Input* input = workbench::inputNamed(key);
+    return input && workbench::isShown(*input, entries) && entries.text(key) == text;
+}
+
+// The common screw the entries describe, counted from 1; 0 for none.
+int matchingScrew(const workbench::Entries& entries) {
+    const auto screws = workbench::commonScrews();
+    for (std::size_t i = 0; i < screws.size(); ++i) {
+        const workbench::CommonScrew& screw = screws[i];
+        const bool lead = screw.pitch.empty() ? shownWithText(entries, kThreads, screw.threads)
+                                              : shownWithText(entries, kPitch, screw.pitch);
+        if (lead && shownWithText(entries, kStarts, screw.starts)) return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
+    : QWidget(parent), entries_(std::move(entries)), results_(new WorkbenchResults) {
+    setWindowTitle(qt(workbench::kTitle));
+    auto* columns = new QWidget;
+    auto* layout = new QHBoxLayout(columns);
+    layout->addWidget(buildInputs(), 3, Qt::AlignTop);
+    layout->addWidget(results_, 2, Qt::AlignTop);
+    auto* scroll = new QScrollArea;
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(columns);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    // The scroll area takes any size, so the window needs no minimum size of
+    // its own, which its layout would otherwise send to the desktop again
+    // each time an answer shows or hides a row.
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    outer->addWidget(scroll);
+    resize(1000, 760);
+    showEntries();
+    refresh();
+}
+
+QWidget* WorkbenchWindow::buildInputs() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const Input& input : workbench::inputs()) {
+        const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
+            return box->title() == qt(input.section);
+        });
+        QGroupBox* box = section == sections_.end() ? nullptr : *section;
+        if (!box) {
+            box = buildSection(input.section);
+            layout->addWidget(box);
+        }
+        addInput(input, box);
+    }
+    // One caption column for every section, so that the fields line up.
+    int widest = 0;
+    for (const InputRow& row : rows_) widest = std::max(widest, row.caption->sizeHint().width());
+    for (QGroupBox* box : sections_) {
+        static_cast<QGridLayout*>(box->layout())->setColumnMinimumWidth(0, widest);
+    }
+    return column;
+}
+
+QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
+    auto* box = new QGroupBox(qt(section));
+    auto* grid = new QGridLayout(box);
+    grid->setColumnStretch(1, 1);
+    sections_.push_back(box);
+    // The common screws fill the screw's inputs: they head the screw's section.
+    const Input* pitch = workbench::inputNamed(kPitch);
+    if (pitch && pitch->section == section) addCommonScrews(box);
+    return box;
+}
+
+void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
+    const QString key = qt(input.key);
+    QWidget* field = nullptr;
+    if (input.kind == InputKind::Text) {
+        auto* edit = new QLineEdit;
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
+            readEntries();
+            refresh();
+        });
+        field = edit;
+    } else {
+        auto* combo = new QComboBox;
+        for (const workbench::Alternative& alternative : input.alternatives) {
+            combo->addItem(qt(alternative.label));
+        }
+        QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] {
+            readEntries();
+            refresh();
+        });
+        field = combo;
+    }
+    field->setObjectName(QStringLiteral("banco-") + key);
+    field->setAccessibleName(qt(input.label));
+    field->setAccessibleDescription(qt(input.description));
+    field->setToolTip(qt(input.description));
+    auto* caption = new QLabel(qt(input.label));
+    caption->setBuddy(field);
+    auto* error = new QLabel;
+    error->setObjectName(QStringLiteral("banco-errore-") + key);
+    error->setWordWrap(true);
+    error->setStyleSheet(QStringLiteral("color: #b00020;"));
+    error->hide();
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    const int row = grid->rowCount();
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(error, row + 1, 1);
+    rows_.push_back({&input, field, caption, error});
+}
+
+void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
+    screws_ = new QComboBox;
+    screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
+    screws_->addItem(QStringLiteral("Altra vite"));
+    for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
+        screws_->addItem(qt(screw.label));
+    }
+    const QString label = QStringLiteral("Viti comuni");
+    screws_->setAccessibleName(label);
+    screws_->setAccessibleDescription(
+        QStringLiteral("Una vite comune: ne riempie il passo, i filetti per pollice e i principi."));
+    QObject::connect(screws_, &QComboBox::currentIndexChanged, this,
+                     [this](int index) { chooseScrew(index); });
+    auto* caption = new QLabel(label);
+    caption->setBuddy(screws_);
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    grid->addWidget(caption, 0, 0);
+    grid->addWidget(screws_, 0, 1);
+}
+
+void WorkbenchWindow::readEntries() {
+    for (const InputRow& row : rows_) {
+        if (const auto* edit = qobject_cast<QLineEdit*>(row.field)) {
+            entries_.setText(row.input->key, utf8(edit->text()));
+        } else if (const auto* combo = qobject_cast<QComboBox*>(row.field)) {
+            entries_.choose(row.input->key, static_cast<std::size_t>(std::max(0, combo->currentIndex())));
+        }
+    }
+}
+
+void WorkbenchWindow::showEntries() {
+    for (const InputRow& row : rows_) {
+        const QSignalBlocker quiet(row.field);
+        if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
+            edit->setText(qt(entries_.text(row.input->key)));
+        } else if (auto* combo = qobject_cast<QComboBox*>(row.field)) {
+            combo->setCurrentIndex(static_cast<int>(entries_.choice(row.input->key)));
+        }
+    }
+}
+
+// "Altra vite" (0) leaves the entries as they are.
+void WorkbenchWindow::chooseScrew(int index) {
+    const auto screws = workbench::commonScrews();
+    if (index < 1 || static_cast<std::size_t>(index) > screws.size()) return;
+    const workbench::CommonScrew& screw = screws[static_cast<std::size_t>(index - 1)];
+    if (!screw.pitch.empty()) entries_.setText(kPitch, std::string(screw.pitch));
+    if (!screw.threads.empty()) entries_.setText(kThreads, std::string(screw.threads));
+    entries_.setText(kStarts, std::string(screw.starts));
+    chooseAlternativeShowing(entries_, screw.pitch.empty() ? kThreads : kPitch);
+    showEntries();
+    refresh();
+}
+
+void WorkbenchWindow::refresh() {
+    for (const InputRow& row : rows_) {
+        const bool shown = workbench::isShown(*row.input, entries_);
+        row.caption->setVisible(shown);
+        row.field->setVisible(shown);
+    }
+    for (QGroupBox* box : sections_) {
+        box->setVisible(std::ranges::any_of(rows_, [&](const InputRow& row) {
+            return qt(row.input->section) == box->title() && workbench::isShown(*row.input, entries_);
+        }));
+    }
+    {
+        const QSignalBlocker quiet(screws_);
+        screws_->setCurrentIndex(matchingScrew(entries_));
+    }
+    const QLocale locale;
+    showAnswers(workbench::evaluate(workbench::stateOf(entries_), utf8(locale.decimalPoint()),
+                                   utf8(locale.groupSeparator())));
+}
+
+void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
+    std::vector<QStringList> messages(rows_.size());
+    QStringList general;
+    for (const auto& [key, message] : evaluation.errors) {
+        const InputRow* row = rowOfError(key);
+        (row ? messages[static_cast<std::size_t>(row - rows_.data())] : general)
+            << QString::fromStdString(message);
+    }
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const InputRow& row = rows_[i];
+        const QString text = messages[i].join(QLatin1Char('\n'));
+        row.error->setText(text);
+        row.error->setVisible(!text.isEmpty());
+        // While it stands, the message is what a screen reader says first.
+        const QString description = qt(row.input->description);
+        row.field->setAccessibleDescription(text.isEmpty() ? description
+                                                           : text + QLatin1Char('\n') + description);
+    }
+    results_->show(evaluation, general);
+}
+
+// The shown input an error's key stands for: the text input of that key, or
+// else the choice whose chosen alternative is that option ("firmware"); none
+// for the rest, whose errors are shown with the results. The text input comes
+// first: choosing "Cinghia" is not what a wrong number of teeth is about.
+const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(std::string_view key) const {
+    if (key.empty()) return nullptr;
+    const auto shown = [&](const InputRow& row) { return workbench::isShown(*row.input, entries_); };
+    for (const InputRow& row : rows_) {
+        if (shown(row) && row.input->kind == InputKind::Text && row.input->key == key) return &row;
+    }
+    for (const InputRow& row : rows_) {
+        if (shown(row) && row.input->kind == InputKind::Choice &&
+            row.input->alternatives[entries_.choice(row.input->key)].option == key) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace cnc::ui

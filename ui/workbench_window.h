@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The workbench ("Banco dell'asse") as a window: workbench::inputs() rendered
+// section by section, answered as the user types. It is only a view: what
+// is shown, what an input means and every answer come from workbench/.
+//
+// Object names, for tests and tools: each input "banco-<key>" (a QLineEdit or
+// a QComboBox), its error "banco-errore-<key>", the common screws
+// "banco-viti-comuni", result n of workbench::resultLabels()
+// "banco-risultato-<n>", the firmware lines "banco-righe-firmware", their
+// button "banco-copia" and the errors of no input "banco-errore-generale".
+
+#include <QWidget>
+
+#include <vector>
+
+#include "workbench/workbench.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace cnc::ui {
+
+class WorkbenchResults;
+
+class WorkbenchWindow : public QWidget {
+public:
+    // The window showing `entries`, already answered.
+    explicit WorkbenchWindow(workbench::Entries entries = workbench::initialEntries(),
+                             QWidget* parent = nullptr);
+
+private:
+    // One input of workbench::inputs() and its widgets.
+    struct InputRow {
+        const workbench::Input* input;
+        QWidget* field;  // QLineEdit (Text) or QComboBox (Choice)
+        QLabel* caption;
+        QLabel* error;
+    };
+
+    QWidget* buildInputs();
+    QGroupBox* buildSection(std::string_view section);
+    void addInput(const workbench::Input& input, QGroupBox* box);
+    void addCommonScrews(QGroupBox* box);
+
+    // Widgets -> entries, and back after a common screw was chosen.
+    void readEntries();
+    void showEntries();
+    void chooseScrew(int index);
+    // Entries -> answers -> results, errors and what is shown.
+    void refresh();
+    void showAnswers(const workbench::Evaluation& evaluation);
+    const InputRow* rowOfError(std::string_view key) const;
+
+    workbench::Entries entries_;
+    std::vector<InputRow> rows_;
+    std::vector<QGroupBox*> sections_;
+    QComboBox* screws_ = nullptr;
+    WorkbenchResults* results_ = nullptr;
+};
+
+}  // namespace cnc::ui
