@@ -173,10 +173,10 @@ void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
         QStringLiteral("Una vite comune: ne riempie il passo, i filetti per pollice e i principi."));
     QObject::connect(screws_, &QComboBox::currentIndexChanged, this,
                      [this](int index) { chooseScrew(index); });
-    auto* caption = new QLabel(label);
-    caption->setBuddy(screws_);
+    screwsCaption_ = new QLabel(label);
+    screwsCaption_->setBuddy(screws_);
     auto* grid = static_cast<QGridLayout*>(box->layout());
-    grid->addWidget(caption, 0, 0);
+    grid->addWidget(screwsCaption_, 0, 0);
     grid->addWidget(screws_, 0, 1);
 }
 
@@ -226,6 +226,10 @@ void WorkbenchWindow::refresh() {
         }));
     }
     {
+        // Shown with a screw, not with a belt.
+        const bool screw = workbench::isShown(*workbench::inputNamed(kStarts), entries_);
+        screwsCaption_->setVisible(screw);
+        screws_->setVisible(screw);
         const QSignalBlocker quiet(screws_);
         screws_->setCurrentIndex(matchingScrew(entries_));
     }

@@ -57,6 +57,7 @@ private:
     workbench::Entries entries_;
     std::vector<InputRow> rows_;
     std::vector<QGroupBox*> sections_;
+    QLabel* screwsCaption_ = nullptr;
     QComboBox* screws_ = nullptr;
     WorkbenchResults* results_ = nullptr;
 };
