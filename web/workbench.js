@@ -57,7 +57,7 @@ window.cncWorkbench = (() => {
       ...description.commonScrews.map((screw, i) => make("option", { value: String(i) },
         screw.label)));
     const fill = () => {
-      const screw = description.commonScrews[Number(select.value || NaN)];
+      const screw = select.value && description.commonScrews[Number(select.value)];
       select.value = "";
       if (!screw) return;
       for (const [key, text] of Object.entries(screw.texts)) fieldsByKey.get(key).control.value = text;
@@ -182,7 +182,8 @@ window.cncWorkbench = (() => {
     form.addEventListener("input", () => evaluate(entries()));
     form.addEventListener("change", () => evaluate(entries()));
 
-    // A query that is not the workbench's opens it as it starts.
+    // A query that is not the workbench's opens it as it starts (and the
+    // module says why).
     return function fill(query) {
       const given = JSON.parse(core.workbenchEntries(query));
       const initial = Object.fromEntries(description.inputs.map((i) => [i.key, i.initial]));
@@ -191,7 +192,7 @@ window.cncWorkbench = (() => {
         if (input.kind === "text") control.value = value ?? initial[input.key];
         else control.selectedIndex = value ?? initial[input.key];
       }
-      evaluate(given ? query : entries());
+      evaluate(query);
     };
   }
 

@@ -12,6 +12,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "json_text.h"
 #include "workbench/workbench.h"
@@ -113,14 +114,17 @@ std::string jsonEntries(const Entries& entries) {
 // choice that offers the option; "" when none is shown, and the message then
 // stands for the whole workbench.
 std::string inputOfError(const std::string& option, const Entries& entries) {
+    if (option.empty()) return {};  // an alternative of no option is no option's
     const Input* input = inputNamed(option);
     if (!input || input->kind != InputKind::Text) input = choiceOffering(option).first;
     return input && isShown(*input, entries) ? std::string(input->key) : std::string();
 }
 
 std::string jsonEvaluation(const State& state, const Entries& entries,
-                           const std::string& decimalSeparator, const std::string& groupSeparator) {
+                           const std::string& decimalSeparator, const std::string& groupSeparator,
+                           std::vector<std::pair<std::string, std::string>> errors = {}) {
     const Evaluation evaluation = evaluate(state, decimalSeparator, groupSeparator);
+    errors.insert(errors.end(), evaluation.errors.begin(), evaluation.errors.end());
     std::vector<std::string_view> shown;
     for (const Input& input : inputs()) {
         if (isShown(input, entries)) shown.push_back(input.key);
@@ -133,7 +137,7 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                                          jsonString(result.value));
                   }),
         jsonArray(evaluation.firmwareLines, jsonString),
-        jsonArray(evaluation.errors,
+        jsonArray(errors,
                   [&](const auto& error) {
                       return fmt::format(R"({{"key":{},"message":{}}})",
                                          jsonString(inputOfError(error.first, entries)),
@@ -144,17 +148,29 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
 
 // given: the page's entries, or an address's query. A link answers the very
 // options it holds, whatever the inputs it leaves out would add; entries
-// answer the state of what is shown. Gives {results: [{label, value}],
-// firmware: [lines], errors: [{key, message}], shown: [input keys], address}.
+// answer the state of what is shown. An empty query is the workbench as it
+// starts; a query with an option that is not the workbench's too, with a
+// message that says so. Gives {results: [{label, value}], firmware:
+// [lines], errors: [{key, message}], shown: [input keys], address}.
 std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
-    if (given.isString()) {
-        const State state = stateOfAddress(given.as<std::string>());
-        const Entries entries = entriesOf(state).value_or(initialEntries());
-        return jsonEvaluation(state, entries, decimalSeparator, groupSeparator);
+    if (!given.isString()) {
+        const Entries entries = entriesFrom(given);
+        return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
     }
-    const Entries entries = entriesFrom(given);
-    return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
+    const std::string query = given.as<std::string>();
+    const State state = stateOfAddress(query);
+    if (const auto entries = entriesOf(state); entries && !state.empty()) {
+        return jsonEvaluation(state, *entries, decimalSeparator, groupSeparator);
+    }
+    const Entries initial = initialEntries();
+    std::vector<std::pair<std::string, std::string>> foreign;
+    if (!state.empty()) {
+        foreign.emplace_back("", "L'indirizzo chiede opzioni che il banco non ha, «" + query +
+                                     "»: il banco riparte dai valori iniziali.");
+    }
+    return jsonEvaluation(stateOf(initial), initial, decimalSeparator, groupSeparator,
+                          std::move(foreign));
 }
 
 // The entries an address's query stands for, as {texts, chosen}; null when

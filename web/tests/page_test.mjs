@@ -420,6 +420,15 @@ for (const lang of ["en", "it-IT"]) {
       });
     }
 
+    test("a link with an option that is not the workbench's opens it as it starts, and says so",
+      async () => {
+        await open("#banco?micropassi=32&velocita-luce=1");
+        assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "16");
+        assert.match(await browser.run(
+          "return document.querySelector('.wb-answers > [role=status]').textContent"),
+        /opzioni che il banco non ha, «micropassi=32&velocita-luce=1»/);
+      });
+
     test("«Copia» puts the firmware's lines on the clipboard", async () => {
       await open(`#banco?${drives[0].address}`);
       await browser.cdp("Browser.grantPermissions", { origin: server.url.replace(/\/$/, ""),
