@@ -60,11 +60,11 @@ namespace std {
 // Correctly rounded, as the standard's: {fmt} writes the exact digits.
 inline to_chars_result to_chars(char* first, char* last, double value, chars_format format,
                                 int precision) {
-    const char* spec = format == chars_format::fixed        ? "{:.{}f}"
-                       : format == chars_format::scientific ? "{:.{}e}"
-                                                            : "{:.{}g}";
+    const char* pattern = format == chars_format::fixed        ? "{:.{}f}"
+                          : format == chars_format::scientific ? "{:.{}e}"
+                                                               : "{:.{}g}";
     const auto size = static_cast<size_t>(last - first);
-    const auto written = fmt::format_to_n(first, size, fmt::runtime(spec), value, precision);
+    const auto written = fmt::format_to_n(first, size, fmt::runtime(pattern), value, precision);
     if (written.size > size) return {last, errc::value_too_large};
     return {written.out, errc{}};
 }

@@ -3,7 +3,9 @@
 // and clicked for real, each control found by its accessible name alone, and
 // the page must show what cnc-axis-calc-cli prints for the same entries, in
 // English and in Italian. On screens from a phone's to a wide one, the window
-// must fit the screen's width and still calculate.
+// must fit the screen's width and still calculate. The workbench (#banco),
+// opened at an address, must show the command line's lines for its options,
+// answer as the user types and fit a phone's screen too.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
