@@ -17,6 +17,7 @@
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "calc/memory_form.h"
+#include "json_text.h"
 #include "ui/layout/window_layout.h"
 
 namespace cnc::web {
@@ -55,15 +56,6 @@ val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& 
 
 constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "button", "textbox",
                                                         "label", "line",   "shape",  "picture"};
-
-std::string jsonString(std::string_view text) {
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + '"';
-}
 
 std::string jsonColour(const std::optional<layout::Rgb>& colour) {
     if (!colour) return "null";

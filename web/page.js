@@ -178,6 +178,28 @@
     fit();
   }
 
+  // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench
+  // instead of the window, built the first time it is asked for; any other
+  // address shows the window, untouched.
+  let workbench = null;
+  function showWhatTheAddressAsks(core, main, windowTitle) {
+    const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
+    main.hidden = Boolean(asked);
+    if (!asked) {
+      if (workbench) workbench.hidden = true;
+      document.title = windowTitle;
+      return;
+    }
+    if (!workbench) {
+      workbench = document.createElement("main");
+      workbench.className = "workbench";
+      document.body.prepend(workbench);
+    }
+    workbench.hidden = false;
+    window.cncWorkbench(core, workbench, separators, asked[1] ?? "");
+    document.title = workbench.querySelector("h1").textContent;
+  }
+
   function start(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
@@ -254,6 +276,9 @@
 
     showBeltGroups();
     fields.find((field) => field.tabIndex === 1)?.focus();
+    showWhatTheAddressAsks(core, main, layout.window.title);
+    window.addEventListener("hashchange", () =>
+      showWhatTheAddressAsks(core, main, layout.window.title));
     document.documentElement.dataset.ready = "true";
     performance.mark("ready");
   }

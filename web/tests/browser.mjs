@@ -45,7 +45,8 @@ function freePort() {
   }));
 }
 
-const ELEMENT = "element-6066-11e4-a52e-4f735466cecf";
+// How WebDriver names an element in a script's arguments: {[ELEMENT]: id}.
+export const ELEMENT = "element-6066-11e4-a52e-4f735466cecf";
 
 // One browser session: a fresh profile, the given language.
 export async function openBrowser(language) {

@@ -15,7 +15,7 @@ const webDir = resolve(process.argv[2] ?? "build-web/page");
 const screenshot = process.argv[3];
 const LOADS = 21;
 
-const files = ["cnc-axis-calc.wasm", "cnc-axis-calc.js", "page.js"];
+const files = ["cnc-axis-calc.wasm", "cnc-axis-calc.js", "workbench.js", "page.js"];
 let total = 0;
 for (const file of files) {
   const size = statSync(join(webDir, file)).size;

@@ -3,7 +3,9 @@
 // and clicked for real, each control found by its accessible name alone, and
 // the page must show what cnc-axis-calc-cli prints for the same entries, in
 // English and in Italian. On screens from a phone's to a wide one, the window
-// must fit the screen's width and still calculate.
+// must fit the screen's width and still calculate. The workbench (#banco),
+// opened at an address, must show the command line's lines for its options,
+// answer as the user types and fit a phone's screen too.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
@@ -15,7 +17,7 @@ import { existsSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { after, before, describe, test } from "node:test";
 
-import { chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
+import { ELEMENT, chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
 
 const webDir = resolve(process.env.CNC_PAGE_DIR ?? "build-web/page");
 const cli = process.env.CNC_CLI ?? "build/bin/cnc-axis-calc-cli";
@@ -56,10 +58,9 @@ const cliOptions = {
   "Accoppiamento diretto": "--diretto",
 };
 
-// What the command line prints: {results: {caption: text}, error: message}.
-function commandLine(c, lang) {
-  const args = Object.entries(c.entries ?? {}).map(([k, v]) => `${cliOptions[k]}=${v}`);
-  for (const choice of [c.stepping, c.coupling]) if (choice) args.push(cliOptions[choice]);
+// What the command line prints for `args`: {lines: [stdout's lines], error:
+// stderr's message}.
+function runCommandLine(args, lang) {
   const env = { PATH: process.env.PATH, LANG: lang === "it-IT" ? "it_IT.UTF-8" : "C" };
   let stdout = "";
   let error = "";
@@ -69,8 +70,16 @@ function commandLine(c, lang) {
     stdout = failure.stdout;
     error = failure.stderr.trim();
   }
+  return { lines: stdout.trim().split("\n").filter(Boolean), error };
+}
+
+// What the command line prints: {results: {caption: text}, error: message}.
+function commandLine(c, lang) {
+  const args = Object.entries(c.entries ?? {}).map(([k, v]) => `${cliOptions[k]}=${v}`);
+  for (const choice of [c.stepping, c.coupling]) if (choice) args.push(cliOptions[choice]);
+  const { lines, error } = runCommandLine(args, lang);
   const results = {};
-  for (const line of stdout.trim().split("\n").filter(Boolean)) {
+  for (const line of lines) {
     const at = line.indexOf(": ");
     results[line.slice(0, at)] = line.slice(at + 2);
   }
@@ -273,6 +282,220 @@ describe("the page on screens of every width", () => {
       await browser.click(await named("calcola"));
       const expected = commandLine({ coupling: "Accoppiamento con ingranaggi" }, "it-IT");
       assert.equal(await browser.value(await named("Step/mm")), expected.results["Step/mm"]);
+    });
+  }
+});
+
+// The workbench, opened at an address: each result field, found by its
+// accessible name, holds what the command line prints for the address's
+// options, and the firmware's lines are the last `firmwareLines` lines it
+// prints.
+const drives = [
+  { name: "GT2 belt, 20 teeth, 1/16, Klipper", firmwareLines: 4,
+    address: "micropassi=16&puleggia-asse=20&profilo-cinghia=GT2&firmware=klipper" },
+  { name: "router: screw of 5 mm, 20:60 pulleys, Grbl", firmwareLines: 1,
+    address: "micropassi=8&passo-vite=5&ingranaggi&motore=20&vite=60&cinta=200&firmware=grbl" },
+  { name: "0.9° motor, Marlin, Z", firmwareLines: 1,
+    address: "angolo-passo=0.9&micropassi=16&passo-vite=8&firmware=marlin&asse=Z" },
+];
+// Screws the command line is still learning to take: each row runs once it
+// takes the options, and then belongs in `drives` above.
+const drivesToCome = [
+  { name: "T8x8: pitch 2, 4 starts", firmwareLines: 0, address: "passo-vite=2&principi=4" },
+  { name: "ACME 1/2\"-10", firmwareLines: 0, address: "micropassi=8&filetti-pollice=10" },
+];
+
+// "passo-vite=5&ingranaggi" -> ["--passo-vite=5", "--ingranaggi"]
+const argumentsOf = (address) => address.split("&").filter(Boolean)
+  .map((pair) => `--${decodeURIComponent(pair)}`);
+const takenByTheCommandLine = (address) =>
+  !/opzione sconosciuta/.test(runCommandLine(argumentsOf(address), "en").error);
+
+// A text of an input that cannot be used, marked beside it; the results it
+// does not stop are still shown.
+const marked = [
+  { address: "micropassi=300&passo-vite=8", input: "Micropassi", message: /da 1 a 256/,
+    results: 0 },
+  { address: "micropassi=1&passo-vite=400&firmware=reprapfirmware&asse=X", input: "Firmware",
+    message: /RepRapFirmware porta a 1/, results: 3 },
+];
+
+for (const lang of ["en", "it-IT"]) {
+  describe(`the workbench in ${lang}`, () => {
+    let server;
+    let browser;
+
+    before(async () => {
+      server = await serve(webDir);
+      browser = await openBrowser(lang);
+    });
+    after(async () => {
+      await browser?.close();
+      await server?.close();
+    });
+
+    async function open(hash) {
+      await browser.go("about:blank");
+      await browser.go(`${server.url}${hash}`);
+      await waitReady(browser);
+    }
+    // "role name" -> element id, for every control of the workbench.
+    async function controls() {
+      const found = new Map();
+      for (const id of await browser.find(".workbench :is(input, select, textarea, button)")) {
+        if (await browser.displayed(id)) found.set(`${await browser.role(id)} ${await browser.label(id)}`, id);
+      }
+      return found;
+    }
+    const named = (found, role, name) => {
+      assert.ok(found.has(`${role} ${name}`), `no ${role} named «${name}»`);
+      return found.get(`${role} ${name}`);
+    };
+    // What the page shows: {name: value} of every result and input.
+    async function shown() {
+      const values = {};
+      for (const [key, id] of await controls()) values[key] = await browser.value(id);
+      return values;
+    }
+    async function agreesWithTheCommandLine(address, firmwareLines) {
+      const { lines } = runCommandLine(argumentsOf(address), lang);
+      const found = await controls();
+      const firmware = await browser.value(named(found, "textbox", "Righe per il firmware"));
+      assert.deepEqual(firmware ? firmware.split("\n") : [], lines.slice(lines.length - firmwareLines));
+      const results = lines.slice(0, lines.length - firmwareLines);
+      assert.ok(results.length >= 2, results.join("\n"));
+      for (const line of results) {
+        const at = line.indexOf(": ");
+        assert.equal(await browser.value(named(found, "textbox", line.slice(0, at))),
+          line.slice(at + 2));
+      }
+      const readOnly = await browser.run(
+        "return document.querySelectorAll('.wb-results input[readonly]').length");
+      assert.equal(readOnly, results.length, "result fields");
+    }
+
+    for (const d of [...drives, ...drivesToCome]) {
+      const skip = !takenByTheCommandLine(d.address) && "the command line does not take it yet";
+      test(`agrees with the command line: ${d.name}`, { skip }, async () => {
+        await open(`#banco?${d.address}`);
+        assert.equal(await browser.run("return document.title"), "Banco dell'asse");
+        assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
+        await agreesWithTheCommandLine(d.address, d.firmwareLines);
+      });
+    }
+
+    test("typing answers at once, and the address it gives reopens the same", async () => {
+      await open(`#banco?${drives[0].address}`);
+      const teeth = named(await controls(), "textbox", "Denti della puleggia dell'asse");
+      await browser.clear(teeth);
+      await browser.type(teeth, "36");
+      const hash = await browser.run("return location.hash");
+      assert.match(hash, /^#banco\?.*puleggia-asse=36(&|$)/);
+      await agreesWithTheCommandLine(hash.slice("#banco?".length), drives[0].firmwareLines);
+      const before = await shown();
+      await open(hash);
+      assert.deepEqual(await shown(), before);
+    });
+
+    test("«Viti comuni» fills the screw", async () => {
+      await open(`#banco?${drives[0].address}`);
+      for (const id of await browser.find(".workbench option")) {
+        if (await browser.text(id) === "Vite a ricircolo 1605") await browser.click(id);
+      }
+      const after = await controls();
+      assert.equal(await browser.value(named(after, "textbox", "Passo della vite (mm)")), "5");
+      assert.match(await browser.run("return location.hash"), /passo-vite=5(&|$)/);
+    });
+
+    for (const m of marked) {
+      test(`marks «${m.input}» beside it: ${m.address}`, async () => {
+        await open(`#banco?${m.address}`);
+        const found = await controls();
+        const input = [...found].find(([key]) => key.endsWith(` ${m.input}`))[1];
+        const message = await browser.run(`const ids = arguments[0].getAttribute("aria-describedby");
+          return ids.split(" ").map((id) => document.getElementById(id))
+            .filter((e) => e.getAttribute("role") === "status").map((e) => e.textContent).join("");`,
+        { [ELEMENT]: input });
+        assert.match(message, m.message);
+        assert.equal(await browser.run(
+          "return document.querySelectorAll('.wb-results input[readonly]').length"), m.results);
+      });
+    }
+
+    test("a link with an option that is not the workbench's opens it as it starts, and says so",
+      async () => {
+        await open("#banco?micropassi=32&velocita-luce=1");
+        assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "16");
+        assert.match(await browser.run(
+          "return document.querySelector('.wb-answers > [role=status]').textContent"),
+        /opzioni che il banco non ha, «micropassi=32&velocita-luce=1»/);
+      });
+
+    test("«Copia» puts the firmware's lines on the clipboard", async () => {
+      await open(`#banco?${drives[0].address}`);
+      await browser.cdp("Browser.grantPermissions", { origin: server.url.replace(/\/$/, ""),
+        permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] });
+      const found = await controls();
+      await browser.click(named(found, "button", "Copia"));
+      assert.equal(await browser.run("return navigator.clipboard.readText()"),
+        await browser.value(named(found, "textbox", "Righe per il firmware")));
+    });
+
+    test("without #banco the window is back, and no workbench was built before", async () => {
+      await open("");
+      assert.deepEqual(await browser.find(".workbench"), []);
+      for (const hash of ["#banco", ""]) {
+        await browser.run(`return new Promise((done) => {
+          window.addEventListener("hashchange", () => done(), { once: true });
+          location.hash = arguments[0]; });`, hash);
+      }
+      assert.equal(await browser.displayed((await browser.find("#main"))[0]), true);
+      assert.equal(await browser.displayed((await browser.find(".workbench"))[0]), false);
+      assert.equal(await browser.run("return document.title"), "Menu' principale");
+    });
+  });
+}
+
+// The workbench on a phone, one column, and on a wide screen, inputs beside
+// the results: never wider than the screen.
+const workbenchScreens = [
+  { name: "a small phone", width: 360, height: 640, columns: 1 },
+  { name: "a wide screen", width: 1024, height: 768, columns: 2 },
+];
+
+describe("the workbench on screens of every width", () => {
+  let server;
+  let browser;
+
+  before(async () => {
+    server = await serve(webDir);
+    browser = await openBrowser("it-IT");
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+
+  for (const s of workbenchScreens) {
+    test(`${s.name}, ${s.width} x ${s.height}`, async () => {
+      await browser.cdp("Emulation.setDeviceMetricsOverride",
+        { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
+      await browser.go(`${server.url}#banco?${drives[1].address}`);
+      await waitReady(browser);
+      const page = await browser.run(`
+        const page = document.documentElement;
+        const inputs = document.querySelector(".wb-inputs").getBoundingClientRect();
+        const answers = document.querySelector(".wb-answers").getBoundingClientRect();
+        return { width: page.clientWidth, scrollWidth: page.scrollWidth,
+          columns: answers.left >= inputs.right ? 2 : answers.top >= inputs.bottom ? 1 : 0,
+          outside: [...document.querySelectorAll(
+            ".workbench :is(input, select, textarea, button, label, legend, small)")]
+            .filter((e) => { const r = e.getBoundingClientRect();
+              return r.width > 0 && (r.left < 0 || r.right > page.clientWidth); })
+            .map((e) => e.id || e.textContent) };`);
+      assert.ok(page.scrollWidth <= page.width, `scrolls sideways to ${page.scrollWidth}`);
+      assert.deepEqual(page.outside, []);
+      assert.equal(page.columns, s.columns);
     });
   }
 });

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// JSON text for what the page reads with JSON.parse.
+
+#include <fmt/format.h>
+
+#include <string>
+#include <string_view>
+
+namespace cnc::web {
+
+// `text` as a JSON string: quotes, backslashes and control characters
+// escaped, everything else (UTF-8) as it is, so that any text a user typed
+// or a message quotes parses back to itself.
+//   a"b\  -> "a\"b\\"       line feed -> "\u000a"
+inline std::string jsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20) {
+            quoted += fmt::format("\\u{:04x}", byte);
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+// [each element as `json` writes it, ...]
+template <class Range, class Json>
+std::string jsonArray(const Range& range, Json json) {
+    std::string array = "[";
+    for (const auto& element : range) {
+        if (array.size() > 1) array += ',';
+        array += json(element);
+    }
+    return array + ']';
+}
+
+// {key: each value as `json` writes it, ...} of (key, value) pairs.
+template <class Pairs, class Json>
+std::string jsonObject(const Pairs& pairs, Json json) {
+    std::string object = "{";
+    for (const auto& [key, value] : pairs) {
+        if (object.size() > 1) object += ',';
+        object += jsonString(key) + ':' + json(value);
+    }
+    return object + '}';
+}
+
+}  // namespace cnc::web

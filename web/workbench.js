@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workbench ("Banco dell'asse") as a page. The WebAssembly module
+// describes its inputs and answers every change: which inputs are shown, the
+// results, the firmware's lines, the messages and the address. This script
+// only builds the controls and puts the answers in them.
+"use strict";
+
+window.cncWorkbench = (() => {
+  // make("input", {id: "x", type: "text"}, child...): an element with those
+  // properties (attributes where no property has the name) and children.
+  function make(tag, properties = {}, ...children) {
+    const element = document.createElement(tag);
+    for (const [name, value] of Object.entries(properties)) {
+      if (name in element) element[name] = value;
+      else element.setAttribute(name, value);
+    }
+    element.append(...children);
+    return element;
+  }
+
+  // One input: its label above it, its message beside it and its
+  // description, small, under it. The message is read out when it changes
+  // and is part of the input's description only while there is one.
+  function field(input, control) {
+    const id = `wb-${input.key}`;
+    control.id = id;
+    const description = make("small", { id: `${id}-description` }, input.description);
+    const message = make("span", { id: `${id}-message`, className: "wb-message", role: "status" });
+    control.setAttribute("aria-describedby", description.id);
+    const box = make("div", { className: "wb-field" },
+      make("label", { htmlFor: id }, input.label),
+      make("div", { className: "wb-control" }, control, message), description);
+    const setMessage = (text) => {
+      message.textContent = text;
+      control.setAttribute("aria-describedby",
+        text ? `${description.id} ${message.id}` : description.id);
+    };
+    return { input, control, box, setMessage };
+  }
+
+  function textField(input) {
+    return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off" }));
+  }
+
+  function choiceField(input) {
+    const select = make("select", {},
+      ...input.alternatives.map((alternative, i) => make("option", { value: String(i) },
+        alternative.label)));
+    return field(input, select);
+  }
+
+  // The common screws: choosing one fills the screw's inputs and shows them,
+  // and the list goes back to its first line, which fills nothing.
+  function screwList(description, fieldsByKey) {
+    const select = make("select", { id: "wb-viti-comuni" },
+      make("option", { value: "" }, "—"),
+      ...description.commonScrews.map((screw, i) => make("option", { value: String(i) },
+        screw.label)));
+    const fill = () => {
+      const screw = select.value && description.commonScrews[Number(select.value)];
+      select.value = "";
+      if (!screw) return;
+      for (const [key, text] of Object.entries(screw.texts)) fieldsByKey.get(key).control.value = text;
+      for (const [key, index] of Object.entries(screw.chosen)) {
+        fieldsByKey.get(key).control.selectedIndex = index;
+      }
+    };
+    // A list may say only "change" (as WebDriver's choosing does), or
+    // "input" first: the first fills, the second finds the list reset.
+    select.addEventListener("input", fill);
+    select.addEventListener("change", fill);
+    return make("div", { className: "wb-field" },
+      make("label", { htmlFor: select.id }, description.commonScrewsLabel),
+      make("div", { className: "wb-control" }, select));
+  }
+
+  // Each result a read-only field named by its label, in the order given;
+  // a field is kept while its label is among the results.
+  function resultList() {
+    const list = make("div", { className: "wb-results" });
+    const rows = new Map();
+    return {
+      element: list,
+      show(results) {
+        const rowsShown = results.map(({ label, value }) => {
+          if (!rows.has(label)) {
+            const output = make("input", { type: "text", readOnly: true, id: `wb-result-${rows.size}` });
+            rows.set(label, { output, box: make("div", { className: "wb-field" },
+              make("label", { htmlFor: output.id }, label), output) });
+          }
+          const row = rows.get(label);
+          row.output.value = value;
+          return row.box;
+        });
+        list.replaceChildren(...rowsShown);
+      },
+    };
+  }
+
+  // The firmware's lines and «Copia», which puts them on the clipboard (by
+  // selecting them and the browser's copy where the clipboard is refused).
+  function firmwarePanel(description) {
+    const lines = make("textarea", { id: "wb-firmware", readOnly: true, rows: 6, spellcheck: false,
+      wrap: "off" });
+    const copy = make("button", { type: "button" }, description.copyLabel);
+    copy.addEventListener("click", async () => {
+      try {
+        await navigator.clipboard.writeText(lines.value);
+      } catch {
+        lines.select();
+        document.execCommand("copy");
+      }
+    });
+    const element = make("div", { className: "wb-field" },
+      make("label", { htmlFor: lines.id }, description.firmwareLinesLabel), lines, copy);
+    return { element, show(firmware) {
+      lines.value = firmware.join("\n");
+      copy.disabled = firmware.length === 0;
+    } };
+  }
+
+  // Builds the workbench in `root`; gives fill(query), which shows what an
+  // address's query stands for.
+  function build(core, root, separators) {
+    const description = JSON.parse(core.workbenchDescription());
+    const fields = description.inputs.map((input) =>
+      (input.kind === "text" ? textField : choiceField)(input));
+    const fieldsByKey = new Map(fields.map((f) => [f.input.key, f]));
+
+    const form = make("form", { className: "wb-inputs" });
+    const sections = new Map();
+    for (const f of fields) {
+      if (!sections.has(f.input.section)) {
+        const fieldset = make("fieldset", {}, make("legend", {}, f.input.section));
+        sections.set(f.input.section, fieldset);
+        form.append(fieldset);
+      }
+      sections.get(f.input.section).append(f.box);
+    }
+    const screwChoice = fieldsByKey.get(Object.keys(description.commonScrews[0]?.chosen ?? {})[0]);
+    screwChoice?.box.after(screwList(description, fieldsByKey));
+
+    const general = make("p", { className: "wb-message", role: "status" });
+    const results = resultList();
+    const firmware = firmwarePanel(description);
+    root.replaceChildren(
+      make("h1", { id: "wb-title" }, description.title),
+      make("div", { className: "wb-columns" }, form,
+        make("section", { className: "wb-answers", "aria-label": "Risultati" },
+          general, results.element, firmware.element)));
+    root.setAttribute("aria-labelledby", "wb-title");
+
+    function show(outcome) {
+      for (const f of fields) {
+        f.box.hidden = !outcome.shown.includes(f.input.key);
+        f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
+          .map((e) => e.message).join(" "));
+      }
+      general.textContent = outcome.errors.filter((e) => !fieldsByKey.has(e.key))
+        .map((e) => e.message).join(" ");
+      results.show(outcome.results);
+      firmware.show(outcome.firmware);
+      history.replaceState(null, "", `#banco?${outcome.address}`);
+    }
+
+    function evaluate(given) {
+      const { decimal, group } = separators();
+      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)));
+    }
+
+    function entries() {
+      const texts = {};
+      const chosen = {};
+      for (const { input, control } of fields) {
+        if (input.kind === "text") texts[input.key] = control.value;
+        else chosen[input.key] = control.selectedIndex;
+      }
+      return { texts, chosen };
+    }
+
+    form.addEventListener("submit", (event) => event.preventDefault());
+    form.addEventListener("input", () => evaluate(entries()));
+    form.addEventListener("change", () => evaluate(entries()));
+
+    // A query that is not the workbench's opens it as it starts (and the
+    // module says why).
+    return function fill(query) {
+      const given = JSON.parse(core.workbenchEntries(query));
+      const initial = Object.fromEntries(description.inputs.map((i) => [i.key, i.initial]));
+      for (const { input, control } of fields) {
+        const value = (input.kind === "text" ? given?.texts : given?.chosen)?.[input.key];
+        if (input.kind === "text") control.value = value ?? initial[input.key];
+        else control.selectedIndex = value ?? initial[input.key];
+      }
+      evaluate(query);
+    };
+  }
+
+  let fill = null;
+
+  // Shows the workbench for an address's query in `root`, building it the
+  // first time.
+  return function show(core, root, separators, query) {
+    fill ??= build(core, root, separators);
+    fill(query);
+  };
+})();

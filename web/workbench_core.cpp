@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workbench as the page calls it: its description, its answers for what
+// the user typed, and the entries an address stands for. Which inputs are
+// shown, what the state and the address are, and which input an error
+// belongs to are all decided here; the page only renders.
+//
+// Entries cross as a JavaScript object, {texts: {key: text}, chosen: {key:
+// index}}; what comes back is JSON text.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "json_text.h"
+#include "workbench/workbench.h"
+
+namespace cnc::web {
+namespace {
+
+using emscripten::val;
+using namespace cnc::workbench;
+
+constexpr std::string_view kCommonScrewsLabel = "Viti comuni";
+
+// The choice that offers `option` and the alternative that stands for it.
+std::pair<const Input*, std::size_t> choiceOffering(std::string_view option) {
+    for (const Input& input : inputs()) {
+        for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
+            if (input.alternatives[i].option == option) return {&input, i};
+        }
+    }
+    return {nullptr, 0};
+}
+
+std::string jsonAlternative(const Alternative& alternative) {
+    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonString(alternative.label),
+                       jsonString(alternative.option), jsonString(alternative.value));
+}
+
+std::string jsonInput(const Input& input, const Entries& initial) {
+    const bool text = input.kind == InputKind::Text;
+    return fmt::format(
+        R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
+        R"("shownWith":{},"initial":{}}})",
+        text ? R"("text")" : R"("choice")", jsonString(input.key), jsonString(input.label),
+        jsonString(input.description), jsonString(input.section),
+        jsonArray(input.alternatives, jsonAlternative), jsonString(input.shownWith),
+        text ? jsonString(initial.text(input.key)) : std::to_string(initial.choice(input.key)));
+}
+
+// A common screw as what it fills: its pitch or threads per inch, its starts,
+// and the choice that shows that kind of screw.
+//   T8x8 -> {"label":"T8x8 ...","texts":{"passo-vite":"2","principi":"4"},
+//            "chosen":{"asse-mosso-da":0}}
+std::string jsonScrew(const CommonScrew& screw) {
+    const bool byPitch = !screw.pitch.empty();
+    const std::string_view option = byPitch ? "passo-vite" : "filetti-pollice";
+    const auto [choice, alternative] = choiceOffering(option);
+    return fmt::format(R"({{"label":{},"texts":{{{}:{},"principi":{}}},"chosen":{{{}:{}}}}})",
+                       jsonString(screw.label), jsonString(option),
+                       jsonString(byPitch ? screw.pitch : screw.threads),
+                       jsonString(screw.starts), jsonString(choice ? choice->key : ""),
+                       alternative);
+}
+
+// {title, firmwareLinesLabel, copyLabel, commonScrewsLabel, inputs: [{kind,
+// key, label, description, section, alternatives: [{label, option, value}],
+// shownWith, initial}], commonScrews: [...], resultLabels: [...]}; a text
+// input's initial is its text, a choice's the index of its alternative.
+std::string workbenchDescription() {
+    const Entries initial = initialEntries();
+    return fmt::format(
+        R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
+        R"("inputs":{},"commonScrews":{},"resultLabels":{}}})",
+        jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
+        jsonString(kCommonScrewsLabel),
+        jsonArray(inputs(), [&](const Input& input) { return jsonInput(input, initial); }),
+        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString));
+}
+
+// The page's entries over the initial ones; an index that names no
+// alternative of its choice is left out rather than trusted.
+Entries entriesFrom(const val& given) {
+    Entries entries = initialEntries();
+    const val texts = given["texts"];
+    const val chosen = given["chosen"];
+    for (const Input& input : inputs()) {
+        const std::string key(input.key);
+        if (input.kind == InputKind::Text) {
+            const val text = texts[key];
+            if (text.isString()) entries.setText(key, text.as<std::string>());
+            continue;
+        }
+        const val index = chosen[key];
+        if (!index.isNumber()) continue;
+        const double at = index.as<double>();
+        if (at >= 0 && at < static_cast<double>(input.alternatives.size())) {
+            entries.choose(key, static_cast<std::size_t>(at));
+        }
+    }
+    return entries;
+}
+
+std::string jsonEntries(const Entries& entries) {
+    return fmt::format(R"({{"texts":{},"chosen":{}}})",
+                       jsonObject(entries.texts, [](const std::string& text) { return jsonString(text); }),
+                       jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); }));
+}
+
+// The shown input an error belongs to: the text input of its option, or the
+// choice that offers the option; "" when none is shown, and the message then
+// stands for the whole workbench.
+std::string inputOfError(const std::string& option, const Entries& entries) {
+    if (option.empty()) return {};  // an alternative of no option is no option's
+    const Input* input = inputNamed(option);
+    if (!input || input->kind != InputKind::Text) input = choiceOffering(option).first;
+    return input && isShown(*input, entries) ? std::string(input->key) : std::string();
+}
+
+std::string jsonEvaluation(const State& state, const Entries& entries,
+                           const std::string& decimalSeparator, const std::string& groupSeparator,
+                           std::vector<std::pair<std::string, std::string>> errors = {}) {
+    const Evaluation evaluation = evaluate(state, decimalSeparator, groupSeparator);
+    errors.insert(errors.end(), evaluation.errors.begin(), evaluation.errors.end());
+    std::vector<std::string_view> shown;
+    for (const Input& input : inputs()) {
+        if (isShown(input, entries)) shown.push_back(input.key);
+    }
+    return fmt::format(
+        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"address":{}}})",
+        jsonArray(evaluation.results,
+                  [](const Result& result) {
+                      return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
+                                         jsonString(result.value));
+                  }),
+        jsonArray(evaluation.firmwareLines, jsonString),
+        jsonArray(errors,
+                  [&](const auto& error) {
+                      return fmt::format(R"({{"key":{},"message":{}}})",
+                                         jsonString(inputOfError(error.first, entries)),
+                                         jsonString(error.second));
+                  }),
+        jsonArray(shown, jsonString), jsonString(addressOf(state)));
+}
+
+// given: the page's entries, or an address's query. A link answers the very
+// options it holds, whatever the inputs it leaves out would add; entries
+// answer the state of what is shown. An empty query is the workbench as it
+// starts; a query with an option that is not the workbench's too, with a
+// message that says so. Gives {results: [{label, value}], firmware:
+// [lines], errors: [{key, message}], shown: [input keys], address}.
+std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
+                              const std::string& groupSeparator) {
+    if (!given.isString()) {
+        const Entries entries = entriesFrom(given);
+        return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
+    }
+    const std::string query = given.as<std::string>();
+    const State state = stateOfAddress(query);
+    if (const auto entries = entriesOf(state); entries && !state.empty()) {
+        return jsonEvaluation(state, *entries, decimalSeparator, groupSeparator);
+    }
+    const Entries initial = initialEntries();
+    std::vector<std::pair<std::string, std::string>> foreign;
+    if (!state.empty()) {
+        foreign.emplace_back("", "L'indirizzo chiede opzioni che il banco non ha, «" + query +
+                                     "»: il banco riparte dai valori iniziali.");
+    }
+    return jsonEvaluation(stateOf(initial), initial, decimalSeparator, groupSeparator,
+                          std::move(foreign));
+}
+
+// The entries an address's query stands for, as {texts, chosen}; null when
+// the query holds an option that is not the workbench's.
+std::string workbenchEntries(const std::string& query) {
+    const auto entries = entriesOf(stateOfAddress(query));
+    return entries ? jsonEntries(*entries) : "null";
+}
+
+}  // namespace
+}  // namespace cnc::web
+
+EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
+    emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
+    emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
+    emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
+}
