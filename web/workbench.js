@@ -138,7 +138,10 @@ window.cncWorkbench = (() => {
       sections.get(f.input.section).append(f.box);
     }
     const screwChoice = fieldsByKey.get(Object.keys(description.commonScrews[0]?.chosen ?? {})[0]);
-    screwChoice?.box.after(screwList(description, fieldsByKey));
+    const screws = screwList(description, fieldsByKey);
+    screwChoice?.box.after(screws);
+    // Offered while the axis has a screw: while one of the inputs they fill shows.
+    const screwKeys = [...new Set(description.commonScrews.flatMap((s) => Object.keys(s.texts)))];
 
     const general = make("p", { className: "wb-message", role: "status" });
     const results = resultList();
@@ -156,6 +159,7 @@ window.cncWorkbench = (() => {
         f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
           .map((e) => e.message).join(" "));
       }
+      screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
       general.textContent = outcome.errors.filter((e) => !fieldsByKey.has(e.key))
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
