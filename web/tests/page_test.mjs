@@ -393,8 +393,10 @@ for (const lang of ["en", "it-IT"]) {
       assert.deepEqual(await shown(), before);
     });
 
-    test("«Viti comuni» fills the screw", async () => {
+    test("«Viti comuni» fills the screw, and is offered only with a screw", async () => {
       await open(`#banco?${drives[0].address}`);
+      assert.equal(await browser.displayed((await browser.find("#wb-viti-comuni"))[0]), false);
+      await open(`#banco?${drives[2].address}`);
       for (const id of await browser.find(".workbench option")) {
         if (await browser.text(id) === "Vite a ricircolo 1605") await browser.click(id);
       }
