@@ -66,7 +66,10 @@ std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = k
                                                      " cifre: passi per millimetro troppo "
                                                      "grandi per scriverli.");
     }
-    if (auto text = settingText(exact, read, maxDigits)) return *std::move(text);
+    // Below half the smallest float, the nearest is 0.
+    if (nearestFloat(exact) != 0) {
+        if (auto text = settingText(exact, read, maxDigits)) return *std::move(text);
+    }
     throw FirmwareRefusal(Field::StepsPerMm,
                           "passi per millimetro così piccoli che il firmware leggerebbe 0.");
 }

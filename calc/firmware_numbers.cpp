@@ -51,6 +51,7 @@ constexpr int kCandidateReach = 12;
 
 // Candidates with `significant` digits around `value`.
 void addCandidates(std::vector<std::string>& texts, long double value, int significant) {
+    if (!(value > 0)) return;  // a value below the double's or the float's range
     const int decimals = significant - 1 - leadingExponent(value);
     const long double scaled =
         decimals >= 0 ? value * tenTo(decimals) : value / tenTo(-decimals);
@@ -150,7 +151,7 @@ std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int
         for (const std::string& text : texts) {
             if (digitCount(text) > maxDigits) continue;
             const float reading = read(text);
-            if (reading == nearest) return text;
+            if (reading == nearest && reading > 0) return text;
             const long double error = std::abs(static_cast<long double>(reading) - value);
             if (reading > 0 && (!closest || error < closestError)) {
                 closest = text;
