@@ -152,6 +152,12 @@ EntryValue parseEntryValue(std::string_view text, std::string_view decimalSepara
     return EntryValue{static_cast<std::int64_t>(bits)};
 }
 
+std::optional<DecimalText> splitDecimal(std::string_view text, std::string_view decimalSeparator) {
+    const auto digits = scanDecimal(text, decimalSeparator);
+    if (!digits) return std::nullopt;
+    return DecimalText{digits->negative, digits->integer, digits->fraction};
+}
+
 double widen(EntryValue value) {
     // Up to 2^53 the count is exact as a double, and one IEEE division rounds
     // correctly. Beyond, converting the count would round a first time, so

@@ -40,6 +40,7 @@
 //   "0," 400 zeros then "1"     -> 0       (too small for a double: zero)
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace cnc {
@@ -66,6 +67,16 @@ double widen(EntryValue value);
 // The exact product by 1 <= factor <= kMaxFactor. Throws CalcError Overflow
 // outside the fixed-point range.
 EntryValue multiply(EntryValue value, int factor);
+
+// A text of the grammar above split into its digits, as views into it, with
+// no range and no ambiguous-point check: for exact readings of every digit.
+// nullopt for any other text.
+struct DecimalText {
+    bool negative = false;
+    std::string_view integer;   // may be empty (".5")
+    std::string_view fraction;  // may be empty ("5", "5.")
+};
+std::optional<DecimalText> splitDecimal(std::string_view text, std::string_view decimalSeparator);
 
 // The typed value, every decimal counting, rounded to the nearest double.
 // Throws CalcError: TypeMismatch as above, Overflow beyond the largest double.

@@ -176,35 +176,15 @@ std::string roundedText(const Ratio& value, int decimals, std::string_view decim
 }
 
 Ratio decimalRatio(std::string_view text, std::string_view decimalSeparator) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    Ratio ratio;
-    ratio.numerator = Natural(0);
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        ratio.negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    int decimals = 0;
-    bool point = false;
-    bool digits = false;
-    while (!text.empty()) {
-        if (text.front() >= '0' && text.front() <= '9') {
-            ratio.numerator.multiplyAdd(10, static_cast<std::uint32_t>(text.front() - '0'));
-            digits = true;
-            if (point) ++decimals;
-            text.remove_prefix(1);
-            continue;
-        }
-        const std::size_t width = !decimalSeparator.empty() && text.starts_with(decimalSeparator)
-                                      ? decimalSeparator.size()
-                                      : text.front() == '.' ? 1 : 0;
-        if (width == 0 || point) throw CalcError(ErrorKind::TypeMismatch);
-        point = true;
-        text.remove_prefix(width);
-    }
+    const auto digits = splitDecimal(text, decimalSeparator);
     if (!digits) throw CalcError(ErrorKind::TypeMismatch);
-    ratio.denominator = powerOfTen(decimals);
+    Ratio ratio{Natural(0), powerOfTen(static_cast<int>(digits->fraction.size())),
+                digits->negative};
+    for (const std::string_view part : {digits->integer, digits->fraction}) {
+        for (const char digit : part) {
+            ratio.numerator.multiplyAdd(10, static_cast<std::uint32_t>(digit - '0'));
+        }
+    }
     return ratio;
 }
 

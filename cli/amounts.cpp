@@ -12,18 +12,23 @@ constexpr int kLargestPowerOfTen = 300;
 
 }  // namespace
 
+CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
+                      std::string_view text) {
+    return CalcError(kind, std::nullopt,
+                     std::string(option) + " vuole " + std::string(wanted) + ", non «" +
+                         std::string(text) + "».");
+}
+
 Ratio positiveAmount(std::string_view text, std::string_view option,
-                     std::string_view decimalSeparator) {
-    const std::string hint = std::string(option) + " vuole un numero maggiore di zero, non «" +
-                             std::string(text) + "».";
+                     std::string_view decimalSeparator, std::string_view wanted) {
     Ratio amount;
     try {
         amount = decimalRatio(text, decimalSeparator);
     } catch (const CalcError&) {
-        throw CalcError(ErrorKind::TypeMismatch, std::nullopt, hint);
+        throw optionError(ErrorKind::TypeMismatch, option, wanted, text);
     }
     if (amount.negative || amount.numerator.isZero()) {
-        throw CalcError(ErrorKind::InvalidArgument, std::nullopt, hint);
+        throw optionError(ErrorKind::InvalidArgument, option, wanted, text);
     }
     return amount;
 }

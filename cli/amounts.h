@@ -4,16 +4,23 @@
 
 #include <string_view>
 
+#include "calc/calc_error.h"
 #include "calc/exact_ratio.h"
 
 namespace cnc::cli {
 
-// The text of `option` as an exact number above zero, with the user's
-// separator or '.': "0,2" -> 2/10. Throws CalcError naming the option, with
-// no field: TypeMismatch for no number, InvalidArgument for zero or less:
+inline constexpr std::string_view kAboveZero = "un numero maggiore di zero";
+
+// The error of an option's text, with no field:
 //   Argomento non valido: --strato vuole un numero maggiore di zero, non «0».
+CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
+                      std::string_view text);
+
+// The text of `option` as an exact number above zero, with the user's
+// separator or '.': "0,2" -> 2/10. Throws optionError: TypeMismatch for no
+// number, InvalidArgument for zero or less; `wanted` says what it wants.
 Ratio positiveAmount(std::string_view text, std::string_view option,
-                     std::string_view decimalSeparator);
+                     std::string_view decimalSeparator, std::string_view wanted = kAboveZero);
 
 // `value`, the answer to `option`, when a double holds it (|value| < 10^300),
 // as JSON needs; else throws CalcError Overflow naming the option.

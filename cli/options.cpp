@@ -193,13 +193,6 @@ std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text)
     return std::nullopt;
 }
 
-// The screw's texts are read by the run: a wrong one fails like an entry.
-template <std::optional<std::string> Options::*text>
-std::optional<std::string> keepText(Parsing& parsing, std::string_view value) {
-    parsing.options.*text = std::string(value);
-    return std::nullopt;
-}
-
 // Adding an option is one row here and, for a new kind, one handler above.
 constexpr Option kOptions[] = {
     {"--passi", true, setText<Field::MotorSteps>},
@@ -216,8 +209,8 @@ constexpr Option kOptions[] = {
     {"--profilo-cinghia", true, setProfile},
     {"--firmware", true, setFirmware},
     {"--angolo-passo", true, setStepAngle},
-    {"--filetti-pollice", true, keepText<&Options::threadsPerInch>},
-    {"--principi", true, keepText<&Options::starts>},
+    {"--filetti-pollice", true, setOptionText<&Options::threadsPerInch>},
+    {"--principi", true, setOptionText<&Options::starts>},
     {"--pollici", false, setFlag<&Options::inches>},
     {"--asse", true, setAxes},
     {"--giunto", true, setJoints},

@@ -5,44 +5,22 @@
 #include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
 #include "calc/firmware_lines.h"
+#include "cli/amounts.h"
 
 namespace cnc::cli {
 namespace {
 
 constexpr int kLeadDecimals = 9;
 
-CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
-                      std::string_view text) {
-    return CalcError(kind, std::nullopt,
-                     std::string(option) + " vuole " + std::string(wanted) + ", non «" +
-                         std::string(text) + "».");
-}
-
-// The option's text as a number above zero, every digit counting.
-Ratio positiveNumber(std::string_view option, std::string_view wanted, std::string_view text,
-                     std::string_view separator) {
-    Ratio value;
-    try {
-        value = decimalRatio(text, separator);
-    } catch (const CalcError&) {
-        throw optionError(ErrorKind::TypeMismatch, option, wanted, text);
-    }
-    if (value.negative || value.numerator.isZero()) {
-        throw optionError(ErrorKind::InvalidArgument, option, wanted, text);
-    }
-    return value;
-}
-
 Ratio threadsPerInch(std::string_view text, std::string_view separator) {
-    return positiveNumber("--filetti-pollice",
-                          "i filetti per pollice della vite, un numero maggiore di zero", text,
-                          separator);
+    return positiveAmount(text, "--filetti-pollice", separator,
+                          "i filetti per pollice della vite, un numero maggiore di zero");
 }
 
 // A whole count of starts (4.0 is 4).
 Ratio starts(std::string_view text, std::string_view separator) {
     constexpr std::string_view wanted = "i principi della vite, un numero intero da 1 in su";
-    const Ratio count = positiveNumber("--principi", wanted, text, separator);
+    const Ratio count = positiveAmount(text, "--principi", separator, wanted);
     if (!divide(count.numerator, count.denominator).second.isZero()) {
         throw optionError(ErrorKind::InvalidArgument, "--principi", wanted, text);
     }

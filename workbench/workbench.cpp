@@ -268,11 +268,6 @@ Entries initialEntries() {
         if (input.kind == InputKind::Text) entries.setText(input.key, std::string(input.initial));
         if (input.kind == InputKind::Choice) entries.choose(input.key, 0);
     }
-    // The calibration, the layer and the speed are asked only when filled in.
-    for (const std::string_view key : {"attuali", "rotation-distance", "comandati", "misurati",
-                                       "strato", "velocita", "frequenza-max"}) {
-        entries.setText(key, "");
-    }
     return entries;
 }
 
