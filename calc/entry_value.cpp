@@ -191,17 +191,18 @@ double parseDouble(std::string_view text, std::string_view decimalSeparator,
     const DecimalDigits digits = scanEntry(text, decimalSeparator, groupSeparator);
 
     double magnitude = 0;
-    if (digits.point.size() <= 1) {
+    if (digits.point.size() <= 1 && !digits.integer.empty()) {
         // The digits and the point as typed, read in place.
-        const char* first = digits.integer.empty() ? digits.point.data() : digits.integer.data();
+        const char* first = digits.integer.data();
         const char* last = digits.fraction.data() + digits.fraction.size();
         const char point = digits.point.empty() ? '.' : digits.point.front();
         magnitude =
             nearestDouble(std::string_view(first, static_cast<std::size_t>(last - first)), point);
     } else {
-        // A separator of several bytes (U+066B) is more than fast_float takes.
-        const std::string plain = std::string(digits.integer) + '.' + std::string(digits.fraction);
-        magnitude = nearestDouble(plain, '.');
+        // A separator of several bytes (U+066B) is more than fast_float takes,
+        // and one at the front would be read as a sign where it is '-' or '+'.
+        const std::string integer = digits.integer.empty() ? "0" : std::string(digits.integer);
+        magnitude = nearestDouble(integer + '.' + std::string(digits.fraction), '.');
     }
     // Without an exponent, only a value too large becomes infinite; one too
     // small becomes zero, its nearest double.

@@ -219,6 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ParseDoubleTest, testing::Values(
     DoubleCase{"3.14159", ",", 3.14159},
     DoubleCase{" -3 ", ",", -3.0},
     DoubleCase{".5", ",", 0.5},
+    DoubleCase{"--45", "-", -0.45},  // a separator that could pass for a sign
     DoubleCase{"0.1", ".", 0.1},
     DoubleCase{"922337203685477.58075", ".", 922337203685477.58075},
     DoubleCase{"1" + std::string(308, '0'), ".", 1e308},
