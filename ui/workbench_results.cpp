@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -26,6 +27,16 @@ QLabel* errorLabel(const QString& objectName) {
     label->setStyleSheet(QStringLiteral("color: #b00020;"));
     label->hide();
     return label;
+}
+
+// A read-only field as wide as its whole text: a line edit's size hint is
+// some seventeen 'x' wide whatever it holds, so that width is traded for the
+// text's, keeping the frame and margins the style adds.
+void fitToText(QLineEdit* field) {
+    const QFontMetrics metrics = field->fontMetrics();
+    const int hintedText = metrics.horizontalAdvance(QString(17, QLatin1Char('x')));
+    const int frame = field->sizeHint().width() - hintedText;
+    field->setMinimumWidth(frame + metrics.horizontalAdvance(field->text()));
 }
 
 }  // namespace
@@ -76,6 +87,7 @@ void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStri
         const bool shown = found != evaluation.results.end();
         rows_[i].value->setText(shown ? QString::fromStdString(found->value) : QString());
         rows_[i].value->setCursorPosition(0);
+        fitToText(rows_[i].value);
         rows_[i].caption->setVisible(shown);
         rows_[i].value->setVisible(shown);
     }

@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMap>
 #include <QPushButton>
@@ -176,6 +177,11 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints() {
     const Shown shown = shownBy(open(address));
     QCOMPARE(shown.results, printed.results);
     QCOMPARE(shown.firmwareLines, printed.firmwareLines);
+    for (const QLineEdit* field : window_->findChildren<QLineEdit*>()) {
+        if (!field->isVisible() || !field->isReadOnly()) continue;
+        QVERIFY2(field->width() >= field->fontMetrics().horizontalAdvance(field->text()),
+                 qPrintable(field->text() + " is cut off"));
+    }
 }
 
 // A text field is named by its label; a choice, whose name on Linux is its
