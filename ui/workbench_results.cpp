@@ -31,12 +31,14 @@ QLabel* errorLabel(const QString& objectName) {
 
 // A read-only field as wide as its whole text: a line edit's size hint is
 // some seventeen 'x' wide whatever it holds, so that width is traded for the
-// text's, keeping the frame and margins the style adds.
+// text's, keeping the frame and margins the style adds, and one character
+// more so the last one does not touch the frame.
 void fitToText(QLineEdit* field) {
     const QFontMetrics metrics = field->fontMetrics();
     const int hintedText = metrics.horizontalAdvance(QString(17, QLatin1Char('x')));
     const int frame = field->sizeHint().width() - hintedText;
-    field->setMinimumWidth(frame + metrics.horizontalAdvance(field->text()));
+    field->setMinimumWidth(frame + metrics.horizontalAdvance(field->text()) +
+                           metrics.averageCharWidth());
 }
 
 }  // namespace
