@@ -27,6 +27,22 @@ if (missing.length > 0) {
   process.exit(process.env.CI ? 1 : 77);
 }
 
+// Serves the page and opens a browser in `lang` before a group's tests, hands
+// both to `ready`, and closes them after the group.
+function pageServedIn(lang, ready) {
+  let server;
+  let browser;
+  before(async () => {
+    server = await serve(webDir);
+    browser = await openBrowser(lang);
+    await ready(server, browser);
+  });
+  after(async () => {
+    await browser?.close();
+    await server?.close();
+  });
+}
+
 const ENTER = "\uE007";
 const ESCAPE = "\uE00C";
 
@@ -122,14 +138,9 @@ for (const lang of ["en", "it-IT"]) {
       await findControls();
     }
 
-    before(async () => {
-      server = await serve(webDir);
-      browser = await openBrowser(lang);
+    pageServedIn(lang, async (s, b) => {
+      [server, browser] = [s, b];
       await open();
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
     });
 
     test("starts with the belt groups hidden and shows them with the belt coupling", async () => {
@@ -231,14 +242,7 @@ describe("the page on screens of every width", () => {
   let server;
   let browser;
 
-  before(async () => {
-    server = await serve(webDir);
-    browser = await openBrowser("it-IT");
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
 
   // The input or button with that accessible name.
   async function named(name) {
@@ -322,14 +326,7 @@ for (const lang of ["en", "it-IT"]) {
     let server;
     let browser;
 
-    before(async () => {
-      server = await serve(webDir);
-      browser = await openBrowser(lang);
-    });
-    after(async () => {
-      await browser?.close();
-      await server?.close();
-    });
+    pageServedIn(lang, (s, b) => { [server, browser] = [s, b]; });
 
     async function open(hash) {
       await browser.go("about:blank");
@@ -465,14 +462,7 @@ describe("the workbench on screens of every width", () => {
   let server;
   let browser;
 
-  before(async () => {
-    server = await serve(webDir);
-    browser = await openBrowser("it-IT");
-  });
-  after(async () => {
-    await browser?.close();
-    await server?.close();
-  });
+  pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
 
   for (const s of workbenchScreens) {
     test(`${s.name}, ${s.width} x ${s.height}`, async () => {
