@@ -387,9 +387,9 @@ Evaluation evaluate(const State& state, std::string_view decimalSeparator,
     State calibration{{"calibra", ""}};
     // The calibration's M92 line of RepRapFirmware names the microstepping;
     // no other firmware's line takes it.
-    const bool repRap =
-        std::find(state.begin(), state.end(),
-                  std::pair<std::string, std::string>("firmware", "reprapfirmware")) != state.end();
+    const bool repRap = std::any_of(state.begin(), state.end(), [](const auto& pair) {
+        return pair.first == "firmware" && detail::sameIgnoringCase(pair.second, "reprapfirmware");
+    });
     for (const auto& pair : state) {
         const bool calibrating = isOneOf(kCalibration, pair.first);
         (calibrating ? calibration : drive).push_back(pair);

@@ -75,6 +75,19 @@ TEST(Workbench, CalibratesAsItsOwnQuestion) {
                                                     firmware + calibration.substr(lines));
 }
 
+// A link may spell the firmware as its makers do; its calibration still
+// names the microstepping.
+TEST(Workbench, CalibratesForRepRapFirmwareInAnyCase) {
+    for (const char* firmware : {"reprapfirmware", "RepRapFirmware"}) {
+        const State state{{"micropassi", "16"}, {"passo-vite", "8"}, {"firmware", firmware},
+                          {"attuali", "400"}, {"comandati", "100"}, {"misurati", "99.5"}};
+        const Evaluation evaluation = evaluate(state, ".", "");
+        EXPECT_TRUE(evaluation.errors.empty()) << firmware;
+        ASSERT_FALSE(evaluation.firmwareLines.empty()) << firmware;
+        EXPECT_TRUE(evaluation.firmwareLines.back().ends_with(" S16")) << firmware;
+    }
+}
+
 TEST(Workbench, StateInAnAddressAndInArguments) {
     struct Row {
         State state;
