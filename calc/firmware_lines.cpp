@@ -114,7 +114,7 @@ std::vector<std::string> klipperLines(const Axes& axes, const ExactDrive& drive)
     const Ratio& steps = drive.stepsPerRevolution;
     const auto [quarters, rest] =
         divide(steps.numerator, steps.denominator * Natural(kKlipperStepMultiple));
-    if (!rest.isZero()) {
+    if (steps.negative || !rest.isZero() || quarters.isZero()) {
         throw FirmwareRefusal(Field::MotorSteps,
                               "Klipper vuole passi del motore multipli di 4 "
                               "(full_steps_per_rotation).");
@@ -198,10 +198,7 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes, cons
 
 std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
                                        const ExactDrive& drive) {
-    if (firmware == Firmware::Klipper) {
-        positiveStepsPerMm(stepsPerMm(drive));
-        return klipperLines(axes, drive);
-    }
+    if (firmware == Firmware::Klipper) return klipperLines(axes, drive);
     return firmwareLinesForStepsPerMm(firmware, axes, stepsPerMm(drive), drive.microsteps);
 }
 

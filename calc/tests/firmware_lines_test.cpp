@@ -158,6 +158,7 @@ TEST(FirmwareLines, RefusesWhatTheFirmwareCannotTake) {
         {Firmware::Grbl, {"1000000000", 1, Coupling::Direct, "1"}, Field::StepsPerMm},  // reads 0
         {Firmware::RepRapFirmware, {"400", 1}, Field::StepsPerMm},  // RRF would make it 1
         {Firmware::Klipper, {"8", 16, Coupling::Direct, "201"}, Field::MotorSteps},
+        {Firmware::Klipper, {"-8"}, Field::ScrewPitch},  // its lead, not steps/mm it lacks
     };
     for (const Row& row : rows) {
         const MemoryForm form = calculated(row.drive);
