@@ -25,9 +25,14 @@ std::string commandLineOutput(const State& state, const cli::Separators& separat
     return out.str();
 }
 
+// The lines a view shows: a result only under a label it has a field for.
 std::string shown(const Evaluation& evaluation) {
+    const auto labels = resultLabels();
     std::string lines;
-    for (const Result& result : evaluation.results) lines += result.label + ": " + result.value + "\n";
+    for (const Result& result : evaluation.results) {
+        if (std::find(labels.begin(), labels.end(), result.label) == labels.end()) continue;
+        lines += result.label + ": " + result.value + "\n";
+    }
     for (const std::string& line : evaluation.firmwareLines) lines += line + "\n";
     return lines;
 }
