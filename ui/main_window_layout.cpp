@@ -18,6 +18,7 @@
 #include "ui/group_frame.h"
 #include "ui/main_window.h"
 #include "ui/palette.h"
+#include "ui/qt_text.h"
 #include "ui/stretched_picture.h"
 #include "ui/twips.h"
 
@@ -28,10 +29,6 @@ namespace {
 using layout::Alignment;
 using layout::Control;
 using layout::Kind;
-
-QString qText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The colour the layout gives, or else the platform's.
 QColor colourOr(const std::optional<layout::Rgb>& colour, const QColor& platform) {

@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include "ui/qt_text.h"
+
 namespace cnc::ui {
 
 WidgetForm::WidgetForm(const TextBoxes& texts, const OptionPair& stepping,
@@ -16,7 +18,7 @@ QLineEdit& WidgetForm::box(Field field) const {
 std::string WidgetForm::text(Field field) const { return box(field).text().toStdString(); }
 
 void WidgetForm::setText(Field field, std::string_view text) {
-    box(field).setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    box(field).setText(qText(text));
 }
 
 bool WidgetForm::isSelected(SteppingMode mode) const {

@@ -13,12 +13,10 @@
 
 #include <algorithm>
 
+#include "ui/qt_text.h"
+
 namespace cnc::ui {
 namespace {
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* errorLabel(const QString& objectName) {
     auto* label = new QLabel;
@@ -46,18 +44,18 @@ void fitToText(QLineEdit* field) {
 WorkbenchResults::WorkbenchResults(QWidget* parent)
     : QGroupBox(QStringLiteral("Risultati"), parent),
       errors_(errorLabel(QStringLiteral("banco-errore-generale"))),
-      firmwareCaption_(new QLabel(qt(workbench::kFirmwareLinesLabel))),
+      firmwareCaption_(new QLabel(qText(workbench::kFirmwareLinesLabel))),
       firmwareLines_(new QPlainTextEdit),
-      copy_(new QPushButton(qt(workbench::kCopyLabel))) {
+      copy_(new QPushButton(qText(workbench::kCopyLabel))) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(errors_, 0, 0, 1, 2);
     int line = 1;
     for (const std::string_view label : workbench::resultLabels()) {
-        auto* caption = new QLabel(qt(label));
+        auto* caption = new QLabel(qText(label));
         auto* value = new QLineEdit;
         value->setObjectName(QStringLiteral("banco-risultato-%1").arg(line - 1));
         value->setReadOnly(true);
-        value->setAccessibleName(qt(label));
+        value->setAccessibleName(qText(label));
         caption->setBuddy(value);
         grid->addWidget(caption, line, 0);
         grid->addWidget(value, line, 1);
@@ -66,7 +64,7 @@ WorkbenchResults::WorkbenchResults(QWidget* parent)
     }
     firmwareLines_->setObjectName(QStringLiteral("banco-righe-firmware"));
     firmwareLines_->setReadOnly(true);
-    firmwareLines_->setAccessibleName(qt(workbench::kFirmwareLinesLabel));
+    firmwareLines_->setAccessibleName(qText(workbench::kFirmwareLinesLabel));
     firmwareLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     firmwareLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     firmwareCaption_->setBuddy(firmwareLines_);

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "ui/qt_text.h"
 #include "ui/workbench_results.h"
 
 namespace cnc::ui {
@@ -22,49 +23,13 @@ namespace {
 using workbench::Input;
 using workbench::InputKind;
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
-
-// The text input a common screw is counted in, by what it fills.
-constexpr std::string_view kPitch = "passo-vite";
-constexpr std::string_view kThreads = "filetti-pollice";
-constexpr std::string_view kStarts = "principi";
-
-// Chooses, in the choice that offers it, the alternative that shows `option`.
-void chooseAlternativeShowing(workbench::Entries& entries, std::string_view option) {
-    for (const Input& input : workbench::inputs()) {
-        for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
-            if (input.alternatives[i].option == option) entries.choose(input.key, i);
-        }
-    }
-}
-
-bool shownWithText(const workbench::Entries& entries, std::string_view key,
-                   std::string_view text) {
-    const Input* input = workbench::inputNamed(key);
-    return input && workbench::isShown(*input, entries) && entries.text(key) == text;
-}
-
-// The common screw the entries describe, counted from 1; 0 for none.
-int matchingScrew(const workbench::Entries& entries) {
-    const auto screws = workbench::commonScrews();
-    for (std::size_t i = 0; i < screws.size(); ++i) {
-        const workbench::CommonScrew& screw = screws[i];
-        const bool lead = screw.pitch.empty() ? shownWithText(entries, kThreads, screw.threads)
-                                              : shownWithText(entries, kPitch, screw.pitch);
-        if (lead && shownWithText(entries, kStarts, screw.starts)) return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
 
 }  // namespace
 
 WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
     : QWidget(parent), entries_(std::move(entries)), results_(new WorkbenchResults) {
-    setWindowTitle(qt(workbench::kTitle));
+    setWindowTitle(qText(workbench::kTitle));
     auto* columns = new QWidget;
     auto* layout = new QHBoxLayout(columns);
     layout->addWidget(buildInputs(), 3, Qt::AlignTop);
@@ -91,7 +56,7 @@ QWidget* WorkbenchWindow::buildInputs() {
     layout->setContentsMargins(0, 0, 0, 0);
     for (const Input& input : workbench::inputs()) {
         const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
-            return box->title() == qt(input.section);
+            return box->title() == qText(input.section);
         });
         QGroupBox* box = section == sections_.end() ? nullptr : *section;
         if (!box) {
@@ -110,18 +75,18 @@ QWidget* WorkbenchWindow::buildInputs() {
 }
 
 QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
-    auto* box = new QGroupBox(qt(section));
+    auto* box = new QGroupBox(qText(section));
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     sections_.push_back(box);
     // The common screws fill the screw's inputs: they head the screw's section.
-    const Input* pitch = workbench::inputNamed(kPitch);
-    if (pitch && pitch->section == section) addCommonScrews(box);
+    const Input* starts = workbench::inputNamed(workbench::kScrewStartsKey);
+    if (starts && starts->section == section) addCommonScrews(box);
     return box;
 }
 
 void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
-    const QString key = qt(input.key);
+    const QString key = qText(input.key);
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
         auto* edit = new QLineEdit;
@@ -133,7 +98,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     } else {
         auto* combo = new QComboBox;
         for (const workbench::Alternative& alternative : input.alternatives) {
-            combo->addItem(qt(alternative.label));
+            combo->addItem(qText(alternative.label));
         }
         QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] {
             readEntries();
@@ -142,10 +107,10 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
         field = combo;
     }
     field->setObjectName(QStringLiteral("banco-") + key);
-    field->setAccessibleName(qt(input.label));
-    field->setAccessibleDescription(qt(input.description));
-    field->setToolTip(qt(input.description));
-    auto* caption = new QLabel(qt(input.label));
+    field->setAccessibleName(qText(input.label));
+    field->setAccessibleDescription(qText(input.description));
+    field->setToolTip(qText(input.description));
+    auto* caption = new QLabel(qText(input.label));
     caption->setBuddy(field);
     auto* error = new QLabel;
     error->setObjectName(QStringLiteral("banco-errore-") + key);
@@ -165,9 +130,9 @@ void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
     screws_->addItem(QStringLiteral("Altra vite"));
     for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
-        screws_->addItem(qt(screw.label));
+        screws_->addItem(qText(screw.label));
     }
-    const QString label = QStringLiteral("Viti comuni");
+    const QString label = qText(workbench::kCommonScrewsLabel);
     screws_->setAccessibleName(label);
     screws_->setAccessibleDescription(
         QStringLiteral("Una vite comune: ne riempie il passo, i filetti per pollice e i principi."));
@@ -194,7 +159,7 @@ void WorkbenchWindow::showEntries() {
     for (const InputRow& row : rows_) {
         const QSignalBlocker quiet(row.field);
         if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
-            edit->setText(qt(entries_.text(row.input->key)));
+            edit->setText(qText(entries_.text(row.input->key)));
         } else if (auto* combo = qobject_cast<QComboBox*>(row.field)) {
             combo->setCurrentIndex(static_cast<int>(entries_.choice(row.input->key)));
         }
@@ -205,11 +170,7 @@ void WorkbenchWindow::showEntries() {
 void WorkbenchWindow::chooseScrew(int index) {
     const auto screws = workbench::commonScrews();
     if (index < 1 || static_cast<std::size_t>(index) > screws.size()) return;
-    const workbench::CommonScrew& screw = screws[static_cast<std::size_t>(index - 1)];
-    if (!screw.pitch.empty()) entries_.setText(kPitch, std::string(screw.pitch));
-    if (!screw.threads.empty()) entries_.setText(kThreads, std::string(screw.threads));
-    entries_.setText(kStarts, std::string(screw.starts));
-    chooseAlternativeShowing(entries_, screw.pitch.empty() ? kThreads : kPitch);
+    entries_ = workbench::withScrew(std::move(entries_), screws[static_cast<std::size_t>(index - 1)]);
     showEntries();
     refresh();
 }
@@ -222,16 +183,17 @@ void WorkbenchWindow::refresh() {
     }
     for (QGroupBox* box : sections_) {
         box->setVisible(std::ranges::any_of(rows_, [&](const InputRow& row) {
-            return qt(row.input->section) == box->title() && workbench::isShown(*row.input, entries_);
+            return qText(row.input->section) == box->title() && workbench::isShown(*row.input, entries_);
         }));
     }
     {
         // Shown with a screw, not with a belt.
-        const bool screw = workbench::isShown(*workbench::inputNamed(kStarts), entries_);
+        const bool screw = workbench::isShown(*workbench::inputNamed(workbench::kScrewStartsKey), entries_);
         screwsCaption_->setVisible(screw);
         screws_->setVisible(screw);
         const QSignalBlocker quiet(screws_);
-        screws_->setCurrentIndex(matchingScrew(entries_));
+        const auto shown = workbench::screwShown(entries_);
+        screws_->setCurrentIndex(shown ? static_cast<int>(*shown) + 1 : 0);
     }
     const QLocale locale;
     showAnswers(workbench::evaluate(workbench::stateOf(entries_), utf8(locale.decimalPoint()),
@@ -252,30 +214,19 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
         // While it stands, the message is what a screen reader says first.
-        const QString description = qt(row.input->description);
+        const QString description = qText(row.input->description);
         row.field->setAccessibleDescription(text.isEmpty() ? description
                                                            : text + QLatin1Char('\n') + description);
     }
     results_->show(evaluation, general);
 }
 
-// The shown input an error's key stands for: the text input of that key, or
-// else the choice whose chosen alternative is that option ("firmware"); none
-// for the rest, whose errors are shown with the results. The text input comes
-// first: choosing "Cinghia" is not what a wrong number of teeth is about.
+// The row of the shown input an error's key belongs to; none for the rest,
+// whose errors are shown with the results.
 const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(std::string_view key) const {
-    if (key.empty()) return nullptr;
-    const auto shown = [&](const InputRow& row) { return workbench::isShown(*row.input, entries_); };
-    for (const InputRow& row : rows_) {
-        if (shown(row) && row.input->kind == InputKind::Text && row.input->key == key) return &row;
-    }
-    for (const InputRow& row : rows_) {
-        if (shown(row) && row.input->kind == InputKind::Choice &&
-            row.input->alternatives[entries_.choice(row.input->key)].option == key) {
-            return &row;
-        }
-    }
-    return nullptr;
+    const Input* input = workbench::inputOfError(key, entries_);
+    const auto row = std::ranges::find(rows_, input, &InputRow::input);
+    return input && row != rows_.end() ? &*row : nullptr;
 }
 
 }  // namespace cnc::ui

@@ -19,7 +19,6 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 
 namespace cnc::ui {
 

@@ -107,18 +107,11 @@ std::string jsonControl(const layout::Control& c) {
 // front.
 std::string layoutJson() {
     const layout::Window& window = layout::window();
-    std::string json =
-        fmt::format(R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
-                    R"("controls":[)",
-                    jsonString(window.name), jsonString(window.title),
-                    jsonColour(window.background), window.widthTwips, window.heightTwips);
-    bool first = true;
-    for (const layout::Control& control : layout::controls()) {
-        if (!first) json += ',';
-        first = false;
-        json += jsonControl(control);
-    }
-    return json + "]}";
+    return fmt::format(
+        R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
+        R"("controls":{}}})",
+        jsonString(window.name), jsonString(window.title), jsonColour(window.background),
+        window.widthTwips, window.heightTwips, jsonArray(layout::controls(), jsonControl));
 }
 
 }  // namespace

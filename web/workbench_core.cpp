@@ -23,18 +23,6 @@ namespace {
 using emscripten::val;
 using namespace cnc::workbench;
 
-constexpr std::string_view kCommonScrewsLabel = "Viti comuni";
-
-// The choice that offers `option` and the alternative that stands for it.
-std::pair<const Input*, std::size_t> choiceOffering(std::string_view option) {
-    for (const Input& input : inputs()) {
-        for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
-            if (input.alternatives[i].option == option) return {&input, i};
-        }
-    }
-    return {nullptr, 0};
-}
-
 std::string jsonAlternative(const Alternative& alternative) {
     return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonString(alternative.label),
                        jsonString(alternative.option), jsonString(alternative.value));
@@ -51,19 +39,21 @@ std::string jsonInput(const Input& input, const Entries& initial) {
         text ? jsonString(initial.text(input.key)) : std::to_string(initial.choice(input.key)));
 }
 
+std::string jsonTexts(const Entries& entries) {
+    return jsonObject(entries.texts, [](const std::string& text) { return jsonString(text); });
+}
+std::string jsonChosen(const Entries& entries) {
+    return jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); });
+}
+
 // A common screw as what it fills: its pitch or threads per inch, its starts,
 // and the choice that shows that kind of screw.
 //   T8x8 -> {"label":"T8x8 ...","texts":{"passo-vite":"2","principi":"4"},
 //            "chosen":{"asse-mosso-da":0}}
 std::string jsonScrew(const CommonScrew& screw) {
-    const bool byPitch = !screw.pitch.empty();
-    const std::string_view option = byPitch ? "passo-vite" : "filetti-pollice";
-    const auto [choice, alternative] = choiceOffering(option);
-    return fmt::format(R"({{"label":{},"texts":{{{}:{},"principi":{}}},"chosen":{{{}:{}}}}})",
-                       jsonString(screw.label), jsonString(option),
-                       jsonString(byPitch ? screw.pitch : screw.threads),
-                       jsonString(screw.starts), jsonString(choice ? choice->key : ""),
-                       alternative);
+    const Entries fills = withScrew(Entries{}, screw);
+    return fmt::format(R"({{"label":{},"texts":{},"chosen":{}}})", jsonString(screw.label),
+                       jsonTexts(fills), jsonChosen(fills));
 }
 
 // {title, firmwareLinesLabel, copyLabel, commonScrewsLabel, inputs: [{kind,
@@ -105,19 +95,13 @@ Entries entriesFrom(const val& given) {
 }
 
 std::string jsonEntries(const Entries& entries) {
-    return fmt::format(R"({{"texts":{},"chosen":{}}})",
-                       jsonObject(entries.texts, [](const std::string& text) { return jsonString(text); }),
-                       jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); }));
+    return fmt::format(R"({{"texts":{},"chosen":{}}})", jsonTexts(entries), jsonChosen(entries));
 }
 
-// The shown input an error belongs to: the text input of its option, or the
-// choice that offers the option; "" when none is shown, and the message then
-// stands for the whole workbench.
-std::string inputOfError(const std::string& option, const Entries& entries) {
-    if (option.empty()) return {};  // an alternative of no option is no option's
-    const Input* input = inputNamed(option);
-    if (!input || input->kind != InputKind::Text) input = choiceOffering(option).first;
-    return input && isShown(*input, entries) ? std::string(input->key) : std::string();
+// The key of the shown input an error belongs to; "" for the whole workbench.
+std::string_view errorKey(const std::string& option, const Entries& entries) {
+    const Input* input = inputOfError(option, entries);
+    return input ? input->key : std::string_view();
 }
 
 std::string jsonEvaluation(const State& state, const Entries& entries,
@@ -140,7 +124,7 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
         jsonArray(errors,
                   [&](const auto& error) {
                       return fmt::format(R"({{"key":{},"message":{}}})",
-                                         jsonString(inputOfError(error.first, entries)),
+                                         jsonString(errorKey(error.first, entries)),
                                          jsonString(error.second));
                   }),
         jsonArray(shown, jsonString), jsonString(addressOf(state)));

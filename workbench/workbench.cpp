@@ -232,6 +232,36 @@ bool isOption(std::string_view key) {
     return false;
 }
 
+// Chooses, in every choice, the alternative that shows the text input `key`
+// or that stands for `key` set to `value`; false when no choice has one.
+bool chooseFor(Entries& entries, std::string_view key, std::string_view value) {
+    bool found = false;
+    for (const Input& input : inputs()) {
+        for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
+            const Alternative& alternative = input.alternatives[i];
+            if (alternative.option != key) continue;
+            if (textInput(key) || detail::sameIgnoringCase(alternative.value, value)) {
+                entries.choose(input.key, i);
+                found = true;
+            }
+        }
+    }
+    return found;
+}
+
+// The text input of a common screw's lead, and its text.
+std::string_view leadKey(const CommonScrew& screw) {
+    return screw.pitch.empty() ? "filetti-pollice" : "passo-vite";
+}
+std::string_view leadText(const CommonScrew& screw) {
+    return screw.pitch.empty() ? screw.threads : screw.pitch;
+}
+
+bool shownWithText(const Entries& entries, std::string_view key, std::string_view text) {
+    const Input* input = textInput(key);
+    return input && isShown(*input, entries) && entries.text(key) == text;
+}
+
 }  // namespace
 
 std::string Entries::text(std::string_view key) const {
@@ -302,26 +332,42 @@ std::optional<Entries> entriesOf(const State& state) {
     Entries entries = initialEntries();
     for (const auto& [key, value] : state) {
         if (key == "calibra") continue;
-        bool known = false;
-        if (textInput(key)) {
-            entries.setText(key, value);
-            known = true;
-        }
-        for (const Input& input : inputs()) {
-            for (std::size_t i = 0; i < input.alternatives.size(); ++i) {
-                const Alternative& alternative = input.alternatives[i];
-                const bool shows = alternative.option == key && textInput(key);
-                const bool sets = alternative.option == key &&
-                                  detail::sameIgnoringCase(alternative.value, value);
-                if (shows || sets) {
-                    entries.choose(input.key, i);
-                    known = true;
-                }
-            }
-        }
-        if (!known) return std::nullopt;
+        const bool text = textInput(key) != nullptr;
+        if (text) entries.setText(key, value);
+        if (!chooseFor(entries, key, value) && !text) return std::nullopt;
     }
     return entries;
+}
+
+Entries withScrew(Entries entries, const CommonScrew& screw) {
+    entries.setText(leadKey(screw), std::string(leadText(screw)));
+    entries.setText(kScrewStartsKey, std::string(screw.starts));
+    chooseFor(entries, leadKey(screw), {});
+    return entries;
+}
+
+std::optional<std::size_t> screwShown(const Entries& entries) {
+    const auto screws = commonScrews();
+    for (std::size_t i = 0; i < screws.size(); ++i) {
+        const CommonScrew& screw = screws[i];
+        if (shownWithText(entries, leadKey(screw), leadText(screw)) &&
+            shownWithText(entries, kScrewStartsKey, screw.starts)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+const Input* inputOfError(std::string_view key, const Entries& entries) {
+    if (key.empty()) return nullptr;
+    if (const Input* text = textInput(key); text && isShown(*text, entries)) return text;
+    for (const Input& input : inputs()) {
+        if (input.kind == InputKind::Choice && isShown(input, entries) &&
+            input.alternatives[entries.choice(input.key)].option == key) {
+            return &input;
+        }
+    }
+    return nullptr;
 }
 
 std::vector<std::string> argumentsOf(const State& state) {

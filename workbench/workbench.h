@@ -61,6 +61,10 @@ struct CommonScrew {
     std::string_view starts;  // principi
 };
 std::span<const CommonScrew> commonScrews();
+inline constexpr std::string_view kCommonScrewsLabel = "Viti comuni";
+// The input every common screw fills: the screws head its section and are
+// offered while it is shown, that is while the axis has a screw.
+inline constexpr std::string_view kScrewStartsKey = "principi";
 
 // The labels of the results, in the order the command line prints them; a
 // result is shown when the command line prints it.
@@ -85,6 +89,19 @@ struct Entries {
 
 Entries initialEntries();
 bool isShown(const Input& input, const Entries& entries);
+
+// `entries` with `screw` filled in: its pitch or threads per inch, its starts,
+// and in its choice the alternative that shows that kind of screw.
+Entries withScrew(Entries entries, const CommonScrew& screw);
+// The common screw the shown inputs hold, by its index in commonScrews().
+std::optional<std::size_t> screwShown(const Entries& entries);
+
+// The shown input an error of the option `key` belongs to: the text input of
+// that option, or else the choice whose chosen alternative is that option
+// ("firmware"); nullptr for the rest, whose errors stand for the whole
+// workbench. The text input comes first: choosing "Cinghia" is not what a
+// wrong number of teeth is about.
+const Input* inputOfError(std::string_view key, const Entries& entries);
 
 // Shown text inputs that are not empty, and the chosen alternatives' options.
 State stateOf(const Entries& entries);

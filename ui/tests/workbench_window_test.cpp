@@ -20,6 +20,7 @@
 
 #include "cli/command_line.h"
 #include "test_support.h"
+#include "ui/qt_text.h"
 #include "ui/workbench_arguments.h"
 #include "ui/workbench_window.h"
 
@@ -28,13 +29,9 @@ namespace {
 
 using workbench::State;
 
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 bool isResultLabel(const QString& name) {
     for (const std::string_view label : workbench::resultLabels()) {
-        if (name == qt(label)) return true;
+        if (name == qText(label)) return true;
     }
     return false;
 }
@@ -54,7 +51,7 @@ void collectShown(QAccessibleInterface* node, Shown& shown) {
         const QString name = child->text(QAccessible::Name);
         if (child->role() == QAccessible::EditableText) {
             if (isResultLabel(name)) shown.results.insert(name, child->text(QAccessible::Value));
-            if (name == qt(workbench::kFirmwareLinesLabel)) {
+            if (name == qText(workbench::kFirmwareLinesLabel)) {
                 shown.firmwareLines = child->text(QAccessible::Value);
             }
         }
@@ -191,16 +188,16 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
     WorkbenchWindow& window = open(kGt2);
     for (const workbench::Input& input : workbench::inputs()) {
         QAccessibleInterface* field = QAccessible::queryAccessibleInterface(
-            named(window, QStringLiteral("banco-") + qt(input.key)));
+            named(window, QStringLiteral("banco-") + qText(input.key)));
         QStringList labels;
         for (const auto& [label, relation] : field->relations(QAccessible::Label)) {
             labels << label->text(QAccessible::Name);
         }
-        QVERIFY2(labels.contains(qt(input.label)), qPrintable(labels.join(" | ")));
+        QVERIFY2(labels.contains(qText(input.label)), qPrintable(labels.join(" | ")));
         if (input.kind == workbench::InputKind::Text) {
-            QCOMPARE(field->text(QAccessible::Name), qt(input.label));
+            QCOMPARE(field->text(QAccessible::Name), qText(input.label));
         }
-        QCOMPARE(field->text(QAccessible::Description), qt(input.description));
+        QCOMPARE(field->text(QAccessible::Description), qText(input.description));
     }
 }
 
