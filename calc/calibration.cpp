@@ -32,8 +32,7 @@ Ratio correctionPercent(const Ratio& commanded, const Ratio& measured) {
 }
 
 std::string signedText(const Ratio& value, int decimals, std::string_view decimalSeparator) {
-    Ratio magnitude = value;
-    magnitude.negative = false;
+    const Ratio magnitude = magnitudeOf(value);
     const bool negative = value.negative && !magnitude.numerator.isZero();
     return (negative ? "-" : "+") + roundedText(magnitude, decimals, decimalSeparator);
 }

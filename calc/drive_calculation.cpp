@@ -32,13 +32,10 @@ private:
 
 void computeCentreDistanceOfCoupling(Form& form, std::string_view decimalSeparator,
                                      std::string_view groupSeparator, double beltPitch) {
-    if (form.isSelected(Coupling::Belt)) {
-        computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
-        return;
-    }
     try {
         computeCentreDistance(form, decimalSeparator, groupSeparator, beltPitch);
     } catch (const CalcError&) {
+        if (form.isSelected(Coupling::Belt)) throw;
         form.setText(Field::CentreDistance, "");
         form.setText(Field::CentreDistanceMm, "");
     }

@@ -160,8 +160,7 @@ std::string roundedText(const Ratio& value, int decimals, std::string_view decim
     auto [units, remainder] =
         divide(value.numerator * powerOfTen(decimals), value.denominator);
     const int half = compare(remainder.shiftedLeft(1), value.denominator);
-    const bool odd = (units.decimalDigits().back() - '0') % 2 != 0;
-    if (half > 0 || (half == 0 && odd)) units.multiplyAdd(1, 1);
+    if (half > 0 || (half == 0 && units.isOdd())) units.multiplyAdd(1, 1);
     std::string digits = units.decimalDigits();
     const auto fraction = static_cast<std::size_t>(decimals);
     if (digits.size() <= fraction) digits.insert(0, fraction + 1 - digits.size(), '0');

@@ -29,6 +29,7 @@ public:
     explicit Natural(std::uint64_t value);
 
     bool isZero() const { return limbs_.empty(); }
+    bool isOdd() const { return !limbs_.empty() && (limbs_.front() & 1) != 0; }
     int bitLength() const;
 
     friend Natural operator*(const Natural& a, const Natural& b);
@@ -63,6 +64,11 @@ Ratio operator*(const Ratio& a, const Ratio& b);
 Ratio operator/(const Ratio& a, const Ratio& b);
 Ratio ratioOf(std::int64_t whole);
 Ratio ratioOf(EntryValue value);  // its ten-thousandths over 10,000
+// |value|.
+inline Ratio magnitudeOf(Ratio value) {
+    value.negative = false;
+    return value;
+}
 
 // The exact value of a text of the entries' grammar (blanks around it, an
 // optional sign, digits with at most one separator, `decimalSeparator` or

@@ -35,6 +35,11 @@ constexpr int kAnyDigits = 64;
 constexpr int kKlipperStepMultiple = 4;
 constexpr std::string_view kDefaultJoints = "XYZABC";
 
+int defaultJoint(char axis) {
+    const std::size_t joint = kDefaultJoints.find(axis);
+    return joint == std::string_view::npos ? 0 : static_cast<int>(joint);
+}
+
 // X, Y, Z are the first three of every firmware that numbers its axes.
 int axisNumber(char axis) { return axis - 'X'; }
 
@@ -55,7 +60,8 @@ Ratio positiveStepsPerMm(const Ratio& exact) {
 std::string wholeText(const Ratio& count) { return roundedText(count, 0, "."); }
 
 std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = kAnyDigits) {
-    if (std::isinf(nearestFloat(exact))) {
+    const float nearest = nearestFloat(exact);
+    if (std::isinf(nearest)) {
         throw FirmwareRefusal(Field::StepsPerMm,
                               "passi per millimetro oltre il numero più grande del firmware.");
     }
@@ -67,7 +73,7 @@ std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = k
                                                      "grandi per scriverli.");
     }
     // Below half the smallest float, the nearest is 0.
-    if (nearestFloat(exact) != 0) {
+    if (nearest != 0) {
         if (auto text = settingText(exact, read, maxDigits)) return *std::move(text);
     }
     throw FirmwareRefusal(Field::StepsPerMm,
@@ -171,11 +177,6 @@ std::optional<FirmwareName> firmwareNamed(std::string_view name) {
         if (detail::sameIgnoringCase(firmware.name, name)) return firmware;
     }
     return std::nullopt;
-}
-
-int defaultJoint(char axis) {
-    const std::size_t joint = kDefaultJoints.find(axis);
-    return joint == std::string_view::npos ? 0 : static_cast<int>(joint);
 }
 
 void requireWholeCounts(const Form& form, std::string_view decimalSeparator,

@@ -79,7 +79,6 @@ private:
 // LinuxCNC numbers joints from 0 to 15; trivkins gives X, Y, Z, A, B, C the
 // joints 0 to 5, and a gantry drives one axis with two joints or more.
 inline constexpr int kMostJoints = 16;
-int defaultJoint(char axis);
 
 struct Axes {
     Axes(std::string axisLetters = "X", std::vector<int> jointNumbers = {})

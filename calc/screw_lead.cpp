@@ -56,9 +56,10 @@ ExactDrive inInches(ExactDrive drive) {
 ExactResolution exactResolution(const ExactDrive& drive, std::string_view decimalSeparator) {
     requireNoZero(drive);
     const Ratio steps = stepsPerMm(drive);
-    for (const Ratio& figure : {drive.lead, steps, reciprocal(steps)}) requireDoubleRange(figure);
+    const Ratio step = reciprocal(steps);
+    for (const Ratio& figure : {drive.lead, steps, step}) requireDoubleRange(figure);
     return {roundedText(steps, kResolutionDecimals, decimalSeparator),
-            roundedText(reciprocal(steps), kResolutionDecimals, decimalSeparator)};
+            roundedText(step, kResolutionDecimals, decimalSeparator)};
 }
 
 ExactResolution inchResolution(const ExactDrive& drive, std::string_view decimalSeparator) {

@@ -8,8 +8,7 @@ namespace {
 
 // |steps per mm|; a drive without steps or lead has none to divide by.
 Ratio stepsPerMmSize(const ExactDrive& drive) {
-    Ratio perMm = stepsPerMm(drive);
-    perMm.negative = false;
+    const Ratio perMm = magnitudeOf(stepsPerMm(drive));
     if (perMm.numerator.isZero() || perMm.denominator.isZero()) {
         throw CalcError(ErrorKind::DivisionByZero, Field::StepsPerMm);
     }

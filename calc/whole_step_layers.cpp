@@ -16,8 +16,7 @@ FullStepMultiple multipleOf(const Ratio& step, Natural count) {
 
 NearestLayers nearestLayers(const ExactDrive& drive, const Ratio& height) {
     NearestLayers layers{fullStepTravel(drive), std::nullopt, {}};
-    Ratio step = layers.fullStep;
-    step.negative = false;
+    const Ratio step = magnitudeOf(layers.fullStep);
     if (step.numerator.isZero() || step.denominator.isZero()) {
         throw CalcError(ErrorKind::DivisionByZero, Field::ScrewPitch);
     }
