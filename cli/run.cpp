@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/run.h"
 
+#include <optional>
+
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "cli/belt_answers.h"
@@ -37,16 +39,22 @@ std::string withStepAngleHint(const CalcError& error) {
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
+    // The exact drive, built when first asked for.
+    std::optional<ExactDrive> exact;
+    const auto drive = [&]() -> const ExactDrive& {
+        if (!exact) exact = driveOfOptions(options, form, separator, group);
+        return *exact;
+    };
     if (computesLead(options)) {
-        outcome.screw.lead = computeLeadResolution(options, form, separator, group);
+        outcome.screw.lead = computeLeadResolution(options, drive(), form, separator);
     } else {
         computeSteppingResolution(form, separator, group, microstepsOf(options));
     }
-    if (options.inches) outcome.screw.inches = inchResolutionOf(options, form, separator, group);
-    answerStepQuestions(options, form, separator, group, outcome.stepAnswers);
-    if (options.firmware) {
-        outcome.firmwareLines = firmwareLinesOf(options, form, separator, group);
+    if (options.inches) outcome.screw.inches = inchResolutionOf(options, drive(), separator);
+    if (asksStepQuestions(options)) {
+        answerStepQuestions(options, drive(), separator, outcome.stepAnswers);
     }
+    if (options.firmware) outcome.firmwareLines = firmwareLinesOf(options, drive());
     if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);
     if (options.exactDistance) {

@@ -27,19 +27,6 @@ Ratio starts(std::string_view text, std::string_view separator) {
     return count;
 }
 
-// The drive of the options, its lead exact: the thread count's pitch or the
-// pitch field's, times the starts.
-ExactDrive axisDrive(const Options& options, const Form& form, std::string_view separator,
-                     std::string_view group) {
-    Ratio lead = options.threadsPerInch
-                     ? pitchOfThreadsPerInch(threadsPerInch(*options.threadsPerInch, separator))
-                     : exactPitch(form, separator, group);
-    if (options.starts) lead = lead * starts(*options.starts, separator);
-    ExactDrive drive = exactDriveOf(form, separator, microstepsOf(options));
-    drive.lead = lead;
-    return drive;
-}
-
 // A lead of --filetti-pollice beyond the range is that option's doing, not
 // the pitch field's, which it replaces.
 template <class Compute>
@@ -58,37 +45,33 @@ auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compu
 
 ExactDrive driveOfOptions(const Options& options, const Form& form,
                           std::string_view decimalSeparator, std::string_view groupSeparator) {
-    return axisDrive(options, form, decimalSeparator, groupSeparator);
+    Ratio lead = options.threadsPerInch ? pitchOfThreadsPerInch(threadsPerInch(
+                                              *options.threadsPerInch, decimalSeparator))
+                                        : exactPitch(form, decimalSeparator, groupSeparator);
+    if (options.starts) lead = lead * starts(*options.starts, decimalSeparator);
+    ExactDrive drive = exactDriveOf(form, decimalSeparator, microstepsOf(options));
+    drive.lead = lead;
+    return drive;
 }
 
 bool computesLead(const Options& options) {
     return options.threadsPerInch.has_value() || options.starts.has_value();
 }
 
-std::string computeLeadResolution(const Options& options, Form& form,
-                                  std::string_view decimalSeparator,
-                                  std::string_view groupSeparator) {
-    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+std::string computeLeadResolution(const Options& options, const ExactDrive& drive, Form& form,
+                                  std::string_view decimalSeparator) {
     blamingThreads(options, [&] { computeExactResolution(form, drive, decimalSeparator); });
     return roundedText(drive.lead, kLeadDecimals, decimalSeparator);
 }
 
-ExactResolution inchResolutionOf(const Options& options, const Form& form,
-                                 std::string_view decimalSeparator,
-                                 std::string_view groupSeparator) {
-    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
+ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive,
+                                 std::string_view decimalSeparator) {
     return blamingThreads(options, [&] { return inchResolution(drive, decimalSeparator); });
 }
 
-std::vector<std::string> firmwareLinesOf(const Options& options, const Form& form,
-                                         std::string_view decimalSeparator,
-                                         std::string_view groupSeparator) {
+std::vector<std::string> firmwareLinesOf(const Options& options, const ExactDrive& drive) {
     const Firmware firmware = options.firmware->firmware;
     const bool perInch = options.inches && firmware == Firmware::LinuxCnc;
-    if (!computesLead(options) && !perInch) {
-        return firmwareLines(firmware, options.axes, form, decimalSeparator, microstepsOf(options));
-    }
-    const ExactDrive drive = axisDrive(options, form, decimalSeparator, groupSeparator);
     return firmwareLines(firmware, options.axes, perInch ? inInches(drive) : drive);
 }
 

@@ -31,31 +31,28 @@ struct ScrewAnswers {
 
 bool computesLead(const Options& options);
 
-// Writes StepsPerMm and MmPerStep from the computed lead and returns the
-// lead's text; `form` holds whole step and teeth counts. Throws CalcError: a
-// text of --filetti-pollice or --principi that is no number (TypeMismatch)
-// or not above zero, or no whole number of starts (InvalidArgument), with a
-// message naming the option and no field; the pitch field's own errors.
-std::string computeLeadResolution(const Options& options, Form& form,
-                                  std::string_view decimalSeparator,
-                                  std::string_view groupSeparator);
-
 // The drive of the options with its lead exact: the thread count's pitch or
-// the pitch field's, times the starts. Throws as computeLeadResolution.
+// the pitch field's, times the starts; `form` holds whole step and teeth
+// counts. Throws CalcError: a text of --filetti-pollice or --principi that is
+// no number (TypeMismatch) or not above zero, or no whole number of starts
+// (InvalidArgument), with a message naming the option and no field; the
+// pitch field's own errors.
 ExactDrive driveOfOptions(const Options& options, const Form& form,
                           std::string_view decimalSeparator, std::string_view groupSeparator);
 
-// --pollici, after the stepping succeeded.
-ExactResolution inchResolutionOf(const Options& options, const Form& form,
-                                 std::string_view decimalSeparator,
-                                 std::string_view groupSeparator);
+// Writes StepsPerMm and MmPerStep from the computed lead of `drive`, the
+// options' drive, and returns the lead's text.
+std::string computeLeadResolution(const Options& options, const ExactDrive& drive, Form& form,
+                                  std::string_view decimalSeparator);
 
-// The firmware's lines for the drive of the options: of the computed lead,
-// and for LinuxCNC on an inch machine SCALE per inch; every other firmware
-// is configured in mm. Throws as firmwareLines.
-std::vector<std::string> firmwareLinesOf(const Options& options, const Form& form,
-                                         std::string_view decimalSeparator,
-                                         std::string_view groupSeparator);
+// --pollici, after the stepping succeeded.
+ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive,
+                                 std::string_view decimalSeparator);
+
+// The firmware's lines for the options' drive, and for LinuxCNC on an inch
+// machine SCALE per inch; every other firmware is configured in mm. Throws
+// as firmwareLines.
+std::vector<std::string> firmwareLinesOf(const Options& options, const ExactDrive& drive);
 
 // The lines printed after the results: those of --pollici, or nothing.
 std::string inchLines(const ScrewAnswers& answers);

@@ -44,11 +44,12 @@ StepResult layerResult(const char* key, const std::optional<FullStepMultiple>& l
 
 }  // namespace
 
-void answerStepQuestions(const Options& options, const Form& form,
-                         std::string_view decimalSeparator, std::string_view groupSeparator,
-                         StepAnswers& answers) {
-    if (!options.layerHeight && !options.speed && !options.maxFrequency) return;
-    const ExactDrive drive = driveOfOptions(options, form, decimalSeparator, groupSeparator);
+bool asksStepQuestions(const Options& options) {
+    return options.layerHeight || options.speed || options.maxFrequency;
+}
+
+void answerStepQuestions(const Options& options, const ExactDrive& drive,
+                         std::string_view decimalSeparator, StepAnswers& answers) {
     if (options.layerHeight) {
         const Ratio height = positiveAmount(*options.layerHeight, "--strato", decimalSeparator);
         NearestLayers layers = nearestLayers(drive, height);

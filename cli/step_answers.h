@@ -19,8 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
-#include "calc/form.h"
 #include "calc/whole_step_layers.h"
 #include "cli/options.h"
 
@@ -32,13 +32,15 @@ struct StepAnswers {
     std::optional<Ratio> largestSpeedMmPerS;
 };
 
+// Whether the options ask any of them.
+bool asksStepQuestions(const Options& options);
+
 // Answers what the options ask, in the order above, each stored as soon as
-// it is known. `form` holds a calculation whose stepping stage succeeded with
-// whole counts; the lead is the options' (a thread count's, the starts'). Throws CalcError, naming the option for a text that is no
-// number above zero.
-void answerStepQuestions(const Options& options, const Form& form,
-                         std::string_view decimalSeparator, std::string_view groupSeparator,
-                         StepAnswers& answers);
+// it is known, for `drive`, the options' drive (its lead a thread count's or
+// the starts' where they are given). Throws CalcError, naming the option for
+// a text that is no number above zero.
+void answerStepQuestions(const Options& options, const ExactDrive& drive,
+                         std::string_view decimalSeparator, StepAnswers& answers);
 
 std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator);
 
