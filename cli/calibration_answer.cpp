@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/calibration_answer.h"
 
+#include "calc/calc_error.h"
 #include "calc/calibration.h"
 #include "calc/firmware_lines.h"
 #include "cli/amounts.h"
@@ -11,10 +12,8 @@ namespace {
 constexpr int kFigureDecimals = 9;
 constexpr int kPercentDecimals = 4;
 
-}  // namespace
-
-void calibrate(const Options& options, std::string_view decimalSeparator,
-               CalibrationAnswer& answer) {
+void computeCalibration(const Options& options, std::string_view decimalSeparator,
+                        CalibrationAnswer& answer) {
     answer.rotationDistance = options.rotationDistance.has_value();
     const Ratio current =
         answer.rotationDistance
@@ -33,6 +32,21 @@ void calibrate(const Options& options, std::string_view decimalSeparator,
             ? klipperRotationDistanceLines(options.axes, corrected)
             : firmwareLinesForStepsPerMm(options.firmware->firmware, options.axes, corrected,
                                          microstepsOf(options));
+}
+
+}  // namespace
+
+void calibrate(const Options& options, std::string_view decimalSeparator,
+               CalibrationAnswer& calibration) {
+    try {
+        computeCalibration(options, decimalSeparator, calibration);
+    } catch (const CalcError& error) {
+        calibration.failure =
+            Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+    } catch (const FirmwareRefusal& refusal) {
+        calibration.failure = Failure{"Firmware", std::nullopt,
+                                      std::string(options.firmware->name) + ": " + refusal.what()};
+    }
 }
 
 std::string correctedText(const Ratio& corrected, std::string_view decimalSeparator) {

@@ -18,6 +18,7 @@
 
 #include "calc/exact_ratio.h"
 #include "cli/options.h"
+#include "cli/run.h"
 
 namespace cnc::cli {
 
@@ -26,10 +27,13 @@ struct CalibrationAnswer {
     std::optional<Ratio> corrected;
     std::optional<Ratio> correctionPercent;
     std::vector<std::string> firmwareLines;
+    // What stopped it: an option's text that is no number above zero (its
+    // message names the option), or the firmware's refusal; the figures
+    // computed before stay.
+    std::optional<Failure> failure;
 };
 
-// Fills `answer`, the figures before the lines. Throws CalcError naming the
-// option for a text that is no number above zero, and FirmwareRefusal.
+// Fills `answer`, the figures before the lines.
 void calibrate(const Options& options, std::string_view decimalSeparator,
                CalibrationAnswer& answer);
 

@@ -78,23 +78,15 @@ int answerWantedDistance(const Options& options, const Separators& separators,
 int answerCalibration(const Options& options, const Separators& separators, std::ostream& out,
                       std::ostream& err) {
     CalibrationAnswer answer;
-    std::optional<Failure> failure;
-    try {
-        calibrate(options, separators.decimal, answer);
-    } catch (const CalcError& error) {
-        failure = Failure{std::string(errorName(error.kind())), error.field(), error.what()};
-    } catch (const FirmwareRefusal& refusal) {
-        failure = Failure{"Firmware", std::nullopt,
-                          std::string(options.firmware->name) + ": " + refusal.what()};
-    }
+    calibrate(options, separators.decimal, answer);
     if (options.json) {
-        out << calibrationReport(options, answer, failure);
+        out << calibrationReport(options, answer);
     } else {
         out << calibrationLines(answer, separators.decimal);
         for (const std::string& line : answer.firmwareLines) out << line << '\n';
     }
-    if (!failure) return 0;
-    err << failure->message << '\n';
+    if (!answer.failure) return 0;
+    err << answer.failure->message << '\n';
     return 1;
 }
 

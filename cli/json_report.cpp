@@ -217,8 +217,7 @@ std::string wantedDistanceFailure(const Options& options, const CalcError& error
     });
 }
 
-std::string calibrationReport(const Options& options, const CalibrationAnswer& answer,
-                              const std::optional<Failure>& failure) {
+std::string calibrationReport(const Options& options, const CalibrationAnswer& answer) {
     QJsonObject report{
         {"ingressi", calibrationInputs(options)},
         {"risultati", calibrationResults(answer)},
@@ -236,7 +235,9 @@ std::string calibrationReport(const Options& options, const CalibrationAnswer& a
         for (const std::string& line : answer.firmwareLines) lines.append(qs(line));
         report["firmware"] = lines;
     }
-    if (failure) report["errore"] = errorObject(failure->kind, failure->field, failure->message);
+    if (const auto& failure = answer.failure) {
+        report["errore"] = errorObject(failure->kind, failure->field, failure->message);
+    }
     return text(report);
 }
 

@@ -27,8 +27,7 @@ std::string wantedDistanceFailure(const Options& options, const CalcError& error
 
 // --calibra: its inputs, the firmware's choices if any, the figures and the
 // lines computed, and the failure, if any.
-std::string calibrationReport(const Options& options, const CalibrationAnswer& answer,
-                              const std::optional<Failure>& failure);
+std::string calibrationReport(const Options& options, const CalibrationAnswer& answer);
 
 // A usage error: {"errore": {"tipo": "uso", "campo": null, "messaggio": ...}}.
 std::string usageErrorReport(const std::string& message);

@@ -119,13 +119,11 @@ void addResults(Evaluation& evaluation, const std::vector<std::string>& lines,
 void calibrate(const cli::Options& options, const State& state, std::string_view separator,
                Evaluation& evaluation) {
     cli::CalibrationAnswer answer;
-    try {
-        cli::calibrate(options, separator, answer);
-    } catch (const CalcError& error) {
-        evaluation.errors.emplace_back(optionNamed(error.what(), state), error.what());
-    } catch (const FirmwareRefusal& refusal) {
-        evaluation.errors.emplace_back("firmware", std::string(options.firmware->name) + ": " +
-                                                       refusal.what());
+    cli::calibrate(options, separator, answer);
+    if (const auto& failure = answer.failure) {
+        const bool firmware = failure->kind == "Firmware";
+        evaluation.errors.emplace_back(firmware ? "firmware" : optionNamed(failure->message, state),
+                                       failure->message);
     }
     addResults(evaluation, cli::resultLines(answer, separator), answer.firmwareLines);
 }
