@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <span>
 
 #include "calc/belt_axis.h"
 #include "calc/calc_error.h"
@@ -258,15 +259,9 @@ constexpr Pair kRequirements[] = {
     {"--calibra", "--comandati"},        {"--calibra", "--misurati"},
 };
 
-// The options of the window's calculation and beyond it, which a question of
-// its own (--interasse-voluto) does not read.
-constexpr std::string_view kDriveOptions[] = {
-    "--passi",        "--passo-vite", "--cinta",          "--mezzo-passo",    "--passo-intero",
-    "--diretto",      "--ingranaggi", "--micropassi",     "--puleggia-asse",  "--profilo-cinghia",
-    "--firmware",     "--asse",       "--giunto",         "--esatto",         "--angolo-passo",
-    "--strato",       "--velocita",   "--frequenza-max",  "--calibra",        "--attuali",
-    "--rotation-distance", "--comandati", "--misurati",
-    "--filetti-pollice", "--principi", "--pollici",
+// What a question of its own, --interasse-voluto, reads: the two pulleys.
+constexpr std::string_view kWantedDistanceOptions[] = {
+    "--interasse-voluto", "--motore", "--vite", "--json", "--help", "-h", "--version",
 };
 
 // What the window does not have.
@@ -284,17 +279,23 @@ constexpr std::string_view kCalibrationOptions[] = {
     "--help",     "-h",       "--version",
 };
 
+// The first option given that a question of its own does not read.
+std::optional<std::string_view> firstNotRead(const Parsing& parsing,
+                                             std::span<const std::string_view> read) {
+    for (const std::string_view option : parsing.given) {
+        if (std::find(read.begin(), read.end(), option) == read.end()) return option;
+    }
+    return std::nullopt;
+}
+
 // The firmware lines of a calibration are for the figure that was given:
 // Klipper keeps a rotation_distance, the others steps per millimetre, and
 // RepRapFirmware states the microstepping of the figure.
 std::optional<std::string> checkCalibration(const Parsing& parsing) {
-    for (const std::string_view option : parsing.given) {
-        if (std::find(std::begin(kCalibrationOptions), std::end(kCalibrationOptions), option) ==
-            std::end(kCalibrationOptions)) {
-            return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
-                   "--misurati e le opzioni del firmware, non " +
-                   std::string(option);
-        }
+    if (const auto option = firstNotRead(parsing, kCalibrationOptions)) {
+        return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
+               "--misurati e le opzioni del firmware, non " +
+               std::string(*option);
     }
     const bool klipperFigure = parsing.wasGiven("--rotation-distance");
     if (!klipperFigure && !parsing.wasGiven("--attuali")) {
@@ -351,11 +352,8 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
         }
     }
     if (parsing.wasGiven("--interasse-voluto")) {
-        for (const std::string_view option : kDriveOptions) {
-            if (parsing.wasGiven(option)) {
-                return "--interasse-voluto legge solo --motore e --vite, non " +
-                       std::string(option);
-            }
+        if (const auto option = firstNotRead(parsing, kWantedDistanceOptions)) {
+            return "--interasse-voluto legge solo --motore e --vite, non " + std::string(*option);
         }
     }
     if (parsing.wasGiven("--calibra")) {
