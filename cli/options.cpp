@@ -402,6 +402,11 @@ const Option* optionNamed(std::string_view name) {
 
 }  // namespace
 
+std::optional<bool> takesText(std::string_view name) {
+    const Option* option = optionNamed(name);
+    return option ? std::optional<bool>(option->takesValue) : std::nullopt;
+}
+
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
                                                std::string_view decimalSeparator,
                                                std::string_view groupSeparator) {

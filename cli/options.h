@@ -71,6 +71,10 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
                                                std::string_view decimalSeparator = ".",
                                                std::string_view groupSeparator = "");
 
+// Whether the option `name` ("--strato") takes a text: false for a flag
+// ("--pollici"), nullopt for a name that is no option.
+std::optional<bool> takesText(std::string_view name);
+
 // The microsteps per full step the calculation runs with: the option's, else
 // the stepping mode's (2 in half step).
 int microstepsOf(const Options& options);

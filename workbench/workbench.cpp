@@ -207,17 +207,10 @@ std::string decoded(std::string_view text) {
     return out;
 }
 
-// An option that takes no text: an alternative's flag.
+// An option that takes no text, as the command line has it.
 bool isFlag(std::string_view key) {
-    if (key == "calibra") return true;
-    for (const Input& input : inputs()) {
-        for (const Alternative& alternative : input.alternatives) {
-            if (alternative.option == key && alternative.value.empty() && !textInput(key)) {
-                return true;
-            }
-        }
-    }
-    return false;
+    const auto text = cli::takesText("--" + std::string(key));
+    return text && !*text;
 }
 
 bool isOption(std::string_view key) {
