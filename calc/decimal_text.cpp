@@ -9,13 +9,6 @@
 namespace cnc {
 namespace {
 
-std::string_view withoutTrailingZeros(std::string_view fixed) {
-    if (fixed.find('.') == std::string_view::npos) return fixed;
-    while (fixed.back() == '0') fixed.remove_suffix(1);
-    if (fixed.back() == '.') fixed.remove_suffix(1);
-    return fixed;
-}
-
 // {fmt}'s shortest form in positional notation: "1e+21" -> "1000000000000000000000",
 // "1.5e-05" -> "0.000015"; a text without an exponent is returned as it is.
 std::string positional(const std::string& shortest) {
@@ -65,5 +58,12 @@ std::string entryValueText(EntryValue value) {
 }
 
 std::string shortestText(double value) { return fixedText(value); }
+
+std::string_view withoutTrailingZeros(std::string_view fixed) {
+    if (fixed.find('.') == std::string_view::npos) return fixed;
+    while (fixed.back() == '0') fixed.remove_suffix(1);
+    if (fixed.back() == '.') fixed.remove_suffix(1);
+    return fixed;
+}
 
 }  // namespace cnc

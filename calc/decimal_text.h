@@ -11,6 +11,7 @@
 //   shortestText(1e21)          -> "1000000000000000000000"
 
 #include <string>
+#include <string_view>
 
 #include "calc/entry_value.h"
 
@@ -21,5 +22,9 @@ std::string entryValueText(EntryValue value);
 
 // The fewest digits that read back as `value`. `value` is finite.
 std::string shortestText(double value);
+
+// A text with '.' without the zeros that end its decimals, nor a point left
+// last: "1.2500" -> "1.25", "2.0" -> "2", "200" -> "200".
+std::string_view withoutTrailingZeros(std::string_view fixed);
 
 }  // namespace cnc

@@ -157,9 +157,8 @@ std::optional<std::string> setJoints(Parsing& parsing, std::string_view list) {
 // The angle of one of `steps` steps, four decimals at most, with the user's
 // separator.
 std::string degrees(std::uint64_t steps, std::string_view separator) {
-    std::string written = roundedText(Ratio{Natural(360), Natural(steps), false}, 4, ".");
-    while (written.back() == '0') written.pop_back();
-    if (written.back() == '.') written.pop_back();
+    std::string written(
+        withoutTrailingZeros(roundedText(Ratio{Natural(360), Natural(steps), false}, 4, ".")));
     if (const auto point = written.find('.'); point != written.npos) {
         written.replace(point, 1, separator);
     }
