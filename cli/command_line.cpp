@@ -14,6 +14,7 @@
 #include "cli/calibration_answer.h"
 #include "cli/json_report.h"
 #include "cli/options.h"
+#include "cli/result_lines.h"
 #include "cli/run.h"
 #include "version_notice.h"
 
@@ -40,11 +41,7 @@ int calculate(const Options& options, const Separators& separators, std::ostream
     if (options.json) {
         out << jsonReport(options, outcome, separators.decimal);
     } else {
-        out << inchLines(outcome.screw);
-        if (!outcome.exactDistance.empty()) {
-            out << "Interasse esatto: " << outcome.exactDistance << " mm\n";
-        }
-        out << stepAnswerLines(outcome.stepAnswers, separators.decimal);
+        out << answerLines(outcome, separators.decimal);
         for (const std::string& line : outcome.firmwareLines) out << line << '\n';
     }
     if (outcome.failure) {

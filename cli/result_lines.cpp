@@ -14,19 +14,23 @@ void appendLines(std::vector<std::string>& lines, std::string_view text) {
 
 }  // namespace
 
+std::string answerLines(const Outcome& outcome, std::string_view decimalSeparator) {
+    std::string lines = inchLines(outcome.screw);
+    if (!outcome.exactDistance.empty()) {
+        lines += "Interasse esatto: " + outcome.exactDistance + " mm\n";
+    }
+    return lines + stepAnswerLines(outcome.stepAnswers, decimalSeparator);
+}
+
 // The order of the command line's printing: the results as written, then
-// the inch machine's, the exact distance, the whole steps and speeds.
+// the answers after them.
 std::vector<std::string> resultLines(const Outcome& outcome, std::string_view decimalSeparator) {
     std::vector<std::string> lines;
     for (const Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistanceMm}) {
         const std::string text = outcome.form.text(field);
         if (!text.empty()) lines.push_back(std::string(fieldCaption(field)) + ": " + text);
     }
-    appendLines(lines, inchLines(outcome.screw));
-    if (!outcome.exactDistance.empty()) {
-        lines.push_back("Interasse esatto: " + outcome.exactDistance + " mm");
-    }
-    appendLines(lines, stepAnswerLines(outcome.stepAnswers, decimalSeparator));
+    appendLines(lines, answerLines(outcome, decimalSeparator));
     return lines;
 }
 

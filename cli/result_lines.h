@@ -17,6 +17,10 @@ namespace cnc::cli {
 // outcome.firmwareLines.
 std::vector<std::string> resultLines(const Outcome& outcome, std::string_view decimalSeparator);
 
+// The lines printed after the window's three results, each ending in '\n':
+// the inch machine's, the exact distance, the whole steps and speeds.
+std::string answerLines(const Outcome& outcome, std::string_view decimalSeparator);
+
 // The same for --calibra's answer.
 std::vector<std::string> resultLines(const CalibrationAnswer& answer,
                                      std::string_view decimalSeparator);
