@@ -18,15 +18,6 @@
 namespace cnc::ui {
 namespace {
 
-QLabel* errorLabel(const QString& objectName) {
-    auto* label = new QLabel;
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #b00020;"));
-    label->hide();
-    return label;
-}
-
 // A read-only field as wide as its whole text: a line edit's size hint is
 // some seventeen 'x' wide whatever it holds, so that width is traded for the
 // text's, keeping the frame and margins the style adds, and one character
@@ -40,6 +31,15 @@ void fitToText(QLineEdit* field) {
 }
 
 }  // namespace
+
+QLabel* errorLabel(const QString& objectName) {
+    auto* label = new QLabel;
+    label->setObjectName(objectName);
+    label->setWordWrap(true);
+    label->setStyleSheet(QStringLiteral("color: #b00020;"));
+    label->hide();
+    return label;
+}
 
 WorkbenchResults::WorkbenchResults(QWidget* parent)
     : QGroupBox(QStringLiteral("Risultati"), parent),

@@ -19,6 +19,10 @@ class QPushButton;
 
 namespace cnc::ui {
 
+// A label for error messages, in the workbench's error colour, wrapping, and
+// hidden until it is given a message.
+QLabel* errorLabel(const QString& objectName);
+
 class WorkbenchResults : public QGroupBox {
 public:
     explicit WorkbenchResults(QWidget* parent = nullptr);

@@ -112,17 +112,13 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     field->setToolTip(qText(input.description));
     auto* caption = new QLabel(qText(input.label));
     caption->setBuddy(field);
-    auto* error = new QLabel;
-    error->setObjectName(QStringLiteral("banco-errore-") + key);
-    error->setWordWrap(true);
-    error->setStyleSheet(QStringLiteral("color: #b00020;"));
-    error->hide();
+    QLabel* error = errorLabel(QStringLiteral("banco-errore-") + key);
     auto* grid = static_cast<QGridLayout*>(box->layout());
     const int row = grid->rowCount();
     grid->addWidget(caption, row, 0);
     grid->addWidget(field, row, 1);
     grid->addWidget(error, row + 1, 1);
-    rows_.push_back({&input, field, caption, error});
+    rows_.push_back({&input, box, field, caption, error});
 }
 
 void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
@@ -176,16 +172,15 @@ void WorkbenchWindow::chooseScrew(int index) {
 }
 
 void WorkbenchWindow::refresh() {
+    // A section is shown while one of its inputs is.
+    std::vector<const QGroupBox*> shownSections;
     for (const InputRow& row : rows_) {
         const bool shown = workbench::isShown(*row.input, entries_);
         row.caption->setVisible(shown);
         row.field->setVisible(shown);
+        if (shown) shownSections.push_back(row.section);
     }
-    for (QGroupBox* box : sections_) {
-        box->setVisible(std::ranges::any_of(rows_, [&](const InputRow& row) {
-            return qText(row.input->section) == box->title() && workbench::isShown(*row.input, entries_);
-        }));
-    }
+    for (QGroupBox* box : sections_) box->setVisible(std::ranges::count(shownSections, box) > 0);
     {
         // Shown with a screw, not with a belt.
         const bool screw = workbench::isShown(*workbench::inputNamed(workbench::kScrewStartsKey), entries_);

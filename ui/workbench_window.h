@@ -34,6 +34,7 @@ private:
     // One input of workbench::inputs() and its widgets.
     struct InputRow {
         const workbench::Input* input;
+        QGroupBox* section;
         QWidget* field;  // QLineEdit (Text) or QComboBox (Choice)
         QLabel* caption;
         QLabel* error;
