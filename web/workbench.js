@@ -183,8 +183,17 @@ window.cncWorkbench = (() => {
     }
 
     form.addEventListener("submit", (event) => event.preventDefault());
-    form.addEventListener("input", () => evaluate(entries()));
-    form.addEventListener("change", () => evaluate(entries()));
+    // Most edits say both "input" and "change": each state is answered once.
+    let answered = "";
+    const answerEntries = () => {
+      const now = entries();
+      const state = JSON.stringify(now);
+      if (state === answered) return;
+      answered = state;
+      evaluate(now);
+    };
+    form.addEventListener("input", answerEntries);
+    form.addEventListener("change", answerEntries);
 
     // A query that is not the workbench's opens it as it starts (and the
     // module says why).
@@ -196,6 +205,7 @@ window.cncWorkbench = (() => {
         if (input.kind === "text") control.value = value ?? initial[input.key];
         else control.selectedIndex = value ?? initial[input.key];
       }
+      answered = JSON.stringify(entries());
       evaluate(query);
     };
   }
