@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/belt_axis.h"
+#include "calc/decimal_text.h"
 #include "cli/command_line.h"
 
 namespace cnc::workbench {
@@ -180,6 +182,21 @@ TEST(Workbench, InputsAreDescribed) {
     EXPECT_EQ(stateOf(initialEntries()),
               (State{{"passi", "200"}, {"micropassi", "16"}, {"passo-vite", "8"},
                      {"principi", "1"}}));
+}
+
+// The belt profiles offered are the calculation's own, each captioned with
+// its pitch.
+TEST(Workbench, OffersTheCalculationsBeltProfiles) {
+    const Input* profile = inputNamed("profilo");
+    ASSERT_NE(profile, nullptr);
+    ASSERT_EQ(profile->alternatives.size(), kBeltProfiles.size());
+    for (std::size_t i = 0; i < kBeltProfiles.size(); ++i) {
+        const BeltProfile& belt = kBeltProfiles[i];
+        std::string pitch = entryValueText(belt.pitch);
+        std::replace(pitch.begin(), pitch.end(), '.', ',');
+        EXPECT_EQ(profile->alternatives[i].value, belt.name);
+        EXPECT_EQ(profile->alternatives[i].label, std::string(belt.name) + " (" + pitch + " mm)");
+    }
 }
 
 }  // namespace
