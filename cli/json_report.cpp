@@ -176,6 +176,17 @@ std::string text(const QJsonObject& report) {
     return QJsonDocument(report).toJson(QJsonDocument::Indented).toStdString();
 }
 
+// The firmware's lines, where there are any, and what stopped the answer.
+void addLinesAndFailure(QJsonObject& report, const std::vector<std::string>& firmwareLines,
+                        const std::optional<Failure>& failure) {
+    if (!firmwareLines.empty()) {
+        QJsonArray lines;
+        for (const std::string& line : firmwareLines) lines.append(qs(line));
+        report["firmware"] = lines;
+    }
+    if (failure) report["errore"] = errorObject(failure->kind, failure->field, failure->message);
+}
+
 }  // namespace
 
 std::string jsonReport(const Options& options, const Outcome& outcome,
@@ -187,14 +198,7 @@ std::string jsonReport(const Options& options, const Outcome& outcome,
     };
     // The lines are made before the belt is measured: a belt's error after
     // them leaves them valid.
-    if (options.firmware && !outcome.firmwareLines.empty()) {
-        QJsonArray lines;
-        for (const std::string& line : outcome.firmwareLines) lines.append(qs(line));
-        report["firmware"] = lines;
-    }
-    if (const auto& failure = outcome.failure) {
-        report["errore"] = errorObject(failure->kind, failure->field, failure->message);
-    }
+    addLinesAndFailure(report, outcome.firmwareLines, outcome.failure);
     return text(report);
 }
 
@@ -230,14 +234,7 @@ std::string calibrationReport(const Options& options, const CalibrationAnswer& a
         if (!options.microsteps) chosen.remove("micropassi");
         report["scelte"] = chosen;
     }
-    if (!answer.firmwareLines.empty()) {
-        QJsonArray lines;
-        for (const std::string& line : answer.firmwareLines) lines.append(qs(line));
-        report["firmware"] = lines;
-    }
-    if (const auto& failure = answer.failure) {
-        report["errore"] = errorObject(failure->kind, failure->field, failure->message);
-    }
+    addLinesAndFailure(report, answer.firmwareLines, answer.failure);
     return text(report);
 }
 
