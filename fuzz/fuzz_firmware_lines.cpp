@@ -15,6 +15,7 @@
 
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
+#include "calc/entry_value.h"
 #include "calc/firmware_lines.h"
 #include "calc/firmware_numbers.h"
 #include "calc/memory_form.h"
@@ -34,8 +35,13 @@ long double typed(const std::string& text) {
     return value;
 }
 
-// Steps and teeth are entries of four decimals, ties to even.
-long double entry(const std::string& text) { return std::nearbyintl(typed(text) * 10000) / 10000; }
+// Steps and teeth are entries of four decimals, ties to even, as the entry
+// conversion (fuzzed on its own) reads them: a tie such as 2222.00005 is
+// not one once the text is a long double.
+long double entry(const std::string& text, const std::string& separator) {
+    const cnc::EntryValue value = cnc::parseEntryValue(text, separator, "");
+    return static_cast<long double>(value.tenThousandths) / cnc::kEntryScale;
+}
 
 template <class Number>
 Number readNumber(const std::string& text) {
@@ -93,8 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Within a few long double roundings of the exact value: the checks
     // below allow for them.
-    long double exact = entry(fields[0]) * microsteps / typed(fields[1]);
-    if (belt) exact = exact * entry(fields[3]) / entry(fields[2]);
+    long double exact = entry(fields[0], separator) * microsteps / typed(fields[1]);
+    if (belt) exact = exact * entry(fields[3], separator) / entry(fields[2], separator);
 
     for (const auto& [name, firmware, axes] : cnc::kFirmwares) {
         std::vector<std::string> lines;
