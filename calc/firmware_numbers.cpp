@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The readers, from each firmware's source:
 //   Grbl:  https://github.com/gnea/grbl/blob/master/grbl/nuts_bolts.c (read_float)
+//   grblHAL: https://github.com/grblHAL/core/blob/master/nuts_bolts.c (read_float,
+//          MAX_INT_DIGITS 9 in nuts_bolts.h); settings.c's settings_store_setting
+//          reads a setting's text with it and stores the float as it is
 //   RepRapFirmware: RRFLibraries src/General/SafeStrtod.cpp and NumericConverter.cpp
 //   Marlin: src/gcode/parser.h (value_float, which ends the number at 'E')
 #include "calc/firmware_numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -18,9 +22,12 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-int digitCount(std::string_view text) {
+int digitCount(std::string_view text, DigitCount counted) {
     int digits = 0;
-    for (const char c : text) digits += isDigit(c) ? 1 : 0;
+    for (const char c : text) {
+        if (counted == DigitCount::Significant && digits == 0 && c == '0') continue;
+        digits += isDigit(c) ? 1 : 0;
+    }
     return digits;
 }
 
@@ -49,15 +56,30 @@ int leadingExponent(long double value) {
 // that far either side of the rounded value, nearest first.
 constexpr int kCandidateReach = 12;
 
+// Readers of this many digits or fewer (Grbl's, grblHAL's) hold them in an
+// integer that they turn into a float: from 2^24 up, neighbouring digits read
+// alike, and reaching the next float takes as many steps of the last digit as
+// the floats are apart there.
+constexpr int kMostFloatIntegerDigits = 9;
+constexpr std::int64_t kFloatExactIntegers = std::int64_t{1} << 24;
+
+int reachFor(std::int64_t rounded, bool integerInFloat) {
+    if (!integerInFloat || rounded < kFloatExactIntegers) return kCandidateReach;
+    const auto spacing = std::bit_floor(static_cast<std::uint64_t>(rounded / kFloatExactIntegers));
+    return kCandidateReach * 2 * static_cast<int>(spacing);
+}
+
 // Candidates with `significant` digits around `value`.
-void addCandidates(std::vector<std::string>& texts, long double value, int significant) {
+void addCandidates(std::vector<std::string>& texts, long double value, int significant,
+                   bool integerInFloat) {
     if (!(value > 0)) return;  // a value below the double's or the float's range
     const int decimals = significant - 1 - leadingExponent(value);
     const long double scaled =
         decimals >= 0 ? value * tenTo(decimals) : value / tenTo(-decimals);
     if (!(scaled < 0x1p62L)) return;
     const auto rounded = static_cast<std::int64_t>(std::llround(scaled));
-    for (int step = 0; step <= 2 * kCandidateReach; ++step) {
+    const int reach = reachFor(rounded, integerInFloat);
+    for (int step = 0; step <= 2 * reach; ++step) {
         const std::int64_t n = rounded + (step % 2 == 0 ? step / 2 : -(step + 1) / 2);
         if (n > 0) texts.push_back(positionalText(static_cast<std::uint64_t>(n), decimals));
     }
@@ -65,27 +87,21 @@ void addCandidates(std::vector<std::string>& texts, long double value, int signi
 
 constexpr int kMostSignificant = std::numeric_limits<double>::max_digits10;
 
-}  // namespace
-
-float correctlyRounded(std::string_view text) {
-    float value = 0;
-    fast_float::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-float grblRead(std::string_view text) {
-    constexpr int kMaxIntDigits = 8;
+// Grbl's read_float and grblHAL's: `maxDigits` digits into an integer, the
+// others dropped, then the decimals applied in float.
+float readFloatOfGrbl(std::string_view text, int maxDigits, DigitCount counted) {
     std::uint32_t integer = 0;
     int exponent = 0;
     int digits = 0;
     bool decimal = false;
     for (const char c : text) {
         if (isDigit(c)) {
-            if (++digits <= kMaxIntDigits) {
+            if (counted == DigitCount::Every || c != '0' || integer != 0) ++digits;
+            if (digits <= maxDigits) {
                 if (decimal) --exponent;
                 integer = integer * 10 + static_cast<std::uint32_t>(c - '0');
             } else if (!decimal) {
-                ++exponent;  // digits beyond eight are dropped
+                ++exponent;  // digits beyond the most are dropped
             }
         } else if (c == '.' && !decimal) {
             decimal = true;
@@ -103,6 +119,26 @@ float grblRead(std::string_view text) {
         }
     }
     return value;
+}
+
+}  // namespace
+
+float correctlyRounded(std::string_view text) {
+    float value = 0;
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+float compiledFloat(std::string_view text) {
+    double value = 0;
+    fast_float::from_chars(text.data(), text.data() + text.size(), value);
+    return static_cast<float>(value);
+}
+
+float grblRead(std::string_view text) { return readFloatOfGrbl(text, 8, DigitCount::Every); }
+
+float grblHalRead(std::string_view text) {
+    return readFloatOfGrbl(text, 9, DigitCount::Significant);
 }
 
 float repRapRead(std::string_view text) {
@@ -139,17 +175,21 @@ float repRapRead(std::string_view text) {
     return static_cast<float>(value);
 }
 
-std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits) {
+std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits,
+                                       DigitCount counted) {
     const float nearest = nearestFloat(exact);
     const long double value = nearestDouble(exact);
+    const bool integerInFloat = maxDigits <= kMostFloatIntegerDigits;
     std::optional<std::string> closest;
     long double closestError = 0;
-    for (int significant = 1; significant <= kMostSignificant; ++significant) {
+    // A text has at least as many digits as it has significant ones.
+    const int mostSignificant = std::min(kMostSignificant, maxDigits);
+    for (int significant = 1; significant <= mostSignificant; ++significant) {
         std::vector<std::string> texts;
-        addCandidates(texts, value, significant);
-        addCandidates(texts, static_cast<long double>(nearest), significant);
+        addCandidates(texts, value, significant, integerInFloat);
+        addCandidates(texts, static_cast<long double>(nearest), significant, integerInFloat);
         for (const std::string& text : texts) {
-            if (digitCount(text) > maxDigits) continue;
+            if (digitCount(text, counted) > maxDigits) continue;
             const float reading = read(text);
             if (reading == nearest && reading > 0) return text;
             const long double error = std::abs(static_cast<long double>(reading) - value);
