@@ -9,6 +9,7 @@
 
 #include "calc/entry_value.h"
 #include "calc/result_text.h"
+#include "cli/drive_options.h"
 
 namespace cnc::cli {
 namespace {
@@ -36,6 +37,19 @@ constexpr std::array<Key, 3> kResults{{
     {"risoluzione_mm", Field::MmPerStep},
     {"interasse_mm", Field::CentreDistance},
 }};
+// A rotary axis's are per degree.
+constexpr std::array<Key, 2> kRotaryResults{{
+    {"step_grado", Field::StepsPerMm},
+    {"risoluzione_gradi", Field::MmPerStep},
+}};
+
+// The key of a result field, on the axis's unit.
+const char* resultKey(const Key& key, bool rotary) {
+    for (const Key& degrees : kRotaryResults) {
+        if (rotary && degrees.field == key.field) return degrees.name;
+    }
+    return key.name;
+}
 
 std::string withPoint(std::string_view text, std::string_view separator) {
     std::string written;
@@ -57,7 +71,8 @@ QJsonObject number(const std::string& text, std::string_view separator) {
 QJsonObject inputs(const Options& options) {
     QJsonObject inputs;
     for (const Key& key : kEntries) {
-        if (key.field == Field::ScrewPitch && (options.beltAxis || options.threadsPerInch)) continue;
+        const bool ownLead = options.beltAxis || options.threadsPerInch || hasLeadOfItsOwn(options);
+        if (key.field == Field::ScrewPitch && ownLead) continue;
         inputs[key.name] = qs(options.form.text(key.field));
     }
     if (options.beltAxis) {
@@ -70,6 +85,14 @@ QJsonObject inputs(const Options& options) {
     if (options.maxFrequency) inputs["frequenza_max"] = qs(*options.maxFrequency);
     if (options.threadsPerInch) inputs["filetti_pollice"] = qs(*options.threadsPerInch);
     if (options.starts) inputs["principi"] = qs(*options.starts);
+    const std::pair<const char*, const std::optional<std::string>&> drives[] = {
+        {"rapporto", options.gearRatio},         {"diametro_ruota", options.wheelDiameter},
+        {"denti_pignone", options.pinionTeeth},  {"modulo", options.rackModule},
+        {"passo_cremagliera", options.rackPitch}, {"step_mm", options.knownStepsPerMm},
+    };
+    for (const auto& [key, text] : drives) {
+        if (text) inputs[key] = qs(*text);
+    }
     return inputs;
 }
 
@@ -83,6 +106,7 @@ QJsonObject choices(const Options& options) {
         {"accoppiamento", options.form.isSelected(Coupling::Belt) ? "ingranaggi" : "diretto"},
     };
     if (options.inches) choices["pollici"] = true;
+    if (options.rotary) choices["rotativo"] = true;
     if (options.firmware) {
         choices["firmware"] = qs(options.firmware->name);
         choices["asse"] = qs(options.axes.letters);
@@ -100,7 +124,7 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     if (options.beltAxis) results["corsa_per_giro_mm"] = number(options.beltAxis->travel, ".");
     for (const Key& key : kResults) {
         if (outcome.form.text(key.field).empty()) continue;
-        results[key.name] = number(outcome.form.text(key.field), separator);
+        results[resultKey(key, outcome.rotary)] = number(outcome.form.text(key.field), separator);
     }
     if (const ScrewAnswers& screw = outcome.screw; !screw.lead.empty()) {
         results["corsa_per_giro_mm"] = number(screw.lead, separator);
@@ -112,14 +136,15 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     if (!outcome.exactDistance.empty()) {
         results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);
     }
-    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers)) {
+    const std::string_view unit = outcome.rotary ? kDegrees : kMillimetres;
+    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers, unit)) {
         if (!result.text) {
-            results[result.key] = QJsonValue();
+            results[qs(result.key)] = QJsonValue();
             continue;
         }
         QJsonObject figure = number(*result.text, ".");
         if (result.fullSteps) figure["passi"] = static_cast<qint64>(*result.fullSteps);
-        results[result.key] = figure;
+        results[qs(result.key)] = figure;
     }
     return results;
 }

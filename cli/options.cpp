@@ -32,9 +32,10 @@ struct Parsing {
 using Handler = std::optional<std::string> (*)(Parsing&, std::string_view value);
 
 struct Option {
-    std::string_view name;
+    std::string_view name;  // Italian, the one messages use
     bool takesValue;
     Handler handle;
+    std::string_view alias = {};  // English
 };
 
 template <Field field>
@@ -224,6 +225,14 @@ constexpr Option kOptions[] = {
     {"--strato", true, setOptionText<&Options::layerHeight>},
     {"--velocita", true, setOptionText<&Options::speed>},
     {"--frequenza-max", true, setOptionText<&Options::maxFrequency>},
+    {"--rapporto", true, setOptionText<&Options::gearRatio>, "--gear-ratio"},
+    {"--diametro-ruota", true, setOptionText<&Options::wheelDiameter>, "--wheel-diameter"},
+    {"--denti-pignone", true, setOptionText<&Options::pinionTeeth>, "--pinion-teeth"},
+    {"--modulo", true, setOptionText<&Options::rackModule>, "--module"},
+    {"--passo-cremagliera", true, setOptionText<&Options::rackPitch>, "--rack-pitch"},
+    {"--rotativo", false, setFlag<&Options::rotary>, "--rotary"},
+    {"--step-mm", true, setOptionText<&Options::knownStepsPerMm>, "--steps-per-mm"},
+    {"--macchina", true, setOptionText<&Options::machineFile>, "--machine"},
     {"--json", false, setFlag<&Options::json>},
     {"--help", false, setFlag<&Options::help>},
     {"-h", false, setFlag<&Options::help>},
@@ -245,6 +254,29 @@ constexpr Pair kConflicts[] = {
     {"--filetti-pollice", "--passo-vite"}, {"--filetti-pollice", "--puleggia-asse"},
     {"--filetti-pollice", "--profilo-cinghia"}, {"--principi", "--puleggia-asse"},
     {"--principi", "--profilo-cinghia"},
+    // A ratio, or a figure that holds every reduction, has no XL belt to measure.
+    {"--rapporto", "--ingranaggi"}, {"--step-mm", "--ingranaggi"},
+    {"--esatto", "--rapporto"}, {"--esatto", "--step-mm"},
+    {"--modulo", "--passo-cremagliera"},
+    // An axis that turns has no inches and no layers.
+    {"--rotativo", "--pollici"}, {"--rotativo", "--strato"},
+};
+
+// What moves the axis: options of two of these contradict each other.
+constexpr std::string_view kScrewDrive[] = {"--passo-vite", "--filetti-pollice", "--principi"};
+constexpr std::string_view kBeltAxisDrive[] = {"--puleggia-asse", "--profilo-cinghia"};
+constexpr std::string_view kWheelDrive[] = {"--diametro-ruota"};
+constexpr std::string_view kRackDrive[] = {"--denti-pignone", "--modulo", "--passo-cremagliera"};
+constexpr std::string_view kKnownStepsDrive[] = {"--step-mm"};
+constexpr std::string_view kRotaryDrive[] = {"--rotativo"};
+constexpr std::span<const std::string_view> kDrives[] = {
+    kScrewDrive, kBeltAxisDrive, kWheelDrive, kRackDrive, kKnownStepsDrive, kRotaryDrive,
+};
+
+// The drives that replace the screw with a part of their own, which has no
+// XL belt unless the motor drives it through one (--ingranaggi).
+constexpr std::string_view kOwnAxisDrives[] = {
+    "--puleggia-asse", "--diametro-ruota", "--denti-pignone", "--rotativo",
 };
 
 // Options that mean nothing without another.
@@ -256,11 +288,17 @@ constexpr Pair kRequirements[] = {
     {"--attuali", "--calibra"},          {"--rotation-distance", "--calibra"},
     {"--comandati", "--calibra"},        {"--misurati", "--calibra"},
     {"--calibra", "--comandati"},        {"--calibra", "--misurati"},
+    {"--modulo", "--denti-pignone"},     {"--passo-cremagliera", "--denti-pignone"},
 };
 
 // What a question of its own, --interasse-voluto, reads: the two pulleys.
 constexpr std::string_view kWantedDistanceOptions[] = {
     "--interasse-voluto", "--motore", "--vite", "--json", "--help", "-h", "--version",
+};
+
+// What a machine file, a question of its own, reads beside it.
+constexpr std::string_view kMachineOptions[] = {
+    "--macchina", "--firmware", "--json", "--help", "-h", "--version",
 };
 
 // What the window does not have.
@@ -269,6 +307,8 @@ constexpr std::string_view kBeyondWindow[] = {
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
     "--strato",     "--velocita",      "--frequenza-max",
     "--filetti-pollice", "--principi", "--pollici",
+    "--rapporto", "--diametro-ruota", "--denti-pignone", "--modulo", "--passo-cremagliera",
+    "--rotativo", "--step-mm",
 };
 
 // What --calibra reads: its own options and where its lines go.
@@ -317,10 +357,37 @@ std::optional<std::string> checkCalibration(const Parsing& parsing) {
     return std::nullopt;
 }
 
+// Why a firmware's lines cannot be per degree.
+std::string withoutRotaryAxes(const FirmwareName& firmware) {
+    switch (firmware.firmware) {
+        case Firmware::Marlin:
+            return "--rotativo: le righe M92 di marlin sono qui per assi in millimetri (un asse "
+                   "rotativo di Marlin si dichiara quando lo si compila)";
+        case Firmware::Grbl:
+            return "--rotativo: grbl non ha assi rotativi, solo X, Y e Z in millimetri";
+        case Firmware::Klipper:
+            return "--rotativo: klipper non ha assi rotativi, la sua rotation_distance è in "
+                   "millimetri";
+        case Firmware::RepRapFirmware:
+        case Firmware::LinuxCnc:
+        case Firmware::GrblHal: break;
+    }
+    return "--rotativo: " + std::string(firmware.name) + " non ha assi rotativi";
+}
+
+// A rotary axis is A, B or C, of a firmware that has it turn.
+std::optional<std::string> checkRotaryAxes(const Parsing& parsing) {
+    const auto& firmware = parsing.options.firmware;
+    if (!parsing.options.rotary || !firmware) return std::nullopt;
+    if (firmware->rotaryAxes.empty()) return withoutRotaryAxes(*firmware);
+    return rotaryAxisError(parsing.options.axes.letters);
+}
+
 std::optional<std::string> checkAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
     const Axes& axes = parsing.options.axes;
     if (!firmware) return std::nullopt;
+    if (auto error = checkRotaryAxes(parsing)) return error;
     for (const char axis : axes.letters) {
         if (firmware->axes.find(axis) == std::string_view::npos) {
             return std::string(firmware->name) + " non ha righe per l'asse " + axis +
@@ -339,15 +406,48 @@ std::optional<std::string> checkAxes(const Parsing& parsing) {
     return std::nullopt;
 }
 
+std::string conflict(std::string_view first, std::string_view second) {
+    return "opzioni in contrasto: " + std::string(first) + " e " + std::string(second);
+}
+
+// The first option given of `options`.
+std::optional<std::string_view> firstGiven(const Parsing& parsing,
+                                           std::span<const std::string_view> options) {
+    for (const std::string_view option : options) {
+        if (parsing.wasGiven(option)) return option;
+    }
+    return std::nullopt;
+}
+
+// One drive moves the axis.
+std::optional<std::string> checkDrives(const Parsing& parsing) {
+    std::optional<std::string_view> given;
+    for (const auto drive : kDrives) {
+        const auto option = firstGiven(parsing, drive);
+        if (!option) continue;
+        if (given) return conflict(*given, *option);
+        given = option;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> checkCombinations(const Parsing& parsing) {
     for (const auto& [first, second] : kConflicts) {
-        if (parsing.wasGiven(first) && parsing.wasGiven(second)) {
-            return "opzioni in contrasto: " + std::string(first) + " e " + std::string(second);
-        }
+        if (parsing.wasGiven(first) && parsing.wasGiven(second)) return conflict(first, second);
     }
+    if (auto error = checkDrives(parsing)) return error;
     for (const auto& [option, needed] : kRequirements) {
         if (parsing.wasGiven(option) && !parsing.wasGiven(needed)) {
             return std::string(option) + " vuole anche " + std::string(needed);
+        }
+    }
+    if (parsing.wasGiven("--denti-pignone") && !parsing.wasGiven("--modulo") &&
+        !parsing.wasGiven("--passo-cremagliera")) {
+        return "--denti-pignone vuole anche --modulo o --passo-cremagliera";
+    }
+    if (parsing.wasGiven("--macchina")) {
+        if (const auto option = firstNotRead(parsing, kMachineOptions)) {
+            return "--macchina legge solo --firmware e --json, non " + std::string(*option);
         }
     }
     if (parsing.wasGiven("--interasse-voluto")) {
@@ -358,11 +458,11 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
     if (parsing.wasGiven("--calibra")) {
         if (auto error = checkCalibration(parsing)) return error;
     }
-    // The axis pulley's belt is no XL belt: without the reduction there is none to measure.
-    if (parsing.wasGiven("--esatto") && parsing.wasGiven("--puleggia-asse") &&
-        !parsing.options.form.isSelected(Coupling::Belt)) {
-        return "--esatto misura la cinta XL tra motore e vite: con --puleggia-asse vuole "
-               "--ingranaggi";
+    // The axis's own part has no XL belt: without the reduction there is none to measure.
+    if (const auto own = firstGiven(parsing, kOwnAxisDrives);
+        own && parsing.wasGiven("--esatto") && !parsing.options.form.isSelected(Coupling::Belt)) {
+        return "--esatto misura la cinta XL tra motore e vite: con " + std::string(*own) +
+               " vuole --ingranaggi";
     }
     return checkAxes(parsing);
 }
@@ -394,16 +494,28 @@ std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view sepa
 }
 
 const Option* optionNamed(std::string_view name) {
-    const Option* option = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                        [&](const Option& each) { return each.name == name; });
+    const Option* option =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [&](const Option& each) {
+            return each.name == name || (!each.alias.empty() && each.alias == name);
+        });
     return option == std::end(kOptions) ? nullptr : option;
 }
 
 }  // namespace
 
+std::optional<std::string> rotaryAxisError(std::string_view letters) {
+    if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) return std::nullopt;
+    return "--rotativo vuole un asse A, B o C, non " + quoted(letters);
+}
+
 std::optional<bool> takesText(std::string_view name) {
     const Option* option = optionNamed(name);
     return option ? std::optional<bool>(option->takesValue) : std::nullopt;
+}
+
+std::optional<std::string_view> optionName(std::string_view name) {
+    const Option* option = optionNamed(name);
+    return option ? std::optional<std::string_view>(option->name) : std::nullopt;
 }
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
@@ -429,6 +541,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         parsing.given.push_back(option->name);
         if (auto error = option->handle(parsing, value)) return UsageError{*error};
     }
+    // A rotary axis's firmware lines are for A unless said.
+    if (parsing.options.rotary && !parsing.wasGiven("--asse")) parsing.options.axes.letters = "A";
     if (auto error = checkCombinations(parsing)) return UsageError{*error};
     parsing.options.beyondWindow = std::any_of(
         std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) { return parsing.wasGiven(option); });

@@ -6,6 +6,7 @@
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "cli/belt_answers.h"
+#include "cli/drive_options.h"
 
 namespace cnc::cli {
 namespace {
@@ -34,8 +35,13 @@ std::string withStepAngleHint(const CalcError& error) {
 }
 
 // The stepping resolution and the firmware's lines never depend on the belt;
-// an axis moved by its own pulley, without the reduction, has no XL belt to
-// measure.
+// an axis moved by its own pulley, wheel or pinion, or a rotary one, without
+// the reduction, has no XL belt to measure, nor has a reduction by a ratio.
+bool measuresXlBelt(const Options& options, const Form& form) {
+    if (form.isSelected(Coupling::Belt)) return true;
+    return !options.beltAxis && !hasLeadOfItsOwn(options) && !options.gearRatio;
+}
+
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
@@ -55,7 +61,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
         answerStepQuestions(options, drive(), separator, outcome.stepAnswers);
     }
     if (options.firmware) outcome.firmwareLines = firmwareLinesOf(options, drive());
-    if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
+    if (!measuresXlBelt(options, form)) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);
     if (options.exactDistance) {
         outcome.exactDistance = exactDistanceText(form, separator, group);
@@ -67,6 +73,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
 Outcome run(const Options& options, std::string_view decimalSeparator,
             std::string_view groupSeparator, const ResultListener& onResult) {
     Outcome outcome;
+    outcome.rotary = options.rotary;
     ListeningForm form(options.form, onResult);
     try {
         calculate(options, form, decimalSeparator, groupSeparator, outcome);

@@ -28,6 +28,7 @@ struct Outcome {
     // The options' texts, then every result written: a result is empty until
     // the calculation writes it.
     MemoryForm form;
+    bool rotary = false;         // StepsPerMm and MmPerStep are per degree
     std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
     StepAnswers stepAnswers;     // --strato, --velocita, --frequenza-max
     ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici

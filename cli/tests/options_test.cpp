@@ -202,6 +202,40 @@ TEST(Options, ScrewThreads) {
     });
 }
 
+// Gears, wheels, racks, known steps and rotary axes: each by either name,
+// one drive at a time.
+TEST(Options, NewDrives) {
+    checkAll({
+        {{"--gear-ratio", "50:17", "--wheel-diameter=7.3"}, Expected{}},
+        {{"--pinion-teeth", "20", "--module", "1.5", "--firmware", "grblhal"},
+         Expected{.firmware = "grblhal", .axes = "X"}},
+        {{"--rotary", "--rapporto", "90:1", "--firmware", "linuxcnc"}, Expected{.axes = "A"}},
+        {{"--rotativo", "--firmware", "reprapfirmware", "--asse", "BC"}, Expected{.axes = "BC"}},
+        {{"--steps-per-mm", "93", "--rapporto", "3:1"}, Expected{}},
+        {{"--rapporto", "5:1", "--ingranaggi"}, "in contrasto: --rapporto e --ingranaggi"},
+        {{"--step-mm", "80", "--ingranaggi"}, "in contrasto: --step-mm e --ingranaggi"},
+        {{"--diametro-ruota", "7", "--passo-vite", "8"},
+         "in contrasto: --passo-vite e --diametro-ruota"},
+        {{"--denti-pignone", "20", "--modulo", "1", "--step-mm", "80"},
+         "in contrasto: --denti-pignone e --step-mm"},
+        {{"--rotativo", "--puleggia-asse", "20", "--profilo-cinghia", "GT2"},
+         "in contrasto: --puleggia-asse e --rotativo"},
+        {{"--modulo", "1", "--passo-cremagliera", "3"}, "in contrasto: --modulo e --passo-cremagliera"},
+        {{"--denti-pignone", "20"}, "--denti-pignone vuole anche --modulo o --passo-cremagliera"},
+        {{"--passo-cremagliera", "3"}, "--passo-cremagliera vuole anche --denti-pignone"},
+        {{"--rotativo", "--pollici"}, "in contrasto: --rotativo e --pollici"},
+        {{"--diametro-ruota", "7", "--esatto"}, "con --diametro-ruota vuole --ingranaggi"},
+        {{"--rapporto", "5:1", "--esatto"}, "in contrasto: --esatto e --rapporto"},
+        // a rotary axis is A, B or C of a firmware that turns it
+        {{"--rotativo", "--firmware", "linuxcnc", "--asse", "X"},
+         "--rotativo vuole un asse A, B o C, non «X»"},
+        {{"--rotativo", "--firmware", "marlin"}, "--rotativo: le righe M92 di marlin"},
+        {{"--rotativo", "--firmware", "grbl"}, "grbl non ha assi rotativi"},
+        {{"--rotativo", "--firmware", "klipper"}, "klipper non ha assi rotativi"},
+        {{"--macchina", "m.toml", "--micropassi", "16"}, "--macchina legge solo --firmware e --json"},
+    });
+}
+
 // A question of its own reads only the pulleys.
 TEST(Options, WantedDistanceReadsOnlyThePulleys) {
     checkAll({
