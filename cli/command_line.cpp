@@ -13,6 +13,7 @@
 #include "cli/belt_answers.h"
 #include "cli/calibration_answer.h"
 #include "cli/json_report.h"
+#include "cli/machine_command.h"
 #include "cli/options.h"
 #include "cli/result_lines.h"
 #include "cli/run.h"
@@ -115,6 +116,7 @@ int runCommandLine(const std::vector<std::string>& arguments, const Separators& 
     }
     if (options.wantedDistance) return answerWantedDistance(options, separators, out, err);
     if (options.calibrate) return answerCalibration(options, separators, out, err);
+    if (options.machineFile) return answerMachineFile(options, separators, out, err);
     return calculate(options, separators, out, err);
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/json_report.h"
+#include "cli/json_objects.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -214,8 +215,10 @@ void addLinesAndFailure(QJsonObject& report, const std::vector<std::string>& fir
 
 }  // namespace
 
-std::string jsonReport(const Options& options, const Outcome& outcome,
-                       std::string_view decimalSeparator) {
+QString jsonText(std::string_view text) { return qs(text); }
+
+QJsonObject runReportObject(const Options& options, const Outcome& outcome,
+                            std::string_view decimalSeparator) {
     QJsonObject report{
         {"ingressi", inputs(options)},
         {"scelte", choices(options)},
@@ -224,7 +227,19 @@ std::string jsonReport(const Options& options, const Outcome& outcome,
     // The lines are made before the belt is measured: a belt's error after
     // them leaves them valid.
     addLinesAndFailure(report, outcome.firmwareLines, outcome.failure);
-    return text(report);
+    return report;
+}
+
+QJsonObject errorReportObject(std::string_view kind, std::optional<Field> field,
+                              std::string_view message) {
+    return errorObject(kind, field, message);
+}
+
+std::string reportText(const QJsonObject& report) { return text(report); }
+
+std::string jsonReport(const Options& options, const Outcome& outcome,
+                       std::string_view decimalSeparator) {
+    return text(runReportObject(options, outcome, decimalSeparator));
 }
 
 std::string wantedDistanceReport(const Options& options, const NearestBelts& belts,

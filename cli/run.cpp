@@ -46,7 +46,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
     // The exact drive, built when first asked for.
-    std::optional<ExactDrive> exact;
+    std::optional<ExactDrive>& exact = outcome.drive;
     const auto drive = [&]() -> const ExactDrive& {
         if (!exact) exact = driveOfOptions(options, form, separator, group);
         return *exact;

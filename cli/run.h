@@ -34,6 +34,9 @@ struct Outcome {
     ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;
+    // The options' exact drive, when the run built one (it does for firmware
+    // lines and every answer beyond the window's stepping).
+    std::optional<ExactDrive> drive;
 };
 
 // `onResult` sees each result the moment it is written, so that results before

@@ -87,10 +87,14 @@ ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive
     return blamingDriveOption(options, [&] { return inchResolution(drive, decimalSeparator); });
 }
 
+ExactDrive firmwareDriveOf(const Options& options, const ExactDrive& drive) {
+    const bool perInch = options.inches && options.firmware &&
+                         options.firmware->firmware == Firmware::LinuxCnc;
+    return perInch ? inInches(drive) : drive;
+}
+
 std::vector<std::string> firmwareLinesOf(const Options& options, const ExactDrive& drive) {
-    const Firmware firmware = options.firmware->firmware;
-    const bool perInch = options.inches && firmware == Firmware::LinuxCnc;
-    return firmwareLines(firmware, options.axes, perInch ? inInches(drive) : drive);
+    return firmwareLines(options.firmware->firmware, options.axes, firmwareDriveOf(options, drive));
 }
 
 std::string inchLines(const ScrewAnswers& answers) {

@@ -53,6 +53,10 @@ std::string computeLeadResolution(const Options& options, const ExactDrive& driv
 ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive,
                                  std::string_view decimalSeparator);
 
+// The options' drive as their firmware is configured: in inches for LinuxCNC
+// on an inch machine, else as it is (mm, or degrees for a rotary axis).
+ExactDrive firmwareDriveOf(const Options& options, const ExactDrive& drive);
+
 // The firmware's lines for the options' drive, and for LinuxCNC on an inch
 // machine SCALE per inch; every other firmware is configured in mm. Throws
 // as firmwareLines.

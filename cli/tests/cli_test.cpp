@@ -495,6 +495,36 @@ TEST(Cli, JsonKeys) {
     }
 }
 
+// The README's machines, answered by the program.
+TEST(Cli, Machines) {
+    const std::string printer = MACHINES_DIR "/printer.toml";
+    const CliRun marlin = runCli({"--machine", printer, "--firmware", "marlin"});
+    EXPECT_EQ(marlin.out,
+              "X Step/mm: 160.000000000\nX Risoluzione del passo (mm): 0.006250000\n"
+              "Y Step/mm: 160.000000000\nY Risoluzione del passo (mm): 0.006250000\n"
+              "Z Step/mm: 400.000000000\nZ Risoluzione del passo (mm): 0.002500000\n"
+              "Z Interasse: 83.69 mm\n"
+              "E Step/mm: 410.391472920\nE Risoluzione del passo (mm): 0.002436698\n"
+              "M92 X160 Y160 Z400 E410.39147\nM500\n"
+              "#define DEFAULT_AXIS_STEPS_PER_UNIT { 160, 160, 400, 410.39147 }\n");
+    EXPECT_EQ(marlin.status, 0) << marlin.err;
+
+    const CliRun router = runCli({"--macchina", MACHINES_DIR "/router.toml", "--json"});
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(router.out)).object();
+    EXPECT_EQ(report["nome"].toString(), "Router");
+    EXPECT_EQ(report["assi"]["A"]["risultati"]["step_grado"]["testo"].toString(), "800.000000000");
+    EXPECT_EQ(report["firmware"][2].toString(), "KINEMATICS = trivkins coordinates=XYYZA");
+    EXPECT_EQ(report["errori"].toArray().size(), 0);
+    EXPECT_FALSE(report.contains("errore"));
+
+    const CliRun grbl = runCli({"--macchina", printer, "--firmware", "grbl", "--json"});
+    EXPECT_EQ(grbl.status, 2);
+    EXPECT_EQ(grbl.err, printer + ": asse E: grbl non ha righe per l'asse E (assi: XYZ)\n");
+    const QJsonObject refused = QJsonDocument::fromJson(QByteArray::fromStdString(grbl.out)).object();
+    EXPECT_EQ(refused["errori"][0]["asse"].toString(), "E");
+    EXPECT_EQ(refused["errore"]["tipo"].toString(), "uso");
+}
+
 TEST(Cli, AnUnwritableOutputFails) {
     const std::vector<std::string> commandLines[] = {{}, {"--help"}, {"--json"}};
     for (const auto& arguments : commandLines) {
