@@ -39,6 +39,104 @@ bool isKey(std::string_view key, FileKey named) {
     return key == named.italian || key == named.english;
 }
 
+// Debian's toml++ 3.3 reaches undefined behaviour when it asks whether some
+// characters beyond ASCII are blanks (is_non_ascii_horizontal_whitespace,
+// U+00A1 to U+0499 such as "è"): it does so where the grammar allows no such
+// character, outside strings and comments, and while it reads past a syntax
+// error to name it. So a text is first refused where such a character
+// stands outside strings and comments, then read with every character
+// beyond ASCII made an "x" (its lines and columns unchanged), and only a text
+// valid then is read as it is.
+
+// Where a byte beyond ASCII first stands outside the text's strings and
+// comments. The strings are scanned as TOML ends them: escapes in basic
+// ones, and up to two quotes more at the end of a multi-line one.
+class OutsideStrings {
+public:
+    explicit OutsideStrings(std::string_view text) : text_(text) {}
+
+    std::optional<toml::source_position> firstNonAscii() {
+        while (at_ < text_.size()) {
+            const char c = text_[at_];
+            if (static_cast<unsigned char>(c) >= 0x80) return place();
+            if (c == '#') {
+                skipPast("\n");
+            } else if (c == '"' || c == '\'') {
+                skipString(c);
+            } else {
+                advance(1);
+            }
+        }
+        return std::nullopt;
+    }
+
+private:
+    toml::source_position place() const {
+        return {static_cast<toml::source_index>(line_), static_cast<toml::source_index>(column_)};
+    }
+
+    void advance(std::size_t bytes) {
+        for (; bytes > 0 && at_ < text_.size(); --bytes, ++at_) {
+            const auto byte = static_cast<unsigned char>(text_[at_]);
+            if (text_[at_] == '\n') {
+                ++line_;
+                column_ = 1;
+            } else if ((byte & 0xC0) != 0x80) {
+                ++column_;
+            }
+        }
+    }
+
+    // Past the next `end`, or to the end of the text.
+    void skipPast(std::string_view end) {
+        const std::size_t found = text_.find(end, at_);
+        advance(found == std::string_view::npos ? text_.size() - at_ : found - at_ + end.size());
+    }
+
+    void skipString(char quote) {
+        const std::string triple(3, quote);
+        const bool multiLine = text_.substr(at_, 3) == triple;
+        advance(multiLine ? 3 : 1);
+        while (at_ < text_.size()) {
+            const char c = text_[at_];
+            if (c == '\\' && quote == '"') {
+                advance(2);
+            } else if (multiLine && text_.substr(at_, 3) == triple) {
+                advance(3);
+                for (int extra = 0; extra < 2 && at_ < text_.size() && text_[at_] == quote; ++extra) {
+                    advance(1);
+                }
+                return;
+            } else if (!multiLine && (c == quote || c == '\n')) {
+                advance(c == quote ? 1 : 0);
+                return;
+            } else {
+                advance(1);
+            }
+        }
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    std::size_t line_ = 1;
+    std::size_t column_ = 1;
+};
+
+// Each character beyond ASCII made one "x".
+std::string asciiOnly(std::string_view text) {
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            ascii += c;
+        } else if ((byte & 0xC0) != 0x80) {
+            ascii += 'x';
+        }
+    }
+    return ascii;
+}
+
 // An option's text read from the file.
 struct Entry {
     std::string name;  // Italian, without dashes
@@ -59,8 +157,15 @@ public:
     }
 
     MachineReading read() {
+        if (const auto place = OutsideStrings(text_).firstNonAscii()) {
+            fail({*place, *place, nullptr},
+                 "un carattere oltre l'ASCII sta solo in un testo tra virgolette o in un "
+                 "commento.");
+            return sortedErrors();
+        }
         toml::table table;
         try {
+            (void)toml::parse(asciiOnly(text_), fileName_);
             table = toml::parse(text_, fileName_);
         } catch (const toml::parse_error& error) {
             fail(error.source(), std::string(error.description()));

@@ -67,6 +67,8 @@ TEST(MachineFile, StatusMessageAndBlock) {
          "m.toml:2:11: asse X: «pollici» vuole true o false."},
         {"one option by both names", "[asse.X]\nrapporto = \"2:1\"\ngear-ratio = \"3:1\"\n", 2,
          "m.toml:3:1: asse X: «gear-ratio» è di nuovo l'opzione «rapporto», già data."},
+        {"a character the grammar has only in strings", "nome = \"è\" # è\n[asse.è]\n", 2,
+         "m.toml:2:7: un carattere oltre l'ASCII sta solo in un testo tra virgolette"},
         {"an unknown firmware", "firmware = \"smoothie\"\n[asse.X]\n", 2,
          "m.toml:1:12: firmware vuole il nome di un firmware: marlin"},
         {"no axes", "firmware = \"marlin\"\n", 2, "m.toml: la macchina non ha assi"},
