@@ -9,7 +9,6 @@
 #include "calc/firmware_numbers.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -57,16 +56,25 @@ int leadingExponent(long double value) {
 constexpr int kCandidateReach = 12;
 
 // Readers of this many digits or fewer (Grbl's, grblHAL's) hold them in an
-// integer that they turn into a float: from 2^24 up, neighbouring digits read
-// alike, and reaching the next float takes as many steps of the last digit as
-// the floats are apart there.
+// integer that they turn into a float: from 2^24 up, the integers of one
+// float read alike, so a candidate stands for each float rather than for each
+// integer, the integer of that float nearest to the rounded value.
 constexpr int kMostFloatIntegerDigits = 9;
 constexpr std::int64_t kFloatExactIntegers = std::int64_t{1} << 24;
 
-int reachFor(std::int64_t rounded, bool integerInFloat) {
-    if (!integerInFloat || rounded < kFloatExactIntegers) return kCandidateReach;
-    const auto spacing = std::bit_floor(static_cast<std::uint64_t>(rounded / kFloatExactIntegers));
-    return kCandidateReach * 2 * static_cast<int>(spacing);
+std::int64_t floatOf(std::int64_t n) { return static_cast<std::int64_t>(static_cast<float>(n)); }
+
+// The `step`th candidate from `rounded`, nearest first, either side.
+std::int64_t candidate(std::int64_t rounded, int step, bool integerInFloat) {
+    const int away = step % 2 == 0 ? step / 2 : -(step + 1) / 2;
+    if (!integerInFloat || rounded < kFloatExactIntegers || away == 0) return rounded + away;
+    const auto nearest = static_cast<float>(rounded);
+    const auto spacing = static_cast<std::int64_t>(
+        std::nextafter(nearest, std::numeric_limits<float>::infinity()) - nearest);
+    const std::int64_t target = floatOf(rounded) + away * spacing;
+    // The edge of the target float's integers on the side of `rounded`.
+    const std::int64_t edge = target + (away > 0 ? -spacing / 2 : spacing / 2);
+    return floatOf(edge) == target ? edge : edge + (away > 0 ? 1 : -1);
 }
 
 // Candidates with `significant` digits around `value`.
@@ -78,9 +86,8 @@ void addCandidates(std::vector<std::string>& texts, long double value, int signi
         decimals >= 0 ? value * tenTo(decimals) : value / tenTo(-decimals);
     if (!(scaled < 0x1p62L)) return;
     const auto rounded = static_cast<std::int64_t>(std::llround(scaled));
-    const int reach = reachFor(rounded, integerInFloat);
-    for (int step = 0; step <= 2 * reach; ++step) {
-        const std::int64_t n = rounded + (step % 2 == 0 ? step / 2 : -(step + 1) / 2);
+    for (int step = 0; step <= 2 * kCandidateReach; ++step) {
+        const std::int64_t n = candidate(rounded, step, integerInFloat);
         if (n > 0) texts.push_back(positionalText(static_cast<std::uint64_t>(n), decimals));
     }
 }
@@ -143,6 +150,8 @@ float grblHalRead(std::string_view text) {
 
 float repRapRead(std::string_view text) {
     constexpr std::uint32_t kMost = std::numeric_limits<std::uint32_t>::max();
+    // 10^0 to 10^10, each exact in a double, as SafeStrtod divides by them.
+    constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
     constexpr int kLargestPower = 10;
     std::uint32_t integer = 0;
     int tens = 0;
@@ -164,12 +173,12 @@ float repRapRead(std::string_view text) {
     auto value = static_cast<double>(integer);
     while (tens < 0 && value != 0) {
         const int power = std::min(-tens, kLargestPower);
-        value /= static_cast<double>(tenTo(power));
+        value /= kPowers[power];
         tens += power;
     }
     while (tens > 0 && !std::isinf(value)) {
         const int power = std::min(tens, kLargestPower);
-        value *= static_cast<double>(tenTo(power));
+        value *= kPowers[power];
         tens -= power;
     }
     return static_cast<float>(value);
