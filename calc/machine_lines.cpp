@@ -29,7 +29,7 @@ constexpr std::string_view kNumberedAxes = "XYZABC";
 constexpr std::string_view kMarlinArrayAxes = "XYZABC";
 constexpr std::size_t kMarlinLinearAxes = 3;
 constexpr std::string_view kStepsPerMm = "passi per millimetro";
-constexpr std::string_view kLargestRate = "velocità massima";
+constexpr std::string_view kLargestRate = "valori della velocità massima";
 
 using AxisList = std::vector<const MachineAxis*>;
 
