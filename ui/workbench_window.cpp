@@ -90,7 +90,10 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
         auto* edit = new QLineEdit;
-        QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
+        // Every change of the text, however it came (typed, pasted, undone,
+        // set through the accessibility interface); the window's own fills
+        // (showEntries) block the signal.
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this] {
             readEntries();
             refresh();
         });

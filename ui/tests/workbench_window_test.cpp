@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's window as a screen reader sees it: for each drive, the
 // result fields found through the accessibility tree hold the command line's
-// own lines for the same options, in the C locale and in Italian; typing
-// answers at once, an input that cannot be used is marked beside it, «Copia»
-// copies, and "--banco" fills the window in.
+// own lines for the same options, in the C locale and in Italian; a text
+// typed or set through the accessibility interface answers at once, an input
+// that cannot be used is marked beside it, «Copia» copies, and "--banco"
+// fills the window in.
 
 #include <QAccessible>
 #include <QApplication>
@@ -109,7 +110,8 @@ private slots:
     void showsWhatTheCommandLinePrints_data();
     void showsWhatTheCommandLinePrints();
     void inputsAreNamedAndDescribed();
-    void typingAnswersAtOnce();
+    void everyChangeOfTextAnswers_data();
+    void everyChangeOfTextAnswers();
     void unusableInputIsMarkedBesideIt_data();
     void unusableInputIsMarkedBesideIt();
     void copyPutsTheFirmwareLinesOnTheClipboard();
@@ -201,10 +203,41 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
     }
 }
 
-void WorkbenchWindowTest::typingAnswersAtOnce() {
+// How a new text reaches «Micropassi», which holds 16 before: the last four
+// are a screen reader's or an automation tool's "set text", as AT-SPI does it.
+enum TextChange { Typed, SetByCode, ValueSet, Replaced, Inserted, Deleted };
+
+void WorkbenchWindowTest::everyChangeOfTextAnswers_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stepsPerMm");
+    QTest::newRow("typed") << int(Typed) << "32" << "160.000000000";
+    QTest::newRow("set by code") << int(SetByCode) << "32" << "160.000000000";
+    QTest::newRow("value set") << int(ValueSet) << "32" << "160.000000000";
+    QTest::newRow("all replaced") << int(Replaced) << "32" << "160.000000000";
+    QTest::newRow("inserted at the end") << int(Inserted) << "0" << "800.000000000";
+    QTest::newRow("last digit deleted") << int(Deleted) << "" << "5.000000000";
+}
+
+void WorkbenchWindowTest::everyChangeOfTextAnswers() {
+    QFETCH(int, change);
+    QFETCH(QString, text);
+    QFETCH(QString, stepsPerMm);
     WorkbenchWindow& window = open(kGt2);
-    typeInto(named<QLineEdit>(window, "banco-micropassi"), QStringLiteral("32"));
-    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("160.000000000"));
+    auto* input = named<QLineEdit>(window, "banco-micropassi");
+    input->setText(QStringLiteral("16"));
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
+    QAccessibleEditableTextInterface* editable = field->editableTextInterface();
+    QVERIFY(editable);
+    switch (change) {
+    case Typed: typeInto(input, text); break;
+    case SetByCode: input->setText(text); break;
+    case ValueSet: field->setText(QAccessible::Value, text); break;
+    case Replaced: editable->replaceText(0, 2, text); break;
+    case Inserted: editable->insertText(2, text); break;
+    case Deleted: editable->deleteText(1, 2); break;
+    }
+    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
