@@ -133,7 +133,8 @@ public:
     }
 
     QString text(QAccessible::Text which) const override {
-        return which == QAccessible::Value ? input()->currentText() : QAccessibleWidget::text(which);
+        return which == QAccessible::Value ? input()->currentText()
+                                           : QAccessibleWidget::text(which);
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -163,22 +164,28 @@ QAccessibleInterface* inputInterface(const QString& /*className*/, QObject* obje
     return nullptr;
 }
 
-template <typename Input>
-Input* flagged(Input* input) {
+// The factory is installed with the first input: Qt asks it, before its own,
+// for every object that has no interface yet.
+void flag(QWidget* input) {
     static const bool installed = [] {
         QAccessible::installFactory(&inputInterface);
         return true;
     }();
     Q_UNUSED(installed);
     input->setProperty(kInputProperty, true);
-    return input;
 }
 
 }  // namespace
 
-QLineEdit* accessibleInput(QLineEdit* input) { return flagged(input); }
+QLineEdit* accessibleInput(QLineEdit* input) {
+    flag(input);
+    return input;
+}
 
-QComboBox* accessibleInput(QComboBox* input) { return flagged(input); }
+QComboBox* accessibleInput(QComboBox* input) {
+    flag(input);
+    return input;
+}
 
 void markInvalid(QLineEdit* input, bool invalid) { input->setProperty(kInvalidProperty, invalid); }
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "ui/accessible_input.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
 
@@ -89,7 +90,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     const QString key = qText(input.key);
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
-        auto* edit = new QLineEdit;
+        auto* edit = accessibleInput(new QLineEdit);
         // Every change of the text, however it came (typed, pasted, undone,
         // set through the accessibility interface); the window's own fills
         // (showEntries) block the signal.
@@ -99,7 +100,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
         });
         field = edit;
     } else {
-        auto* combo = new QComboBox;
+        auto* combo = accessibleInput(new QComboBox);
         for (const workbench::Alternative& alternative : input.alternatives) {
             combo->addItem(qText(alternative.label));
         }
@@ -125,7 +126,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
 }
 
 void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
-    screws_ = new QComboBox;
+    screws_ = accessibleInput(new QComboBox);
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
     screws_->addItem(QStringLiteral("Altra vite"));
     for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
@@ -211,6 +212,7 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
+        if (auto* edit = qobject_cast<QLineEdit*>(row.field)) markInvalid(edit, !text.isEmpty());
         // While it stands, the message is what a screen reader says first.
         const QString description = qText(row.input->description);
         row.field->setAccessibleDescription(text.isEmpty() ? description

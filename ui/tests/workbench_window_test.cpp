@@ -92,6 +92,13 @@ workbench::Entries entriesFor(const QString& address) {
     return *entries;
 }
 
+// The text attributes assistive technology reads at the start of `field`.
+QString textAttributes(QWidget* field) {
+    int start = 0;
+    int end = 0;
+    return QAccessible::queryAccessibleInterface(field)->textInterface()->attributes(0, &start, &end);
+}
+
 template <typename T = QWidget>
 T* named(QWidget& window, const QString& name) {
     return control<T>(window, name.toUtf8().constData());
@@ -110,6 +117,8 @@ private slots:
     void showsWhatTheCommandLinePrints_data();
     void showsWhatTheCommandLinePrints();
     void inputsAreNamedAndDescribed();
+    void inputGivesItsValue_data();
+    void inputGivesItsValue();
     void everyChangeOfTextAnswers_data();
     void everyChangeOfTextAnswers();
     void unusableInputIsMarkedBesideIt_data();
@@ -183,9 +192,9 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints() {
     }
 }
 
-// A text field is named by its label; a choice, whose name on Linux is its
-// chosen text, by the label that the tree gives as its own (beside the
-// section's title, which labels every field of the section).
+// Every input is named by its label, a choice too (on Linux Qt names a
+// drop-down by its chosen text), and the tree gives the label as its own
+// (beside the section's title, which labels every field of the section).
 void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
     WorkbenchWindow& window = open(kGt2);
     for (const workbench::Input& input : workbench::inputs()) {
@@ -196,11 +205,37 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
             labels << label->text(QAccessible::Name);
         }
         QVERIFY2(labels.contains(qText(input.label)), qPrintable(labels.join(" | ")));
-        if (input.kind == workbench::InputKind::Text) {
-            QCOMPARE(field->text(QAccessible::Name), qText(input.label));
-        }
+        QCOMPARE(field->text(QAccessible::Name), qText(input.label));
         QCOMPARE(field->text(QAccessible::Description), qText(input.description));
     }
+}
+
+void WorkbenchWindowTest::inputGivesItsValue_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("value");  // typed, or the choice chosen
+    QTest::newRow("text") << "banco-micropassi" << "Micropassi" << "32";
+    QTest::newRow("choice") << "banco-firmware-scelto" << "Firmware" << "Marlin";
+    QTest::newRow("belt profile") << "banco-profilo" << "Profilo della cinghia" << "GT3 (3 mm)";
+    QTest::newRow("common screws") << "banco-viti-comuni" << "Viti comuni"
+                                   << "T8x8 (passo 2, 4 principi)";
+}
+
+void WorkbenchWindowTest::inputGivesItsValue() {
+    QFETCH(QString, object);
+    QFETCH(QString, label);
+    QFETCH(QString, value);
+    WorkbenchWindow& window = open(kGt2);
+    QWidget* input = named(window, object);
+    if (auto* choice = qobject_cast<QComboBox*>(input)) {
+        QVERIFY(choice->findText(value) > 0);
+        choice->setCurrentIndex(choice->findText(value));
+    } else {
+        typeInto(qobject_cast<QLineEdit*>(input), value);
+    }
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
+    QCOMPARE(field->text(QAccessible::Name), label);
+    QCOMPARE(field->text(QAccessible::Value), value);
 }
 
 // How a new text reaches «Micropassi», which holds 16 before: the last four
@@ -264,12 +299,14 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QVERIFY(error->isVisible());
     QVERIFY(!error->text().isEmpty());
     QVERIFY(field->accessibleDescription().startsWith(error->text()));
+    QCOMPARE(textAttributes(field), QStringLiteral("invalid:true;"));
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QVERIFY(!named(window, "banco-errore-generale")->isVisible());
 
     typeInto(field, good);
     QVERIFY(!error->isVisible());
     QCOMPARE(field->accessibleDescription(), description);
+    QCOMPARE(textAttributes(field), QString());
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("80.000000000"));
 }
 
