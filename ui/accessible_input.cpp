@@ -11,7 +11,7 @@ namespace cnc::ui {
 namespace {
 
 // Dynamic properties: the widgets this file's factory answers for, and the
-// line edits marked invalid.
+// inputs whose entry cannot be used.
 constexpr char kInputProperty[] = "cncAccessibleInput";
 constexpr char kInvalidProperty[] = "cncInvalidEntry";
 
@@ -187,6 +187,12 @@ QComboBox* accessibleInput(QComboBox* input) {
     return input;
 }
 
-void markInvalid(QLineEdit* input, bool invalid) { input->setProperty(kInvalidProperty, invalid); }
+void showInputError(QWidget* input, const QString& error, const QString& description) {
+    // Marked first, so that a screen reader that reads the new description
+    // finds the text invalid too.
+    input->setProperty(kInvalidProperty, !error.isEmpty());
+    const QString shown = error.isEmpty() ? description : error + QLatin1Char('\n') + description;
+    if (input->accessibleDescription() != shown) input->setAccessibleDescription(shown);
+}
 
 }  // namespace cnc::ui

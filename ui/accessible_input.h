@@ -7,9 +7,9 @@
 //   gives its chosen text ("Grbl") as its value; Qt's names it on Linux by
 //   its chosen text, so that a screen reader says "Grbl" and never what
 //   Grbl is the answer to;
-// - a line edit that holds an entry that cannot be used says so: its text
-//   carries the text attribute "invalid:true" (the attribute browsers give
-//   the text of an aria-invalid field) while it is marked. Qt 6.4 has no
+// - an input that holds an entry that cannot be used says so: its message
+//   leads its description, and a line edit's text carries the text attribute
+//   "invalid:true", AT-SPI's mark of invalid text. Qt 6.4 has no
 //   invalid-entry state to give it, and its Linux bridge none to send.
 //
 // Everything else (the line edit's text, cursor, selection and editing
@@ -23,6 +23,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace cnc::ui {
@@ -31,9 +32,12 @@ namespace cnc::ui {
 QLineEdit* accessibleInput(QLineEdit* input);
 QComboBox* accessibleInput(QComboBox* input);
 
-// Marks the line edit `input` (made by accessibleInput()) as holding an entry
-// that cannot be used, or clears the mark. The message itself goes in the
-// accessible description, whose change screen readers announce.
-void markInvalid(QLineEdit* input, bool invalid);
+// Shows `error` (empty: none) on `input` (made by accessibleInput()) to
+// assistive technology: while it stands, the message leads the accessible
+// description, before `description`, the input's own, and a line edit's text
+// is invalid. Only a description that changes is announced: Qt announces
+// every one set, so that setting them all at each keystroke would have a
+// screen reader hear of every input.
+void showInputError(QWidget* input, const QString& error, const QString& description);
 
 }  // namespace cnc::ui

@@ -212,11 +212,7 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
-        if (auto* edit = qobject_cast<QLineEdit*>(row.field)) markInvalid(edit, !text.isEmpty());
-        // While it stands, the message is what a screen reader says first.
-        const QString description = qText(row.input->description);
-        row.field->setAccessibleDescription(text.isEmpty() ? description
-                                                           : text + QLatin1Char('\n') + description);
+        showInputError(row.field, text, qText(row.input->description));
     }
     results_->show(evaluation, general);
 }

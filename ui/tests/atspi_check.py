@@ -6,8 +6,9 @@ It starts `APP --banco` with a screw drive, finds the text field named
 «Micropassi», sets its text through AT-SPI's EditableText as a screen reader's
 "set text" does, and waits for the field named «Step/mm» to show what the
 command line CLI prints for the same options. It sets a text that cannot be
-used and reads that field's invalid text attribute on and off again, and it
-finds the drop-down named «Firmware» (not "Grbl", its choice).
+used and reads that field's invalid text attribute on and off again, hearing
+of no description change but that field's, and it finds the drop-down named
+«Firmware» (not "Grbl", its choice).
 
 Usage: atspi_check.py APP CLI
 It starts its own X server (Xvfb, on a display it finds free) and its own
@@ -52,10 +53,17 @@ if not os.path.exists("/usr/share/dbus-1/services/org.a11y.Bus.service"):
     missing("the accessibility bus (at-spi2-core)")
 
 
+def dispatch_events():
+    while GLib.MainContext.default().iteration(False):
+        pass
+
+
 def wait_for(what, probe):
-    """probe()'s first true value within WAIT_SECONDS; fails naming `what`."""
+    """probe()'s first true value within WAIT_SECONDS; fails naming `what`.
+    The events that come meanwhile are dispatched."""
     deadline = time.monotonic() + WAIT_SECONDS
     while time.monotonic() < deadline:
+        dispatch_events()
         found = probe()
         if found:
             return found
@@ -130,6 +138,33 @@ def steps_per_mm(cli, microsteps):
     fail(f"no Step/mm line in the command line's output:\n{printed}")
 
 
+# The names of the objects whose description changed, as a screen reader
+# hears of them.
+described = set()
+
+
+def listen_to_descriptions():
+    def heard(event):
+        described.add(event.source.get_name())
+
+    listener = Atspi.EventListener.new(heard)
+    listener.register("object:property-change:accessible-description")
+    return listener
+
+
+def check_marked(microsteps, text, invalid):
+    described.clear()
+    Atspi.EditableText.set_text_contents(microsteps, text)
+    state = "invalid" if invalid else "valid"
+    wait_for(f"«Micropassi» {state} while it holds {text}",
+             lambda: invalid_attribute(microsteps) == invalid)
+    # Qt sent the description's change before it answered the question above.
+    dispatch_events()
+    if described != {"Micropassi"}:
+        fail(f"with {text} in «Micropassi», the descriptions heard to change are those of "
+             f"{sorted(described)}")
+
+
 def check(application, cli):
     text_roles = (Atspi.Role.TEXT, Atspi.Role.ENTRY)
     microsteps = wait_for("a text field named «Micropassi»",
@@ -147,11 +182,8 @@ def check(application, cli):
 
     if invalid_attribute(microsteps):
         fail("«Micropassi» is invalid while it holds 32")
-    Atspi.EditableText.set_text_contents(microsteps, "abc")
-    wait_for("«Micropassi» invalid while it holds abc",
-             lambda: invalid_attribute(microsteps) == "true")
-    Atspi.EditableText.set_text_contents(microsteps, "32")
-    wait_for("«Micropassi» valid again", lambda: invalid_attribute(microsteps) == "")
+    check_marked(microsteps, "abc", "true")
+    check_marked(microsteps, "32", "")
 
 
 def main(app, cli):
@@ -171,6 +203,9 @@ def main(app, cli):
 
 def run(app, cli):
     enable_accessibility()
+    # Before the workbench starts, so that it knows from the first that
+    # someone listens.
+    listener = listen_to_descriptions()
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        **LOCALE)
     workbench = subprocess.Popen([app, "--banco", *OPTIONS], env=environment)
@@ -187,6 +222,7 @@ def run(app, cli):
         if workbench.poll() is None:
             workbench.send_signal(signal.SIGTERM)
         workbench.wait(WAIT_SECONDS)
+        listener.deregister("object:property-change:accessible-description")
     print("the workbench answered through AT-SPI")
 
 
