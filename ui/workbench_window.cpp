@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "ui/accessible_input.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
 
@@ -89,14 +90,17 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     const QString key = qText(input.key);
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
-        auto* edit = new QLineEdit;
-        QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
+        auto* edit = accessibleInput(new QLineEdit);
+        // Every change of the text, however it came (typed, pasted, undone,
+        // set through the accessibility interface); the window's own fills
+        // (showEntries) block the signal.
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this] {
             readEntries();
             refresh();
         });
         field = edit;
     } else {
-        auto* combo = new QComboBox;
+        auto* combo = accessibleInput(new QComboBox);
         for (const workbench::Alternative& alternative : input.alternatives) {
             combo->addItem(qText(alternative.label));
         }
@@ -122,7 +126,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
 }
 
 void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
-    screws_ = new QComboBox;
+    screws_ = accessibleInput(new QComboBox);
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
     screws_->addItem(QStringLiteral("Altra vite"));
     for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
@@ -208,10 +212,7 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
-        // While it stands, the message is what a screen reader says first.
-        const QString description = qText(row.input->description);
-        row.field->setAccessibleDescription(text.isEmpty() ? description
-                                                           : text + QLatin1Char('\n') + description);
+        showInputError(row.field, text, qText(row.input->description));
     }
     results_->show(evaluation, general);
 }
