@@ -56,19 +56,31 @@ std::string jsonScrew(const CommonScrew& screw) {
                        jsonTexts(fills), jsonChosen(fills));
 }
 
+// The page's start: {title, workbenchLine, classicTitle, classicLine}; the
+// workbench's own title is the description's.
+std::string jsonStart() {
+    return fmt::format(R"({{"title":{},"workbenchLine":{},"classicTitle":{},"classicLine":{}}})",
+                       jsonString(kStartTitle), jsonString(kWorkbenchLine),
+                       jsonString(kClassicTitle), jsonString(kClassicLine));
+}
+
 // {title, firmwareLinesLabel, copyLabel, commonScrewsLabel, inputs: [{kind,
 // key, label, description, section, alternatives: [{label, option, value}],
-// shownWith, initial}], commonScrews: [...], resultLabels: [...]}; a text
-// input's initial is its text, a choice's the index of its alternative.
+// shownWith, initial}], commonScrews: [...], resultLabels: [...],
+// summaryLabels: [...], summaryHint, foldedSections: [section...], start};
+// a text input's initial is its text, a choice's the index of its alternative.
 std::string workbenchDescription() {
     const Entries initial = initialEntries();
     return fmt::format(
         R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
-        R"("inputs":{},"commonScrews":{},"resultLabels":{}}})",
+        R"("inputs":{},"commonScrews":{},"resultLabels":{},"summaryLabels":{},)"
+        R"("summaryHint":{},"foldedSections":{},"start":{}}})",
         jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
         jsonString(kCommonScrewsLabel),
         jsonArray(inputs(), [&](const Input& input) { return jsonInput(input, initial); }),
-        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString));
+        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString),
+        jsonArray(summaryLabels(), jsonString), jsonString(kSummaryHint),
+        jsonArray(foldedSections(), jsonString), jsonStart());
 }
 
 // The page's entries over the initial ones; an index that names no
