@@ -40,7 +40,7 @@ try {
   console.log(`navigation to ready: median ${median.toFixed(1)} ms over ${LOADS} loads ` +
     `(${times[0].toFixed(1)} to ${times[times.length - 1].toFixed(1)} ms)`);
   if (screenshot) {
-    await browser.go(server.url);
+    await browser.go(`${server.url}#finestra`);
     await waitReady(browser);
     // The window's size as the README's picture of it shows it, no focus.
     await browser.run(`document.activeElement.blur();
