@@ -294,6 +294,9 @@
     window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));
     document.documentElement.dataset.ready = "true";
     performance.mark("ready");
+    // After one visit the page opens with no network (sw.js); a page opened
+    // from a file has no service worker and never gets this far.
+    navigator.serviceWorker?.register("sw.js");
   }
 
   createCore().then(start);

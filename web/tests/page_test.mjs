@@ -588,7 +588,7 @@ const textColours = `return [...document.querySelectorAll(arguments[0])].filter(
       background: getComputedStyle(behind).backgroundColor };
   });`;
 
-describe("the page's start and its look", () => {
+describe("the page's start, its look, and the page offline and from a file", () => {
   let server;
   let browser;
 
@@ -654,4 +654,46 @@ describe("the page's start and its look", () => {
     assert.deepEqual(await Promise.all(["Calibrazione", "Strato", "Velocità"].map(expanded)),
       ["false", "true", "true"]);
   });
+
+  test("opened from a file, the page says how to serve it", async () => {
+    await browser.go(`file://${join(webDir, "index.html")}`);
+    const [line] = await browser.find("#served-only");
+    assert.equal(await browser.displayed(line), true);
+    assert.match(await browser.text(line),
+      /python3 -m http\.server --bind 127\.0\.0\.1 -d build-web\/page/);
+  });
+
+  // A server of its own, which stops: nothing but the service worker's cache
+  // can answer the second load.
+  test("after one visit the workbench opens with no network", async () => {
+    const own = await serve(webDir);
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      await browser.run("return navigator.serviceWorker.ready.then(() => undefined)");
+      await waitFor(() => browser.run("return navigator.serviceWorker.controller !== null"),
+        "the service worker in control");
+    } finally {
+      await own.close();
+    }
+    await browser.cdp("Network.enable");
+    await browser.cdp("Network.emulateNetworkConditions",
+      { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      assert.match(await browser.run(
+        "return document.querySelector('.wb-results input').value"), /^80[.,]0+$/);
+    } finally {
+      await browser.cdp("Network.emulateNetworkConditions",
+        { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    }
+  });
 });
+
+// Polls `condition` for up to 5 s.
+async function waitFor(condition, what) {
+  for (let i = 0; i < 200; ++i) {
+    if (await condition()) return;
+    await new Promise((r) => setTimeout(r, 25));
+  }
+  assert.fail(`never: ${what}`);
+}
