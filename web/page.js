@@ -287,7 +287,7 @@
     });
 
     showBeltGroups();
-    const views = { ...window.cncStart(JSON.parse(core.workbenchDescription())), window: main,
+    const views = { ...window.cncStart(JSON.parse(core.startDescription())), window: main,
       windowTitle: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
     document.body.append(views.screen, views.toWorkbench);
     showWhatTheAddressAsks(core, views);

@@ -32,21 +32,20 @@ window.cncStart = (() => {
     return link;
   }
 
-  // description: the workbench's, with its start texts. Gives {title, screen,
+  // start: the module's startDescription(). Gives {title, screen,
   // toWorkbench, toClassic}: the start's title and element, and the two
   // switches, for the page to place.
-  return function build(description) {
-    const { start } = description;
+  return function build(start) {
     const screen = element("main", "start");
     screen.setAttribute("aria-labelledby", "start-heading");
     const heading = element("h1", "", start.title);
     heading.id = "start-heading";
     const choices = element("nav", "start-choices");
     choices.setAttribute("aria-labelledby", heading.id);
-    choices.append(choice("#banco", description.title, start.workbenchLine),
+    choices.append(choice("#banco", start.workbenchTitle, start.workbenchLine),
       choice("#finestra", start.classicTitle, start.classicLine));
     screen.append(heading, choices);
-    return { title: start.title, screen, toWorkbench: switchTo("#banco", description.title),
+    return { title: start.title, screen, toWorkbench: switchTo("#banco", start.workbenchTitle),
       toClassic: switchTo("#finestra", start.classicTitle) };
   };
 })();
