@@ -5,7 +5,10 @@
 // English and in Italian. On screens from a phone's to a wide one, the window
 // must fit the screen's width and still calculate. The workbench (#banco),
 // opened at an address, must show the command line's lines for its options,
-// answer as the user types and fit a phone's screen too.
+// answer as the user types and fit a phone's screen too, keeping its key
+// results in view there. The page opens on a start that leads to both views
+// (#finestra is the window, exactly as its picture), reads in light and dark,
+// opens offline after one visit, and from a file says how to serve it.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
