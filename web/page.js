@@ -178,16 +178,27 @@
     fit();
   }
 
-  // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench
-  // instead of the window, built the first time it is asked for; any other
-  // address shows the window, untouched.
+  // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench,
+  // built the first time it is asked for, with the switch to the window;
+  // "#finestra" shows the window, untouched, with the switch to the workbench
+  // in the page's corner, outside the window; any other address shows the
+  // start, which offers both. `views` holds the window, its title and the
+  // start's views (start.js).
   let workbench = null;
-  function showWhatTheAddressAsks(core, main, windowTitle) {
+  function showWhatTheAddressAsks(core, views) {
     const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
-    main.hidden = Boolean(asked);
+    const classic = location.hash === "#finestra";
+    views.window.hidden = !classic;
+    views.toWorkbench.hidden = !classic;
+    views.screen.hidden = classic || Boolean(asked);
+    if (workbench) workbench.hidden = !asked;
+    if (classic) {
+      document.title = views.windowTitle;
+      views.firstField?.focus();
+      return;
+    }
     if (!asked) {
-      if (workbench) workbench.hidden = true;
-      document.title = windowTitle;
+      document.title = views.title;
       return;
     }
     if (!workbench) {
@@ -195,8 +206,9 @@
       workbench.className = "workbench";
       document.body.prepend(workbench);
     }
-    workbench.hidden = false;
     window.cncWorkbench(core, workbench, separators, asked[1] ?? "");
+    // The workbench's content is built the first time: the switch goes before it.
+    if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
     document.title = workbench.querySelector("h1").textContent;
   }
 
@@ -275,12 +287,16 @@
     });
 
     showBeltGroups();
-    fields.find((field) => field.tabIndex === 1)?.focus();
-    showWhatTheAddressAsks(core, main, layout.window.title);
-    window.addEventListener("hashchange", () =>
-      showWhatTheAddressAsks(core, main, layout.window.title));
+    const views = { ...window.cncStart(JSON.parse(core.startDescription())), window: main,
+      windowTitle: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
+    document.body.append(views.screen, views.toWorkbench);
+    showWhatTheAddressAsks(core, views);
+    window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));
     document.documentElement.dataset.ready = "true";
     performance.mark("ready");
+    // After one visit the page opens with no network (sw.js); a page opened
+    // from a file has no service worker and never gets this far.
+    navigator.serviceWorker?.register("sw.js");
   }
 
   createCore().then(start);

@@ -98,7 +98,8 @@ window.cncWorkbench = (() => {
   }
 
   // The firmware's lines and «Copia», which puts them on the clipboard (by
-  // selecting them and the browser's copy where the clipboard is refused).
+  // selecting them and the browser's copy where the clipboard is refused);
+  // shown while there are lines.
   function firmwarePanel(description) {
     const lines = make("textarea", { id: "wb-firmware", readOnly: true, rows: 6, spellcheck: false,
       wrap: "off" });
@@ -115,7 +116,7 @@ window.cncWorkbench = (() => {
       make("label", { htmlFor: lines.id }, description.firmwareLinesLabel), lines, copy);
     return { element, show(firmware) {
       lines.value = firmware.join("\n");
-      copy.disabled = firmware.length === 0;
+      element.hidden = firmware.length === 0;
     } };
   }
 
@@ -142,15 +143,16 @@ window.cncWorkbench = (() => {
     screwChoice?.box.after(screws);
     // Offered while the axis has a screw: while one of the inputs they fill shows.
     const screwKeys = [...new Set(description.commonScrews.flatMap((s) => Object.keys(s.texts)))];
+    const updateFolds = window.cncFolding(sections, description.foldedSections);
 
     const general = make("p", { className: "wb-message", role: "status" });
     const results = resultList();
     const firmware = firmwarePanel(description);
-    root.replaceChildren(
-      make("h1", { id: "wb-title" }, description.title),
-      make("div", { className: "wb-columns" }, form,
-        make("section", { className: "wb-answers", "aria-label": "Risultati" },
-          general, results.element, firmware.element)));
+    const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
+      tabIndex: -1 }, general, results.element, firmware.element);
+    const summary = window.cncSummary(description, answers);
+    root.replaceChildren(make("h1", { id: "wb-title" }, description.title), summary.element,
+      make("div", { className: "wb-columns" }, form, answers));
     root.setAttribute("aria-labelledby", "wb-title");
 
     function show(outcome) {
@@ -164,6 +166,9 @@ window.cncWorkbench = (() => {
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
+      answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
+      summary.show(outcome);
+      updateFolds();
       history.replaceState(null, "", `#banco?${outcome.address}`);
     }
 

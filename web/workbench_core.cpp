@@ -58,17 +58,33 @@ std::string jsonScrew(const CommonScrew& screw) {
 
 // {title, firmwareLinesLabel, copyLabel, commonScrewsLabel, inputs: [{kind,
 // key, label, description, section, alternatives: [{label, option, value}],
-// shownWith, initial}], commonScrews: [...], resultLabels: [...]}; a text
+// shownWith, initial}], commonScrews: [...], resultLabels: [...],
+// summaryLabels: [...], summaryHint, foldedSections: [section...]}; a text
 // input's initial is its text, a choice's the index of its alternative.
 std::string workbenchDescription() {
     const Entries initial = initialEntries();
     return fmt::format(
         R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
-        R"("inputs":{},"commonScrews":{},"resultLabels":{}}})",
+        R"("inputs":{},"commonScrews":{},"resultLabels":{},"summaryLabels":{},)"
+        R"("summaryHint":{},"foldedSections":{}}})",
         jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
         jsonString(kCommonScrewsLabel),
         jsonArray(inputs(), [&](const Input& input) { return jsonInput(input, initial); }),
-        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString));
+        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString),
+        jsonArray(summaryLabels(), jsonString), jsonString(kSummaryHint),
+        jsonArray(foldedSections(), jsonString));
+}
+
+// The page's start and the switches between its views: {title,
+// workbenchTitle, workbenchLine, classicTitle, classicLine}. Kept apart
+// from the workbench's description, which takes milliseconds to write and
+// parse: the start is shown as the page opens and need not wait for it.
+std::string startDescription() {
+    return fmt::format(
+        R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
+        R"("classicLine":{}}})",
+        jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
+        jsonString(kClassicTitle), jsonString(kClassicLine));
 }
 
 // The page's entries over the initial ones; an index that names no
@@ -169,6 +185,7 @@ std::string workbenchEntries(const std::string& query) {
 
 EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
     emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
+    emscripten::function("startDescription", &cnc::web::startDescription);
     emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
     emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
 }

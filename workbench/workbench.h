@@ -73,6 +73,25 @@ inline constexpr std::string_view kFirmwareLinesLabel = "Righe per il firmware";
 inline constexpr std::string_view kCopyLabel = "Copia";
 inline constexpr std::string_view kTitle = "Banco dell'asse";
 
+// The results a phone keeps pinned in view while the user types, with the
+// first message, in this order; those the answers hold are shown.
+std::span<const std::string_view> summaryLabels();
+inline constexpr std::string_view kSummaryHint = "Vai a tutti i risultati";
+// The sections a user may skip: they start folded and open when one of their
+// inputs holds text.
+std::span<const std::string_view> foldedSections();
+
+// The page's start, which offers the workbench and the classic window, each
+// with one line saying what it is; each view links to the other by its title.
+inline constexpr std::string_view kStartTitle = "Calcolo asse CNC";
+inline constexpr std::string_view kWorkbenchLine =
+    "Tutte le domande in un modulo: vite, cinghia o riduzione, righe per il firmware, "
+    "calibrazione, strato e velocità; i risultati cambiano mentre scrivi.";
+inline constexpr std::string_view kClassicTitle = "Calcolo classico";
+inline constexpr std::string_view kClassicLine =
+    "La finestra classica: passi per millimetro, risoluzione e interasse di un asse a vite, "
+    "diretto o con pulegge e cinghia XL, con «calcola».";
+
 // The options, without dashes, in the order of the inputs.
 using State = std::vector<std::pair<std::string, std::string>>;
 

@@ -146,6 +146,13 @@ constexpr std::array<std::string_view, 14> kResultLabels{
     "Interasse esatto",
 };
 
+constexpr std::array<std::string_view, 2> kSummaryLabels{
+    "Step/mm",
+    "Risoluzione del passo (mm)",
+};
+
+constexpr std::array<std::string_view, 3> kFoldedSections{"Calibrazione", "Strato", "Velocità"};
+
 }  // namespace
 
 std::span<const Input> inputs() { return kInputs; }
@@ -160,5 +167,9 @@ const Input* inputNamed(std::string_view key) {
 std::span<const CommonScrew> commonScrews() { return kCommonScrews; }
 
 std::span<const std::string_view> resultLabels() { return kResultLabels; }
+
+std::span<const std::string_view> summaryLabels() { return kSummaryLabels; }
+
+std::span<const std::string_view> foldedSections() { return kFoldedSections; }
 
 }  // namespace cnc::workbench

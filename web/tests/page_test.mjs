@@ -5,7 +5,10 @@
 // English and in Italian. On screens from a phone's to a wide one, the window
 // must fit the screen's width and still calculate. The workbench (#banco),
 // opened at an address, must show the command line's lines for its options,
-// answer as the user types and fit a phone's screen too.
+// answer as the user types and fit a phone's screen too, keeping its key
+// results in view there. The page opens on a start that leads to both views
+// (#finestra is the window, exactly as its picture), reads in light and dark,
+// opens offline after one visit, and from a file says how to serve it.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
@@ -13,7 +16,7 @@
 
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { existsSync } from "node:fs";
+import { existsSync, readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { after, before, describe, test } from "node:test";
 
@@ -133,7 +136,8 @@ for (const lang of ["en", "it-IT"]) {
     const field = (name) => control("textbox", name);
 
     async function open() {
-      await browser.go(server.url);
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#finestra`);
       await waitReady(browser);
       await findControls();
     }
@@ -256,7 +260,7 @@ describe("the page on screens of every width", () => {
     test(`${s.name}, ${s.width} x ${s.height}`, async () => {
       await browser.cdp("Emulation.setDeviceMetricsOverride",
         { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
-      await browser.go(server.url);
+      await browser.go(`${server.url}#finestra`);
       await waitReady(browser);
       // The belt groups shown: the window at its widest.
       await browser.click(await named("Accoppiamento con ingranaggi"));
@@ -436,27 +440,50 @@ for (const lang of ["en", "it-IT"]) {
         await browser.value(named(found, "textbox", "Righe per il firmware")));
     });
 
-    test("without #banco the window is back, and no workbench was built before", async () => {
+    // Each view by the link that opens it: the start's choices, and the
+    // switch each view shows to the other.
+    test("the start offers both views, and each view the other", async () => {
       await open("");
       assert.deepEqual(await browser.find(".workbench"), []);
-      for (const hash of ["#banco", ""]) {
-        await browser.run(`return new Promise((done) => {
-          window.addEventListener("hashchange", () => done(), { once: true });
-          location.hash = arguments[0]; });`, hash);
+      assert.equal(await browser.run("return document.title"), "Calcolo asse CNC");
+      const views = [
+        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
+        { link: "Calcolo classico", view: "#main", title: "Menu' principale" },
+        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
+      ];
+      for (const v of views) {
+        let link;
+        for (const id of await browser.find("a")) {
+          if (await browser.displayed(id) && await browser.label(id) === v.link) link = id;
+        }
+        assert.ok(link, `no link named «${v.link}»`);
+        await browser.click(link);
+        assert.equal(await browser.displayed((await browser.find(v.view))[0]), true, v.view);
+        assert.equal(await browser.displayed((await browser.find(".start"))[0]), false);
+        assert.equal(await browser.run("return document.title"), v.title);
       }
-      assert.equal(await browser.displayed((await browser.find("#main"))[0]), true);
+      // Any other address is the start again.
+      await browser.run(`return new Promise((done) => {
+        window.addEventListener("hashchange", () => done(), { once: true });
+        location.hash = "#altro"; });`);
+      assert.equal(await browser.displayed((await browser.find(".start"))[0]), true);
       assert.equal(await browser.displayed((await browser.find(".workbench"))[0]), false);
-      assert.equal(await browser.run("return document.title"), "Menu' principale");
+      assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
     });
   });
 }
 
-// The workbench on a phone, one column, and on a wide screen, inputs beside
-// the results: never wider than the screen.
+// The workbench on phones, one column, and on a wide screen, inputs beside
+// the results, which stay in view as the form scrolls: never wider than the
+// screen, 16 px text, every control at least 44 px tall for a finger.
 const workbenchScreens = [
-  { name: "a small phone", width: 360, height: 640, columns: 1 },
+  { name: "the smallest phone", width: 320, height: 568, columns: 1 },
+  { name: "a phone", width: 375, height: 740, columns: 1 },
   { name: "a wide screen", width: 1024, height: 768, columns: 2 },
 ];
+
+// A tall form: every optional section open.
+const everything = `${drives[3].address}&attuali=400&comandati=100&misurati=99&frequenza-max=40`;
 
 describe("the workbench on screens of every width", () => {
   let server;
@@ -464,26 +491,212 @@ describe("the workbench on screens of every width", () => {
 
   pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
 
+  async function openOn(s, address) {
+    await browser.cdp("Emulation.setDeviceMetricsOverride",
+      { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
+    await browser.go("about:blank");
+    await browser.go(`${server.url}#banco?${address}`);
+    await waitReady(browser);
+  }
+  const box = (css) => browser.run(`const r = document.querySelector(arguments[0])
+    ?.getBoundingClientRect(); return r && { top: r.top, bottom: r.bottom };`, css);
+  const scrollToTheEnd = () => browser.run("window.scrollTo(0, document.body.scrollHeight)");
+
   for (const s of workbenchScreens) {
     test(`${s.name}, ${s.width} x ${s.height}`, async () => {
-      await browser.cdp("Emulation.setDeviceMetricsOverride",
-        { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
-      await browser.go(`${server.url}#banco?${drives[1].address}`);
-      await waitReady(browser);
+      await openOn(s, everything);
       const page = await browser.run(`
         const page = document.documentElement;
         const inputs = document.querySelector(".wb-inputs").getBoundingClientRect();
         const answers = document.querySelector(".wb-answers").getBoundingClientRect();
+        const shown = (e) => e.getBoundingClientRect().width > 0;
         return { width: page.clientWidth, scrollWidth: page.scrollWidth,
+          fontSize: parseFloat(getComputedStyle(document.body).fontSize),
           columns: answers.left >= inputs.right ? 2 : answers.top >= inputs.bottom ? 1 : 0,
           outside: [...document.querySelectorAll(
             ".workbench :is(input, select, textarea, button, label, legend, small)")]
             .filter((e) => { const r = e.getBoundingClientRect();
               return r.width > 0 && (r.left < 0 || r.right > page.clientWidth); })
+            .map((e) => e.id || e.textContent),
+          low: [...document.querySelectorAll(".workbench :is(input, select, button, a)")]
+            .filter((e) => shown(e) && e.getBoundingClientRect().height < 44)
             .map((e) => e.id || e.textContent) };`);
       assert.ok(page.scrollWidth <= page.width, `scrolls sideways to ${page.scrollWidth}`);
       assert.deepEqual(page.outside, []);
       assert.equal(page.columns, s.columns);
+      assert.ok(page.fontSize >= 16, `text of ${page.fontSize} px`);
+      assert.deepEqual(page.low, []);
+      if (s.columns === 2) {
+        await scrollToTheEnd();
+        const answers = await box(".wb-answers");
+        assert.ok(answers.top >= 0 && answers.top < s.height, `the results at ${answers.top}`);
+      }
     });
   }
+
+  // On a phone the summary stays in view while the user types, without
+  // covering the input; with the form scrolled to its end too; a tap on it
+  // goes to the results.
+  test("a phone keeps Step/mm in view while the user types", async () => {
+    const phone = workbenchScreens[1];
+    await openOn(phone, everything);
+    const micropassi = (await browser.find("#wb-micropassi"))[0];
+    for (const typed of ["32", "8"]) {
+      await browser.clear(micropassi);
+      await browser.type(micropassi, typed);
+      const summary = await box(".wb-summary");
+      const input = await box("#wb-micropassi");
+      assert.ok(input.top >= summary.bottom || input.bottom <= summary.top, "the input covered");
+      for (const scrolled of ["as typed", "at the end"]) {
+        if (scrolled === "at the end") await scrollToTheEnd();
+        const row = await box(".wb-summary-row");
+        assert.ok(row.top >= 0 && row.bottom <= phone.height, `Step/mm at ${row.top}, ${scrolled}`);
+      }
+      const stepsPerMm = await browser.run(`return [...document.querySelectorAll(".wb-results input")]
+        .find((e) => e.labels[0].textContent === "Step/mm").value`);
+      assert.equal(await browser.run("return document.querySelector('.wb-summary-value').textContent"),
+        stepsPerMm);
+    }
+    await browser.run("window.scrollTo(0, 0)");
+    await browser.click((await browser.find(".wb-summary"))[0]);
+    const answers = await box(".wb-answers");
+    assert.ok(answers.top >= 0 && answers.top < phone.height, `the results at ${answers.top}`);
+  });
 });
+
+// WCAG's contrast of two "rgb(r, g, b)" colours, 1 to 21.
+function contrast(a, b) {
+  const luminance = (colour) => {
+    const [r, g, b] = colour.match(/[\d.]+/g).slice(0, 3).map((v) => {
+      const c = v / 255;
+      return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  };
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// Every text shown in a view, its colour and the first opaque background
+// behind it.
+const textColours = `return [...document.querySelectorAll(arguments[0])].filter((e) =>
+    e.getBoundingClientRect().width > 0 && (e.matches("input, select, textarea")
+      || [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim())))
+  .map((e) => {
+    let behind = e;
+    while (/rgba\\(.*, 0\\)|transparent/.test(getComputedStyle(behind).backgroundColor)) {
+      behind = behind.parentElement;
+    }
+    return { text: (e.value ?? e.textContent).slice(0, 30), colour: getComputedStyle(e).color,
+      background: getComputedStyle(behind).backgroundColor };
+  });`;
+
+describe("the page's start, its look, and the page offline and from a file", () => {
+  let server;
+  let browser;
+
+  pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
+
+  async function open(address) {
+    await browser.go("about:blank");
+    await browser.go(address);
+    await waitReady(browser);
+  }
+  // The caption that folds the section, by its accessible name.
+  async function fold(section) {
+    for (const id of await browser.find(".workbench legend button")) {
+      if (await browser.label(id) === section) return id;
+    }
+    assert.fail(`no caption «${section}» folds`);
+  }
+  const expanded = async (section) =>
+    browser.run("return arguments[0].getAttribute('aria-expanded')", { [ELEMENT]: await fold(section) });
+
+  test("the classic window looks exactly as its picture in the README", async () => {
+    await open(`${server.url}#finestra`);
+    // As make screenshot-web takes the picture (page_bench.mjs).
+    await browser.run(`document.activeElement.blur();
+      Object.assign(document.getElementById("main").style, { width: "657px", height: "409px" });`);
+    const shot = Buffer.from(await browser.screenshot((await browser.find("#main"))[0]), "base64");
+    assert.ok(shot.equals(readFileSync(new URL("../../docs/screenshot-web.png", import.meta.url))),
+      "the window differs from docs/screenshot-web.png");
+  });
+
+  for (const scheme of ["light", "dark"]) {
+    test(`every text of the start and the workbench is legible, ${scheme}`, async () => {
+      await browser.cdp("Emulation.setEmulatedMedia",
+        { features: [{ name: "prefers-color-scheme", value: scheme }] });
+      for (const [address, view] of [["", ".start"], [`#banco?${marked[0].address}`, ".workbench"]]) {
+        await open(`${server.url}${address}`);
+        const texts = await browser.run(textColours, `${view}, ${view} *`);
+        assert.ok(texts.length >= 5, view);
+        for (const t of texts) {
+          assert.ok(contrast(t.colour, t.background) >= 4.5,
+            `«${t.text}»: ${t.colour} on ${t.background}`);
+        }
+        const background = texts[0].background;
+        assert.equal(contrast(background, "rgb(0, 0, 0)") < contrast(background, "rgb(255, 255, 255)"),
+          scheme === "dark", `a ${scheme} background: ${background}`);
+      }
+      await browser.cdp("Emulation.setEmulatedMedia", { features: [] });
+    });
+  }
+
+  test("the optional sections start folded, and open when used or filled by a link", async () => {
+    await open(`${server.url}#banco?${drives[0].address}`);
+    assert.deepEqual([await expanded("Calibrazione"), await expanded("Strato")], ["false", "false"]);
+    const [layer] = await browser.find("#wb-strato");
+    assert.equal(await browser.displayed(layer), false);
+    await browser.click(await fold("Strato"));
+    await browser.type(layer, "0.2");
+    // Holding text, it stays open.
+    await browser.click(await fold("Strato"));
+    assert.equal(await expanded("Strato"), "true");
+    assert.equal(await browser.displayed(layer), true);
+    await open(`${server.url}#banco?${drives[3].address}`);
+    assert.deepEqual(await Promise.all(["Calibrazione", "Strato", "Velocità"].map(expanded)),
+      ["false", "true", "true"]);
+  });
+
+  test("opened from a file, the page says how to serve it", async () => {
+    await browser.go(`file://${join(webDir, "index.html")}`);
+    const [line] = await browser.find("#served-only");
+    assert.equal(await browser.displayed(line), true);
+    assert.match(await browser.text(line),
+      /python3 -m http\.server --bind 127\.0\.0\.1 -d build-web\/page/);
+  });
+
+  // A server of its own, which stops: nothing but the service worker's cache
+  // can answer the second load.
+  test("after one visit the workbench opens with no network", async () => {
+    const own = await serve(webDir);
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      await browser.run("return navigator.serviceWorker.ready.then(() => undefined)");
+      await waitFor(() => browser.run("return navigator.serviceWorker.controller !== null"),
+        "the service worker in control");
+    } finally {
+      await own.close();
+    }
+    await browser.cdp("Network.enable");
+    await browser.cdp("Network.emulateNetworkConditions",
+      { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      assert.match(await browser.run(
+        "return document.querySelector('.wb-results input').value"), /^80[.,]0+$/);
+    } finally {
+      await browser.cdp("Network.emulateNetworkConditions",
+        { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    }
+  });
+});
+
+// Polls `condition` for up to 5 s.
+async function waitFor(condition, what) {
+  for (let i = 0; i < 200; ++i) {
+    if (await condition()) return;
+    await new Promise((r) => setTimeout(r, 25));
+  }
+  assert.fail(`never: ${what}`);
+}

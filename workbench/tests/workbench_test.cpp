@@ -184,6 +184,20 @@ TEST(Workbench, InputsAreDescribed) {
                      {"principi", "1"}}));
 }
 
+// What folds and what the summary shows name real sections and results: a
+// name that matched none would silently fold or summarise nothing.
+TEST(Workbench, FoldsAndSummarisesWhatExists) {
+    for (const std::string_view section : foldedSections()) {
+        EXPECT_TRUE(std::any_of(inputs().begin(), inputs().end(),
+                                [&](const Input& input) { return input.section == section; }))
+            << section;
+    }
+    const auto labels = resultLabels();
+    for (const std::string_view label : summaryLabels()) {
+        EXPECT_NE(std::find(labels.begin(), labels.end(), label), labels.end()) << label;
+    }
+}
+
 // The belt profiles offered are the calculation's own, each captioned with
 // its pitch.
 TEST(Workbench, OffersTheCalculationsBeltProfiles) {
