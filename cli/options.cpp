@@ -97,6 +97,19 @@ std::optional<std::string> setPulleyTeeth(Parsing& parsing, std::string_view tex
     return std::nullopt;
 }
 
+std::optional<std::string> setStarts(Parsing& parsing, std::string_view text) {
+    parsing.options.starts = std::string(text);
+    Ratio starts;
+    try {
+        starts = decimalRatio(text, parsing.separator);
+    } catch (const CalcError&) {
+        starts = ratioOf(0);  // the run reads it, and says what is wrong
+    }
+    parsing.options.startsLead =
+        starts.negative || compare(starts.numerator, starts.denominator) != 0;
+    return std::nullopt;
+}
+
 std::optional<std::string> setProfile(Parsing& parsing, std::string_view text) {
     parsing.profile = text;
     return std::nullopt;
@@ -210,7 +223,7 @@ constexpr Option kOptions[] = {
     {"--firmware", true, setFirmware},
     {"--angolo-passo", true, setStepAngle},
     {"--filetti-pollice", true, setOptionText<&Options::threadsPerInch>},
-    {"--principi", true, setOptionText<&Options::starts>},
+    {"--principi", true, setStarts},
     {"--pollici", false, setFlag<&Options::inches>},
     {"--asse", true, setAxes},
     {"--giunto", true, setJoints},
@@ -430,8 +443,11 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto error = option->handle(parsing, value)) return UsageError{*error};
     }
     if (auto error = checkCombinations(parsing)) return UsageError{*error};
-    parsing.options.beyondWindow = std::any_of(
-        std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) { return parsing.wasGiven(option); });
+    parsing.options.beyondWindow =
+        std::any_of(std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) {
+            const bool oneStart = option == "--principi" && !parsing.options.startsLead;
+            return parsing.wasGiven(option) && !oneStart;
+        });
     if (parsing.wasGiven("--puleggia-asse")) {
         if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator))
             return UsageError{*error};

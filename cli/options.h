@@ -37,6 +37,10 @@ struct Options {
     std::optional<std::string> stepAngle;  // --angolo-passo, as typed; its steps are in the form
     std::optional<std::string> threadsPerInch;  // --filetti-pollice, as typed, read by the run
     std::optional<std::string> starts;          // --principi, as typed, read by the run
+    // --principi other than one start (any text that does not read as 1): the
+    // lead is the pitch times the starts, computed. One start leads by the
+    // pitch typed, so the run is the one without --principi, digit for digit.
+    bool startsLead = false;
     bool inches = false;                        // --pollici
     bool json = false;
     bool exactDistance = false;                 // --esatto
@@ -54,8 +58,8 @@ struct Options {
     std::optional<std::string> maxFrequency;  // --frequenza-max, kHz
     bool help = false;
     bool version = false;
-    // An option the window does not have was given: its answers want whole
-    // steps and teeth.
+    // An option the window does not have was given (a single start aside):
+    // its answers want whole steps and teeth.
     bool beyondWindow = false;
 };
 

@@ -55,7 +55,7 @@ ExactDrive driveOfOptions(const Options& options, const Form& form,
 }
 
 bool computesLead(const Options& options) {
-    return options.threadsPerInch.has_value() || options.starts.has_value();
+    return options.threadsPerInch.has_value() || options.startsLead;
 }
 
 std::string computeLeadResolution(const Options& options, const ExactDrive& drive, Form& form,

@@ -241,16 +241,20 @@ INSTANTIATE_TEST_SUITE_P(Screws, CliTest, testing::Values(
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
             "Interasse: 83.69 mm\nStep/pollice: 10160.000000000\n"
             "Risoluzione del passo (pollici): 0.000098425\nM92 X400\n"},
-    CliCase{"8 per inch, 3 starts: a tie to even",
+    CliCase{"8 per inch, 3 starts: a tie, rounded up as its double lies above it",
             {"--micropassi", "16", "--filetti-pollice", "8", "--principi", "3"},
-            "Step/mm: 335.958005249\nRisoluzione del passo (mm): 0.002976562\n"
+            "Step/mm: 335.958005249\nRisoluzione del passo (mm): 0.002976563\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"a lead of 3.125 mm at 1/16: a tie that is its own double, to even",
+            {"--micropassi", "16", "--passo-vite", "1.5625", "--principi", "2"},
+            "Step/mm: 1024.000000000\nRisoluzione del passo (mm): 0.000976562\n"
+            "Interasse: 83.69 mm\n"},
+    CliCase{"a lead of 1.25 mm at 1/32: as the window rounds it",
+            {"--micropassi", "32", "--passo-vite", "0.625", "--principi", "2"},
+            "Step/mm: 5120.000000000\nRisoluzione del passo (mm): 0.000195313\n"
             "Interasse: 83.69 mm\n"},
     CliCase{"T8, 2 mm pitch, 4 starts", {"--passo-vite", "2", "--principi", "4", "--micropassi", "16"},
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
-            "Interasse: 83.69 mm\n"},
-    CliCase{"one start: every typed digit in mm per step too",
-            {"--passo-vite", "3.14159", "--principi", "1"},
-            "Step/mm: 127.324062020\nRisoluzione del passo (mm): 0.007853975\n"
             "Interasse: 83.69 mm\n"},
     CliCase{"half step through the belt: nine decimals", {"--ingranaggi", "--principi", "2"},
             "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n"
@@ -302,6 +306,27 @@ TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
             EXPECT_EQ(run.err, expected.err) << count;
             EXPECT_EQ(run.status, expected.status) << count;
         }
+    }
+}
+
+// One start leads by the pitch typed: the window's stepping, its decimals and
+// its errors, as without --principi.
+TEST(Cli, OneStartPrintsWhatThePitchAlonePrints) {
+    const std::vector<std::vector<std::string>> entries = {
+        {"--micropassi", "32", "--passo-vite", "1.25"},
+        {"--passo-vite", "3.14159"},
+        {"--ingranaggi"},
+        {"--passi", "1.8"},
+        {"--passo-vite", "otto", "--micropassi", "16", "--firmware", "klipper"},
+    };
+    for (const auto& arguments : entries) {
+        auto oneStart = arguments;
+        oneStart.insert(oneStart.end(), {"--principi", "1"});
+        const CliRun expected = runCli(arguments);
+        const CliRun run = runCli(oneStart);
+        EXPECT_EQ(run.out, expected.out) << arguments.front();
+        EXPECT_EQ(run.err, expected.err) << arguments.front();
+        EXPECT_EQ(run.status, expected.status) << arguments.front();
     }
 }
 
