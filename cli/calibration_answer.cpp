@@ -17,15 +17,15 @@ void computeCalibration(const Options& options, std::string_view decimalSeparato
     answer.rotationDistance = options.rotationDistance.has_value();
     const Ratio current =
         answer.rotationDistance
-            ? positiveAmount(*options.rotationDistance, "--rotation-distance", decimalSeparator)
-            : positiveAmount(*options.currentStepsPerMm, "--attuali", decimalSeparator);
-    const Ratio commanded = positiveAmount(*options.commandedMove, "--comandati", decimalSeparator);
-    const Ratio measured = positiveAmount(*options.measuredMove, "--misurati", decimalSeparator);
+            ? positiveAmount(*options.rotationDistance, "rotation-distance", decimalSeparator)
+            : positiveAmount(*options.currentStepsPerMm, "attuali", decimalSeparator);
+    const Ratio commanded = positiveAmount(*options.commandedMove, "comandati", decimalSeparator);
+    const Ratio measured = positiveAmount(*options.measuredMove, "misurati", decimalSeparator);
     const Ratio corrected = answer.rotationDistance
                                 ? correctedRotationDistance(current, commanded, measured)
                                 : correctedStepsPerMm(current, commanded, measured);
-    answer.corrected = withinRange(corrected, "--calibra");
-    answer.correctionPercent = withinRange(correctionPercent(commanded, measured), "--calibra");
+    answer.corrected = withinRange(corrected, "calibra");
+    answer.correctionPercent = withinRange(correctionPercent(commanded, measured), "calibra");
     if (!options.firmware) return;
     answer.firmwareLines =
         answer.rotationDistance
@@ -40,12 +40,12 @@ void calibrate(const Options& options, std::string_view decimalSeparator,
                CalibrationAnswer& calibration) {
     try {
         computeCalibration(options, decimalSeparator, calibration);
+    } catch (const OptionError& error) {
+        calibration.failure = failureOf(error);
     } catch (const CalcError& error) {
-        calibration.failure =
-            Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+        calibration.failure = failureOf(error);
     } catch (const FirmwareRefusal& refusal) {
-        calibration.failure = Failure{"Firmware", std::nullopt,
-                                      std::string(options.firmware->name) + ": " + refusal.what()};
+        calibration.failure = failureOf(refusal, options.firmware->name, std::nullopt);
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "calc/firmware_lines.h"
 #include "calc/memory_form.h"
+#include "cli/wording.h"
 
 namespace cnc::cli {
 
@@ -63,8 +64,19 @@ struct Options {
     bool beyondWindow = false;
 };
 
+// Options the command line cannot take together, or a text an option cannot
+// take, with the options to blame: for a text, its option; for options that
+// contradict each other or need another, each of them, the one to change
+// first (the one missing, for a need) in front.
+//   --micropassi 0                  -> {"micropassi"}
+//   --puleggia-asse 20              -> {"profilo-cinghia", "puleggia-asse"}
+//   --firmware grbl --asse A        -> {"asse", "firmware"}
 struct UsageError {
-    std::string message;
+    UsageError(Wording wording, std::vector<std::string> optionsAtFault = {});
+
+    std::string message;  // as the command line says it, without its program's name
+    Wording said;
+    std::vector<std::string> options;  // keys without dashes; none for an unknown option
 };
 
 // Reads the arguments after the program name. `--name TEXT` and `--name=TEXT`

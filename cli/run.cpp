@@ -25,12 +25,16 @@ private:
 };
 
 // A step count typed as an angle (1.8) is the commonest slip.
-std::string withStepAngleHint(const CalcError& error) {
-    std::string message = error.what();
-    if (error.kind() == ErrorKind::InvalidArgument && error.field() == Field::MotorSteps) {
-        message += " Con --angolo-passo GRADI i passi vengono dall'angolo del passo.";
+Failure withStepAngleHint(Failure failure) {
+    if (failure.kind == errorName(ErrorKind::InvalidArgument) &&
+        failure.field == Field::MotorSteps) {
+        Wording said = failure.said;
+        said.text(" Con ")
+            .option("angolo-passo", "GRADI")
+            .text(" i passi vengono dall'angolo del passo.");
+        return Failure(failure.kind, failure.field, failure.option, std::move(said));
     }
-    return message;
+    return failure;
 }
 
 // The stepping resolution and the firmware's lines never depend on the belt;
@@ -70,12 +74,12 @@ Outcome run(const Options& options, std::string_view decimalSeparator,
     ListeningForm form(options.form, onResult);
     try {
         calculate(options, form, decimalSeparator, groupSeparator, outcome);
+    } catch (const OptionError& error) {
+        outcome.failure = failureOf(error);
     } catch (const CalcError& error) {
-        outcome.failure =
-            Failure{std::string(errorName(error.kind())), error.field(), withStepAngleHint(error)};
+        outcome.failure = withStepAngleHint(failureOf(error));
     } catch (const FirmwareRefusal& refusal) {
-        outcome.failure = Failure{"Firmware", refusal.field(),
-                                  std::string(options.firmware->name) + ": " + refusal.what()};
+        outcome.failure = failureOf(refusal, options.firmware->name, refusal.field());
     }
     outcome.form = form;
     return outcome;
