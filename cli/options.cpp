@@ -292,6 +292,10 @@ constexpr std::string_view kBeyondWindow[] = {
     "--filetti-pollice", "--principi", "--pollici",
 };
 
+// Of those, the ones that ask about the window's own drive: its belt's exact
+// distance, and its answers as JSON.
+constexpr std::string_view kAboutTheWindowsDrive[] = {"--esatto", "--json"};
+
 // What --calibra reads: its own options and where its lines go.
 constexpr std::string_view kCalibrationOptions[] = {
     "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
@@ -301,6 +305,26 @@ constexpr std::string_view kCalibrationOptions[] = {
 
 // The option as a key, without its dashes.
 std::string keyOf(std::string_view name) { return std::string(name.substr(name.find_first_not_of('-'))); }
+
+// Whether `name` is beyond the window; a single start is the pitch typed.
+bool isBeyondWindow(const Parsing& parsing, std::string_view name) {
+    const bool oneStart = name == "--principi" && !parsing.options.startsLead;
+    return !oneStart && std::find(std::begin(kBeyondWindow), std::end(kBeyondWindow), name) !=
+                            std::end(kBeyondWindow);
+}
+
+// The first option given that takes the drive beyond the window's, whose
+// direct coupling always shows the belt's centre distance: beyond it, the
+// XL belt is there only with --ingranaggi.
+std::optional<std::string_view> firstBeyondWindowsDrive(const Parsing& parsing) {
+    for (const std::string_view name : parsing.given) {
+        const bool aboutTheWindows =
+            std::find(std::begin(kAboutTheWindowsDrive), std::end(kAboutTheWindowsDrive), name) !=
+            std::end(kAboutTheWindowsDrive);
+        if (isBeyondWindow(parsing, name) && !aboutTheWindows) return name;
+    }
+    return std::nullopt;
+}
 
 // The first option given that a question of its own does not read.
 std::optional<std::string_view> firstNotRead(const Parsing& parsing,
@@ -446,16 +470,17 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     if (parsing.wasGiven("--calibra")) {
         if (auto error = checkCalibration(parsing)) return error;
     }
-    // The axis pulley's belt is no XL belt: without the reduction there is none to measure.
-    if (parsing.wasGiven("--esatto") && parsing.wasGiven("--puleggia-asse") &&
-        !parsing.options.form.isSelected(Coupling::Belt)) {
+    // Without the reduction there is no XL belt to measure (the axis
+    // pulley's belt is none).
+    const auto beyond = firstBeyondWindowsDrive(parsing);
+    if (parsing.wasGiven("--esatto") && beyond && !parsing.options.form.isSelected(Coupling::Belt)) {
         return UsageError(Wording()
                               .option("esatto")
                               .text(" misura la cinta XL tra motore e vite: con ")
-                              .option("puleggia-asse")
+                              .option(keyOf(*beyond))
                               .text(" vuole ")
                               .option("ingranaggi"),
-                          {"esatto", "puleggia-asse"});
+                          {"esatto", keyOf(*beyond)});
     }
     return checkAxes(parsing);
 }
@@ -534,11 +559,11 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto complaint = option->handle(parsing, value)) return UsageError(*complaint, {key});
     }
     if (auto error = checkCombinations(parsing)) return *error;
-    parsing.options.beyondWindow =
-        std::any_of(std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) {
-            const bool oneStart = option == "--principi" && !parsing.options.startsLead;
-            return parsing.wasGiven(option) && !oneStart;
-        });
+    parsing.options.beyondWindow = std::any_of(
+        parsing.given.begin(), parsing.given.end(),
+        [&](std::string_view name) { return isBeyondWindow(parsing, name); });
+    parsing.options.xlBelt =
+        parsing.options.form.isSelected(Coupling::Belt) || !firstBeyondWindowsDrive(parsing);
     if (parsing.wasGiven("--puleggia-asse")) {
         if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator)) return *error;
     }

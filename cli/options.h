@@ -62,6 +62,11 @@ struct Options {
     // An option the window does not have was given (a single start aside):
     // its answers want whole steps and teeth.
     bool beyondWindow = false;
+    // The drive has the XL belt whose centre distance is computed: the
+    // reduction's, or the window's own drive (only its options, --esatto and
+    // --json), which shows it with either coupling. A drive beyond the
+    // window's with the direct coupling has no such belt.
+    bool xlBelt = false;
 };
 
 // Options the command line cannot take together, or a text an option cannot

@@ -38,8 +38,8 @@ Failure withStepAngleHint(Failure failure) {
 }
 
 // The stepping resolution and the firmware's lines never depend on the belt;
-// an axis moved by its own pulley, without the reduction, has no XL belt to
-// measure.
+// a drive with no XL belt, such as an axis moved by its own pulley without
+// the reduction, has no centre distance.
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
@@ -59,7 +59,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
         answerStepQuestions(options, drive(), separator, outcome.stepAnswers);
     }
     if (options.firmware) outcome.firmwareLines = firmwareLinesOf(options, drive());
-    if (options.beltAxis && !form.isSelected(Coupling::Belt)) return;
+    if (!options.xlBelt) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);
     if (options.exactDistance) {
         outcome.exactDistance = exactDistanceText(form, separator, group);
