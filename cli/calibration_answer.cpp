@@ -25,7 +25,11 @@ void computeCalibration(const Options& options, std::string_view decimalSeparato
                                 ? correctedRotationDistance(current, commanded, measured)
                                 : correctedStepsPerMm(current, commanded, measured);
     answer.corrected = withinRange(corrected, "calibra");
-    answer.correctionPercent = withinRange(correctionPercent(commanded, measured), "calibra");
+    // The change of the figure corrected: steps per mm grow by C/M, a
+    // rotation_distance shrinks by M/C.
+    const Ratio change = answer.rotationDistance ? correctionPercent(measured, commanded)
+                                                 : correctionPercent(commanded, measured);
+    answer.correctionPercent = withinRange(change, "calibra");
     if (!options.firmware) return;
     answer.firmwareLines =
         answer.rotationDistance
@@ -49,6 +53,10 @@ void calibrate(const Options& options, std::string_view decimalSeparator,
     }
 }
 
+std::string_view correctedFigure(const CalibrationAnswer& answer) {
+    return answer.rotationDistance ? "rotation_distance" : "Step/mm";
+}
+
 std::string correctedText(const Ratio& corrected, std::string_view decimalSeparator) {
     return roundedText(corrected, kFigureDecimals, decimalSeparator);
 }
@@ -64,8 +72,8 @@ std::string calibrationLines(const CalibrationAnswer& answer, std::string_view d
                  correctedText(*answer.corrected, decimalSeparator) + "\n";
     }
     if (answer.correctionPercent) {
-        lines += "Correzione: " + correctionText(*answer.correctionPercent, decimalSeparator) +
-                 " %\n";
+        lines += "Correzione: " + std::string(correctedFigure(answer)) + " " +
+                 correctionText(*answer.correctionPercent, decimalSeparator) + " %\n";
     }
     return lines;
 }
