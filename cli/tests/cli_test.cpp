@@ -336,6 +336,16 @@ TEST(Cli, OneStartPrintsWhatThePitchAlonePrints) {
     }
 }
 
+// A layer's answer beyond what a double holds is an overflow of --strato: a
+// lead of 3 x 10^290 mm has a full step of 1.5 x 10^288 mm, whose multiple
+// nearest above 10^300 is beyond it.
+TEST(Cli, ALayerBeyondADoubleOverflows) {
+    const CliRun run = runCli({"--principi", "1" + std::string(290, '0'), "--strato",
+                               "1" + std::string(300, '0')});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Overflow: --strato: il risultato è fuori dall'intervallo di calcolo.\n");
+}
+
 TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
     const std::vector<std::string> cases[] = {
         {"--json", "--ingranaggi", "--passo-vite", "3.14159", "--esatto"},
