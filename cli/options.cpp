@@ -104,16 +104,20 @@ Complaint setPulleyTeeth(Parsing& parsing, std::string_view text) {
     return std::nullopt;
 }
 
+// A text of --principi that reads as exactly one start; any other, a
+// wrong one too, is for the run to read.
+bool isOneStart(std::string_view text, std::string_view separator) {
+    try {
+        const Ratio starts = decimalRatio(text, separator);
+        return !starts.negative && compare(starts.numerator, starts.denominator) == 0;
+    } catch (const CalcError&) {
+        return false;
+    }
+}
+
 Complaint setStarts(Parsing& parsing, std::string_view text) {
     parsing.options.starts = std::string(text);
-    Ratio starts;
-    try {
-        starts = decimalRatio(text, parsing.separator);
-    } catch (const CalcError&) {
-        starts = ratioOf(0);  // the run reads it, and says what is wrong
-    }
-    parsing.options.startsLead =
-        starts.negative || compare(starts.numerator, starts.denominator) != 0;
+    parsing.options.startsLead = !isOneStart(text, parsing.separator);
     return std::nullopt;
 }
 
@@ -306,22 +310,26 @@ constexpr std::string_view kCalibrationOptions[] = {
 // The option as a key, without its dashes.
 std::string keyOf(std::string_view name) { return std::string(name.substr(name.find_first_not_of('-'))); }
 
-// Whether `name` is beyond the window; a single start is the pitch typed.
-bool isBeyondWindow(const Parsing& parsing, std::string_view name) {
-    const bool oneStart = name == "--principi" && !parsing.options.startsLead;
-    return !oneStart && std::find(std::begin(kBeyondWindow), std::end(kBeyondWindow), name) !=
-                            std::end(kBeyondWindow);
+// Whether the option `name` is one the window does not have; --principi
+// only when it is more than the pitch typed (`startsLead`).
+bool isBeyondWindow(std::string_view name, bool startsLead) {
+    if (name == "--principi") return startsLead;
+    return std::find(std::begin(kBeyondWindow), std::end(kBeyondWindow), name) !=
+           std::end(kBeyondWindow);
 }
 
-// The first option given that takes the drive beyond the window's, whose
-// direct coupling always shows the belt's centre distance: beyond it, the
-// XL belt is there only with --ingranaggi.
+// Whether the option `name` takes the drive beyond the window's own, whose
+// direct coupling always shows the belt's centre distance: beyond it the XL
+// belt is there only with --ingranaggi.
+bool leavesWindowsDrive(std::string_view name, bool startsLead) {
+    return isBeyondWindow(name, startsLead) &&
+           std::find(std::begin(kAboutTheWindowsDrive), std::end(kAboutTheWindowsDrive), name) ==
+               std::end(kAboutTheWindowsDrive);
+}
+
 std::optional<std::string_view> firstBeyondWindowsDrive(const Parsing& parsing) {
     for (const std::string_view name : parsing.given) {
-        const bool aboutTheWindows =
-            std::find(std::begin(kAboutTheWindowsDrive), std::end(kAboutTheWindowsDrive), name) !=
-            std::end(kAboutTheWindowsDrive);
-        if (isBeyondWindow(parsing, name) && !aboutTheWindows) return name;
+        if (leavesWindowsDrive(name, parsing.options.startsLead)) return name;
     }
     return std::nullopt;
 }
@@ -527,6 +535,16 @@ const Option* optionNamed(std::string_view name) {
 UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
     : message(wording.commandLine()), said(std::move(wording)), options(std::move(optionsAtFault)) {}
 
+bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
+               std::string_view decimalSeparator) {
+    bool beyond = false;
+    for (const auto& [key, text] : options) {
+        if (key == "ingranaggi") return true;
+        beyond = beyond || leavesWindowsDrive("--" + key, !isOneStart(text, decimalSeparator));
+    }
+    return !beyond;
+}
+
 std::optional<bool> takesText(std::string_view name) {
     const Option* option = optionNamed(name);
     return option ? std::optional<bool>(option->takesValue) : std::nullopt;
@@ -559,9 +577,10 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto complaint = option->handle(parsing, value)) return UsageError(*complaint, {key});
     }
     if (auto error = checkCombinations(parsing)) return *error;
-    parsing.options.beyondWindow = std::any_of(
-        parsing.given.begin(), parsing.given.end(),
-        [&](std::string_view name) { return isBeyondWindow(parsing, name); });
+    parsing.options.beyondWindow =
+        std::any_of(parsing.given.begin(), parsing.given.end(), [&](std::string_view name) {
+            return isBeyondWindow(name, parsing.options.startsLead);
+        });
     parsing.options.xlBelt =
         parsing.options.form.isSelected(Coupling::Belt) || !firstBeyondWindowsDrive(parsing);
     if (parsing.wasGiven("--puleggia-asse")) {

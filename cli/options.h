@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -91,6 +92,14 @@ struct UsageError {
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
                                                std::string_view decimalSeparator = ".",
                                                std::string_view groupSeparator = "");
+
+// Whether the options, each {key without dashes, text}, give a drive with
+// the XL belt whose centre distance is computed, as Options::xlBelt:
+//   {{"ingranaggi", ""}, {"micropassi", "16"}} -> true
+//   {{"passi", "400"}}                         -> true (the window's own drive)
+//   {{"micropassi", "16"}}                     -> false
+bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
+               std::string_view decimalSeparator);
 
 // Whether the option `name` ("--strato") takes a text: false for a flag
 // ("--pollici"), nullopt for a name that is no option.
