@@ -537,12 +537,15 @@ UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
 
 bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
                std::string_view decimalSeparator) {
-    bool beyond = false;
+    // As parsed: an option given twice keeps its last text.
+    bool startsLead = false;
     for (const auto& [key, text] : options) {
         if (key == "ingranaggi") return true;
-        beyond = beyond || leavesWindowsDrive("--" + key, !isOneStart(text, decimalSeparator));
+        if (key == "principi") startsLead = !isOneStart(text, decimalSeparator);
     }
-    return !beyond;
+    return std::none_of(options.begin(), options.end(), [&](const auto& option) {
+        return leavesWindowsDrive("--" + option.first, startsLead);
+    });
 }
 
 std::optional<bool> takesText(std::string_view name) {

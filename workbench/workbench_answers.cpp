@@ -181,7 +181,9 @@ bool hasResult(const Evaluation& evaluation, std::string_view label) {
 // distance is asked with the belt's options alone; it follows the steps'
 // results, as the command line prints it.
 void answerCentreDistance(const State& drive, Separators separators, Evaluation& evaluation) {
-    if (hasResult(evaluation, kCentreDistanceLabel) || !cli::hasXlBelt(drive, separators.decimal)) {
+    const bool stopped = !evaluation.errors.empty();
+    if (!stopped || hasResult(evaluation, kCentreDistanceLabel) ||
+        !cli::hasXlBelt(drive, separators.decimal)) {
         return;
     }
     State belt;

@@ -54,7 +54,9 @@ const State kAcme{{"micropassi", "8"}, {"filetti-pollice", "10"}, {"pollici", ""
 const State kThreeStartsPerInch{{"micropassi", "16"}, {"filetti-pollice", "8"}, {"principi", "3"},
                                 {"ingranaggi", ""}, {"firmware", "klipper"}, {"asse", "E"}};
 const State kDrives[] = {kGt2Pulley, kRouter, kHalfDegree, kT8x8, kAcme, kThreeStartsPerInch,
-                         {}, {{"passi", "400"}, {"passo-vite", "1.25"}}};
+                         {}, {{"passi", "400"}, {"passo-vite", "1.25"}},
+                         // given twice, the last counts: one start, the window's own drive
+                         {{"principi", "2"}, {"principi", "1"}}};
 
 TEST(Workbench, ShowsWhatTheCommandLinePrints) {
     for (const State& state : kDrives) {
