@@ -27,7 +27,7 @@ Failure failureOf(const CalcError& error) {
 
 Failure failureOf(const OptionError& error) {
     Wording said{std::string(errorName(error.kind())) + ": "};
-    said += error.hint();
+    said += error.wording();
     return Failure(std::string(errorName(error.kind())), std::nullopt, error.option(),
                    std::move(said));
 }

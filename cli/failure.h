@@ -28,7 +28,7 @@ public:
     OptionError(ErrorKind kind, std::string_view option, Wording hint);
 
     const std::string& option() const noexcept { return option_; }
-    const Wording& hint() const noexcept { return said_; }
+    const Wording& wording() const noexcept { return said_; }
 
 private:
     std::string option_;  // without dashes: "strato"
