@@ -34,8 +34,7 @@ Failure failureOf(const OptionError& error) {
 
 Failure failureOf(const FirmwareRefusal& refusal, std::string_view firmware,
                   std::optional<Field> field) {
-    return Failure("Firmware", field, "firmware",
-                   std::string(firmware) + ": " + refusal.what());
+    return Failure("Firmware", field, "firmware", std::string(firmware) + ": " + refusal.what());
 }
 
 }  // namespace cnc::cli

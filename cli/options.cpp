@@ -308,7 +308,9 @@ constexpr std::string_view kCalibrationOptions[] = {
 };
 
 // The option as a key, without its dashes.
-std::string keyOf(std::string_view name) { return std::string(name.substr(name.find_first_not_of('-'))); }
+std::string keyOf(std::string_view name) {
+    return std::string(name.substr(name.find_first_not_of('-')));
+}
 
 // Whether the option `name` is one the window does not have; --principi
 // only when it is more than the pitch typed (`startsLead`).
@@ -481,7 +483,8 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     // Without the reduction there is no XL belt to measure (the axis
     // pulley's belt is none).
     const auto beyond = firstBeyondWindowsDrive(parsing);
-    if (parsing.wasGiven("--esatto") && beyond && !parsing.options.form.isSelected(Coupling::Belt)) {
+    if (parsing.wasGiven("--esatto") && beyond &&
+        !parsing.options.form.isSelected(Coupling::Belt)) {
         return UsageError(Wording()
                               .option("esatto")
                               .text(" misura la cinta XL tra motore e vite: con ")
@@ -499,10 +502,11 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
 // as if typed: a '.' would be refused where it groups thousands ("32.512").
 std::optional<UsageError> placeBeltAxis(Parsing& parsing, std::string_view separator,
                                         std::string_view group) {
-    const UsageError wrongProfile(Wording().option("profilo-cinghia").text(
-                                      " " + quoted(parsing.profile) + " non è un profilo (" +
-                                      namesOf(kBeltProfiles) + ") né un passo in mm maggiore di zero"),
-                                  {"profilo-cinghia"});
+    const UsageError wrongProfile(
+        Wording().option("profilo-cinghia").text(" " + quoted(parsing.profile) +
+                                                 " non è un profilo (" + namesOf(kBeltProfiles) +
+                                                 ") né un passo in mm maggiore di zero"),
+        {"profilo-cinghia"});
     EntryValue travel;
     try {
         travel = pulleyTravel(parsing.pulleyTeeth, parsing.profile, separator, group);
@@ -533,7 +537,9 @@ const Option* optionNamed(std::string_view name) {
 }  // namespace
 
 UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
-    : message(wording.commandLine()), said(std::move(wording)), options(std::move(optionsAtFault)) {}
+    : message(wording.commandLine()),
+      said(std::move(wording)),
+      options(std::move(optionsAtFault)) {}
 
 bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
                std::string_view decimalSeparator) {

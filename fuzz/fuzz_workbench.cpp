@@ -50,7 +50,8 @@ bool asksCalibration(const State& state) {
 
 std::string linesOf(const cnc::workbench::Evaluation& evaluation) {
     std::string lines;
-    for (const auto& result : evaluation.results) lines += result.label + ": " + result.value + "\n";
+    for (const auto& result : evaluation.results)
+        lines += result.label + ": " + result.value + "\n";
     for (const std::string& line : evaluation.firmwareLines) lines += line + "\n";
     return lines;
 }
@@ -72,8 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     if (cnc::cli::runCommandLine(arguments, separators, out, err) != 0) return 0;
-    const auto evaluation =
-        cnc::workbench::evaluate(state, separators.decimal, separators.group);
+    const auto evaluation = cnc::workbench::evaluate(state, separators.decimal, separators.group);
     if (!evaluation.errors.empty() || linesOf(evaluation) != out.str()) std::abort();
     return 0;
 }

@@ -9,8 +9,8 @@ namespace cnc::workbench {
 namespace {
 
 bool isPlain(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '-' || c == '.' || c == '_';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '.' || c == '_';
 }
 
 char hexDigit(unsigned value) {
@@ -30,7 +30,9 @@ bool isNumber(std::string_view key) {
 }
 
 // A separator that is no text reads and writes as the point.
-std::string_view decimalOf(std::string_view separator) { return separator.empty() ? "." : separator; }
+std::string_view decimalOf(std::string_view separator) {
+    return separator.empty() ? "." : separator;
+}
 
 // `text` percent-encoded; in a number, its decimal separator as '.', and a
 // '.' that is none encoded, so that only a decimal separator is a bare '.'.
@@ -98,8 +100,8 @@ std::optional<State> stateOfAddress(std::string_view query, std::string_view dec
         const std::string key = decoded(pair.substr(0, equals), false, separator);
         if (!internal::isOption(key) || key == "calibra") return std::nullopt;
         const std::string_view value = pair.substr(std::min(equals + 1, pair.size()));
-        state.emplace_back(key, internal::isFlag(key) ? std::string()
-                                                      : decoded(value, isNumber(key), separator));
+        state.emplace_back(
+            key, internal::isFlag(key) ? std::string() : decoded(value, isNumber(key), separator));
     }
     return state;
 }

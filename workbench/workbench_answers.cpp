@@ -23,7 +23,8 @@ bool isOneOf(std::span<const std::string_view> keys, std::string_view key) {
 }
 
 bool gives(const State& state, std::string_view key) {
-    return std::any_of(state.begin(), state.end(), [&](const auto& pair) { return pair.first == key; });
+    return std::any_of(state.begin(), state.end(),
+                       [&](const auto& pair) { return pair.first == key; });
 }
 
 // The questions an option stops alone, each the options it reads: without
@@ -40,8 +41,8 @@ constexpr std::array<std::string_view, 4> kCalibrationLines{"firmware", "asse", 
 constexpr std::array<Question, 1> kCalibrationQuestions{kCalibrationLines};
 
 // The calibration is a question of its own, with its firmware's lines.
-constexpr std::array<std::string_view, 4> kCalibration{"attuali", "rotation-distance",
-                                                       "comandati", "misurati"};
+constexpr std::array<std::string_view, 4> kCalibration{"attuali", "rotation-distance", "comandati",
+                                                       "misurati"};
 
 // What the XL belt's centre distance reads: the pulleys, the belt and the coupling.
 constexpr std::array<std::string_view, 4> kCentreDistance{"ingranaggi", "motore", "vite", "cinta"};
@@ -153,7 +154,8 @@ void answer(State state, std::span<const Question> questions, Separators separat
             cli::CalibrationAnswer calibration;
             cli::calibrate(options, separators.decimal, calibration);
             if (const auto& failure = calibration.failure) {
-                addError(evaluation, blamed(*failure, state), inWorkbenchWords(failure->said, state));
+                addError(evaluation, blamed(*failure, state),
+                         inWorkbenchWords(failure->said, state));
             }
             addResults(evaluation, cli::resultLines(calibration, separators.decimal),
                        calibration.firmwareLines, beltless);
@@ -166,8 +168,8 @@ void answer(State state, std::span<const Question> questions, Separators separat
             addError(evaluation, atFault, inWorkbenchWords(failure->said, state));
             if (withoutQuestionsOf(state, atFault, questions)) continue;
         }
-        addResults(evaluation, cli::resultLines(outcome, separators.decimal),
-                   outcome.firmwareLines, beltless);
+        addResults(evaluation, cli::resultLines(outcome, separators.decimal), outcome.firmwareLines,
+                   beltless);
         return;
     }
 }
@@ -217,10 +219,10 @@ Evaluation evaluate(const State& state, std::string_view decimalSeparator,
         return pair.first == "firmware" && detail::sameIgnoringCase(pair.second, "reprapfirmware");
     });
     for (const auto& pair : state) {
-        const bool calibrating = isOneOf(kCalibration, pair.first);
-        (calibrating ? calibration : drive).push_back(pair);
-        const bool lines = pair.first == "micropassi" ? repRap
-                                                      : isOneOf(kCalibrationLines, pair.first);
+        const bool figure = isOneOf(kCalibration, pair.first);
+        (figure ? calibration : drive).push_back(pair);
+        const bool lines =
+            pair.first == "micropassi" ? repRap : isOneOf(kCalibrationLines, pair.first);
         if (lines) calibration.push_back(pair);
     }
     Evaluation evaluation;

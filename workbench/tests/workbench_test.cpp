@@ -124,7 +124,8 @@ TEST(Workbench, StateInAnAddressAndInArguments) {
          {"--passo-vite=3.175", "--velocita=1,5"}},
         {{{"passo-vite", "1,000"}}, ".", "passo-vite=1%2C000", {"--passo-vite=1,000"}},
         {{{"passi", "a b&c=d%"}}, ".", "passi=a%20b%26c%3Dd%25", {"--passi=a b&c=d%"}},
-        {{{"passi", "+8"}, {"asse", "x~"}}, ".", "passi=%2B8&asse=x%7E", {"--passi=+8", "--asse=x~"}},
+        {{{"passi", "+8"}, {"asse", "x~"}}, ".", "passi=%2B8&asse=x%7E",
+         {"--passi=+8", "--asse=x~"}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.address);
