@@ -8,11 +8,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "calc/firmware_lines.h"
 #include "calc/memory_form.h"
+#include "cli/wording.h"
 
 namespace cnc::cli {
 
@@ -37,6 +39,10 @@ struct Options {
     std::optional<std::string> stepAngle;  // --angolo-passo, as typed; its steps are in the form
     std::optional<std::string> threadsPerInch;  // --filetti-pollice, as typed, read by the run
     std::optional<std::string> starts;          // --principi, as typed, read by the run
+    // --principi other than one start (any text that does not read as 1): the
+    // lead is the pitch times the starts, computed. One start leads by the
+    // pitch typed, so the run is the one without --principi, digit for digit.
+    bool startsLead = false;
     bool inches = false;                        // --pollici
     bool json = false;
     bool exactDistance = false;                 // --esatto
@@ -54,13 +60,29 @@ struct Options {
     std::optional<std::string> maxFrequency;  // --frequenza-max, kHz
     bool help = false;
     bool version = false;
-    // An option the window does not have was given: its answers want whole
-    // steps and teeth.
+    // An option the window does not have was given (a single start aside):
+    // its answers want whole steps and teeth.
     bool beyondWindow = false;
+    // The drive has the XL belt whose centre distance is computed: the
+    // reduction's, or the window's own drive (only its options, --esatto and
+    // --json), which shows it with either coupling. A drive beyond the
+    // window's with the direct coupling has no such belt.
+    bool xlBelt = false;
 };
 
+// Options the command line cannot take together, or a text an option cannot
+// take, with the options to blame: for a text, its option; for options that
+// contradict each other or need another, each of them, the one to change
+// first (the one missing, for a need) in front.
+//   --micropassi 0                  -> {"micropassi"}
+//   --puleggia-asse 20              -> {"profilo-cinghia", "puleggia-asse"}
+//   --firmware grbl --asse A        -> {"asse", "firmware"}
 struct UsageError {
-    std::string message;
+    UsageError(Wording wording, std::vector<std::string> optionsAtFault = {});
+
+    std::string message;  // as the command line says it, without its program's name
+    Wording said;
+    std::vector<std::string> options;  // keys without dashes; none for an unknown option
 };
 
 // Reads the arguments after the program name. `--name TEXT` and `--name=TEXT`
@@ -70,6 +92,14 @@ struct UsageError {
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
                                                std::string_view decimalSeparator = ".",
                                                std::string_view groupSeparator = "");
+
+// Whether the options, each {key without dashes, text}, give a drive with
+// the XL belt whose centre distance is computed, as Options::xlBelt:
+//   {{"ingranaggi", ""}, {"micropassi", "16"}} -> true
+//   {{"passi", "400"}}                         -> true (the window's own drive)
+//   {{"micropassi", "16"}}                     -> false
+bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
+               std::string_view decimalSeparator);
 
 // Whether the option `name` ("--strato") takes a text: false for a flag
 // ("--pollici"), nullopt for a name that is no option.

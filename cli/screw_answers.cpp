@@ -13,16 +13,16 @@ namespace {
 constexpr int kLeadDecimals = 9;
 
 Ratio threadsPerInch(std::string_view text, std::string_view separator) {
-    return positiveAmount(text, "--filetti-pollice", separator,
+    return positiveAmount(text, "filetti-pollice", separator,
                           "i filetti per pollice della vite, un numero maggiore di zero");
 }
 
 // A whole count of starts (4.0 is 4).
 Ratio starts(std::string_view text, std::string_view separator) {
     constexpr std::string_view wanted = "i principi della vite, un numero intero da 1 in su";
-    const Ratio count = positiveAmount(text, "--principi", separator, wanted);
+    const Ratio count = positiveAmount(text, "principi", separator, wanted);
     if (!divide(count.numerator, count.denominator).second.isZero()) {
-        throw optionError(ErrorKind::InvalidArgument, "--principi", wanted, text);
+        throw optionError(ErrorKind::InvalidArgument, "principi", wanted, text);
     }
     return count;
 }
@@ -35,9 +35,11 @@ auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compu
         return compute();
     } catch (const CalcError& error) {
         if (!options.threadsPerInch || error.field() != Field::ScrewPitch) throw;
-        throw CalcError(error.kind(), std::nullopt,
-                        "--filetti-pollice «" + *options.threadsPerInch +
-                            "»: il numero è fuori dall'intervallo di calcolo.");
+        throw OptionError(error.kind(), "filetti-pollice",
+                          Wording()
+                              .option("filetti-pollice")
+                              .text(" «" + *options.threadsPerInch +
+                                    "»: il numero è fuori dall'intervallo di calcolo."));
     }
 }
 
@@ -55,7 +57,7 @@ ExactDrive driveOfOptions(const Options& options, const Form& form,
 }
 
 bool computesLead(const Options& options) {
-    return options.threadsPerInch.has_value() || options.starts.has_value();
+    return options.threadsPerInch.has_value() || options.startsLead;
 }
 
 std::string computeLeadResolution(const Options& options, const ExactDrive& drive, Form& form,

@@ -5,7 +5,8 @@
 //
 // When the lead is computed, it is no text the user typed: steps per mm and
 // mm per step come from the exact drive, nine decimals each, in place of the
-// window's stepping. With neither option the window's stepping stays.
+// window's stepping. With neither option, or a pitch of one start
+// (--principi 1, whose lead is the pitch typed), the window's stepping stays.
 //   --micropassi 8 --filetti-pollice 10          Step/mm: 629.921259843
 //                                                Risoluzione del passo (mm): 0.001587500
 //   --micropassi 16 --passo-vite 2 --principi 4  Step/mm: 400.000000000

@@ -91,6 +91,8 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
         auto* edit = accessibleInput(new QLineEdit);
+        // Empty is the command line's default, which the placeholder shows.
+        edit->setPlaceholderText(qText(input.placeholder));
         // Every change of the text, however it came (typed, pasted, undone,
         // set through the accessibility interface); the window's own fills
         // (showEntries) block the signal.
@@ -202,10 +204,10 @@ void WorkbenchWindow::refresh() {
 void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
     std::vector<QStringList> messages(rows_.size());
     QStringList general;
-    for (const auto& [key, message] : evaluation.errors) {
-        const InputRow* row = rowOfError(key);
+    for (const workbench::Error& error : evaluation.errors) {
+        const InputRow* row = rowOfError(error.options);
         (row ? messages[static_cast<std::size_t>(row - rows_.data())] : general)
-            << QString::fromStdString(message);
+            << QString::fromStdString(error.message);
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const InputRow& row = rows_[i];
@@ -217,10 +219,11 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
     results_->show(evaluation, general);
 }
 
-// The row of the shown input an error's key belongs to; none for the rest,
-// whose errors are shown with the results.
-const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(std::string_view key) const {
-    const Input* input = workbench::inputOfError(key, entries_);
+// The row of the shown input an error's options belong to; none for the
+// rest, whose errors are shown with the results.
+const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(
+    std::span<const std::string> options) const {
+    const Input* input = workbench::inputOfError(options, entries_);
     const auto row = std::ranges::find(rows_, input, &InputRow::input);
     return input && row != rows_.end() ? &*row : nullptr;
 }

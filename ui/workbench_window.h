@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "workbench/workbench.h"
@@ -53,7 +55,7 @@ private:
     // Entries -> answers -> results, errors and what is shown.
     void refresh();
     void showAnswers(const workbench::Evaluation& evaluation);
-    const InputRow* rowOfError(std::string_view key) const;
+    const InputRow* rowOfError(std::span<const std::string> options) const;
 
     workbench::Entries entries_;
     std::vector<InputRow> rows_;

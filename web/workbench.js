@@ -20,13 +20,15 @@ window.cncWorkbench = (() => {
 
   // One input: its label above it, its message beside it and its
   // description, small, under it. The message is read out when it changes
-  // and is part of the input's description only while there is one.
+  // and is part of the input's description only while there is one, while
+  // the input is invalid.
   function field(input, control) {
     const id = `wb-${input.key}`;
     control.id = id;
     const description = make("small", { id: `${id}-description` }, input.description);
     const message = make("span", { id: `${id}-message`, className: "wb-message", role: "status" });
     control.setAttribute("aria-describedby", description.id);
+    control.setAttribute("aria-invalid", "false");
     const box = make("div", { className: "wb-field" },
       make("label", { htmlFor: id }, input.label),
       make("div", { className: "wb-control" }, control, message), description);
@@ -34,12 +36,15 @@ window.cncWorkbench = (() => {
       message.textContent = text;
       control.setAttribute("aria-describedby",
         text ? `${description.id} ${message.id}` : description.id);
+      control.setAttribute("aria-invalid", text ? "true" : "false");
     };
     return { input, control, box, setMessage };
   }
 
+  // Empty is the command line's default, which the placeholder shows.
   function textField(input) {
-    return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off" }));
+    return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off",
+      placeholder: input.placeholder }));
   }
 
   function choiceField(input) {
@@ -120,8 +125,8 @@ window.cncWorkbench = (() => {
     } };
   }
 
-  // Builds the workbench in `root`; gives fill(query), which shows what an
-  // address's query stands for.
+  // Builds the workbench in `root`; gives fill(query), which shows what a
+  // link's query stands for, or says it is none and keeps what it showed.
   function build(core, root, separators) {
     const description = JSON.parse(core.workbenchDescription());
     const fields = description.inputs.map((input) =>
@@ -155,7 +160,8 @@ window.cncWorkbench = (() => {
       make("div", { className: "wb-columns" }, form, answers));
     root.setAttribute("aria-labelledby", "wb-title");
 
-    function show(outcome) {
+    // `address`: whether the address follows what is shown.
+    function show(outcome, address = true) {
       for (const f of fields) {
         f.box.hidden = !outcome.shown.includes(f.input.key);
         f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
@@ -169,12 +175,12 @@ window.cncWorkbench = (() => {
       answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
       summary.show(outcome);
       updateFolds();
-      history.replaceState(null, "", `#banco?${outcome.address}`);
+      if (address) history.replaceState(null, "", `#banco?${outcome.address}`);
     }
 
-    function evaluate(given) {
+    function evaluate(given, address = true) {
       const { decimal, group } = separators();
-      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)));
+      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
     }
 
     function entries() {
@@ -190,25 +196,29 @@ window.cncWorkbench = (() => {
     form.addEventListener("submit", (event) => event.preventDefault());
     // Most edits say both "input" and "change": each state is answered once.
     let answered = "";
-    const answerEntries = () => {
+    const answerEntries = (address = true) => {
       const now = entries();
       const state = JSON.stringify(now);
       if (state === answered) return;
       answered = state;
-      evaluate(now);
+      evaluate(now, address);
     };
-    form.addEventListener("input", answerEntries);
-    form.addEventListener("change", answerEntries);
+    form.addEventListener("input", () => answerEntries());
+    form.addEventListener("change", () => answerEntries());
 
-    // A query that is not the workbench's opens it as it starts (and the
-    // module says why).
+    // A link that is none leaves the entries and their answers as they
+    // were (empty, the first time) and says so in one line; the address
+    // keeps it until the next edit.
     return function fill(query) {
-      const given = JSON.parse(core.workbenchEntries(query));
-      const initial = Object.fromEntries(description.inputs.map((i) => [i.key, i.initial]));
+      const given = JSON.parse(core.workbenchEntries(query, separators().decimal));
+      if (!given) {
+        if (!answered) answerEntries(false);
+        general.textContent = description.invalidAddressMessage;
+        return;
+      }
       for (const { input, control } of fields) {
-        const value = (input.kind === "text" ? given?.texts : given?.chosen)?.[input.key];
-        if (input.kind === "text") control.value = value ?? initial[input.key];
-        else control.selectedIndex = value ?? initial[input.key];
+        if (input.kind === "text") control.value = given.texts[input.key] ?? "";
+        else control.selectedIndex = given.chosen[input.key] ?? 0;
       }
       answered = JSON.stringify(entries());
       evaluate(query);

@@ -244,5 +244,37 @@ TEST(Options, CalibrationReadsItsFigureAndTheFirmware) {
     });
 }
 
+// A usage error names the options to blame, for a view that marks its inputs
+// without reading the message.
+TEST(Options, UsageErrorsNameTheOptionsAtFault) {
+    struct Blame {
+        std::vector<std::string> arguments;
+        std::vector<std::string> options;
+    };
+    const Blame rows[] = {
+        {{"--colore", "3"}, {}},
+        {{"--micropassi", "0"}, {"micropassi"}},
+        {{"--cinta"}, {"cinta"}},
+        {{"--pollici=1"}, {"pollici"}},
+        {{"--micropassi", "16", "--mezzo-passo"}, {"micropassi", "mezzo-passo"}},
+        {{"--puleggia-asse", "20"}, {"profilo-cinghia", "puleggia-asse"}},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT9"}, {"profilo-cinghia"}},
+        {{"--firmware", "grbl", "--asse", "A"}, {"asse", "firmware"}},
+        {{"--firmware", "marlin", "--giunto", "0"}, {"giunto", "firmware"}},
+        {{"--angolo-passo", "1.7"}, {"angolo-passo"}},
+        {{"--interasse-voluto", "100", "--passi", "400"}, {"passi", "interasse-voluto"}},
+        {{"--calibra", "--attuali", "80", "--comandati", "1", "--misurati", "1", "--firmware",
+          "klipper"},
+         {"firmware", "attuali"}},
+    };
+    for (const Blame& row : rows) {
+        SCOPED_TRACE(row.arguments.front());
+        const auto parsed = parseOptions(row.arguments);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        ASSERT_NE(error, nullptr);
+        EXPECT_EQ(error->options, row.options) << error->message;
+    }
+}
+
 }  // namespace
 }  // namespace cnc::cli

@@ -86,8 +86,11 @@ Shown printedFor(const State& state, const cli::Separators& separators, int& sta
     return printed;
 }
 
+// The entries of a link, read in the current locale.
 workbench::Entries entriesFor(const QString& address) {
-    const auto entries = workbench::entriesOf(workbench::stateOfAddress(address.toStdString()));
+    const auto state = workbench::stateOfAddress(address.toStdString(),
+                                                 QLocale().decimalPoint().toStdString());
+    const auto entries = state ? workbench::entriesOf(*state) : std::nullopt;
     if (!entries) qFatal("the workbench cannot show %s", qPrintable(address));
     return *entries;
 }
@@ -123,6 +126,7 @@ private slots:
     void everyChangeOfTextAnswers();
     void unusableInputIsMarkedBesideIt_data();
     void unusableInputIsMarkedBesideIt();
+    void calibrationLinesReplaceTheDrives();
     void copyPutsTheFirmwareLinesOnTheClipboard();
     void commonScrewFillsTheScrew_data();
     void commonScrewFillsTheScrew();
@@ -162,6 +166,10 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints_data() {
         {"0.9 degree motor", "angolo-passo=0.9&micropassi=16&passo-vite=8&firmware=marlin&asse=Z"},
         {"T8x8 on Z", "micropassi=16&passo-vite=2&principi=4&strato=0.2&firmware=reprapfirmware&asse=Z"},
         {"1/2\"-10 ACME, inch machine", "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc"},
+        {"no belt, no centre distance", "micropassi=16&passo-vite=8"},
+        {"a speed linked with a comma", "micropassi=16&passo-vite=8&velocita=30,5"},
+        {"a speed linked with a point", "micropassi=16&passo-vite=8&velocita=30.5"},
+        {"the command line with no options", ""},
     };
     for (const auto& drive : drives) {
         for (const char* locale : {"C", "it"}) {
@@ -206,6 +214,11 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
         }
         QVERIFY2(labels.contains(qText(input.label)), qPrintable(labels.join(" | ")));
         QCOMPARE(field->text(QAccessible::Name), qText(input.label));
+        if (input.kind == workbench::InputKind::Text) {
+            QCOMPARE(named<QLineEdit>(window, QStringLiteral("banco-") + qText(input.key))
+                         ->placeholderText(),
+                     qText(input.placeholder));
+        }
         QCOMPARE(field->text(QAccessible::Description), qText(input.description));
     }
 }
@@ -281,6 +294,7 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stepsPerMm");  // the result still shown, or empty
     QTest::newRow("axis letter") << "asse" << "Q" << "80.000000000";
+    QTest::newRow("axis the firmware has not") << "asse" << "A" << "80.000000000";
     QTest::newRow("microsteps") << "micropassi" << "abc" << "";
     QTest::newRow("pulley teeth") << "puleggia-asse" << "0" << "";
 }
@@ -308,6 +322,13 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QCOMPARE(field->accessibleDescription(), description);
     QCOMPARE(textAttributes(field), QString());
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("80.000000000"));
+}
+
+// A calibration's lines, for the drive's axis, in place of the drive's.
+void WorkbenchWindowTest::calibrationLinesReplaceTheDrives() {
+    WorkbenchWindow& window = open(QString::fromUtf8(kGt2) +
+                                   "&asse=E&rotation-distance=40&comandati=100&misurati=99");
+    QCOMPARE(shownBy(window).firmwareLines, QStringLiteral("[extruder]\nrotation_distance: 39.6"));
 }
 
 void WorkbenchWindowTest::copyPutsTheFirmwareLinesOnTheClipboard() {
@@ -391,9 +412,11 @@ void WorkbenchWindowTest::argumentsFillTheWorkbench() {
     const WorkbenchRequest request = workbenchRequest(arguments);
     QCOMPARE(request.asked, asked);
     QCOMPARE(request.unusable, unusable);
-    const std::string given = workbench::addressOf(workbench::stateOf(request.entries));
-    for (const auto& option : workbench::stateOfAddress(address.toStdString())) {
-        const std::string part = workbench::addressOf({option});
+    const std::string given = workbench::addressOf(workbench::stateOf(request.entries), ".");
+    const auto wanted = workbench::stateOfAddress(address.toStdString(), ".");
+    QVERIFY(wanted);
+    for (const auto& option : *wanted) {
+        const std::string part = workbench::addressOf({option}, ".");
         QVERIFY2(("&" + given + "&").find("&" + part + "&") != std::string::npos, given.c_str());
     }
 }

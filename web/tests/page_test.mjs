@@ -310,11 +310,18 @@ const drives = [
       "&firmware=reprapfirmware&asse=Z" },
   { name: "ACME 1/2\"-10, an inch machine, LinuxCNC", firmwareLines: 2,
     address: "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc" },
+  { name: "no belt, no centre distance", firmwareLines: 0, address: "micropassi=16&passo-vite=8" },
+  { name: "a speed linked in Italian", firmwareLines: 0,
+    address: "micropassi=16&passo-vite=8&velocita=30,5" },
+  { name: "a speed linked with a point", firmwareLines: 0,
+    address: "micropassi=16&passo-vite=8&velocita=30.5" },
 ];
 
-// "passo-vite=5&ingranaggi" -> ["--passo-vite=5", "--ingranaggi"]
-const argumentsOf = (address) => address.split("&").filter(Boolean)
-  .map((pair) => `--${decodeURIComponent(pair)}`);
+// "passo-vite=2.5&ingranaggi" -> ["--passo-vite=2,5", "--ingranaggi"] in Italian: a
+// link's numbers are read with the reader's separator (no other text here
+// has a point or a comma).
+const argumentsOf = (address, lang = "en") => address.split("&").filter(Boolean)
+  .map((pair) => `--${decodeURIComponent(pair).replace(/[.,]/g, lang === "it-IT" ? "," : ".")}`);
 
 // A text of an input that cannot be used, marked beside it; the results it
 // does not stop are still shown.
@@ -322,7 +329,11 @@ const marked = [
   { address: "micropassi=300&passo-vite=8", input: "Micropassi", message: /da 1 a 256/,
     results: 0 },
   { address: "micropassi=1&passo-vite=400&firmware=reprapfirmware&asse=X", input: "Firmware",
-    message: /RepRapFirmware porta a 1/, results: 3 },
+    message: /RepRapFirmware porta a 1/, results: 2 },
+  { address: "micropassi=16&passo-vite=8&firmware=grbl&asse=A", input: "Asse",
+    message: /grbl non ha righe per l'asse A/, results: 2 },
+  { address: "micropassi=16&passo-vite=8&frequenza-max=0", input: "Frequenza massima dei passi (kHz)",
+    message: /^Argomento non valido: «Frequenza massima dei passi \(kHz\)» vuole/, results: 2 },
 ];
 
 for (const lang of ["en", "it-IT"]) {
@@ -356,7 +367,7 @@ for (const lang of ["en", "it-IT"]) {
       return values;
     }
     async function agreesWithTheCommandLine(address, firmwareLines) {
-      const { lines } = runCommandLine(argumentsOf(address), lang);
+      const { lines } = runCommandLine(argumentsOf(address, lang), lang);
       const found = await controls();
       const firmware = await browser.value(named(found, "textbox", "Righe per il firmware"));
       assert.deepEqual(firmware ? firmware.split("\n") : [], lines.slice(lines.length - firmwareLines));
@@ -387,7 +398,7 @@ for (const lang of ["en", "it-IT"]) {
       await browser.clear(teeth);
       await browser.type(teeth, "36");
       const hash = await browser.run("return location.hash");
-      assert.match(hash, /^#banco\?.*puleggia-asse=36(&|$)/);
+      assert.equal(hash, `#banco?${drives[0].address.replace("puleggia-asse=20", "puleggia-asse=36")}`);
       await agreesWithTheCommandLine(hash.slice("#banco?".length), drives[0].firmwareLines);
       const before = await shown();
       await open(hash);
@@ -418,17 +429,42 @@ for (const lang of ["en", "it-IT"]) {
         assert.match(message, m.message);
         assert.equal(await browser.run(
           "return document.querySelectorAll('.wb-results input[readonly]').length"), m.results);
+        const invalid = await browser.run(`return [...document.querySelectorAll(
+          ".workbench [aria-invalid=true]")].map((e) => e.labels[0].textContent);`);
+        assert.deepEqual(invalid, [m.input]);
       });
     }
 
-    test("a link with an option that is not the workbench's opens it as it starts, and says so",
-      async () => {
-        await open("#banco?micropassi=32&velocita-luce=1");
-        assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "16");
-        assert.match(await browser.run(
-          "return document.querySelector('.wb-answers > [role=status]').textContent"),
-        /opzioni che il banco non ha, «micropassi=32&velocita-luce=1»/);
-      });
+    test("an empty input shows the command line's default, and adds nothing", async () => {
+      await open("#banco");
+      const steps = named(await controls(), "textbox", "Passi per giro");
+      assert.equal(await browser.value(steps), "");
+      assert.equal(await browser.run("return arguments[0].placeholder", { [ELEMENT]: steps }), "200");
+      await agreesWithTheCommandLine("", 0);
+      assert.equal(await browser.run("return location.hash"), "#banco?");
+    });
+
+    test("a link that is none is said to be none, and what was shown stays", async () => {
+      const status = "return document.querySelector('.wb-answers > [role=status]').textContent";
+      for (const link of ["micropassi=32&velocita-luce=1", "firmware=klipper&="]) {
+        await open(`#banco?${drives[0].address}`);
+        const before = await shown();
+        await browser.run(`return new Promise((done) => {
+          window.addEventListener("hashchange", () => done(), { once: true });
+          location.hash = arguments[0]; });`, `#banco?${link}`);
+        assert.deepEqual(await shown(), before);
+        assert.match(await browser.run(status), /^Il collegamento non è valido/);
+      }
+      await open("#banco?velocita-luce=1");
+      assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "");
+      assert.match(await browser.run(status), /^Il collegamento non è valido/);
+    });
+
+    test("a calibration's lines, for the drive's axis, take the place of the drive's", async () => {
+      await open(`#banco?${drives[0].address}&asse=E&rotation-distance=40&comandati=100&misurati=99`);
+      assert.equal(await browser.value(named(await controls(), "textbox", "Righe per il firmware")),
+        "[extruder]\nrotation_distance: 39.6");
+    });
 
     test("«Copia» puts the firmware's lines on the clipboard", async () => {
       await open(`#banco?${drives[0].address}`);
