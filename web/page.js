@@ -179,28 +179,43 @@
   }
 
   // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench
-  // instead of the window, built the first time it is asked for; any other
-  // address shows the window, untouched.
+  // instead of the window, built the first time it is asked for, in the
+  // language language.js chooses; any other address shows the window,
+  // untouched and in Italian.
   let workbench = null;
-  function showWhatTheAddressAsks(core, main, windowTitle) {
+  async function showWhatTheAddressAsks(core, main, windowTitle) {
     const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
+    const language = window.cncLanguage;
     main.hidden = Boolean(asked);
     if (!asked) {
       if (workbench) workbench.hidden = true;
       document.title = windowTitle;
+      await language.use(core, "it");
       return;
     }
+    const { language: linked, query } = language.fromQuery(asked[1] ?? "");
+    await language.use(core, language.chosen(linked));
     if (!workbench) {
       workbench = document.createElement("main");
       workbench.className = "workbench";
       document.body.prepend(workbench);
     }
     workbench.hidden = false;
-    window.cncWorkbench(core, workbench, separators, asked[1] ?? "");
+    workbench.lang = language.current();
+    const menu = language.menu(core, () => {
+      // A language picked from the menu: everything asked again of the
+      // module, what was typed kept, the menu still in hand.
+      const wasFocused = menu.contains(document.activeElement);
+      workbench.lang = language.current();
+      window.cncWorkbench.again(core, workbench, separators, menu);
+      if (wasFocused) menu.querySelector("select").focus();
+      document.title = workbench.querySelector("h1").textContent;
+    });
+    window.cncWorkbench(core, workbench, separators, query, menu);
     document.title = workbench.querySelector("h1").textContent;
   }
 
-  function start(core) {
+  async function start(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
     document.title = layout.window.title;
@@ -276,7 +291,7 @@
 
     showBeltGroups();
     fields.find((field) => field.tabIndex === 1)?.focus();
-    showWhatTheAddressAsks(core, main, layout.window.title);
+    await showWhatTheAddressAsks(core, main, layout.window.title);
     window.addEventListener("hashchange", () =>
       showWhatTheAddressAsks(core, main, layout.window.title));
     document.documentElement.dataset.ready = "true";

@@ -119,9 +119,10 @@ window.cncWorkbench = (() => {
     } };
   }
 
-  // Builds the workbench in `root`; gives fill(query), which shows what an
-  // address's query stands for.
-  function build(core, root, separators) {
+  // Builds the workbench in `root`, `header` (the language menu) first; gives
+  // {fill(query), which shows what an address's query stands for, entries(),
+  // what is typed and chosen, and restore(entries)}.
+  function build(core, root, separators, header) {
     const description = JSON.parse(core.workbenchDescription());
     const fields = description.inputs.map((input) =>
       (input.kind === "text" ? textField : choiceField)(input));
@@ -146,7 +147,7 @@ window.cncWorkbench = (() => {
     const general = make("p", { className: "wb-message", role: "status" });
     const results = resultList();
     const firmware = firmwarePanel(description);
-    root.replaceChildren(
+    root.replaceChildren(...(header ? [header] : []),
       make("h1", { id: "wb-title" }, description.title),
       make("div", { className: "wb-columns" }, form,
         make("section", { className: "wb-answers", "aria-label": "Risultati" },
@@ -164,7 +165,7 @@ window.cncWorkbench = (() => {
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
-      history.replaceState(null, "", `#banco?${outcome.address}`);
+      history.replaceState(null, "", `#banco?${window.cncLanguage.address(outcome.address)}`);
     }
 
     function evaluate(given) {
@@ -195,10 +196,8 @@ window.cncWorkbench = (() => {
     form.addEventListener("input", answerEntries);
     form.addEventListener("change", answerEntries);
 
-    // A query that is not the workbench's opens it as it starts (and the
-    // module says why).
-    return function fill(query) {
-      const given = JSON.parse(core.workbenchEntries(query));
+    // Each input as `given` ({texts, chosen}) has it, else as it starts.
+    function put(given) {
       const initial = Object.fromEntries(description.inputs.map((i) => [i.key, i.initial]));
       for (const { input, control } of fields) {
         const value = (input.kind === "text" ? given?.texts : given?.chosen)?.[input.key];
@@ -206,16 +205,40 @@ window.cncWorkbench = (() => {
         else control.selectedIndex = value ?? initial[input.key];
       }
       answered = JSON.stringify(entries());
-      evaluate(query);
+    }
+
+    return {
+      // A query that is not the workbench's opens it as it starts (and the
+      // module says why).
+      fill(query) {
+        put(JSON.parse(core.workbenchEntries(query)));
+        evaluate(query);
+      },
+      entries,
+      restore(given) {
+        put(given);
+        evaluate(entries());
+      },
     };
   }
 
-  let fill = null;
+  let built = null;
 
   // Shows the workbench for an address's query in `root`, building it the
   // first time.
-  return function show(core, root, separators, query) {
-    fill ??= build(core, root, separators);
-    fill(query);
+  function show(core, root, separators, query, header) {
+    built ??= build(core, root, separators, header);
+    built.fill(query);
+  }
+
+  // Builds the workbench again from the module's description and answers, in
+  // the language it now speaks, with everything typed and chosen kept.
+  show.again = (core, root, separators, header) => {
+    if (!built) return;
+    const typed = built.entries();
+    built = build(core, root, separators, header);
+    built.restore(typed);
   };
+
+  return show;
 })();
