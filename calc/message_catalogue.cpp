@@ -7,9 +7,11 @@ namespace cnc {
 namespace {
 
 constexpr std::uint32_t kMagic = 0x950412de;
-constexpr std::size_t kHeaderBytes =
-    28;  // magic, revision, count, two tables, hash size and offset
+// Magic, revision, count, the two tables' offsets, the hash table's size
+// and offset (which a binary search has no need of).
+constexpr std::size_t kHeaderBytes = 28;
 
+// The four bytes at `offset` as a little-endian word.
 std::uint32_t littleEndian(std::string_view bytes, std::size_t offset) {
     std::uint32_t value = 0;
     for (std::size_t i = 4; i-- > 0;) {

@@ -8,11 +8,11 @@
 // byte for byte.
 //
 // Marking a message, so that xgettext finds it (scripts/catalogues):
-//   _("impossibile scrivere l'uscita")          -> the text now
-//   N_("Banco dell'asse")                        -> the Italian text, unchanged, for a
-//                                                  table; _(its entry) where it is shown
-//   _n("{0} dente", "{0} denti", teeth)          -> the form for that number
-//   filled(_("Cinta più corta: {0}"), {code})    -> the placeholders filled in
+//   _("impossibile scrivere l'uscita")         -> the text now
+//   N_("Banco dell'asse")                      -> the Italian text, unchanged, for a
+//                                                 table; _(its entry) where it is shown
+//   _n("{0} dente", "{0} denti", teeth)        -> the form for that number
+//   filled(_("Cinta più corta: {0}"), {code})  -> the placeholders filled in
 // A message with values has numbered placeholders {0}, {1} (the order of the
 // words differs between languages); the template marks it so that msgfmt
 // checks that every translation keeps each placeholder. A comment

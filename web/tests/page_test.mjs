@@ -5,7 +5,9 @@
 // English and in Italian. On screens from a phone's to a wide one, the window
 // must fit the screen's width and still calculate. The workbench (#banco),
 // opened at an address, must show the command line's lines for its options,
-// answer as the user types and fit a phone's screen too.
+// answer as the user types and fit a phone's screen too; it speaks the
+// language of the link, the menu or the browser, and its menu switches it at
+// once.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
