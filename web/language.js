@@ -61,10 +61,14 @@ window.cncLanguage = (() => {
   let menuElement = null;
 
   // The module's messages in `code`; resolves to the language now in use,
-  // Italian when its catalogue cannot be had.
+  // Italian when its catalogue cannot be had. A later call wins over one
+  // still waiting for its catalogue.
+  let calls = 0;
   async function use(core, code) {
+    const call = ++calls;
     if (code === current) return current;
     const bytes = await catalogue(code);
+    if (call !== calls) return current;
     if (bytes && core.useCatalogue(bytes)) {
       current = code;
     } else {

@@ -183,7 +183,11 @@
   // language language.js chooses; any other address shows the window,
   // untouched and in Italian.
   let workbench = null;
+  let addresses = 0;
   async function showWhatTheAddressAsks(core, main, windowTitle) {
+    // An address that changes while the workbench's catalogue is fetched
+    // leaves the rest to the call for the newer one.
+    const address = ++addresses;
     const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
     const language = window.cncLanguage;
     main.hidden = Boolean(asked);
@@ -195,6 +199,7 @@
     }
     const { language: linked, query } = language.fromQuery(asked[1] ?? "");
     await language.use(core, language.chosen(linked));
+    if (address !== addresses) return;
     if (!workbench) {
       workbench = document.createElement("main");
       workbench.className = "workbench";
