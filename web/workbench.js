@@ -125,9 +125,11 @@ window.cncWorkbench = (() => {
     } };
   }
 
-  // Builds the workbench in `root`; gives fill(query), which shows what a
-  // link's query stands for, or says it is none and keeps what it showed.
-  function build(core, root, separators) {
+  // Builds the workbench in `root`, `header` (the language menu) first; gives
+  // {fill(query), which shows what a link's query stands for, or says it is
+  // none and keeps what it showed, entries(), what is typed and chosen, and
+  // restore(entries)}.
+  function build(core, root, separators, header) {
     const description = JSON.parse(core.workbenchDescription());
     const fields = description.inputs.map((input) =>
       (input.kind === "text" ? textField : choiceField)(input));
@@ -156,7 +158,8 @@ window.cncWorkbench = (() => {
     const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
       tabIndex: -1 }, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
-    root.replaceChildren(make("h1", { id: "wb-title" }, description.title), summary.element,
+    root.replaceChildren(...(header ? [header] : []),
+      make("h1", { id: "wb-title" }, description.title), summary.element,
       make("div", { className: "wb-columns" }, form, answers));
     root.setAttribute("aria-labelledby", "wb-title");
 
@@ -175,7 +178,9 @@ window.cncWorkbench = (() => {
       answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
       summary.show(outcome);
       updateFolds();
-      if (address) history.replaceState(null, "", `#banco?${outcome.address}`);
+      if (address) {
+        history.replaceState(null, "", `#banco?${window.cncLanguage.address(outcome.address)}`);
+      }
     }
 
     function evaluate(given, address = true) {
@@ -206,31 +211,55 @@ window.cncWorkbench = (() => {
     form.addEventListener("input", () => answerEntries());
     form.addEventListener("change", () => answerEntries());
 
-    // A link that is none leaves the entries and their answers as they
-    // were (empty, the first time) and says so in one line; the address
-    // keeps it until the next edit.
-    return function fill(query) {
-      const given = JSON.parse(core.workbenchEntries(query, separators().decimal));
-      if (!given) {
-        if (!answered) answerEntries(false);
-        general.textContent = description.invalidAddressMessage;
-        return;
-      }
+    // Each input as `given` ({texts, chosen}) has it, empty or at its first
+    // alternative where it has nothing.
+    function put(given) {
       for (const { input, control } of fields) {
         if (input.kind === "text") control.value = given.texts[input.key] ?? "";
         else control.selectedIndex = given.chosen[input.key] ?? 0;
       }
       answered = JSON.stringify(entries());
-      evaluate(query);
+    }
+
+    return {
+      // A link that is none leaves the entries and their answers as they
+      // were (empty, the first time) and says so in one line; the address
+      // keeps it until the next edit.
+      fill(query) {
+        const given = JSON.parse(core.workbenchEntries(query, separators().decimal));
+        if (!given) {
+          if (!answered) answerEntries(false);
+          general.textContent = description.invalidAddressMessage;
+          return;
+        }
+        put(given);
+        evaluate(query);
+      },
+      entries,
+      restore(given) {
+        put(given);
+        evaluate(entries());
+      },
     };
   }
 
-  let fill = null;
+  let built = null;
 
   // Shows the workbench for an address's query in `root`, building it the
   // first time.
-  return function show(core, root, separators, query) {
-    fill ??= build(core, root, separators);
-    fill(query);
+  function show(core, root, separators, query, header) {
+    built ??= build(core, root, separators, header);
+    built.fill(query);
+  }
+
+  // Builds the workbench again from the module's description and answers, in
+  // the language it now speaks, with everything typed and chosen kept.
+  show.again = (core, root, separators, header) => {
+    if (!built) return;
+    const typed = built.entries();
+    built = build(core, root, separators, header);
+    built.restore(typed);
   };
+
+  return show;
 })();

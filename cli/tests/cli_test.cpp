@@ -26,7 +26,9 @@ CliRun runCli(const std::vector<std::string>& arguments,
            const std::vector<std::pair<std::string, std::string>>& locale = {{"LC_ALL", "C"}},
            const QString& outputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG", "LANGUAGE"}) environment.remove(name);
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        environment.remove(name);
+    }
     for (const auto& [name, value] : locale) {
         environment.insert(QString::fromStdString(name), QString::fromStdString(value));
     }
@@ -511,6 +513,36 @@ TEST(Cli, AnUnwritableOutputFails) {
         const CliRun run = runCli(arguments, {{"LC_ALL", "C"}}, "/dev/full");
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find("impossibile scrivere"), std::string::npos) << run.err;
+    }
+}
+
+// The messages' language, chosen as gettext chooses it, from catalogues
+// beside the program in the build tree, with no locale installed on the
+// system; the C locale is Italian byte for byte.
+TEST(Cli, AnswersInTheEnvironmentsLanguage) {
+    const std::string italian = "cnc-axis-calc-cli: impossibile scrivere l'uscita\n";
+    const std::string english = "cnc-axis-calc-cli: cannot write the output\n";
+    struct Row {
+        std::vector<std::pair<std::string, std::string>> environment;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{}, italian},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, italian},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}, italian},
+        {{{"LANG", "it_IT.UTF-8"}}, italian},
+        {{{"LANG", "en_US.UTF-8"}}, english},
+        {{{"LANG", "de_DE.UTF-8"}},
+         "cnc-axis-calc-cli: die Ausgabe kann nicht geschrieben werden\n"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}},
+         "cnc-axis-calc-cli: impossible d'écrire la sortie\n"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:es"}},
+         "cnc-axis-calc-cli: no se puede escribir la salida\n"},
+        {{{"LANG", "ja_JP.UTF-8"}}, english},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = runCli({}, row.environment, "/dev/full");
+        EXPECT_EQ(run.err, row.err) << (row.environment.empty() ? "" : row.environment[0].second);
     }
 }
 

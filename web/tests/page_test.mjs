@@ -8,7 +8,9 @@
 // answer as the user types and fit a phone's screen too, keeping its key
 // results in view there. The page opens on a start that leads to both views
 // (#finestra is the window, exactly as its picture), reads in light and dark,
-// opens offline after one visit, and from a file says how to serve it.
+// opens offline after one visit, and from a file says how to serve it; the
+// workbench speaks the language of the link, the menu or the browser, and its
+// menu switches it at once.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
@@ -736,3 +738,88 @@ async function waitFor(condition, what) {
   }
   assert.fail(`never: ${what}`);
 }
+
+// The workbench's language: a link's lingua=, else the one picked from the
+// menu before, else the first of the browser's that the page has, else
+// English. The workbench is then that language's (the menu's own label shows
+// which); a link's other options still apply.
+const languages = [
+  { browser: "de-DE", hash: "#banco", language: "de", label: "Sprache" },
+  { browser: "pt-BR", hash: "#banco", language: "en", label: "Language" },
+  { browser: "it-IT", hash: "#banco", language: "it", label: "Lingua" },
+  { browser: "fr-FR", hash: "#banco?lingua=es&micropassi=32", language: "es", label: "Idioma",
+    micropassi: "32" },
+];
+
+// {language, label, lang, micropassi, general, hash, focused} of the workbench shown.
+async function workbenchLanguage(browser) {
+  const [menu] = await browser.find("#wb-lingua");
+  return {
+    label: await browser.label(menu),
+    ...await browser.run(`const menu = document.getElementById("wb-lingua");
+      return { language: menu.value, lang: document.querySelector(".workbench").lang,
+        micropassi: document.getElementById("wb-micropassi").value,
+        general: document.querySelector(".wb-answers > [role=status]").textContent,
+        hash: location.hash, focused: document.activeElement === menu };`),
+  };
+}
+
+for (const l of languages) {
+  describe(`the workbench's language, a ${l.browser} browser at ${l.hash}`, () => {
+    let server;
+    let browser;
+    pageServedIn(l.browser, (s, b) => { [server, browser] = [s, b]; });
+
+    test(`speaks ${l.language}`, async () => {
+      await browser.go(`${server.url}${l.hash}`);
+      await waitReady(browser);
+      const shown = await workbenchLanguage(browser);
+      assert.deepEqual([shown.language, shown.lang, shown.label, shown.general],
+        [l.language, l.language, l.label, ""]);
+      if (l.micropassi) {
+        assert.equal(shown.micropassi, l.micropassi);
+        assert.match(shown.hash, new RegExp(`^#banco\\?lingua=${l.language}&`));
+      }
+    });
+  });
+}
+
+describe("the workbench's language menu", () => {
+  let server;
+  let browser;
+  pageServedIn("de-DE", (s, b) => { [server, browser] = [s, b]; });
+
+  async function choose(language, label) {
+    const [option] = await browser.find(`#wb-lingua option[value="${language}"]`);
+    await browser.click(option);
+    for (let i = 0; i < 200 && (await workbenchLanguage(browser)).label !== label; ++i) {
+      await new Promise((r) => setTimeout(r, 25));
+    }
+    return workbenchLanguage(browser);
+  }
+
+  test("switches at once, keeps what was typed, and is remembered; a link's language wins",
+    async () => {
+      await browser.go(`${server.url}#banco?${drives[0].address}`);
+      await waitReady(browser);
+      const [teeth] = await browser.find("#wb-puleggia-asse");
+      await browser.clear(teeth);
+      await browser.type(teeth, "36");
+      const english = await choose("en", "Language");
+      assert.deepEqual([english.language, english.lang, english.focused], ["en", "en", true]);
+      assert.equal(await browser.value((await browser.find("#wb-puleggia-asse"))[0]), "36");
+      assert.match(english.hash, /^#banco\?.*puleggia-asse=36(&|$)/);
+
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#banco`);
+      await waitReady(browser);
+      assert.equal((await workbenchLanguage(browser)).label, "Language");
+
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#banco?lingua=fr&micropassi=32`);
+      await waitReady(browser);
+      assert.equal((await workbenchLanguage(browser)).label, "Langue");
+      const spanish = await choose("es", "Idioma");
+      assert.match(spanish.hash, /^#banco\?lingua=es&.*micropassi=32(&|$)/);
+    });
+});
