@@ -7,7 +7,7 @@ CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all build run test sanitize leak-check bench bench-startup bench-growth \
-	fuzz screenshot package web web-deps web-build bench-web screenshot-web clean
+	fuzz screenshot package web web-deps web-build bench-web screenshot-web update-po clean
 
 all: build
 
@@ -142,6 +142,12 @@ bench-web: web
 screenshot-web: web
 	@$(call deps,web-test)
 	@node web/tests/page_bench.mjs $(WEB_PAGE) docs/screenshot-web.png
+
+# The message template extracted again from the sources and merged into every
+# catalogue of po/, for translators (po/README).
+update-po:
+	@$(call deps)
+	@scripts/catalogues update
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web

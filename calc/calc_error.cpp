@@ -48,6 +48,10 @@ CalcError::CalcError(ErrorKind kind, std::optional<Field> field, std::string hin
       field_(field),
       hint_(std::move(hint)) {}
 
+std::string_view CalcError::hint() const noexcept {
+    return hint_.empty() ? kindHint(kind_) : std::string_view(hint_);
+}
+
 CalcError beltTooShort(double smallestCode) {
     // The entry's count of ten-thousandths is a signed 64-bit integer.
     constexpr double kLargestEntry = 922337203685477.0;

@@ -29,6 +29,8 @@ public:
 
     ErrorKind kind() const noexcept { return kind_; }
     std::optional<Field> field() const noexcept { return field_; }
+    // What the message says after the field: the hint given, or the kind's own.
+    std::string_view hint() const noexcept;
 
     // The same error, blamed on `field`.
     CalcError blaming(Field field) const { return CalcError(kind_, field, hint_); }

@@ -156,11 +156,41 @@ Ratio ratioOf(EntryValue value) {
     return ratio;
 }
 
+namespace {
+
+// Where an exact tie between the texts of `units` and `units` + 1 (in units
+// of 10^-decimals) goes: the side the double nearest to `value` lies on, so
+// that a figure computed exactly prints as the same figure computed in
+// double does, whose text is rounded from the double's own binary value; to
+// the even text only when that double is the tie itself (1/1024 = 0.0009765625).
+bool tieRoundsUp(const Ratio& value, const Natural& units, int decimals) {
+    const double nearest = nearestDouble(value);
+    if (std::isinf(nearest)) return true;
+    int exponent = 0;
+    const double fraction = std::frexp(nearest, &exponent);
+    constexpr int kBits = std::numeric_limits<double>::digits;
+    const Natural mantissa(static_cast<std::uint64_t>(std::ldexp(fraction, kBits)));
+    exponent -= kBits;
+    // nearest = mantissa x 2^exponent against the tie, (2 units + 1) / (2 x 10^decimals).
+    Natural doubled = mantissa * powerOfTen(decimals).shiftedLeft(1);
+    Natural tie = units.shiftedLeft(1);
+    tie.multiplyAdd(1, 1);
+    if (exponent > 0) {
+        doubled = doubled.shiftedLeft(exponent);
+    } else {
+        tie = tie.shiftedLeft(-exponent);
+    }
+    const int side = compare(doubled, tie);
+    return side > 0 || (side == 0 && units.isOdd());
+}
+
+}  // namespace
+
 std::string roundedText(const Ratio& value, int decimals, std::string_view decimalSeparator) {
     auto [units, remainder] =
         divide(value.numerator * powerOfTen(decimals), value.denominator);
     const int half = compare(remainder.shiftedLeft(1), value.denominator);
-    if (half > 0 || (half == 0 && units.isOdd())) units.multiplyAdd(1, 1);
+    if (half > 0 || (half == 0 && tieRoundsUp(value, units, decimals))) units.multiplyAdd(1, 1);
     std::string digits = units.decimalDigits();
     const auto fraction = static_cast<std::size_t>(decimals);
     if (digits.size() <= fraction) digits.insert(0, fraction + 1 - digits.size(), '0');

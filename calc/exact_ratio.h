@@ -80,11 +80,15 @@ Ratio decimalRatio(std::string_view text, std::string_view decimalSeparator);
 float nearestFloat(const Ratio& ratio);
 double nearestDouble(const Ratio& ratio);
 
-// The value rounded to `decimals` decimals (0 to 64), ties to even, with
+// The value rounded to `decimals` decimals (0 to 64) with
 // `decimalSeparator`, every integer digit, no group separators, and a minus
-// sign only when a shown digit is not zero, as results are written:
+// sign only when a shown digit is not zero, as results are written. An exact
+// tie goes the way the double nearest to the value rounds, as a result
+// computed in double prints: up or down as that double lies above or below
+// it, to even when the double is the tie itself.
 //   roundedText(400 / 3, 9, ",")     -> "133,333333333"
-//   roundedText(1 / 8, 2, ".")       -> "0.12"  (tie, to even)
+//   roundedText(1 / 8, 2, ".")       -> "0.12"  (tie, a double: to even)
+//   roundedText(1 / 5120, 9, ".")    -> "0.000195313"  (its double is above the tie)
 //   roundedText(-1 / 1000, 2, ".")   -> "0.00"
 //   roundedText(10^30 / 1, 1, ".")   -> "1000000000000000000000000000000.0"
 std::string roundedText(const Ratio& value, int decimals, std::string_view decimalSeparator);

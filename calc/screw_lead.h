@@ -9,7 +9,7 @@
 //     exactResolution                          -> "629.921259843", "0.001587500"
 //     inchResolution                           -> "16000.000000000", "0.000062500"
 //   200 steps, 1/16, 8 threads per inch, 3 starts (lead 9.525 mm):
-//     millimetres per step 0.0029765625        -> "0.002976562" (tie, to even)
+//     millimetres per step 0.0029765625        -> "0.002976563" (a tie: its double is above)
 
 #include <string>
 #include <string_view>

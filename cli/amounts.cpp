@@ -12,11 +12,11 @@ constexpr int kLargestPowerOfTen = 300;
 
 }  // namespace
 
-CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
-                      std::string_view text) {
-    return CalcError(kind, std::nullopt,
-                     std::string(option) + " vuole " + std::string(wanted) + ", non «" +
-                         std::string(text) + "».");
+OptionError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
+                        std::string_view text) {
+    return OptionError(kind, option,
+                       Wording().option(option).text(" vuole " + std::string(wanted) + ", non «" +
+                                                     std::string(text) + "»."));
 }
 
 Ratio positiveAmount(std::string_view text, std::string_view option,
@@ -35,8 +35,9 @@ Ratio positiveAmount(std::string_view text, std::string_view option,
 
 const Ratio& withinRange(const Ratio& value, std::string_view option) {
     if (!belowPowerOfTen(value, kLargestPowerOfTen)) {
-        throw CalcError(ErrorKind::Overflow, std::nullopt,
-                        std::string(option) + ": il risultato è fuori dall'intervallo di calcolo.");
+        throw OptionError(
+            ErrorKind::Overflow, option,
+            Wording().option(option).text(": il risultato è fuori dall'intervallo di calcolo."));
     }
     return value;
 }

@@ -6,15 +6,16 @@
 
 #include "calc/calc_error.h"
 #include "calc/exact_ratio.h"
+#include "cli/failure.h"
 
 namespace cnc::cli {
 
 inline constexpr std::string_view kAboveZero = "un numero maggiore di zero";
 
-// The error of an option's text, with no field:
+// The error of the text of `option` (its key, without dashes), e.g. for "strato":
 //   Argomento non valido: --strato vuole un numero maggiore di zero, non «0».
-CalcError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
-                      std::string_view text);
+OptionError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
+                        std::string_view text);
 
 // The text of `option` as an exact number above zero, with the user's
 // separator or '.': "0,2" -> 2/10. Throws optionError: TypeMismatch for no
@@ -23,7 +24,8 @@ Ratio positiveAmount(std::string_view text, std::string_view option,
                      std::string_view decimalSeparator, std::string_view wanted = kAboveZero);
 
 // `value`, the answer to `option`, when a double holds it (|value| < 10^300),
-// as JSON needs; else throws CalcError Overflow naming the option.
+// as JSON needs; else throws OptionError Overflow:
+//   Overflow: --strato: il risultato è fuori dall'intervallo di calcolo.
 const Ratio& withinRange(const Ratio& value, std::string_view option);
 
 }  // namespace cnc::cli

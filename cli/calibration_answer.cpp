@@ -17,15 +17,19 @@ void computeCalibration(const Options& options, std::string_view decimalSeparato
     answer.rotationDistance = options.rotationDistance.has_value();
     const Ratio current =
         answer.rotationDistance
-            ? positiveAmount(*options.rotationDistance, "--rotation-distance", decimalSeparator)
-            : positiveAmount(*options.currentStepsPerMm, "--attuali", decimalSeparator);
-    const Ratio commanded = positiveAmount(*options.commandedMove, "--comandati", decimalSeparator);
-    const Ratio measured = positiveAmount(*options.measuredMove, "--misurati", decimalSeparator);
+            ? positiveAmount(*options.rotationDistance, "rotation-distance", decimalSeparator)
+            : positiveAmount(*options.currentStepsPerMm, "attuali", decimalSeparator);
+    const Ratio commanded = positiveAmount(*options.commandedMove, "comandati", decimalSeparator);
+    const Ratio measured = positiveAmount(*options.measuredMove, "misurati", decimalSeparator);
     const Ratio corrected = answer.rotationDistance
                                 ? correctedRotationDistance(current, commanded, measured)
                                 : correctedStepsPerMm(current, commanded, measured);
-    answer.corrected = withinRange(corrected, "--calibra");
-    answer.correctionPercent = withinRange(correctionPercent(commanded, measured), "--calibra");
+    answer.corrected = withinRange(corrected, "calibra");
+    // The change of the figure corrected: steps per mm grow by C/M, a
+    // rotation_distance shrinks by M/C.
+    const Ratio change = answer.rotationDistance ? correctionPercent(measured, commanded)
+                                                 : correctionPercent(commanded, measured);
+    answer.correctionPercent = withinRange(change, "calibra");
     if (!options.firmware) return;
     answer.firmwareLines =
         answer.rotationDistance
@@ -40,13 +44,17 @@ void calibrate(const Options& options, std::string_view decimalSeparator,
                CalibrationAnswer& calibration) {
     try {
         computeCalibration(options, decimalSeparator, calibration);
+    } catch (const OptionError& error) {
+        calibration.failure = failureOf(error);
     } catch (const CalcError& error) {
-        calibration.failure =
-            Failure{std::string(errorName(error.kind())), error.field(), error.what()};
+        calibration.failure = failureOf(error);
     } catch (const FirmwareRefusal& refusal) {
-        calibration.failure = Failure{"Firmware", std::nullopt,
-                                      std::string(options.firmware->name) + ": " + refusal.what()};
+        calibration.failure = failureOf(refusal, options.firmware->name, std::nullopt);
     }
+}
+
+std::string_view correctedFigure(const CalibrationAnswer& answer) {
+    return answer.rotationDistance ? "rotation_distance" : "Step/mm";
 }
 
 std::string correctedText(const Ratio& corrected, std::string_view decimalSeparator) {
@@ -64,8 +72,8 @@ std::string calibrationLines(const CalibrationAnswer& answer, std::string_view d
                  correctedText(*answer.corrected, decimalSeparator) + "\n";
     }
     if (answer.correctionPercent) {
-        lines += "Correzione: " + correctionText(*answer.correctionPercent, decimalSeparator) +
-                 " %\n";
+        lines += "Correzione: " + std::string(correctedFigure(answer)) + " " +
+                 correctionText(*answer.correctionPercent, decimalSeparator) + " %\n";
     }
     return lines;
 }

@@ -4,12 +4,13 @@
 // by a move that was commanded and measured.
 //   --calibra --attuali 80 --comandati 100 --misurati 99
 //     Step/mm corretti: 80.808080808
-//     Correzione: +1.0101 %
+//     Correzione: Step/mm +1.0101 %
 //   --calibra --rotation-distance 40 --comandati 100 --misurati 99
 //     rotation_distance corretta: 39.600000000
-//     Correzione: +1.0101 %
-// Both figures with nine decimals, the correction (the change of steps per
-// mm) in percent with four and its sign; then the firmware's lines, if asked.
+//     Correzione: rotation_distance -1.0000 %
+// Both figures with nine decimals, the correction (the change of the figure
+// corrected, which it names) in percent with four and its sign; then the
+// firmware's lines, if asked.
 
 #include <optional>
 #include <string>
@@ -39,6 +40,9 @@ void calibrate(const Options& options, std::string_view decimalSeparator,
 
 // The lines of the figures computed, without the firmware's.
 std::string calibrationLines(const CalibrationAnswer& answer, std::string_view decimalSeparator);
+
+// What the correction is the change of: "Step/mm" or "rotation_distance".
+std::string_view correctedFigure(const CalibrationAnswer& answer);
 
 // The corrected figure and the correction ("+1.0101") as printed.
 std::string correctedText(const Ratio& corrected, std::string_view decimalSeparator);

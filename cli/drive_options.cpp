@@ -19,16 +19,16 @@ Ratio wholeCount(std::string_view text, std::string_view option, std::string_vie
 }
 
 Ratio rackTravel(const Options& options, std::string_view separator) {
-    const Ratio teeth = wholeCount(*options.pinionTeeth, "--denti-pignone",
+    const Ratio teeth = wholeCount(*options.pinionTeeth, "denti-pignone",
                                    "i denti del pignone, un numero intero da 1 in su", separator);
     if (options.rackModule) {
         return rackTravelByModule(
-            positiveAmount(*options.rackModule, "--modulo", separator,
+            positiveAmount(*options.rackModule, "modulo", separator,
                            "il modulo della cremagliera in mm, un numero maggiore di zero"),
             teeth);
     }
     return rackTravelByPitch(
-        positiveAmount(*options.rackPitch, "--passo-cremagliera", separator,
+        positiveAmount(*options.rackPitch, "passo-cremagliera", separator,
                        "il passo della cremagliera in mm, un numero maggiore di zero"),
         teeth);
 }
@@ -45,12 +45,12 @@ Ratio leadOfItsOwn(const Options& options, const ExactDrive& drive,
     if (options.rotary) return ratioOf(kDegreesPerTurn);
     if (options.wheelDiameter) {
         return wheelTravel(positiveAmount(
-            *options.wheelDiameter, "--diametro-ruota", decimalSeparator,
+            *options.wheelDiameter, "diametro-ruota", decimalSeparator,
             "il diametro della ruota in mm, un numero maggiore di zero"));
     }
     if (options.pinionTeeth) return rackTravel(options, decimalSeparator);
     return travelOfKnownSteps(
-        drive, positiveAmount(*options.knownStepsPerMm, "--step-mm", decimalSeparator,
+        drive, positiveAmount(*options.knownStepsPerMm, "step-mm", decimalSeparator,
                               "i passi per mm dell'asse, un numero maggiore di zero"));
 }
 
@@ -58,7 +58,7 @@ std::vector<GearStage> gearStagesOfOptions(const Options& options) {
     if (!options.gearRatio) return {};
     auto stages = gearStagesOf(*options.gearRatio);
     if (!stages) {
-        throw optionError(ErrorKind::InvalidArgument, "--rapporto",
+        throw optionError(ErrorKind::InvalidArgument, "rapporto",
                           "giri del motore e giri dell'uscita, numeri interi maggiori di zero "
                           "come 50:17, più stadi separati da virgole come 57:11,2:1",
                           *options.gearRatio);
@@ -67,12 +67,12 @@ std::vector<GearStage> gearStagesOfOptions(const Options& options) {
 }
 
 std::optional<BlamedOption> driveOption(const Options& options) {
-    if (options.threadsPerInch) return BlamedOption{"--filetti-pollice", *options.threadsPerInch};
-    if (options.wheelDiameter) return BlamedOption{"--diametro-ruota", *options.wheelDiameter};
-    if (options.rackModule) return BlamedOption{"--modulo", *options.rackModule};
-    if (options.rackPitch) return BlamedOption{"--passo-cremagliera", *options.rackPitch};
-    if (options.knownStepsPerMm) return BlamedOption{"--step-mm", *options.knownStepsPerMm};
-    if (options.gearRatio) return BlamedOption{"--rapporto", *options.gearRatio};
+    if (options.threadsPerInch) return BlamedOption{"filetti-pollice", *options.threadsPerInch};
+    if (options.wheelDiameter) return BlamedOption{"diametro-ruota", *options.wheelDiameter};
+    if (options.rackModule) return BlamedOption{"modulo", *options.rackModule};
+    if (options.rackPitch) return BlamedOption{"passo-cremagliera", *options.rackPitch};
+    if (options.knownStepsPerMm) return BlamedOption{"step-mm", *options.knownStepsPerMm};
+    if (options.gearRatio) return BlamedOption{"rapporto", *options.gearRatio};
     return std::nullopt;
 }
 

@@ -28,19 +28,19 @@ namespace cnc::cli {
 bool hasLeadOfItsOwn(const Options& options);
 
 // The lead of `drive` (steps, microsteps and stages set) for these drives:
-// mm per turn, or 360 degrees for a rotary axis. Throws CalcError naming the
-// option whose text is no number above zero, or no whole count of teeth.
+// mm per turn, or 360 degrees for a rotary axis. Throws OptionError naming
+// the option whose text is no number above zero, or no whole count of teeth.
 Ratio leadOfItsOwn(const Options& options, const ExactDrive& drive,
                    std::string_view decimalSeparator);
 
-// The stages of --rapporto, none without it. Throws CalcError naming it.
+// The stages of --rapporto, none without it. Throws OptionError naming it.
 std::vector<GearStage> gearStagesOfOptions(const Options& options);
 
 // The option, and its text, a figure beyond range is blamed on when the lead
 // is not the pitch field's: the one that gives the lead, else --rapporto;
 // nullopt when neither was given.
 struct BlamedOption {
-    std::string_view option;
+    std::string_view option;  // its key, without dashes: "diametro-ruota"
     std::string text;
 };
 std::optional<BlamedOption> driveOption(const Options& options);

@@ -167,7 +167,9 @@ QJsonObject calibrationResults(const CalibrationAnswer& answer) {
             number(correctedText(*answer.corrected, "."), ".");
     }
     if (answer.correctionPercent) {
-        results["correzione_percento"] = number(correctionText(*answer.correctionPercent, "."), ".");
+        QJsonObject correction = number(correctionText(*answer.correctionPercent, "."), ".");
+        correction["corregge"] = answer.rotationDistance ? "rotation_distance" : "step_mm";
+        results["correzione_percento"] = correction;
     }
     return results;
 }

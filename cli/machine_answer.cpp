@@ -96,7 +96,7 @@ void parseAxes(const Machine& machine, const std::optional<FirmwareName>& firmwa
         const Options& options = std::get<Options>(parsed);
         if (const auto error = options.rotary ? rotaryAxisError(std::string(1, axis.letter))
                                               : std::nullopt) {
-            answering.stopUsage(axis.letter, "rotativo", *error);
+            answering.stopUsage(axis.letter, "rotativo", error->message);
             continue;
         }
         answer.axes.push_back({axis.letter, options, {}});
@@ -104,6 +104,13 @@ void parseAxes(const Machine& machine, const std::optional<FirmwareName>& firmwa
     if (answer.status == 0 && firmware && firmware->firmware == Firmware::LinuxCnc) {
         assignJoints(answer.axes, answering);
     }
+}
+
+// The key of the axis's table that stopped its run: the option to blame,
+// when it is one of the axis's and not the machine's (its firmware).
+std::optional<std::string> axisKeyOf(const std::optional<std::string>& option) {
+    if (!option || !isAxisOption("--" + *option)) return std::nullopt;
+    return option;
 }
 
 void makeBlock(const FirmwareName& firmware, MachineAnswer& answer, Answering& answering) {
@@ -141,8 +148,8 @@ MachineAnswer answerMachine(const Machine& machine, std::string_view fileName,
         axis.outcome = run(axis.options, decimalSeparator, groupSeparator, [](Field, auto) {});
         axis.outcome.firmwareLines.clear();
         if (const auto& failure = axis.outcome.failure) {
-            answering.stop({failure->kind, axis.letter, std::nullopt, failure->field,
-                            failure->message});
+            answering.stop({failure->kind, axis.letter, axisKeyOf(failure->option),
+                            failure->field, failure->message});
         }
     }
     if (answer.status == 0 && firmware) makeBlock(*firmware, answer, answering);

@@ -39,7 +39,7 @@ namespace cnc::cli {
 struct MachineProblem {
     std::string kind;  // "uso" for the file's own, else the run's ("Overflow", "Firmware", ...)
     std::optional<char> axis;
-    std::optional<std::string> key;
+    std::optional<std::string> key;  // the file's key at fault, or the option that stopped the axis
     std::optional<Field> field;
     std::string message;
 };

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "calc/translation.h"
+#include "calc/user_language.h"
 #include "cli/command_line.h"
 
 namespace {
@@ -22,12 +24,14 @@ cnc::cli::Separators userSeparators() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    cnc::useTheEnvironmentsLanguage();
     const int status = cnc::cli::runCommandLine(std::vector<std::string>(argv + 1, argv + argc),
                                                 userSeparators(), std::cout, std::cerr);
     // Output that never arrived is a failure, whatever the calculation did.
     std::cout.flush();
     if (!std::cout) {
-        std::cerr << "cnc-axis-calc-cli: impossibile scrivere l'uscita\n";
+        // TRANSLATORS: standard output (a pipe, a file, a full disk) refused the results
+        std::cerr << "cnc-axis-calc-cli: " << cnc::_("impossibile scrivere l'uscita") << '\n';
         return 1;
     }
     return status;

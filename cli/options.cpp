@@ -28,8 +28,11 @@ struct Parsing {
     }
 };
 
-// Handles one option's value; returns the usage error, if any.
-using Handler = std::optional<std::string> (*)(Parsing&, std::string_view value);
+// What an option's text cannot be, said with its name: a usage error of that option.
+using Complaint = std::optional<Wording>;
+
+// Handles one option's value; returns what is wrong with it, if anything.
+using Handler = Complaint (*)(Parsing&, std::string_view value);
 
 struct Option {
     std::string_view name;  // Italian, the one messages use
@@ -39,19 +42,19 @@ struct Option {
 };
 
 template <Field field>
-std::optional<std::string> setText(Parsing& parsing, std::string_view text) {
+Complaint setText(Parsing& parsing, std::string_view text) {
     parsing.options.form.setText(field, text);
     return std::nullopt;
 }
 
 template <auto choice>
-std::optional<std::string> select(Parsing& parsing, std::string_view) {
+Complaint select(Parsing& parsing, std::string_view) {
     parsing.options.form.select(choice);
     return std::nullopt;
 }
 
 template <bool Options::*flag>
-std::optional<std::string> setFlag(Parsing& parsing, std::string_view) {
+Complaint setFlag(Parsing& parsing, std::string_view) {
     parsing.options.*flag = true;
     return std::nullopt;
 }
@@ -69,36 +72,57 @@ std::optional<int> wholeNumber(std::string_view text, int least, int most) {
 
 std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
-std::optional<std::string> setWantedDistance(Parsing& parsing, std::string_view text) {
+// "--option vuole WHAT, non «text»".
+Wording wants(std::string_view option, std::string_view what, std::string_view text) {
+    return Wording().option(option).text(" vuole " + std::string(what) + ", non " + quoted(text));
+}
+
+Complaint setWantedDistance(Parsing& parsing, std::string_view text) {
     parsing.options.wantedDistance = std::string(text);
     return std::nullopt;
 }
 
 template <std::optional<std::string> Options::*text>
-std::optional<std::string> setOptionText(Parsing& parsing, std::string_view value) {
+Complaint setOptionText(Parsing& parsing, std::string_view value) {
     parsing.options.*text = std::string(value);
     return std::nullopt;
 }
 
-std::optional<std::string> setMicrosteps(Parsing& parsing, std::string_view text) {
+Complaint setMicrosteps(Parsing& parsing, std::string_view text) {
     parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
     if (parsing.options.microsteps) return std::nullopt;
-    return "--micropassi vuole un numero intero da 1 a " + std::to_string(kMaxMicrosteps) +
-           ", non " + quoted(text);
+    return wants("micropassi", "un numero intero da 1 a " + std::to_string(kMaxMicrosteps), text);
 }
 
-std::optional<std::string> setPulleyTeeth(Parsing& parsing, std::string_view text) {
+Complaint setPulleyTeeth(Parsing& parsing, std::string_view text) {
     const std::optional<int> teeth = wholeNumber(text, 1, kMaxPulleyTeeth);
     if (!teeth) {
-        return "--puleggia-asse vuole un numero intero di denti da 1 a " +
-               std::to_string(kMaxPulleyTeeth) + ", non " + quoted(text);
+        return wants("puleggia-asse",
+                     "un numero intero di denti da 1 a " + std::to_string(kMaxPulleyTeeth), text);
     }
     parsing.pulleyTeeth = *teeth;
     parsing.pulleyTeethText = text;
     return std::nullopt;
 }
 
-std::optional<std::string> setProfile(Parsing& parsing, std::string_view text) {
+// A text of --principi that reads as exactly one start; any other, a
+// wrong one too, is for the run to read.
+bool isOneStart(std::string_view text, std::string_view separator) {
+    try {
+        const Ratio starts = decimalRatio(text, separator);
+        return !starts.negative && compare(starts.numerator, starts.denominator) == 0;
+    } catch (const CalcError&) {
+        return false;
+    }
+}
+
+Complaint setStarts(Parsing& parsing, std::string_view text) {
+    parsing.options.starts = std::string(text);
+    parsing.options.startsLead = !isOneStart(text, parsing.separator);
+    return std::nullopt;
+}
+
+Complaint setProfile(Parsing& parsing, std::string_view text) {
     parsing.profile = text;
     return std::nullopt;
 }
@@ -111,7 +135,7 @@ std::string namesOf(const Table& table) {
     return names;
 }
 
-std::optional<std::string> setFirmware(Parsing& parsing, std::string_view name) {
+Complaint setFirmware(Parsing& parsing, std::string_view name) {
     parsing.options.firmware = firmwareNamed(name);
     if (parsing.options.firmware) return std::nullopt;
     return "firmware sconosciuto: " + quoted(name) + " (" + namesOf(kFirmwares) + ")";
@@ -119,7 +143,7 @@ std::optional<std::string> setFirmware(Parsing& parsing, std::string_view name) 
 
 char upper(char letter) { return letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter; }
 
-std::optional<std::string> setAxes(Parsing& parsing, std::string_view letters) {
+Complaint setAxes(Parsing& parsing, std::string_view letters) {
     std::string axes;
     for (const char letter : letters) {
         const char axis = upper(letter);
@@ -130,22 +154,23 @@ std::optional<std::string> setAxes(Parsing& parsing, std::string_view letters) {
         axes += axis;
     }
     if (axes.empty()) {
-        return "--asse vuole una o più lettere tra X, Y, Z, E, A, B, C, ciascuna una volta, "
-               "non " +
-               quoted(letters);
+        return wants("asse", "una o più lettere tra X, Y, Z, E, A, B, C, ciascuna una volta",
+                     letters);
     }
     parsing.options.axes.letters = axes;
     return std::nullopt;
 }
 
-std::optional<std::string> setJoints(Parsing& parsing, std::string_view list) {
+Complaint setJoints(Parsing& parsing, std::string_view list) {
     std::vector<int> joints;
     for (std::string_view rest = list;;) {
         const std::size_t comma = rest.find(',');
         const auto joint = wholeNumber(rest.substr(0, comma), 0, kMostJoints - 1);
         if (!joint || std::find(joints.begin(), joints.end(), *joint) != joints.end()) {
-            return "--giunto vuole numeri di giunto da 0 a " + std::to_string(kMostJoints - 1) +
-                   " separati da virgole, ciascuno una volta, non " + quoted(list);
+            return wants("giunto",
+                         "numeri di giunto da 0 a " + std::to_string(kMostJoints - 1) +
+                             " separati da virgole, ciascuno una volta",
+                         list);
         }
         joints.push_back(*joint);
         if (comma == rest.npos) break;
@@ -170,10 +195,9 @@ std::string degrees(std::uint64_t steps, std::string_view separator) {
 constexpr double kMostSteps = 1e14;
 
 // The motor's steps from the angle of one step: 360 / angle, which must be whole.
-std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text) {
-    const std::string wrong =
-        "--angolo-passo vuole l'angolo di un passo in gradi, maggiore di zero, non " +
-        quoted(text);
+Complaint setStepAngle(Parsing& parsing, std::string_view text) {
+    const Wording wrong =
+        wants("angolo-passo", "l'angolo di un passo in gradi, maggiore di zero", text);
     Ratio angle;
     try {
         angle = decimalRatio(text, parsing.separator);
@@ -185,9 +209,10 @@ std::optional<std::string> setStepAngle(Parsing& parsing, std::string_view text)
     if (!(nearest < kMostSteps)) return wrong;
     const auto steps = static_cast<std::uint64_t>(nearest);
     if (compare(angle.numerator * Natural(steps), Natural(360) * angle.denominator) != 0) {
-        return "--angolo-passo " + quoted(text) + ": 360 diviso l'angolo non dà un numero intero "
-               "di passi; il più vicino è " + std::to_string(steps) + " passi (" +
-               degrees(steps, parsing.separator) + "°)";
+        return Wording().option("angolo-passo").text(
+            " " + quoted(text) + ": 360 diviso l'angolo non dà un numero intero di passi; il più "
+            "vicino è " + std::to_string(steps) + " passi (" + degrees(steps, parsing.separator) +
+            "°)");
     }
     parsing.options.form.setText(Field::MotorSteps, std::to_string(steps));
     parsing.options.stepAngle = std::string(text);
@@ -211,7 +236,7 @@ constexpr Option kOptions[] = {
     {"--firmware", true, setFirmware},
     {"--angolo-passo", true, setStepAngle},
     {"--filetti-pollice", true, setOptionText<&Options::threadsPerInch>},
-    {"--principi", true, setOptionText<&Options::starts>},
+    {"--principi", true, setStarts},
     {"--pollici", false, setFlag<&Options::inches>},
     {"--asse", true, setAxes},
     {"--giunto", true, setJoints},
@@ -273,12 +298,6 @@ constexpr std::span<const std::string_view> kDrives[] = {
     kScrewDrive, kBeltAxisDrive, kWheelDrive, kRackDrive, kKnownStepsDrive, kRotaryDrive,
 };
 
-// The drives that replace the screw with a part of their own, which has no
-// XL belt unless the motor drives it through one (--ingranaggi).
-constexpr std::string_view kOwnAxisDrives[] = {
-    "--puleggia-asse", "--diametro-ruota", "--denti-pignone", "--rotativo",
-};
-
 // Options that mean nothing without another.
 constexpr Pair kRequirements[] = {
     {"--puleggia-asse", "--profilo-cinghia"},
@@ -311,12 +330,45 @@ constexpr std::string_view kBeyondWindow[] = {
     "--rotativo", "--step-mm",
 };
 
+// Of those, the ones that ask about the window's own drive: its belt's exact
+// distance, and its answers as JSON.
+constexpr std::string_view kAboutTheWindowsDrive[] = {"--esatto", "--json"};
+
 // What --calibra reads: its own options and where its lines go.
 constexpr std::string_view kCalibrationOptions[] = {
     "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
     "--firmware", "--asse",   "--giunto",            "--micropassi", "--json",
     "--help",     "-h",       "--version",
 };
+
+// The option as a key, without its dashes.
+std::string keyOf(std::string_view name) {
+    return std::string(name.substr(name.find_first_not_of('-')));
+}
+
+// Whether the option `name` is one the window does not have; --principi
+// only when it is more than the pitch typed (`startsLead`).
+bool isBeyondWindow(std::string_view name, bool startsLead) {
+    if (name == "--principi") return startsLead;
+    return std::find(std::begin(kBeyondWindow), std::end(kBeyondWindow), name) !=
+           std::end(kBeyondWindow);
+}
+
+// Whether the option `name` takes the drive beyond the window's own, whose
+// direct coupling always shows the belt's centre distance: beyond it the XL
+// belt is there only with --ingranaggi.
+bool leavesWindowsDrive(std::string_view name, bool startsLead) {
+    return isBeyondWindow(name, startsLead) &&
+           std::find(std::begin(kAboutTheWindowsDrive), std::end(kAboutTheWindowsDrive), name) ==
+               std::end(kAboutTheWindowsDrive);
+}
+
+std::optional<std::string_view> firstBeyondWindowsDrive(const Parsing& parsing) {
+    for (const std::string_view name : parsing.given) {
+        if (leavesWindowsDrive(name, parsing.options.startsLead)) return name;
+    }
+    return std::nullopt;
+}
 
 // The first option given that a question of its own does not read.
 std::optional<std::string_view> firstNotRead(const Parsing& parsing,
@@ -330,84 +382,139 @@ std::optional<std::string_view> firstNotRead(const Parsing& parsing,
 // The firmware lines of a calibration are for the figure that was given:
 // Klipper keeps a rotation_distance, the others steps per millimetre, and
 // RepRapFirmware states the microstepping of the figure.
-std::optional<std::string> checkCalibration(const Parsing& parsing) {
+std::optional<UsageError> checkCalibration(const Parsing& parsing) {
     if (const auto option = firstNotRead(parsing, kCalibrationOptions)) {
-        return "--calibra legge solo --attuali o --rotation-distance, --comandati, "
-               "--misurati e le opzioni del firmware, non " +
-               std::string(*option);
+        return UsageError(Wording()
+                              .option("calibra")
+                              .text(" legge solo ")
+                              .option("attuali")
+                              .text(" o ")
+                              .option("rotation-distance")
+                              .text(", ")
+                              .option("comandati")
+                              .text(", ")
+                              .option("misurati")
+                              .text(" e le opzioni del firmware, non ")
+                              .option(keyOf(*option)),
+                          {keyOf(*option), "calibra"});
     }
     const bool klipperFigure = parsing.wasGiven("--rotation-distance");
     if (!klipperFigure && !parsing.wasGiven("--attuali")) {
-        return "--calibra vuole --attuali (passi per mm) o --rotation-distance (Klipper)";
+        return UsageError(Wording()
+                              .option("calibra")
+                              .text(" vuole ")
+                              .option("attuali")
+                              .text(" (passi per mm) o ")
+                              .option("rotation-distance")
+                              .text(" (Klipper)"),
+                          {"attuali", "rotation-distance"});
     }
+    // A firmware that keeps the other figure: its lines cannot be written,
+    // the figure still can.
     const auto& firmware = parsing.options.firmware;
     const bool klipper = firmware && firmware->firmware == Firmware::Klipper;
     const bool repRap = firmware && firmware->firmware == Firmware::RepRapFirmware;
     if (firmware && klipper != klipperFigure) {
-        return klipper ? "Klipper non ha un'impostazione dei passi per mm: con --firmware "
-                         "klipper si calibra --rotation-distance"
-                       : "--rotation-distance è di Klipper: con --firmware " +
-                             std::string(firmware->name) + " si calibra --attuali";
+        if (klipper) {
+            return UsageError(Wording("Klipper non ha un'impostazione dei passi per mm: con ")
+                                  .option("firmware")
+                                  .text(" klipper si calibra ")
+                                  .option("rotation-distance"),
+                              {"firmware", "attuali"});
+        }
+        return UsageError(Wording()
+                              .option("rotation-distance")
+                              .text(" è di Klipper: con ")
+                              .option("firmware")
+                              .text(" " + std::string(firmware->name) + " si calibra ")
+                              .option("attuali"),
+                          {"firmware", "rotation-distance"});
     }
-    if (repRap != parsing.wasGiven("--micropassi")) {
-        return repRap ? "con --calibra, reprapfirmware vuole --micropassi: la riga M92 dice "
-                        "con S a quanti micropassi sono i passi per mm"
-                      : "con --calibra, --micropassi vale solo per --firmware reprapfirmware";
+    if (repRap && !parsing.wasGiven("--micropassi")) {
+        return UsageError(Wording("con ")
+                              .option("calibra")
+                              .text(", reprapfirmware vuole ")
+                              .option("micropassi")
+                              .text(": la riga M92 dice con S a quanti micropassi sono i passi "
+                                    "per mm"),
+                          {"micropassi", "firmware"});
+    }
+    if (!repRap && parsing.wasGiven("--micropassi")) {
+        return UsageError(Wording("con ")
+                              .option("calibra")
+                              .text(", ")
+                              .option("micropassi")
+                              .text(" vale solo per ")
+                              .option("firmware")
+                              .text(" reprapfirmware"),
+                          {"micropassi"});
     }
     return std::nullopt;
 }
 
 // Why a firmware's lines cannot be per degree.
-std::string withoutRotaryAxes(const FirmwareName& firmware) {
+Wording withoutRotaryAxes(const FirmwareName& firmware) {
+    Wording said = Wording().option("rotativo");
     switch (firmware.firmware) {
         case Firmware::Marlin:
-            return "--rotativo: le righe M92 di marlin sono qui per assi in millimetri (un asse "
-                   "rotativo di Marlin si dichiara quando lo si compila)";
+            return said.text(": le righe M92 di marlin sono qui per assi in millimetri (un asse "
+                             "rotativo di Marlin si dichiara quando lo si compila)");
         case Firmware::Grbl:
-            return "--rotativo: grbl non ha assi rotativi, solo X, Y e Z in millimetri";
+            return said.text(": grbl non ha assi rotativi, solo X, Y e Z in millimetri");
         case Firmware::Klipper:
-            return "--rotativo: klipper non ha assi rotativi, la sua rotation_distance è in "
-                   "millimetri";
+            return said.text(": klipper non ha assi rotativi, la sua rotation_distance è in "
+                             "millimetri");
         case Firmware::RepRapFirmware:
         case Firmware::LinuxCnc:
         case Firmware::GrblHal: break;
     }
-    return "--rotativo: " + std::string(firmware.name) + " non ha assi rotativi";
+    return said.text(": " + std::string(firmware.name) + " non ha assi rotativi");
 }
 
 // A rotary axis is A, B or C, of a firmware that has it turn.
-std::optional<std::string> checkRotaryAxes(const Parsing& parsing) {
+std::optional<UsageError> checkRotaryAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
     if (!parsing.options.rotary || !firmware) return std::nullopt;
-    if (firmware->rotaryAxes.empty()) return withoutRotaryAxes(*firmware);
+    if (firmware->rotaryAxes.empty()) {
+        return UsageError(withoutRotaryAxes(*firmware), {"rotativo", "firmware"});
+    }
     return rotaryAxisError(parsing.options.axes.letters);
 }
 
-std::optional<std::string> checkAxes(const Parsing& parsing) {
+std::optional<UsageError> checkAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
     const Axes& axes = parsing.options.axes;
     if (!firmware) return std::nullopt;
     if (auto error = checkRotaryAxes(parsing)) return error;
     for (const char axis : axes.letters) {
         if (firmware->axes.find(axis) == std::string_view::npos) {
-            return std::string(firmware->name) + " non ha righe per l'asse " + axis +
-                   " (assi: " + std::string(firmware->axes) + ")";
+            return UsageError(std::string(firmware->name) + " non ha righe per l'asse " + axis +
+                                  " (assi: " + std::string(firmware->axes) + ")",
+                              {"asse", "firmware"});
         }
     }
     if (axes.joints.empty()) return std::nullopt;
     if (firmware->firmware != Firmware::LinuxCnc) {
-        return "--giunto vale per linuxcnc, che numera i giunti, non per " +
-               std::string(firmware->name);
+        return UsageError(Wording()
+                              .option("giunto")
+                              .text(" vale per linuxcnc, che numera i giunti, non per " +
+                                    std::string(firmware->name)),
+                          {"giunto", "firmware"});
     }
     if (axes.letters.size() > 1 && axes.joints.size() != axes.letters.size()) {
-        return "--giunto vuole un giunto per ciascuno degli assi " + axes.letters +
-               " (o più giunti per un asse solo)";
+        return UsageError(Wording()
+                              .option("giunto")
+                              .text(" vuole un giunto per ciascuno degli assi " + axes.letters +
+                                    " (o più giunti per un asse solo)"),
+                          {"giunto", "asse"});
     }
     return std::nullopt;
 }
 
-std::string conflict(std::string_view first, std::string_view second) {
-    return "opzioni in contrasto: " + std::string(first) + " e " + std::string(second);
+UsageError conflict(std::string_view first, std::string_view second) {
+    return UsageError(
+        Wording("opzioni in contrasto: ").option(keyOf(first)).text(" e ").option(keyOf(second)),
+        {keyOf(first), keyOf(second)});
 }
 
 // The first option given of `options`.
@@ -420,7 +527,7 @@ std::optional<std::string_view> firstGiven(const Parsing& parsing,
 }
 
 // One drive moves the axis.
-std::optional<std::string> checkDrives(const Parsing& parsing) {
+std::optional<UsageError> checkDrives(const Parsing& parsing) {
     std::optional<std::string_view> given;
     for (const auto drive : kDrives) {
         const auto option = firstGiven(parsing, drive);
@@ -431,38 +538,70 @@ std::optional<std::string> checkDrives(const Parsing& parsing) {
     return std::nullopt;
 }
 
-std::optional<std::string> checkCombinations(const Parsing& parsing) {
+std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     for (const auto& [first, second] : kConflicts) {
         if (parsing.wasGiven(first) && parsing.wasGiven(second)) return conflict(first, second);
     }
     if (auto error = checkDrives(parsing)) return error;
     for (const auto& [option, needed] : kRequirements) {
         if (parsing.wasGiven(option) && !parsing.wasGiven(needed)) {
-            return std::string(option) + " vuole anche " + std::string(needed);
+            return UsageError(
+                Wording().option(keyOf(option)).text(" vuole anche ").option(keyOf(needed)),
+                {keyOf(needed), keyOf(option)});
         }
     }
     if (parsing.wasGiven("--denti-pignone") && !parsing.wasGiven("--modulo") &&
         !parsing.wasGiven("--passo-cremagliera")) {
-        return "--denti-pignone vuole anche --modulo o --passo-cremagliera";
+        return UsageError(Wording()
+                              .option("denti-pignone")
+                              .text(" vuole anche ")
+                              .option("modulo")
+                              .text(" o ")
+                              .option("passo-cremagliera"),
+                          {"modulo", "passo-cremagliera", "denti-pignone"});
     }
     if (parsing.wasGiven("--macchina")) {
         if (const auto option = firstNotRead(parsing, kMachineOptions)) {
-            return "--macchina legge solo --firmware e --json, non " + std::string(*option);
+            return UsageError(Wording()
+                                  .option("macchina")
+                                  .text(" legge solo ")
+                                  .option("firmware")
+                                  .text(" e ")
+                                  .option("json")
+                                  .text(", non ")
+                                  .option(keyOf(*option)),
+                              {keyOf(*option), "macchina"});
         }
     }
     if (parsing.wasGiven("--interasse-voluto")) {
         if (const auto option = firstNotRead(parsing, kWantedDistanceOptions)) {
-            return "--interasse-voluto legge solo --motore e --vite, non " + std::string(*option);
+            return UsageError(Wording()
+                                  .option("interasse-voluto")
+                                  .text(" legge solo ")
+                                  .option("motore")
+                                  .text(" e ")
+                                  .option("vite")
+                                  .text(", non ")
+                                  .option(keyOf(*option)),
+                              {keyOf(*option), "interasse-voluto"});
         }
     }
     if (parsing.wasGiven("--calibra")) {
         if (auto error = checkCalibration(parsing)) return error;
     }
-    // The axis's own part has no XL belt: without the reduction there is none to measure.
-    if (const auto own = firstGiven(parsing, kOwnAxisDrives);
-        own && parsing.wasGiven("--esatto") && !parsing.options.form.isSelected(Coupling::Belt)) {
-        return "--esatto misura la cinta XL tra motore e vite: con " + std::string(*own) +
-               " vuole --ingranaggi";
+    // Beyond the window's drive the XL belt is the reduction's: without it
+    // there is none to measure (an axis pulley's, wheel's or pinion's drive
+    // has none of its own).
+    const auto beyond = firstBeyondWindowsDrive(parsing);
+    if (parsing.wasGiven("--esatto") && beyond &&
+        !parsing.options.form.isSelected(Coupling::Belt)) {
+        return UsageError(Wording()
+                              .option("esatto")
+                              .text(" misura la cinta XL tra motore e vite: con ")
+                              .option(keyOf(*beyond))
+                              .text(" vuole ")
+                              .option("ingranaggi"),
+                          {"esatto", keyOf(*beyond)});
     }
     return checkAxes(parsing);
 }
@@ -471,18 +610,24 @@ std::optional<std::string> checkCombinations(const Parsing& parsing) {
 // The travel of the axis pulley takes the place of the screw pitch.
 // In the pitch field the travel is written with the user's decimal separator,
 // as if typed: a '.' would be refused where it groups thousands ("32.512").
-std::optional<std::string> placeBeltAxis(Parsing& parsing, std::string_view separator,
-                                         std::string_view group) {
-    const std::string wrongProfile = "--profilo-cinghia " + quoted(parsing.profile) +
-                                     " non è un profilo (" + namesOf(kBeltProfiles) +
-                                     ") né un passo in mm maggiore di zero";
+std::optional<UsageError> placeBeltAxis(Parsing& parsing, std::string_view separator,
+                                        std::string_view group) {
+    const UsageError wrongProfile(
+        Wording().option("profilo-cinghia").text(" " + quoted(parsing.profile) +
+                                                 " non è un profilo (" + namesOf(kBeltProfiles) +
+                                                 ") né un passo in mm maggiore di zero"),
+        {"profilo-cinghia"});
     EntryValue travel;
     try {
         travel = pulleyTravel(parsing.pulleyTeeth, parsing.profile, separator, group);
     } catch (const CalcError& error) {
         if (error.kind() != ErrorKind::Overflow) return wrongProfile;
-        return "--puleggia-asse per --profilo-cinghia: la corsa per giro è fuori dall'intervallo "
-               "di calcolo";
+        return UsageError(Wording()
+                              .option("puleggia-asse")
+                              .text(" per ")
+                              .option("profilo-cinghia")
+                              .text(": la corsa per giro è fuori dall'intervallo di calcolo"),
+                          {"puleggia-asse", "profilo-cinghia"});
     }
     if (travel.tenThousandths <= 0) return wrongProfile;
     BeltAxis axis{parsing.pulleyTeethText, parsing.profile, entryValueText(travel)};
@@ -503,9 +648,33 @@ const Option* optionNamed(std::string_view name) {
 
 }  // namespace
 
-std::optional<std::string> rotaryAxisError(std::string_view letters) {
+UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
+    : message(wording.commandLine()),
+      said(std::move(wording)),
+      options(std::move(optionsAtFault)) {}
+
+std::optional<UsageError> rotaryAxisError(std::string_view letters) {
     if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) return std::nullopt;
-    return "--rotativo vuole un asse A, B o C, non " + quoted(letters);
+    return UsageError(wants("rotativo", "un asse A, B o C", letters), {"asse", "rotativo"});
+}
+
+bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
+               std::string_view decimalSeparator) {
+    // As parsed: an option given twice keeps its last text, and either of
+    // its names serves.
+    const auto nameOf = [](const std::string& key) {
+        const std::string name = "--" + key;
+        return std::string(optionName(name).value_or(name));
+    };
+    bool startsLead = false;
+    for (const auto& [key, text] : options) {
+        const std::string name = nameOf(key);
+        if (name == "--ingranaggi") return true;
+        if (name == "--principi") startsLead = !isOneStart(text, decimalSeparator);
+    }
+    return std::none_of(options.begin(), options.end(), [&](const auto& option) {
+        return leavesWindowsDrive(nameOf(option.first), startsLead);
+    });
 }
 
 std::optional<bool> takesText(std::string_view name) {
@@ -527,28 +696,34 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         const std::string_view argument = arguments[i];
         const std::size_t equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
         const Option* option = optionNamed(argument.substr(0, equals));
-        if (!option) return UsageError{"opzione sconosciuta: " + std::string(argument)};
+        if (!option) return UsageError("opzione sconosciuta: " + std::string(argument));
+        const std::string key = keyOf(option->name);
         std::string_view value;
         if (equals != argument.npos) {
-            if (!option->takesValue)
-                return UsageError{std::string(option->name) + " non vuole un testo"};
+            if (!option->takesValue) {
+                return UsageError(Wording().option(key).text(" non vuole un testo"), {key});
+            }
             value = argument.substr(equals + 1);
         } else if (option->takesValue) {
-            if (i + 1 == arguments.size())
-                return UsageError{"manca il testo dopo " + std::string(argument)};
+            if (i + 1 == arguments.size()) {
+                return UsageError(Wording("manca il testo dopo ").option(key), {key});
+            }
             value = arguments[++i];
         }
         parsing.given.push_back(option->name);
-        if (auto error = option->handle(parsing, value)) return UsageError{*error};
+        if (auto complaint = option->handle(parsing, value)) return UsageError(*complaint, {key});
     }
     // A rotary axis's firmware lines are for A unless said.
     if (parsing.options.rotary && !parsing.wasGiven("--asse")) parsing.options.axes.letters = "A";
-    if (auto error = checkCombinations(parsing)) return UsageError{*error};
-    parsing.options.beyondWindow = std::any_of(
-        std::begin(kBeyondWindow), std::end(kBeyondWindow), [&](std::string_view option) { return parsing.wasGiven(option); });
+    if (auto error = checkCombinations(parsing)) return *error;
+    parsing.options.beyondWindow =
+        std::any_of(parsing.given.begin(), parsing.given.end(), [&](std::string_view name) {
+            return isBeyondWindow(name, parsing.options.startsLead);
+        });
+    parsing.options.xlBelt =
+        parsing.options.form.isSelected(Coupling::Belt) || !firstBeyondWindowsDrive(parsing);
     if (parsing.wasGiven("--puleggia-asse")) {
-        if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator))
-            return UsageError{*error};
+        if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator)) return *error;
     }
     return std::move(parsing.options);
 }
@@ -626,7 +801,8 @@ std::string usage() {
            "  --giunto N[,N...]      solo linuxcnc: i giunti [JOINT_n], da 0 a 15; più giunti\n"
            "                         per un asse a portale (--asse Y --giunto 1,2)\n"
            "  --esatto               dopo i risultati, l'interasse dalla geometria esatta\n"
-           "                         della cinta\n"
+           "                         della cinta; oltre le opzioni della finestra vuole\n"
+           "                         --ingranaggi, che sola dà la cinta XL\n"
            "  --interasse-voluto D   le due cinte XL a denti interi con l'interasse esatto\n"
            "                         più vicino a D mm, sotto e sopra; legge solo --motore\n"
            "                         e --vite, e non vuole altre opzioni del calcolo\n"

@@ -10,11 +10,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "calc/firmware_lines.h"
 #include "calc/memory_form.h"
+#include "cli/wording.h"
 
 namespace cnc::cli {
 
@@ -40,6 +42,10 @@ struct Options {
     std::optional<std::string> stepAngle;  // --angolo-passo, as typed; its steps are in the form
     std::optional<std::string> threadsPerInch;  // --filetti-pollice, as typed, read by the run
     std::optional<std::string> starts;          // --principi, as typed, read by the run
+    // --principi other than one start (any text that does not read as 1): the
+    // lead is the pitch times the starts, computed. One start leads by the
+    // pitch typed, so the run is the one without --principi, digit for digit.
+    bool startsLead = false;
     bool inches = false;                        // --pollici
     bool json = false;
     bool exactDistance = false;                 // --esatto
@@ -66,13 +72,29 @@ struct Options {
     std::optional<std::string> machineFile;      // --macchina: a question of its own
     bool help = false;
     bool version = false;
-    // An option the window does not have was given: its answers want whole
-    // steps and teeth.
+    // An option the window does not have was given (a single start aside):
+    // its answers want whole steps and teeth.
     bool beyondWindow = false;
+    // The drive has the XL belt whose centre distance is computed: the
+    // reduction's, or the window's own drive (only its options, --esatto and
+    // --json), which shows it with either coupling. A drive beyond the
+    // window's with the direct coupling has no such belt.
+    bool xlBelt = false;
 };
 
+// Options the command line cannot take together, or a text an option cannot
+// take, with the options to blame: for a text, its option; for options that
+// contradict each other or need another, each of them, the one to change
+// first (the one missing, for a need) in front.
+//   --micropassi 0                  -> {"micropassi"}
+//   --puleggia-asse 20              -> {"profilo-cinghia", "puleggia-asse"}
+//   --firmware grbl --asse A        -> {"asse", "firmware"}
 struct UsageError {
-    std::string message;
+    UsageError(Wording wording, std::vector<std::string> optionsAtFault = {});
+
+    std::string message;  // as the command line says it, without its program's name
+    Wording said;
+    std::vector<std::string> options;  // keys without dashes; none for an unknown option
 };
 
 // Reads the arguments after the program name. `--name TEXT` and `--name=TEXT`
@@ -83,6 +105,16 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
                                                std::string_view decimalSeparator = ".",
                                                std::string_view groupSeparator = "");
 
+// Whether the options, each {key without dashes, text}, give a drive with
+// the XL belt whose centre distance is computed, as Options::xlBelt:
+//   {{"ingranaggi", ""}, {"micropassi", "16"}}     -> true
+//   {{"passi", "400"}}                             -> true (the window's own drive)
+//   {{"micropassi", "16"}}                         -> false
+//   {{"diametro-ruota", "7"}, {"ingranaggi", ""}} -> true (the reduction's belt)
+//   {{"rapporto", "5:1"}}                          -> false
+bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
+               std::string_view decimalSeparator);
+
 // Whether the option `name` ("--strato") takes a text: false for a flag
 // ("--pollici"), nullopt for a name that is no option. Either name serves.
 std::optional<bool> takesText(std::string_view name);
@@ -92,8 +124,8 @@ std::optional<bool> takesText(std::string_view name);
 std::optional<std::string_view> optionName(std::string_view name);
 
 // A rotary axis is one of kRotaryAxisLetters: the usage error for `letters`
-// that are not, else nullopt.
-std::optional<std::string> rotaryAxisError(std::string_view letters);
+// that are not, blaming {"asse", "rotativo"}, else nullopt.
+std::optional<UsageError> rotaryAxisError(std::string_view letters);
 
 // The microsteps per full step the calculation runs with: the option's, else
 // the stepping mode's (2 in half step).

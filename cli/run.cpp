@@ -6,7 +6,6 @@
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "cli/belt_answers.h"
-#include "cli/drive_options.h"
 
 namespace cnc::cli {
 namespace {
@@ -26,22 +25,22 @@ private:
 };
 
 // A step count typed as an angle (1.8) is the commonest slip.
-std::string withStepAngleHint(const CalcError& error) {
-    std::string message = error.what();
-    if (error.kind() == ErrorKind::InvalidArgument && error.field() == Field::MotorSteps) {
-        message += " Con --angolo-passo GRADI i passi vengono dall'angolo del passo.";
+Failure withStepAngleHint(Failure failure) {
+    if (failure.kind == errorName(ErrorKind::InvalidArgument) &&
+        failure.field == Field::MotorSteps) {
+        Wording said = failure.said;
+        said.text(" Con ")
+            .option("angolo-passo", "GRADI")
+            .text(" i passi vengono dall'angolo del passo.");
+        return Failure(failure.kind, failure.field, failure.option, std::move(said));
     }
-    return message;
+    return failure;
 }
 
 // The stepping resolution and the firmware's lines never depend on the belt;
-// an axis moved by its own pulley, wheel or pinion, or a rotary one, without
-// the reduction, has no XL belt to measure, nor has a reduction by a ratio.
-bool measuresXlBelt(const Options& options, const Form& form) {
-    if (form.isSelected(Coupling::Belt)) return true;
-    return !options.beltAxis && !hasLeadOfItsOwn(options) && !options.gearRatio;
-}
-
+// a drive with no XL belt, such as an axis moved by its own pulley, wheel or
+// pinion, or a rotary one, without the reduction, or a reduction by a ratio,
+// has no centre distance.
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
@@ -61,7 +60,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
         answerStepQuestions(options, drive(), separator, outcome.stepAnswers);
     }
     if (options.firmware) outcome.firmwareLines = firmwareLinesOf(options, drive());
-    if (!measuresXlBelt(options, form)) return;
+    if (!options.xlBelt) return;
     computeCentreDistanceOfCoupling(form, separator, group, kXlBeltPitch);
     if (options.exactDistance) {
         outcome.exactDistance = exactDistanceText(form, separator, group);
@@ -77,12 +76,12 @@ Outcome run(const Options& options, std::string_view decimalSeparator,
     ListeningForm form(options.form, onResult);
     try {
         calculate(options, form, decimalSeparator, groupSeparator, outcome);
+    } catch (const OptionError& error) {
+        outcome.failure = failureOf(error);
     } catch (const CalcError& error) {
-        outcome.failure =
-            Failure{std::string(errorName(error.kind())), error.field(), withStepAngleHint(error)};
+        outcome.failure = withStepAngleHint(failureOf(error));
     } catch (const FirmwareRefusal& refusal) {
-        outcome.failure = Failure{"Firmware", refusal.field(),
-                                  std::string(options.firmware->name) + ": " + refusal.what()};
+        outcome.failure = failureOf(refusal, options.firmware->name, refusal.field());
     }
     outcome.form = form;
     return outcome;

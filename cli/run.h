@@ -11,18 +11,12 @@
 
 #include "calc/form.h"
 #include "calc/memory_form.h"
+#include "cli/failure.h"
 #include "cli/options.h"
 #include "cli/step_answers.h"
 #include "cli/screw_answers.h"
 
 namespace cnc::cli {
-
-// Why the run stopped: a calculation error or a firmware's refusal.
-struct Failure {
-    std::string kind;  // "Overflow", "Divisione per zero", ..., or "Firmware"
-    std::optional<Field> field;
-    std::string message;
-};
 
 struct Outcome {
     // The options' texts, then every result written: a result is empty until
@@ -33,7 +27,7 @@ struct Outcome {
     StepAnswers stepAnswers;     // --strato, --velocita, --frequenza-max
     ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici
     std::vector<std::string> firmwareLines;
-    std::optional<Failure> failure;
+    std::optional<Failure> failure;  // why it stopped: a calculation error or a firmware's refusal
     // The options' exact drive, when the run built one (it does for firmware
     // lines and every answer beyond the window's stepping).
     std::optional<ExactDrive> drive;

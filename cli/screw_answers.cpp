@@ -14,16 +14,16 @@ namespace {
 constexpr int kLeadDecimals = 9;
 
 Ratio threadsPerInch(std::string_view text, std::string_view separator) {
-    return positiveAmount(text, "--filetti-pollice", separator,
+    return positiveAmount(text, "filetti-pollice", separator,
                           "i filetti per pollice della vite, un numero maggiore di zero");
 }
 
 // A whole count of starts (4.0 is 4).
 Ratio starts(std::string_view text, std::string_view separator) {
     constexpr std::string_view wanted = "i principi della vite, un numero intero da 1 in su";
-    const Ratio count = positiveAmount(text, "--principi", separator, wanted);
+    const Ratio count = positiveAmount(text, "principi", separator, wanted);
     if (!divide(count.numerator, count.denominator).second.isZero()) {
-        throw optionError(ErrorKind::InvalidArgument, "--principi", wanted, text);
+        throw optionError(ErrorKind::InvalidArgument, "principi", wanted, text);
     }
     return count;
 }
@@ -38,9 +38,11 @@ auto blamingDriveOption(const Options& options, Compute&& compute) -> decltype(c
     } catch (const CalcError& error) {
         const auto blamed = driveOption(options);
         if (!blamed || error.field() != Field::ScrewPitch) throw;
-        throw CalcError(error.kind(), std::nullopt,
-                        std::string(blamed->option) + " «" + blamed->text +
-                            "»: il numero è fuori dall'intervallo di calcolo.");
+        throw OptionError(error.kind(), blamed->option,
+                          Wording()
+                              .option(blamed->option)
+                              .text(" «" + blamed->text +
+                                    "»: il numero è fuori dall'intervallo di calcolo."));
     }
 }
 
@@ -69,7 +71,7 @@ ExactDrive driveOfOptions(const Options& options, const Form& form,
 }
 
 bool computesLead(const Options& options) {
-    return options.threadsPerInch.has_value() || options.starts.has_value() ||
+    return options.threadsPerInch.has_value() || options.startsLead ||
            options.gearRatio.has_value() || hasLeadOfItsOwn(options);
 }
 

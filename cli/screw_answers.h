@@ -6,7 +6,8 @@
 // When the lead is computed, it is no text the user typed: steps per mm and
 // mm per step come from the exact drive, nine decimals each, in place of the
 // window's stepping. So it is for a reduction given as a ratio and for the
-// drives of drive_options.h. With none of them the window's stepping stays.
+// drives of drive_options.h. With none of them, or a pitch of one start
+// (--principi 1, whose lead is the pitch typed), the window's stepping stays.
 //   --micropassi 8 --filetti-pollice 10          Step/mm: 629.921259843
 //                                                Risoluzione del passo (mm): 0.001587500
 //   --micropassi 16 --passo-vite 2 --principi 4  Step/mm: 400.000000000
@@ -36,11 +37,10 @@ bool computesLead(const Options& options);
 // The drive of the options with its lead exact: the thread count's pitch or
 // the pitch field's, times the starts, or the lead of another drive
 // (drive_options.h), and the stages of --rapporto; `form` holds whole step
-// and teeth counts. Throws CalcError: a text of --filetti-pollice,
-// --principi or another drive's option that is no number (TypeMismatch) or
-// not above zero, or no whole number of starts or teeth (InvalidArgument),
-// with a message naming the option and no field; the pitch field's own
-// errors.
+// and teeth counts. Throws OptionError, naming the option: a text of
+// --filetti-pollice, --principi or another drive's option that is no number
+// (TypeMismatch) or not above zero, or no whole number of starts or teeth
+// (InvalidArgument); CalcError: the pitch field's own errors.
 ExactDrive driveOfOptions(const Options& options, const Form& form,
                           std::string_view decimalSeparator, std::string_view groupSeparator);
 

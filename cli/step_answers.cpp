@@ -51,20 +51,20 @@ bool asksStepQuestions(const Options& options) {
 void answerStepQuestions(const Options& options, const ExactDrive& drive,
                          std::string_view decimalSeparator, StepAnswers& answers) {
     if (options.layerHeight) {
-        const Ratio height = positiveAmount(*options.layerHeight, "--strato", decimalSeparator);
+        const Ratio height = positiveAmount(*options.layerHeight, "strato", decimalSeparator);
         NearestLayers layers = nearestLayers(drive, height);
-        withinRange(layers.above.travel, "--strato");
+        withinRange(layers.above.travel, "strato");
         answers.layers = std::move(layers);
     }
     if (options.speed) {
-        const Ratio speed = positiveAmount(*options.speed, "--velocita", decimalSeparator);
-        answers.stepFrequencyKhz = withinRange(stepFrequencyKhz(drive, speed), "--velocita");
+        const Ratio speed = positiveAmount(*options.speed, "velocita", decimalSeparator);
+        answers.stepFrequencyKhz = withinRange(stepFrequencyKhz(drive, speed), "velocita");
     }
     if (options.maxFrequency) {
-        const Ratio most = positiveAmount(*options.maxFrequency, "--frequenza-max",
+        const Ratio most = positiveAmount(*options.maxFrequency, "frequenza-max",
                                           decimalSeparator);
         const Ratio speed = largestSpeedMmPerS(drive, most);
-        withinRange(perMinute(speed), "--frequenza-max");
+        withinRange(perMinute(speed), "frequenza-max");
         answers.largestSpeedMmPerS = speed;
     }
 }

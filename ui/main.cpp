@@ -8,8 +8,11 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 #include <string_view>
 
+#include "calc/translation.h"
+#include "calc/user_language.h"
 #include "ui/application_look.h"
 #include "ui/main_window.h"
 #include "ui/workbench_arguments.h"
@@ -18,8 +21,10 @@
 
 namespace {
 
+using cnc::_;
+
 constexpr std::string_view kUseTheCommandLine =
-    "cnc-axis-calc-cli fa lo stesso calcolo dalla riga di comando";
+    cnc::N_("cnc-axis-calc-cli fa lo stesso calcolo dalla riga di comando");
 
 bool hasArgument(int argc, char* argv[], std::string_view wanted) {
     for (int i = 1; i < argc; ++i) {
@@ -59,7 +64,7 @@ void exitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
                            const QString& message) {
     qtHandler(type, context, message);
     if (type == QtFatalMsg) {
-        std::cerr << "cnc-axis-calc: " << kUseTheCommandLine << ".\n";
+        std::cerr << "cnc-axis-calc: " << _(kUseTheCommandLine) << ".\n";
         std::_Exit(1);
     }
 }
@@ -68,8 +73,10 @@ void exitOnPlatformFailure(QtMsgType type, const QMessageLogContext& context,
 // with status 2 before any window opens.
 int openWorkbench(const cnc::ui::WorkbenchRequest& request) {
     if (!request.unusable.isEmpty()) {
-        std::cerr << "cnc-axis-calc: argomento non valido per il banco dell'asse: «"
-                  << request.unusable.toStdString() << "».\n";
+        // TRANSLATORS: {0} is an argument after --banco that the workbench does not take
+        const std::string message = _("argomento non valido per il banco dell'asse: «{0}».");
+        std::cerr << "cnc-axis-calc: " << cnc::filled(message, {request.unusable.toStdString()})
+                  << '\n';
         return 2;
     }
     cnc::ui::WorkbenchWindow workbench(request.entries);
@@ -80,26 +87,31 @@ int openWorkbench(const cnc::ui::WorkbenchRequest& request) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    cnc::useTheEnvironmentsLanguage();
     if (hasArgument(argc, argv, "--version")) {
         std::cout << "cnc-axis-calc" << cnc::kVersionNotice;
         return 0;
     }
     if (noDisplayToOpen(argc, argv)) {
-        std::cerr << "cnc-axis-calc: nessun display trovato (né X11 né Wayland); "
-                  << kUseTheCommandLine << ".\n";
+        // TRANSLATORS: {0} is the sentence that points to cnc-axis-calc-cli
+        const std::string message = _("nessun display trovato (né X11 né Wayland); {0}.");
+        std::cerr << "cnc-axis-calc: " << cnc::filled(message, {_(kUseTheCommandLine)}) << '\n';
         return 1;
     }
 
     qtHandler = qInstallMessageHandler(exitOnPlatformFailure);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-    QApplication::setApplicationName(QStringLiteral("cnc-axis-calc"));
-    // The name of the installed desktop entry, so that desktops match the
-    // window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral(CNC_APP_ID));
+    const cnc::ui::WorkbenchRequest workbench = cnc::ui::workbenchRequest(QApplication::arguments());
+    // The name of the installed desktop entry (Wayland) and the application
+    // name (X11's WM_CLASS) of the window opened, so that desktops match it
+    // to its own menu entry, the window's or the workbench's.
+    QApplication::setApplicationName(workbench.asked ? QStringLiteral("cnc-axis-calc-banco")
+                                                     : QStringLiteral("cnc-axis-calc"));
+    QApplication::setDesktopFileName(workbench.asked ? QStringLiteral(CNC_WORKBENCH_ID)
+                                                     : QStringLiteral(CNC_APP_ID));
     cnc::ui::applyLook();
 
-    const cnc::ui::WorkbenchRequest workbench = cnc::ui::workbenchRequest(QApplication::arguments());
     if (workbench.asked) return openWorkbench(workbench);
     cnc::ui::MainWindow window;
     window.showMaximized();

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "ui/accessible_input.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
 
@@ -89,14 +90,19 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     const QString key = qText(input.key);
     QWidget* field = nullptr;
     if (input.kind == InputKind::Text) {
-        auto* edit = new QLineEdit;
-        QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
+        auto* edit = accessibleInput(new QLineEdit);
+        // Empty is the command line's default, which the placeholder shows.
+        edit->setPlaceholderText(qText(input.placeholder));
+        // Every change of the text, however it came (typed, pasted, undone,
+        // set through the accessibility interface); the window's own fills
+        // (showEntries) block the signal.
+        QObject::connect(edit, &QLineEdit::textChanged, this, [this] {
             readEntries();
             refresh();
         });
         field = edit;
     } else {
-        auto* combo = new QComboBox;
+        auto* combo = accessibleInput(new QComboBox);
         for (const workbench::Alternative& alternative : input.alternatives) {
             combo->addItem(qText(alternative.label));
         }
@@ -122,7 +128,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
 }
 
 void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
-    screws_ = new QComboBox;
+    screws_ = accessibleInput(new QComboBox);
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
     screws_->addItem(QStringLiteral("Altra vite"));
     for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
@@ -198,28 +204,26 @@ void WorkbenchWindow::refresh() {
 void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
     std::vector<QStringList> messages(rows_.size());
     QStringList general;
-    for (const auto& [key, message] : evaluation.errors) {
-        const InputRow* row = rowOfError(key);
+    for (const workbench::Error& error : evaluation.errors) {
+        const InputRow* row = rowOfError(error.options);
         (row ? messages[static_cast<std::size_t>(row - rows_.data())] : general)
-            << QString::fromStdString(message);
+            << QString::fromStdString(error.message);
     }
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const InputRow& row = rows_[i];
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
-        // While it stands, the message is what a screen reader says first.
-        const QString description = qText(row.input->description);
-        row.field->setAccessibleDescription(text.isEmpty() ? description
-                                                           : text + QLatin1Char('\n') + description);
+        showInputError(row.field, text, qText(row.input->description));
     }
     results_->show(evaluation, general);
 }
 
-// The row of the shown input an error's key belongs to; none for the rest,
-// whose errors are shown with the results.
-const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(std::string_view key) const {
-    const Input* input = workbench::inputOfError(key, entries_);
+// The row of the shown input an error's options belong to; none for the
+// rest, whose errors are shown with the results.
+const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(
+    std::span<const std::string> options) const {
+    const Input* input = workbench::inputOfError(options, entries_);
     const auto row = std::ranges::find(rows_, input, &InputRow::input);
     return input && row != rows_.end() ? &*row : nullptr;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The workbench ("Banco dell'asse") as a window: workbench::inputs() rendered
-// section by section, answered as the user types. It is only a view: what
-// is shown, what an input means and every answer come from workbench/.
+// section by section, answered at every change of an input, typed or set by
+// assistive technology, an automation tool or code. It is only a view: what is
+// shown, what an input means and every answer come from workbench/.
 //
 // Object names, for tests and tools: each input "banco-<key>" (a QLineEdit or
 // a QComboBox), its error "banco-errore-<key>", the common screws
@@ -12,6 +13,8 @@
 
 #include <QWidget>
 
+#include <span>
+#include <string>
 #include <vector>
 
 #include "workbench/workbench.h"
@@ -52,7 +55,7 @@ private:
     // Entries -> answers -> results, errors and what is shown.
     void refresh();
     void showAnswers(const workbench::Evaluation& evaluation);
-    const InputRow* rowOfError(std::string_view key) const;
+    const InputRow* rowOfError(std::span<const std::string> options) const;
 
     workbench::Entries entries_;
     std::vector<InputRow> rows_;

@@ -178,29 +178,63 @@
     fit();
   }
 
-  // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench
-  // instead of the window, built the first time it is asked for; any other
-  // address shows the window, untouched.
+  // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench,
+  // built the first time it is asked for, in the language language.js
+  // chooses, with the switch to the window; "#finestra" shows the window,
+  // untouched and in Italian, with the switch to the workbench in the page's
+  // corner, outside the window; any other address shows the start, which
+  // offers both. `views` holds the window, its title and the start's views
+  // (start.js).
   let workbench = null;
-  function showWhatTheAddressAsks(core, main, windowTitle) {
+  let addresses = 0;
+  async function showWhatTheAddressAsks(core, views) {
+    // An address that changes while the workbench's catalogue is fetched
+    // leaves the rest to the call for the newer one.
+    const address = ++addresses;
     const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
-    main.hidden = Boolean(asked);
-    if (!asked) {
-      if (workbench) workbench.hidden = true;
-      document.title = windowTitle;
+    const classic = location.hash === "#finestra";
+    const language = window.cncLanguage;
+    views.window.hidden = !classic;
+    views.toWorkbench.hidden = !classic;
+    views.screen.hidden = classic || Boolean(asked);
+    if (workbench) workbench.hidden = !asked;
+    if (classic) {
+      document.title = views.windowTitle;
+      await language.use(core, "it");
+      views.firstField?.focus();
       return;
     }
+    if (!asked) {
+      document.title = views.title;
+      return;
+    }
+    const { language: linked, query } = language.fromQuery(asked[1] ?? "");
+    await language.use(core, language.chosen(linked));
+    if (address !== addresses) return;
     if (!workbench) {
       workbench = document.createElement("main");
       workbench.className = "workbench";
       document.body.prepend(workbench);
     }
     workbench.hidden = false;
-    window.cncWorkbench(core, workbench, separators, asked[1] ?? "");
+    workbench.lang = language.current();
+    const menu = language.menu(core, () => {
+      // A language picked from the menu: everything asked again of the
+      // module, what was typed kept, the menu still in hand.
+      const wasFocused = menu.contains(document.activeElement);
+      workbench.lang = language.current();
+      window.cncWorkbench.again(core, workbench, separators, menu);
+      if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
+      if (wasFocused) menu.querySelector("select").focus();
+      document.title = workbench.querySelector("h1").textContent;
+    });
+    window.cncWorkbench(core, workbench, separators, query, menu);
+    // The workbench's content is built the first time: the switch goes before it.
+    if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
     document.title = workbench.querySelector("h1").textContent;
   }
 
-  function start(core) {
+  async function start(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
     document.title = layout.window.title;
@@ -275,12 +309,16 @@
     });
 
     showBeltGroups();
-    fields.find((field) => field.tabIndex === 1)?.focus();
-    showWhatTheAddressAsks(core, main, layout.window.title);
-    window.addEventListener("hashchange", () =>
-      showWhatTheAddressAsks(core, main, layout.window.title));
+    const views = { ...window.cncStart(JSON.parse(core.startDescription())), window: main,
+      windowTitle: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
+    document.body.append(views.screen, views.toWorkbench);
+    await showWhatTheAddressAsks(core, views);
+    window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));
     document.documentElement.dataset.ready = "true";
     performance.mark("ready");
+    // After one visit the page opens with no network (sw.js); a page opened
+    // from a file has no service worker and never gets this far.
+    navigator.serviceWorker?.register("sw.js");
   }
 
   createCore().then(start);

@@ -20,13 +20,15 @@ window.cncWorkbench = (() => {
 
   // One input: its label above it, its message beside it and its
   // description, small, under it. The message is read out when it changes
-  // and is part of the input's description only while there is one.
+  // and is part of the input's description only while there is one, while
+  // the input is invalid.
   function field(input, control) {
     const id = `wb-${input.key}`;
     control.id = id;
     const description = make("small", { id: `${id}-description` }, input.description);
     const message = make("span", { id: `${id}-message`, className: "wb-message", role: "status" });
     control.setAttribute("aria-describedby", description.id);
+    control.setAttribute("aria-invalid", "false");
     const box = make("div", { className: "wb-field" },
       make("label", { htmlFor: id }, input.label),
       make("div", { className: "wb-control" }, control, message), description);
@@ -34,12 +36,15 @@ window.cncWorkbench = (() => {
       message.textContent = text;
       control.setAttribute("aria-describedby",
         text ? `${description.id} ${message.id}` : description.id);
+      control.setAttribute("aria-invalid", text ? "true" : "false");
     };
     return { input, control, box, setMessage };
   }
 
+  // Empty is the command line's default, which the placeholder shows.
   function textField(input) {
-    return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off" }));
+    return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off",
+      placeholder: input.placeholder }));
   }
 
   function choiceField(input) {
@@ -98,7 +103,8 @@ window.cncWorkbench = (() => {
   }
 
   // The firmware's lines and «Copia», which puts them on the clipboard (by
-  // selecting them and the browser's copy where the clipboard is refused).
+  // selecting them and the browser's copy where the clipboard is refused);
+  // shown while there are lines.
   function firmwarePanel(description) {
     const lines = make("textarea", { id: "wb-firmware", readOnly: true, rows: 6, spellcheck: false,
       wrap: "off" });
@@ -115,13 +121,15 @@ window.cncWorkbench = (() => {
       make("label", { htmlFor: lines.id }, description.firmwareLinesLabel), lines, copy);
     return { element, show(firmware) {
       lines.value = firmware.join("\n");
-      copy.disabled = firmware.length === 0;
+      element.hidden = firmware.length === 0;
     } };
   }
 
-  // Builds the workbench in `root`; gives fill(query), which shows what an
-  // address's query stands for.
-  function build(core, root, separators) {
+  // Builds the workbench in `root`, `header` (the language menu) first; gives
+  // {fill(query), which shows what a link's query stands for, or says it is
+  // none and keeps what it showed, entries(), what is typed and chosen, and
+  // restore(entries)}.
+  function build(core, root, separators, header) {
     const description = JSON.parse(core.workbenchDescription());
     const fields = description.inputs.map((input) =>
       (input.kind === "text" ? textField : choiceField)(input));
@@ -142,18 +150,21 @@ window.cncWorkbench = (() => {
     screwChoice?.box.after(screws);
     // Offered while the axis has a screw: while one of the inputs they fill shows.
     const screwKeys = [...new Set(description.commonScrews.flatMap((s) => Object.keys(s.texts)))];
+    const updateFolds = window.cncFolding(sections, description.foldedSections);
 
     const general = make("p", { className: "wb-message", role: "status" });
     const results = resultList();
     const firmware = firmwarePanel(description);
-    root.replaceChildren(
-      make("h1", { id: "wb-title" }, description.title),
-      make("div", { className: "wb-columns" }, form,
-        make("section", { className: "wb-answers", "aria-label": "Risultati" },
-          general, results.element, firmware.element)));
+    const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
+      tabIndex: -1 }, general, results.element, firmware.element);
+    const summary = window.cncSummary(description, answers);
+    root.replaceChildren(...(header ? [header] : []),
+      make("h1", { id: "wb-title" }, description.title), summary.element,
+      make("div", { className: "wb-columns" }, form, answers));
     root.setAttribute("aria-labelledby", "wb-title");
 
-    function show(outcome) {
+    // `address`: whether the address follows what is shown.
+    function show(outcome, address = true) {
       for (const f of fields) {
         f.box.hidden = !outcome.shown.includes(f.input.key);
         f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
@@ -164,12 +175,17 @@ window.cncWorkbench = (() => {
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
-      history.replaceState(null, "", `#banco?${outcome.address}`);
+      answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
+      summary.show(outcome);
+      updateFolds();
+      if (address) {
+        history.replaceState(null, "", `#banco?${window.cncLanguage.address(outcome.address)}`);
+      }
     }
 
-    function evaluate(given) {
+    function evaluate(given, address = true) {
       const { decimal, group } = separators();
-      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)));
+      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
     }
 
     function entries() {
@@ -185,37 +201,65 @@ window.cncWorkbench = (() => {
     form.addEventListener("submit", (event) => event.preventDefault());
     // Most edits say both "input" and "change": each state is answered once.
     let answered = "";
-    const answerEntries = () => {
+    const answerEntries = (address = true) => {
       const now = entries();
       const state = JSON.stringify(now);
       if (state === answered) return;
       answered = state;
-      evaluate(now);
+      evaluate(now, address);
     };
-    form.addEventListener("input", answerEntries);
-    form.addEventListener("change", answerEntries);
+    form.addEventListener("input", () => answerEntries());
+    form.addEventListener("change", () => answerEntries());
 
-    // A query that is not the workbench's opens it as it starts (and the
-    // module says why).
-    return function fill(query) {
-      const given = JSON.parse(core.workbenchEntries(query));
-      const initial = Object.fromEntries(description.inputs.map((i) => [i.key, i.initial]));
+    // Each input as `given` ({texts, chosen}) has it, empty or at its first
+    // alternative where it has nothing.
+    function put(given) {
       for (const { input, control } of fields) {
-        const value = (input.kind === "text" ? given?.texts : given?.chosen)?.[input.key];
-        if (input.kind === "text") control.value = value ?? initial[input.key];
-        else control.selectedIndex = value ?? initial[input.key];
+        if (input.kind === "text") control.value = given.texts[input.key] ?? "";
+        else control.selectedIndex = given.chosen[input.key] ?? 0;
       }
       answered = JSON.stringify(entries());
-      evaluate(query);
+    }
+
+    return {
+      // A link that is none leaves the entries and their answers as they
+      // were (empty, the first time) and says so in one line; the address
+      // keeps it until the next edit.
+      fill(query) {
+        const given = JSON.parse(core.workbenchEntries(query, separators().decimal));
+        if (!given) {
+          if (!answered) answerEntries(false);
+          general.textContent = description.invalidAddressMessage;
+          return;
+        }
+        put(given);
+        evaluate(query);
+      },
+      entries,
+      restore(given) {
+        put(given);
+        evaluate(entries());
+      },
     };
   }
 
-  let fill = null;
+  let built = null;
 
   // Shows the workbench for an address's query in `root`, building it the
   // first time.
-  return function show(core, root, separators, query) {
-    fill ??= build(core, root, separators);
-    fill(query);
+  function show(core, root, separators, query, header) {
+    built ??= build(core, root, separators, header);
+    built.fill(query);
+  }
+
+  // Builds the workbench again from the module's description and answers, in
+  // the language it now speaks, with everything typed and chosen kept.
+  show.again = (core, root, separators, header) => {
+    if (!built) return;
+    const typed = built.entries();
+    built = build(core, root, separators, header);
+    built.restore(typed);
   };
+
+  return show;
 })();

@@ -10,6 +10,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,15 +29,15 @@ std::string jsonAlternative(const Alternative& alternative) {
                        jsonString(alternative.option), jsonString(alternative.value));
 }
 
-std::string jsonInput(const Input& input, const Entries& initial) {
+std::string jsonInput(const Input& input) {
     const bool text = input.kind == InputKind::Text;
     return fmt::format(
         R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
-        R"("shownWith":{},"initial":{}}})",
+        R"("shownWith":{},"placeholder":{}}})",
         text ? R"("text")" : R"("choice")", jsonString(input.key), jsonString(input.label),
         jsonString(input.description), jsonString(input.section),
         jsonArray(input.alternatives, jsonAlternative), jsonString(input.shownWith),
-        text ? jsonString(initial.text(input.key)) : std::to_string(initial.choice(input.key)));
+        jsonString(input.placeholder));
 }
 
 std::string jsonTexts(const Entries& entries) {
@@ -56,19 +57,34 @@ std::string jsonScrew(const CommonScrew& screw) {
                        jsonTexts(fills), jsonChosen(fills));
 }
 
-// {title, firmwareLinesLabel, copyLabel, commonScrewsLabel, inputs: [{kind,
-// key, label, description, section, alternatives: [{label, option, value}],
-// shownWith, initial}], commonScrews: [...], resultLabels: [...]}; a text
-// input's initial is its text, a choice's the index of its alternative.
+// {title, firmwareLinesLabel, copyLabel, commonScrewsLabel,
+// invalidAddressMessage, inputs: [{kind, key, label, description, section,
+// alternatives: [{label, option, value}], shownWith, placeholder}],
+// commonScrews: [...], resultLabels: [...], summaryLabels: [...],
+// summaryHint, foldedSections: [section...]}. The workbench opens with every
+// text empty and each choice at its first alternative.
 std::string workbenchDescription() {
-    const Entries initial = initialEntries();
     return fmt::format(
         R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
-        R"("inputs":{},"commonScrews":{},"resultLabels":{}}})",
+        R"("invalidAddressMessage":{},"inputs":{},"commonScrews":{},"resultLabels":{},)"
+        R"("summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
         jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
-        jsonString(kCommonScrewsLabel),
-        jsonArray(inputs(), [&](const Input& input) { return jsonInput(input, initial); }),
-        jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonString));
+        jsonString(kCommonScrewsLabel), jsonString(kInvalidAddressMessage),
+        jsonArray(inputs(), jsonInput), jsonArray(commonScrews(), jsonScrew),
+        jsonArray(resultLabels(), jsonString), jsonArray(summaryLabels(), jsonString),
+        jsonString(kSummaryHint), jsonArray(foldedSections(), jsonString));
+}
+
+// The page's start and the switches between its views: {title,
+// workbenchTitle, workbenchLine, classicTitle, classicLine}. Kept apart
+// from the workbench's description, which takes milliseconds to write and
+// parse: the start is shown as the page opens and need not wait for it.
+std::string startDescription() {
+    return fmt::format(
+        R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
+        R"("classicLine":{}}})",
+        jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
+        jsonString(kClassicTitle), jsonString(kClassicLine));
 }
 
 // The page's entries over the initial ones; an index that names no
@@ -99,16 +115,14 @@ std::string jsonEntries(const Entries& entries) {
 }
 
 // The key of the shown input an error belongs to; "" for the whole workbench.
-std::string_view errorKey(const std::string& option, const Entries& entries) {
-    const Input* input = inputOfError(option, entries);
+std::string_view errorKey(const Error& error, const Entries& entries) {
+    const Input* input = inputOfError(error.options, entries);
     return input ? input->key : std::string_view();
 }
 
 std::string jsonEvaluation(const State& state, const Entries& entries,
-                           const std::string& decimalSeparator, const std::string& groupSeparator,
-                           std::vector<std::pair<std::string, std::string>> errors = {}) {
+                           const std::string& decimalSeparator, const std::string& groupSeparator) {
     const Evaluation evaluation = evaluate(state, decimalSeparator, groupSeparator);
-    errors.insert(errors.end(), evaluation.errors.begin(), evaluation.errors.end());
     std::vector<std::string_view> shown;
     for (const Input& input : inputs()) {
         if (isShown(input, entries)) shown.push_back(input.key);
@@ -121,47 +135,46 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                                          jsonString(result.value));
                   }),
         jsonArray(evaluation.firmwareLines, jsonString),
-        jsonArray(errors,
-                  [&](const auto& error) {
+        jsonArray(evaluation.errors,
+                  [&](const Error& error) {
                       return fmt::format(R"({{"key":{},"message":{}}})",
-                                         jsonString(errorKey(error.first, entries)),
-                                         jsonString(error.second));
+                                         jsonString(errorKey(error, entries)),
+                                         jsonString(error.message));
                   }),
-        jsonArray(shown, jsonString), jsonString(addressOf(state)));
+        jsonArray(shown, jsonString), jsonString(addressOf(state, decimalSeparator)));
 }
 
-// given: the page's entries, or an address's query. A link answers the very
-// options it holds, whatever the inputs it leaves out would add; entries
-// answer the state of what is shown. An empty query is the workbench as it
-// starts; a query with an option that is not the workbench's too, with a
-// message that says so. Gives {results: [{label, value}], firmware:
-// [lines], errors: [{key, message}], shown: [input keys], address}.
+// The state and entries of an address's query, read with the reader's
+// separator; none when it is no link of the workbench's.
+std::optional<std::pair<State, Entries>> linked(const std::string& query,
+                                                const std::string& decimalSeparator) {
+    const auto state = stateOfAddress(query, decimalSeparator);
+    const auto entries = state ? entriesOf(*state) : std::nullopt;
+    if (!entries) return std::nullopt;
+    return std::pair{*state, *entries};
+}
+
+// given: the page's entries, or the query of a link (workbenchEntries says
+// whether it is one). A link answers the very options it holds; entries
+// answer the state of what is shown. Gives {results: [{label, value}],
+// firmware: [lines], errors: [{key, message}], shown: [input keys], address}.
 std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
-    if (!given.isString()) {
-        const Entries entries = entriesFrom(given);
-        return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
+    if (given.isString()) {
+        if (const auto link = linked(given.as<std::string>(), decimalSeparator)) {
+            return jsonEvaluation(link->first, link->second, decimalSeparator, groupSeparator);
+        }
     }
-    const std::string query = given.as<std::string>();
-    const State state = stateOfAddress(query);
-    if (const auto entries = entriesOf(state); entries && !state.empty()) {
-        return jsonEvaluation(state, *entries, decimalSeparator, groupSeparator);
-    }
-    const Entries initial = initialEntries();
-    std::vector<std::pair<std::string, std::string>> foreign;
-    if (!state.empty()) {
-        foreign.emplace_back("", "L'indirizzo chiede opzioni che il banco non ha, «" + query +
-                                     "»: il banco riparte dai valori iniziali.");
-    }
-    return jsonEvaluation(stateOf(initial), initial, decimalSeparator, groupSeparator,
-                          std::move(foreign));
+    const Entries entries = given.isString() ? initialEntries() : entriesFrom(given);
+    return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
 }
 
-// The entries an address's query stands for, as {texts, chosen}; null when
-// the query holds an option that is not the workbench's.
-std::string workbenchEntries(const std::string& query) {
-    const auto entries = entriesOf(stateOfAddress(query));
-    return entries ? jsonEntries(*entries) : "null";
+// The entries of a link's query, as {texts, chosen}, read with the reader's
+// separator; null when it is no link of the workbench's (an empty or unknown
+// option, a value no choice has).
+std::string workbenchEntries(const std::string& query, const std::string& decimalSeparator) {
+    const auto link = linked(query, decimalSeparator);
+    return link ? jsonEntries(link->second) : "null";
 }
 
 }  // namespace
@@ -169,6 +182,7 @@ std::string workbenchEntries(const std::string& query) {
 
 EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
     emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
+    emscripten::function("startDescription", &cnc::web::startDescription);
     emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
     emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
 }

@@ -1,30 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The workbench's entries and their state, in arguments too.
 #include "workbench/workbench.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 
 #include "calc/ascii_case.h"
-#include "calc/calc_error.h"
-#include "calc/firmware_lines.h"
-#include "cli/calibration_answer.h"
 #include "cli/options.h"
-#include "cli/result_lines.h"
-#include "cli/run.h"
+#include "workbench/input_options.h"
 
 namespace cnc::workbench {
+
+namespace internal {
+
+const Input* textInput(std::string_view key) {
+    const Input* input = inputNamed(key);
+    return input && input->kind == InputKind::Text ? input : nullptr;
+}
+
+const Input* inputOfOption(std::string_view key) {
+    if (const Input* text = textInput(key)) return text;
+    for (const Input& input : inputs()) {
+        for (const Alternative& alternative : input.alternatives) {
+            if (!key.empty() && alternative.option == key) return &input;
+        }
+    }
+    return nullptr;
+}
+
+bool isFlag(std::string_view key) {
+    const auto text = cli::takesText("--" + std::string(key));
+    return text && !*text;
+}
+
+bool isOption(std::string_view key) { return key == "calibra" || inputOfOption(key); }
+
+}  // namespace internal
+
 namespace {
+
+using internal::textInput;
 
 template <class Pairs>
 auto findKey(Pairs& pairs, std::string_view key) {
     return std::find_if(pairs.begin(), pairs.end(),
                         [&](const auto& pair) { return pair.first == key; });
-}
-
-const Input* textInput(std::string_view key) {
-    const Input* input = inputNamed(key);
-    return input && input->kind == InputKind::Text ? input : nullptr;
 }
 
 // Whether a shown choice of `entries` has `option` chosen.
@@ -36,189 +55,6 @@ bool chosen(const Entries& entries, std::string_view option) {
         if (!offers || input.alternatives[entries.choice(input.key)].option != option) continue;
         // A choice shown only with another choice's option: no choice offers its own.
         if (isShown(input, entries)) return true;
-    }
-    return false;
-}
-
-// The calibration is a question of its own, with its firmware's lines.
-constexpr std::array<std::string_view, 4> kCalibration{"attuali", "rotation-distance",
-                                                       "comandati", "misurati"};
-constexpr std::array<std::string_view, 3> kCalibrationFirmware{"firmware", "asse", "micropassi"};
-
-// Inputs that stop only their own answer: without them the others are
-// answered again.
-constexpr std::array<std::string_view, 5> kOwnQuestion{"strato", "velocita", "frequenza-max",
-                                                       "firmware", "asse"};
-
-bool isOneOf(std::span<const std::string_view> keys, std::string_view key) {
-    return std::find(keys.begin(), keys.end(), key) != keys.end();
-}
-
-// The first option of `state` that `message` names as "--name".
-std::string optionNamed(std::string_view message, const State& state) {
-    std::string best;
-    std::size_t bestAt = std::string_view::npos;
-    for (const auto& [key, value] : state) {
-        if (key == "calibra") continue;  // implied by the calibration's inputs
-        const std::string option = "--" + key;
-        for (std::size_t at = message.find(option); at != std::string_view::npos;
-             at = message.find(option, at + 1)) {
-            const std::size_t end = at + option.size();
-            const bool whole = end == message.size() ||
-                               std::string_view(" ,:;=»").find(message[end]) != std::string_view::npos;
-            if (whole && at < bestAt) {
-                best = key;
-                bestAt = at;
-            }
-        }
-    }
-    return best;
-}
-
-// The input a field of the window stands for in `state`.
-std::string inputOfField(Field field, const State& state) {
-    const auto firstGiven = [&](std::initializer_list<std::string_view> keys) {
-        for (const std::string_view key : keys) {
-            if (findKey(state, key) != state.end()) return std::string(key);
-        }
-        return std::string();
-    };
-    switch (field) {
-        case Field::MotorSteps: return firstGiven({"angolo-passo", "passi"});
-        case Field::ScrewPitch:
-            return firstGiven({"passo-vite", "filetti-pollice", "puleggia-asse", "principi"});
-        case Field::MotorTeeth: return firstGiven({"motore"});
-        case Field::ScrewTeeth: return firstGiven({"vite"});
-        case Field::BeltLengthCode: return firstGiven({"cinta"});
-        case Field::StepsPerMm: return firstGiven({"firmware"});
-        case Field::MmPerStep:
-        case Field::CentreDistance:
-        case Field::CentreDistanceMm: return {};
-    }
-    return {};
-}
-
-// The axis means nothing without its firmware.
-void withoutOption(State& state, std::string_view key) {
-    std::erase_if(state, [&](const auto& pair) {
-        return pair.first == key || (key == "firmware" && pair.first == "asse");
-    });
-}
-
-void addResults(Evaluation& evaluation, const std::vector<std::string>& lines,
-                const std::vector<std::string>& firmwareLines) {
-    for (const std::string& line : lines) {
-        const std::size_t colon = line.find(": ");
-        evaluation.results.push_back({line.substr(0, colon), line.substr(colon + 2)});
-    }
-    evaluation.firmwareLines.insert(evaluation.firmwareLines.end(), firmwareLines.begin(),
-                                    firmwareLines.end());
-}
-
-// --calibra: its figures, then its firmware's lines; an error stops it.
-void calibrate(const cli::Options& options, const State& state, std::string_view separator,
-               Evaluation& evaluation) {
-    cli::CalibrationAnswer answer;
-    cli::calibrate(options, separator, answer);
-    if (const auto& failure = answer.failure) {
-        const bool firmware = failure->kind == "Firmware";
-        evaluation.errors.emplace_back(firmware ? "firmware" : optionNamed(failure->message, state),
-                                       failure->message);
-    }
-    addResults(evaluation, cli::resultLines(answer, separator), answer.firmwareLines);
-}
-
-// One question of the command line. An option that stops it is marked with
-// its message; when what it stops is its own answer (a layer, a speed, the
-// firmware's lines), the question is asked again without it, else the
-// answers it stops are not given.
-void answer(State state, std::string_view separator, std::string_view group,
-            Evaluation& evaluation) {
-    for (std::size_t tries = 0; tries <= state.size() + 1; ++tries) {
-        auto parsed = cli::parseOptions(argumentsOf(state), separator, group);
-        if (const auto* error = std::get_if<cli::UsageError>(&parsed)) {
-            const std::string key = optionNamed(error->message, state);
-            evaluation.errors.emplace_back(key, error->message);
-            if (!isOneOf(kOwnQuestion, key)) return;
-            withoutOption(state, key);
-            continue;
-        }
-        const auto& options = std::get<cli::Options>(parsed);
-        if (options.calibrate) {
-            calibrate(options, state, separator, evaluation);
-            return;
-        }
-        const cli::Outcome outcome = cli::run(options, separator, group, [](Field, auto) {});
-        if (outcome.failure) {
-            std::string key = outcome.failure->field
-                                  ? inputOfField(*outcome.failure->field, state)
-                                  : optionNamed(outcome.failure->message, state);
-            if (outcome.failure->kind == "Firmware") key = "firmware";
-            evaluation.errors.emplace_back(key, outcome.failure->message);
-            if (isOneOf(kOwnQuestion, key)) {
-                withoutOption(state, key);
-                continue;
-            }
-        }
-        addResults(evaluation, cli::resultLines(outcome, separator), outcome.firmwareLines);
-        return;
-    }
-}
-
-char hexDigit(unsigned value) {
-    return static_cast<char>(value < 10 ? '0' + value : 'A' + value - 10);
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-std::string encoded(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-        if (plain) {
-            out += c;
-        } else {
-            out += '%';
-            out += hexDigit(byte >> 4);
-            out += hexDigit(byte & 15u);
-        }
-    }
-    return out;
-}
-
-std::string decoded(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i] == '+' ? ' ' : text[i];
-        }
-    }
-    return out;
-}
-
-// An option that takes no text, as the command line has it.
-bool isFlag(std::string_view key) {
-    const auto text = cli::takesText("--" + std::string(key));
-    return text && !*text;
-}
-
-bool isOption(std::string_view key) {
-    if (key == "calibra" || textInput(key)) return true;
-    for (const Input& input : inputs()) {
-        for (const Alternative& alternative : input.alternatives) {
-            if (!alternative.option.empty() && alternative.option == key) return true;
-        }
     }
     return false;
 }
@@ -286,7 +122,7 @@ void Entries::choose(std::string_view key, std::size_t alternative) {
 Entries initialEntries() {
     Entries entries;
     for (const Input& input : inputs()) {
-        if (input.kind == InputKind::Text) entries.setText(input.key, std::string(input.initial));
+        if (input.kind == InputKind::Text) entries.setText(input.key, {});
         if (input.kind == InputKind::Choice) entries.choose(input.key, 0);
     }
     return entries;
@@ -308,7 +144,10 @@ State stateOf(const Entries& entries) {
         if (!isShown(input, entries)) continue;
         if (input.kind == InputKind::Text) {
             const std::string text = entries.text(input.key);
-            if (!text.empty()) state.emplace_back(std::string(input.key), text);
+            // Shown by a choice of its own option, with no default: empty,
+            // it is still what the choice stands for ("puleggia-asse=").
+            const bool chosenOption = input.shownWith == input.key && input.placeholder.empty();
+            if (!text.empty() || chosenOption) state.emplace_back(std::string(input.key), text);
             continue;
         }
         const Alternative& alternative = input.alternatives[entries.choice(input.key)];
@@ -349,13 +188,14 @@ std::optional<std::size_t> screwShown(const Entries& entries) {
     return std::nullopt;
 }
 
-const Input* inputOfError(std::string_view key, const Entries& entries) {
-    if (key.empty()) return nullptr;
-    if (const Input* text = textInput(key); text && isShown(*text, entries)) return text;
-    for (const Input& input : inputs()) {
-        if (input.kind == InputKind::Choice && isShown(input, entries) &&
-            input.alternatives[entries.choice(input.key)].option == key) {
-            return &input;
+const Input* inputOfError(std::span<const std::string> options, const Entries& entries) {
+    for (const std::string& key : options) {
+        if (const Input* text = textInput(key); text && isShown(*text, entries)) return text;
+        for (const Input& input : inputs()) {
+            if (input.kind == InputKind::Choice && isShown(input, entries) &&
+                input.alternatives[entries.choice(input.key)].option == key) {
+                return &input;
+            }
         }
     }
     return nullptr;
@@ -364,7 +204,7 @@ const Input* inputOfError(std::string_view key, const Entries& entries) {
 std::vector<std::string> argumentsOf(const State& state) {
     std::vector<std::string> arguments;
     for (const auto& [key, value] : state) {
-        arguments.push_back("--" + key + (isFlag(key) ? "" : "=" + value));
+        arguments.push_back("--" + key + (internal::isFlag(key) ? "" : "=" + value));
     }
     return arguments;
 }
@@ -377,8 +217,8 @@ std::optional<State> stateOfArguments(const std::vector<std::string>& arguments)
         argument.remove_prefix(2);
         const std::size_t equals = argument.find('=');
         const std::string key(argument.substr(0, equals));
-        if (!isOption(key)) return std::nullopt;
-        if (isFlag(key)) {
+        if (!internal::isOption(key)) return std::nullopt;
+        if (internal::isFlag(key)) {
             if (equals != std::string_view::npos) return std::nullopt;
             state.emplace_back(key, "");
         } else if (equals != std::string_view::npos) {
@@ -390,56 +230,6 @@ std::optional<State> stateOfArguments(const std::vector<std::string>& arguments)
         }
     }
     return state;
-}
-
-std::string addressOf(const State& state) {
-    std::string address;
-    for (const auto& [key, value] : state) {
-        if (!address.empty()) address += '&';
-        address += encoded(key);
-        if (!isFlag(key)) address += "=" + encoded(value);
-    }
-    return address;
-}
-
-State stateOfAddress(std::string_view query) {
-    State state;
-    while (!query.empty()) {
-        const std::size_t amp = std::min(query.find('&'), query.size());
-        const std::string_view pair = query.substr(0, amp);
-        const std::size_t equals = pair.find('=');
-        if (!pair.empty()) {
-            state.emplace_back(decoded(pair.substr(0, equals)),
-                               equals == std::string_view::npos ? std::string()
-                                                                : decoded(pair.substr(equals + 1)));
-        }
-        query.remove_prefix(std::min(amp + 1, query.size()));
-    }
-    return state;
-}
-
-Evaluation evaluate(const State& state, std::string_view decimalSeparator,
-                    std::string_view groupSeparator) {
-    State drive;
-    State calibration{{"calibra", ""}};
-    // The calibration's M92 line of RepRapFirmware names the microstepping;
-    // no other firmware's line takes it.
-    const bool repRap = std::any_of(state.begin(), state.end(), [](const auto& pair) {
-        return pair.first == "firmware" && detail::sameIgnoringCase(pair.second, "reprapfirmware");
-    });
-    for (const auto& pair : state) {
-        const bool calibrating = isOneOf(kCalibration, pair.first);
-        (calibrating ? calibration : drive).push_back(pair);
-        const bool lines = pair.first == "micropassi" ? repRap
-                                                      : isOneOf(kCalibrationFirmware, pair.first);
-        if (lines) calibration.push_back(pair);
-    }
-    Evaluation evaluation;
-    answer(drive, decimalSeparator, groupSeparator, evaluation);
-    const bool asked = std::any_of(
-        calibration.begin(), calibration.end(), [](const auto& pair) { return isOneOf(kCalibration, pair.first); });
-    if (asked) answer(calibration, decimalSeparator, groupSeparator, evaluation);
-    return evaluation;
 }
 
 }  // namespace cnc::workbench

@@ -7,7 +7,10 @@
 // Its vocabulary is the command line's: the state is a list of options
 // without their dashes ({"micropassi", "16"}, {"ingranaggi", ""}), which is
 // also what `cnc-axis-calc --banco --micropassi 16` gives and what the page
-// keeps in its address ("micropassi=16&ingranaggi"). The results are the
+// keeps in its address ("micropassi=16&ingranaggi"). It has no defaults of
+// its own: an input left empty is an option not given, whose default the
+// command line chooses (and the input shows as its placeholder), so an
+// empty workbench is the command line with no options. The results are the
 // command line's own lines for those options, "Label: value", with the
 // user's decimal separator.
 //
@@ -46,7 +49,13 @@ struct Input {
     std::span<const Alternative> alternatives = {};
     // Shown only while this option is chosen in a choice (empty: always).
     std::string_view shownWith = {};
-    std::string_view initial = {};  // a text input's initial text
+    // A text input's hint while empty: the command line's default, where it
+    // has one. An input a choice shows that has none stays in the state when
+    // empty, so that the choice stays and the input's error is its own.
+    std::string_view placeholder = {};
+    // A number, whose decimal separator an address writes as '.' and reads
+    // as the reader's.
+    bool number = false;
 };
 
 // Every input, section by section, in the order they are shown.
@@ -73,6 +82,25 @@ inline constexpr std::string_view kFirmwareLinesLabel = "Righe per il firmware";
 inline constexpr std::string_view kCopyLabel = "Copia";
 inline constexpr std::string_view kTitle = "Banco dell'asse";
 
+// The results a phone keeps pinned in view while the user types, with the
+// first message, in this order; those the answers hold are shown.
+std::span<const std::string_view> summaryLabels();
+inline constexpr std::string_view kSummaryHint = "Vai a tutti i risultati";
+// The sections a user may skip: they start folded and open when one of their
+// inputs holds text.
+std::span<const std::string_view> foldedSections();
+
+// The page's start, which offers the workbench and the classic window, each
+// with one line saying what it is; each view links to the other by its title.
+inline constexpr std::string_view kStartTitle = "Calcolo asse CNC";
+inline constexpr std::string_view kWorkbenchLine =
+    "Tutte le domande in un modulo: vite, cinghia o riduzione, righe per il firmware, "
+    "calibrazione, strato e velocità; i risultati cambiano mentre scrivi.";
+inline constexpr std::string_view kClassicTitle = "Calcolo classico";
+inline constexpr std::string_view kClassicLine =
+    "La finestra classica: passi per millimetro, risoluzione e interasse di un asse a vite, "
+    "diretto o con pulegge e cinghia XL, con «calcola».";
+
 // The options, without dashes, in the order of the inputs.
 using State = std::vector<std::pair<std::string, std::string>>;
 
@@ -87,6 +115,8 @@ struct Entries {
     void choose(std::string_view key, std::size_t alternative);
 };
 
+// The workbench as it opens: every text empty, each choice at its first
+// alternative.
 Entries initialEntries();
 bool isShown(const Input& input, const Entries& entries);
 
@@ -96,14 +126,16 @@ Entries withScrew(Entries entries, const CommonScrew& screw);
 // The common screw the shown inputs hold, by its index in commonScrews().
 std::optional<std::size_t> screwShown(const Entries& entries);
 
-// The shown input an error of the option `key` belongs to: the text input of
+// The shown input an error blamed on `options` (the one to change first in
+// front) belongs to: for the first option that has one, the text input of
 // that option, or else the choice whose chosen alternative is that option
 // ("firmware"); nullptr for the rest, whose errors stand for the whole
 // workbench. The text input comes first: choosing "Cinghia" is not what a
 // wrong number of teeth is about.
-const Input* inputOfError(std::string_view key, const Entries& entries);
+const Input* inputOfError(std::span<const std::string> options, const Entries& entries);
 
-// Shown text inputs that are not empty, and the chosen alternatives' options.
+// Shown text inputs that are not empty (and those a choice shows that have
+// no placeholder, even empty), and the chosen alternatives' options.
 State stateOf(const Entries& entries);
 // The entries that give `state`; nullopt when an option is not the workbench's.
 std::optional<Entries> entriesOf(const State& state);
@@ -112,25 +144,50 @@ std::optional<Entries> entriesOf(const State& state);
 std::vector<std::string> argumentsOf(const State& state);
 std::optional<State> stateOfArguments(const std::vector<std::string>& arguments);
 
-// "micropassi=16&ingranaggi", each text percent-encoded (UTF-8), and back.
-std::string addressOf(const State& state);
-State stateOfAddress(std::string_view query);
+// "micropassi=16&ingranaggi&velocita=30.5", and back. Every byte but
+// [A-Za-z0-9._-] is percent-encoded (UTF-8); a number's decimal separator,
+// `decimalSeparator` when written, is '.', and a '.' or ',' that is no
+// decimal separator is encoded, so the address reads back as written. A
+// number read takes the reader's separator for a '.' or ',' as it is
+// ("velocita=30,5" and "velocita=30.5" both give "30,5" in Italian); '+' is
+// a plus. An address with an empty or unknown option is no state: nullopt.
+std::string addressOf(const State& state, std::string_view decimalSeparator);
+std::optional<State> stateOfAddress(std::string_view query, std::string_view decimalSeparator);
+
+// What a view says, in one line, of an address that is no state; it keeps
+// what it showed.
+inline constexpr std::string_view kInvalidAddressMessage =
+    "Il collegamento non è valido: il banco resta com'era.";
 
 struct Result {
     std::string label;
     std::string value;
 };
 
+// What stopped an answer: the options to blame, the one to change first in
+// front (none: the workbench as a whole), and the command line's message
+// with each option and field named by the label of its input.
+struct Error {
+    std::vector<std::string> options;
+    std::string message;
+
+    friend bool operator==(const Error&, const Error&) = default;
+};
+
 struct Evaluation {
     std::vector<Result> results;
     std::vector<std::string> firmwareLines;
-    // An input that cannot be used, by key, with the command line's message.
-    std::vector<std::pair<std::string, std::string>> errors;
+    std::vector<Error> errors;
 };
 
 // The command line's answers for `state`: what it prints for the options,
-// and, where one option stops it, that option's message; the questions that
-// option does not touch are answered without it.
+// and, where an option stops it, its error. An input stops only what
+// depends on it: a layer, a speed, the largest step rate and the firmware's
+// lines (firmware, axis, joints) are each a question of their own, asked
+// again without it however many stop; the XL belt's centre distance, which
+// depends on the pulleys and the belt alone, is asked on its own where the
+// drive stopped before it. A calibration's lines take the place of the
+// drive's.
 Evaluation evaluate(const State& state, std::string_view decimalSeparator,
                     std::string_view groupSeparator);
 

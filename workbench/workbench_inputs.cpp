@@ -46,35 +46,39 @@ constexpr std::array kFirmwares{
 
 constexpr std::string_view kScrew = "passo-vite filetti-pollice";
 
+// A text input that holds a number.
+constexpr bool kNumber = true;
+
 constexpr std::array kInputs{
     Input{InputKind::Choice, "motore-da", "Motore indicato da",
           "Come indicare il motore: i passi per giro o l'angolo di un passo.", "Motore", kMotorBy},
     Input{InputKind::Text, "passi", "Passi per giro",
           "Passi interi del motore per giro: 200 per un motore da 1,8°, 400 da 0,9°.", "Motore",
-          {}, "passi", "200"},
+          {}, "passi", "200", kNumber},
     Input{InputKind::Text, "angolo-passo", "Angolo del passo",
           "Gradi di un passo intero del motore, come 1,8 o 0,9.", "Motore", {}, "angolo-passo",
-          "1.8"},
+          {}, kNumber},
     Input{InputKind::Text, "micropassi", "Micropassi",
-          "Micropassi del driver per passo intero, un numero intero da 1 a 256.", "Driver", {},
-          {}, "16"},
+          "Micropassi del driver per passo intero, un numero intero da 1 a 256; vuoto, il "
+          "driver è in mezzo passo, come con 2.",
+          "Driver", {}, {}, "2", kNumber},
     Input{InputKind::Choice, "asse-mosso-da", "L'asse è mosso da",
           "Una vite, di passo in millimetri o in filetti per pollice, o una cinghia.",
           "Movimento dell'asse", kAxisMovedBy},
     Input{InputKind::Text, "passo-vite", "Passo della vite (mm)",
           "Passo della vite in millimetri, per principio: 8 per una T8x8 a un principio, 2 per "
           "una T8 di passo 2.",
-          "Movimento dell'asse", {}, "passo-vite", "8"},
+          "Movimento dell'asse", {}, "passo-vite", "3", kNumber},
     Input{InputKind::Text, "filetti-pollice", "Filetti per pollice",
           "Filetti per pollice della vite: 10 per una ACME 1/2\"-10.", "Movimento dell'asse", {},
-          "filetti-pollice", "10"},
+          "filetti-pollice", {}, kNumber},
     Input{InputKind::Text, "principi", "Principi",
           "Principi della vite, un numero intero: l'avanzamento per giro è il passo per i "
           "principi.",
-          "Movimento dell'asse", {}, kScrew, "1"},
+          "Movimento dell'asse", {}, kScrew, "1", kNumber},
     Input{InputKind::Text, "puleggia-asse", "Denti della puleggia dell'asse",
           "Denti della puleggia che muove la cinghia dell'asse, un numero intero, come 20.",
-          "Movimento dell'asse", {}, "puleggia-asse", "20"},
+          "Movimento dell'asse", {}, "puleggia-asse", {}, kNumber},
     Input{InputKind::Choice, "profilo", "Profilo della cinghia",
           "Il profilo della cinghia dell'asse, che ne dà il passo in millimetri.",
           "Movimento dell'asse", kBeltProfiles, "puleggia-asse"},
@@ -83,14 +87,14 @@ constexpr std::array kInputs{
           "Riduzione", kReduction},
     Input{InputKind::Text, "motore", "Denti della puleggia del motore",
           "Denti della puleggia sul motore, un numero intero.", "Riduzione", {}, "ingranaggi",
-          "20"},
+          "17", kNumber},
     Input{InputKind::Text, "vite", "Denti della puleggia condotta",
           "Denti della puleggia condotta, sulla vite o sull'asse, un numero intero.", "Riduzione",
-          {}, "ingranaggi", "60"},
+          {}, "ingranaggi", "36", kNumber},
     Input{InputKind::Text, "cinta", "Cinghia XL della riduzione",
           "Il codice di lunghezza della cinghia XL della riduzione, il numero prima di \"XL\": "
           "200 per una 200XL di 100 denti.",
-          "Riduzione", {}, "ingranaggi", "200"},
+          "Riduzione", {}, "ingranaggi", "120", kNumber},
     Input{InputKind::Choice, "unita", "Unità della macchina",
           "Millimetri, o pollici per una macchina in pollici.", "Unità", kUnits},
     Input{InputKind::Choice, "firmware-scelto", "Firmware",
@@ -100,23 +104,26 @@ constexpr std::array kInputs{
           "Firmware", {}, "firmware", "X"},
     Input{InputKind::Text, "attuali", "Step/mm attuali",
           "Facoltativo: i passi per millimetro che il firmware ha ora, per correggerli.",
-          "Calibrazione"},
+          "Calibrazione", {}, {}, {}, kNumber},
     Input{InputKind::Text, "rotation-distance", "rotation_distance attuale",
           "Facoltativo, per Klipper al posto degli step/mm: la rotation_distance di ora, in mm.",
-          "Calibrazione"},
+          "Calibrazione", {}, {}, {}, kNumber},
     Input{InputKind::Text, "comandati", "Distanza comandata (mm)",
-          "La distanza dell'ultimo movimento comandato, in millimetri.", "Calibrazione"},
+          "La distanza dell'ultimo movimento comandato, in millimetri.", "Calibrazione", {}, {},
+          {}, kNumber},
     Input{InputKind::Text, "misurati", "Distanza misurata (mm)",
-          "La distanza che l'asse ha percorso davvero, misurata, in millimetri.", "Calibrazione"},
+          "La distanza che l'asse ha percorso davvero, misurata, in millimetri.", "Calibrazione",
+          {}, {}, {}, kNumber},
     Input{InputKind::Text, "strato", "Altezza dello strato (mm)",
           "Facoltativo: l'altezza di strato voluta, in millimetri, per trovare quella a passi "
           "interi più vicina.",
-          "Strato"},
+          "Strato", {}, {}, {}, kNumber},
     Input{InputKind::Text, "velocita", "Velocità (mm/s)",
-          "Facoltativo: una velocità dell'asse in millimetri al secondo.", "Velocità"},
+          "Facoltativo: una velocità dell'asse in millimetri al secondo.", "Velocità", {}, {}, {},
+          kNumber},
     Input{InputKind::Text, "frequenza-max", "Frequenza massima dei passi (kHz)",
           "Facoltativo: la frequenza di passi più alta del driver o della scheda, in kHz.",
-          "Velocità"},
+          "Velocità", {}, {}, {}, kNumber},
 };
 
 constexpr std::array kCommonScrews{
@@ -146,6 +153,13 @@ constexpr std::array<std::string_view, 14> kResultLabels{
     "Interasse esatto",
 };
 
+constexpr std::array<std::string_view, 2> kSummaryLabels{
+    "Step/mm",
+    "Risoluzione del passo (mm)",
+};
+
+constexpr std::array<std::string_view, 3> kFoldedSections{"Calibrazione", "Strato", "Velocità"};
+
 }  // namespace
 
 std::span<const Input> inputs() { return kInputs; }
@@ -160,5 +174,9 @@ const Input* inputNamed(std::string_view key) {
 std::span<const CommonScrew> commonScrews() { return kCommonScrews; }
 
 std::span<const std::string_view> resultLabels() { return kResultLabels; }
+
+std::span<const std::string_view> summaryLabels() { return kSummaryLabels; }
+
+std::span<const std::string_view> foldedSections() { return kFoldedSections; }
 
 }  // namespace cnc::workbench

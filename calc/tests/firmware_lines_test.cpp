@@ -82,6 +82,9 @@ TEST(FirmwareLines, ForEachFirmware) {
         {Firmware::Marlin, {"X"}, {"0.0000000002", 1, Coupling::Direct, "2000"}, {"M92 X10000000000000"}},
         {Firmware::RepRapFirmware, {"Z"}, kLeadScrew, {"M92 Z400 S16"}},
         {Firmware::RepRapFirmware, {"XY"}, {"3", 2}, {"M92 X133.33333 Y133.33333 S2"}},
+        // RepRapFirmware takes 1 step/mm and up
+        {Firmware::RepRapFirmware, {"X"}, {"40", 1}, {"M92 X5 S1"}},
+        {Firmware::RepRapFirmware, {"X"}, {"200", 1}, {"M92 X1 S1"}},
         {Firmware::Grbl, {"X"}, kLeadScrew, {"$100=400"}},
         {Firmware::Grbl, {"Y"}, kGt2Pulley, {"$101=80"}},
         {Firmware::Grbl, {"Z"}, {"3", 2}, {"$102=133.33333"}},
@@ -163,6 +166,8 @@ TEST(FirmwareLines, RefusesWhatTheFirmwareCannotTake) {
         {Firmware::Grbl, {"1000000000", 1, Coupling::Direct, "1"}, Field::StepsPerMm},  // reads 0
         {Firmware::RepRapFirmware, {"400", 1}, Field::StepsPerMm},  // RRF would make it 1
         {Firmware::Klipper, {"8", 16, Coupling::Direct, "201"}, Field::MotorSteps},
+        {Firmware::Klipper, {"8", 16, Coupling::Direct, "202"}, Field::MotorSteps},  // not of 4
+        {Firmware::Klipper, {"8", 16, Coupling::Direct, "90"}, Field::MotorSteps},
         {Firmware::Klipper, {"-8"}, Field::ScrewPitch},  // its lead, not steps/mm it lacks
     };
     for (const Row& row : rows) {

@@ -54,6 +54,11 @@ TEST(ExactRatio, RoundedText) {
         {ratio(7, 4), 1, "\xd9\xab", "1\xd9\xab" "8"},
         {ratioOf(EntryValue{-304800}) * ratioOf(2), 4, ".", "-60.9600"},
         {ratio(2, 3) / ratio(4, 9), 3, ".", "1.500"},
+        // an exact tie goes the side of its nearest double, to even on the double itself
+        {ratio(1, 5120), 9, ".", "0.000195313"},  // 0.00019531250000000001...
+        {ratio(23, 20), 1, ".", "1.1"},           // 1.149999999999999911...
+        {ratio(1, 1024), 9, ".", "0.000976562"},
+        {ratio(381, 128000), 9, ".", "0.002976563"},
     };
     for (const Row& row : rows) EXPECT_EQ(roundedText(row.value, row.decimals, row.separator), row.text);
 }

@@ -43,8 +43,9 @@ TEST(ScrewLead, ResolutionInMillimetresAndInches) {
     const Row rows[] = {
         {"1/2\"-10 ACME, 1/8", drive(8, tenPerInch), ".",
          {"629.921259843", "0.001587500"}, {"16000.000000000", "0.000062500"}},
-        {"8 per inch, 3 starts, 1/16: a tie to even", drive(16, threeStartsEightPerInch), ".",
-         {"335.958005249", "0.002976562"}, {"8533.333333333", "0.000117188"}},
+        {"8 per inch, 3 starts, 1/16: ties, each the side of its double",
+         drive(16, threeStartsEightPerInch), ".",
+         {"335.958005249", "0.002976563"}, {"8533.333333333", "0.000117187"}},
         {"the same through 17 and 36 teeth", drive(16, threeStartsEightPerInch, 17, 36), ",",
          {"711,440481704", "0,001405599"}, {"18070,588235294", "0,000055339"}},
         {"13 per inch, half step", drive(2, pitchOfThreadsPerInch(ratio(13))), ".",

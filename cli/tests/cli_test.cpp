@@ -26,7 +26,9 @@ CliRun runCli(const std::vector<std::string>& arguments,
            const std::vector<std::pair<std::string, std::string>>& locale = {{"LC_ALL", "C"}},
            const QString& outputFile = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG", "LANGUAGE"}) environment.remove(name);
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LC_MESSAGES", "LANG", "LANGUAGE"}) {
+        environment.remove(name);
+    }
     for (const auto& [name, value] : locale) {
         environment.insert(QString::fromStdString(name), QString::fromStdString(value));
     }
@@ -94,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
             "Cinta più corta: 132XL (66 denti), interasse esatto 99.14 mm\n"
             "Cinta più lunga: 134XL (67 denti), interasse esatto 101.71 mm\n"},
     CliCase{"1/16, T8x8 lead screw", {"--micropassi", "16", "--passo-vite", "8"},
-            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
-            "Interasse: 83.69 mm\n"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"},
     CliCase{"1/16, 20-tooth GT2 pulley, Klipper's Y",
             {"--micropassi", "16", "--puleggia-asse", "20", "--profilo-cinghia", "GT2",
              "--firmware", "klipper", "--asse", "Y"},
@@ -109,31 +110,35 @@ INSTANTIATE_TEST_SUITE_P(Results, CliTest, testing::Values(
             {"--angolo-passo", "0.9", "--micropassi", "16", "--passo-vite", "8", "--firmware",
              "reprapfirmware", "--asse", "xy"},
             "Step/mm: 800.000000000\nRisoluzione del passo (mm): 0.001250000\n"
-            "Interasse: 83.69 mm\nM92 X800 Y800 S16\n"},
+            "M92 X800 Y800 S16\n"},
     CliCase{"a gantry's two joints",
             {"--micropassi", "8", "--passo-vite", "5", "--firmware", "linuxcnc", "--asse", "Y",
              "--giunto", "1,2"},
             "Step/mm: 320.000000000\nRisoluzione del passo (mm): 0.003125000\n"
-            "Interasse: 83.69 mm\n[JOINT_1]\nSCALE = 320\n\n[JOINT_2]\nSCALE = 320\n"},
+            "[JOINT_1]\nSCALE = 320\n\n[JOINT_2]\nSCALE = 320\n"},
     CliCase{"Marlin", {"--micropassi", "16", "--passo-vite", "8", "--firmware", "marlin"},
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
-            "Interasse: 83.69 mm\nM92 X400\n"}));
+            "M92 X400\n"}));
 
 const std::string kDefaultSteps =
     "Step/mm: 133.333333333\nRisoluzione del passo (mm): 0.007500000\n";
 
 INSTANTIATE_TEST_SUITE_P(Questions, CliTest, testing::Values(
     CliCase{"layers either side, after the exact distance, before the lines",
-            {"--strato", "0.2", "--esatto", "--firmware", "marlin"},
-            kDefaults + "Interasse esatto: 83.68 mm\nPasso intero (mm): 0.015000000\n"
-            "Strato più vicino per difetto: 0.195000000 mm (13 passi interi)\n"
-            "Strato più vicino per eccesso: 0.210000000 mm (14 passi interi)\nM92 X133.33333\n"},
+            {"--strato", "0.2", "--ingranaggi", "--esatto", "--firmware", "marlin"},
+            "Step/mm: 282.352941176\nRisoluzione del passo (mm): 0.00354167\n"
+            "Interasse: 83.69 mm\nInterasse esatto: 83.68 mm\nPasso intero (mm): 0.007083333\n"
+            "Strato più vicino per difetto: 0.198333333 mm (28 passi interi)\n"
+            "Strato più vicino per eccesso: 0.205416667 mm (29 passi interi)\nM92 X282.35294\n"},
+    CliCase{"no XL belt to measure beyond the window's drive without the reduction",
+            {"--strato", "0.2", "--esatto"}, "", 2,
+            "--esatto misura la cinta XL tra motore e vite: con --strato vuole --ingranaggi"},
     CliCase{"a layer of whole steps, and one below a full step",
-            {"--strato", "0.3"}, kDefaults + "Passo intero (mm): 0.015000000\n"
+            {"--strato", "0.3"}, kDefaultSteps + "Passo intero (mm): 0.015000000\n"
             "Strato più vicino per difetto: 0.300000000 mm (20 passi interi)\n"
             "Strato più vicino per eccesso: 0.300000000 mm (20 passi interi)\n"},
     CliCase{"below one full step", {"--strato", "0.01", "--diretto"},
-            kDefaults + "Passo intero (mm): 0.015000000\n"
+            kDefaultSteps + "Passo intero (mm): 0.015000000\n"
             "Strato più vicino per difetto: nessuno (meno di un passo intero)\n"
             "Strato più vicino per eccesso: 0.015000000 mm (1 passo intero)\n"},
     CliCase{"speed and pulse rate through the pulleys, microsteps counted",
@@ -153,25 +158,25 @@ INSTANTIATE_TEST_SUITE_P(Questions, CliTest, testing::Values(
     CliCase{"a negative pulse rate", {"--frequenza-max", "-40"}, kDefaultSteps, 1,
             "--frequenza-max vuole un numero maggiore di zero, non «-40»"},
     CliCase{"calibration", {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99"},
-            "Step/mm corretti: 80.808080808\nCorrezione: +1.0101 %\n"},
+            "Step/mm corretti: 80.808080808\nCorrezione: Step/mm +1.0101 %\n"},
     CliCase{"calibration, Marlin's two axes",
             {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "101",
              "--firmware", "marlin", "--asse", "XY"},
-            "Step/mm corretti: 79.207920792\nCorrezione: -0.9901 %\n"
+            "Step/mm corretti: 79.207920792\nCorrezione: Step/mm -0.9901 %\n"
             "M92 X79.207921 Y79.207921\n"},
     CliCase{"calibration, no change, RepRapFirmware at 1/16",
             {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "100",
              "--firmware", "reprapfirmware", "--micropassi", "16"},
-            "Step/mm corretti: 80.000000000\nCorrezione: +0.0000 %\nM92 X80 S16\n"},
+            "Step/mm corretti: 80.000000000\nCorrezione: Step/mm +0.0000 %\nM92 X80 S16\n"},
     CliCase{"calibration of Klipper's rotation distance",
             {"--calibra", "--rotation-distance", "40", "--comandati", "100", "--misurati", "99",
              "--firmware", "klipper"},
-            "rotation_distance corretta: 39.600000000\nCorrezione: +1.0101 %\n"
+            "rotation_distance corretta: 39.600000000\nCorrezione: rotation_distance -1.0000 %\n"
             "[stepper_x]\nrotation_distance: 39.6\n"},
     CliCase{"the figures stay when the firmware refuses",
             {"--calibra", "--attuali", "0.5", "--comandati", "100", "--misurati", "99",
              "--firmware", "reprapfirmware", "--micropassi", "1"},
-            "Step/mm corretti: 0.505050505\nCorrezione: +1.0101 %\n", 1,
+            "Step/mm corretti: 0.505050505\nCorrezione: Step/mm +1.0101 %\n", 1,
             "reprapfirmware: RepRapFirmware porta a 1"},
     CliCase{"a measured move of nothing",
             {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "0"}, "", 1,
@@ -224,8 +229,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
 
 // A lead that is no typed text gives nine decimals in both results, from the
 // exact drive; an inch machine adds its two lines.
-const std::string kAcme = "Step/mm: 629.921259843\nRisoluzione del passo (mm): 0.001587500\n"
-                          "Interasse: 83.69 mm\n";
+const std::string kAcme = "Step/mm: 629.921259843\nRisoluzione del passo (mm): 0.001587500\n";
 const std::string kAcmeInches =
     "Step/pollice: 16000.000000000\nRisoluzione del passo (pollici): 0.000062500\n";
 
@@ -239,26 +243,26 @@ INSTANTIATE_TEST_SUITE_P(Screws, CliTest, testing::Values(
     CliCase{"Marlin stays in mm", {"--micropassi", "16", "--passo-vite", "8", "--pollici",
                                    "--firmware", "marlin"},
             "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
-            "Interasse: 83.69 mm\nStep/pollice: 10160.000000000\n"
+            "Step/pollice: 10160.000000000\n"
             "Risoluzione del passo (pollici): 0.000098425\nM92 X400\n"},
-    CliCase{"8 per inch, 3 starts: a tie to even",
+    CliCase{"8 per inch, 3 starts: a tie, rounded up as its double lies above it",
             {"--micropassi", "16", "--filetti-pollice", "8", "--principi", "3"},
-            "Step/mm: 335.958005249\nRisoluzione del passo (mm): 0.002976562\n"
-            "Interasse: 83.69 mm\n"},
+            "Step/mm: 335.958005249\nRisoluzione del passo (mm): 0.002976563\n"},
+    CliCase{"a lead of 3.125 mm at 1/16: a tie that is its own double, to even",
+            {"--micropassi", "16", "--passo-vite", "1.5625", "--principi", "2"},
+            "Step/mm: 1024.000000000\nRisoluzione del passo (mm): 0.000976562\n"},
+    CliCase{"a lead of 1.25 mm at 1/32: as the window rounds it",
+            {"--micropassi", "32", "--passo-vite", "0.625", "--principi", "2"},
+            "Step/mm: 5120.000000000\nRisoluzione del passo (mm): 0.000195313\n"},
     CliCase{"T8, 2 mm pitch, 4 starts", {"--passo-vite", "2", "--principi", "4", "--micropassi", "16"},
-            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
-            "Interasse: 83.69 mm\n"},
-    CliCase{"one start: every typed digit in mm per step too",
-            {"--passo-vite", "3.14159", "--principi", "1"},
-            "Step/mm: 127.324062020\nRisoluzione del passo (mm): 0.007853975\n"
-            "Interasse: 83.69 mm\n"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"},
     CliCase{"half step through the belt: nine decimals", {"--ingranaggi", "--principi", "2"},
             "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n"
             "Interasse: 83.69 mm\n"},
     CliCase{"Klipper gets the nearest double of the lead",
             {"--micropassi", "16", "--filetti-pollice", "13", "--firmware", "klipper"},
             "Step/mm: 1637.795275591\nRisoluzione del passo (mm): 0.000610577\n"
-            "Interasse: 83.69 mm\n[stepper_x]\nrotation_distance: 1.9538461538461538\n"
+            "[stepper_x]\nrotation_distance: 1.9538461538461538\n"
             "microsteps: 16\nfull_steps_per_rotation: 200\n"},
     CliCase{"inch lines before a belt too short", {"--ingranaggi", "--cinta", "65", "--pollici"},
             "Step/mm: 282.352941176\nRisoluzione del passo (mm): 0.00354167\n"
@@ -305,12 +309,21 @@ INSTANTIATE_TEST_SUITE_P(Drives, CliTest, testing::Values(
             "Step/mm: 93.000000000\nRisoluzione del passo (mm): 0.010752688\n[stepper_x]\n"
             "rotation_distance: 356.59824046920824\nmicrosteps: 16\nfull_steps_per_rotation: 200\n"
             "gear_ratio: 57:11, 2:1\n"},
+    CliCase{"a tie of the known steps' resolution rounds as its double lies",
+            {"--micropassi", "16", "--step-mm", "5120"},
+            "Step/mm: 5120.000000000\nRisoluzione del passo (mm): 0.000195313\n"},
     CliCase{"half a tooth", {"--denti-pignone", "17.5", "--modulo", "1"}, "", 1,
             "Argomento non valido: --denti-pignone vuole i denti del pignone"},
     CliCase{"a ratio that is none", {"--rapporto", "50/17"}, "", 1,
             "--rapporto vuole giri del motore e giri dell'uscita"},
     CliCase{"Grbl has no rotary axis", {"--rotativo", "--firmware", "grbl"}, "", 2,
             "--rotativo: grbl non ha assi rotativi"}));
+
+std::string withoutCentreDistance(std::string out) {
+    const std::size_t at = out.find("Interasse: ");
+    if (at != std::string::npos) out.erase(at, out.find('\n', at) + 1 - at);
+    return out;
+}
 
 // The same entries through the stepping modes and through microsteps 1 and 2
 // (which, beyond the window, want whole counts: the entries here are).
@@ -332,11 +345,44 @@ TEST(Cli, MicrostepsOneAndTwoPrintWhatFullAndHalfStepPrint) {
             byCount.insert(byCount.end(), {"--micropassi", count});
             const CliRun expected = runCli(byMode);
             const CliRun run = runCli(byCount);
-            EXPECT_EQ(run.out, expected.out) << count;
+            // Beyond the window's drive the XL belt is the reduction's alone.
+            const bool belt = std::ranges::count(arguments, "--ingranaggi") > 0;
+            EXPECT_EQ(run.out, belt ? expected.out : withoutCentreDistance(expected.out)) << count;
             EXPECT_EQ(run.err, expected.err) << count;
             EXPECT_EQ(run.status, expected.status) << count;
         }
     }
+}
+
+// One start leads by the pitch typed: the window's stepping, its decimals and
+// its errors, as without --principi.
+TEST(Cli, OneStartPrintsWhatThePitchAlonePrints) {
+    const std::vector<std::vector<std::string>> entries = {
+        {"--micropassi", "32", "--passo-vite", "1.25"},
+        {"--passo-vite", "3.14159"},
+        {"--ingranaggi"},
+        {"--passi", "1.8"},
+        {"--passo-vite", "otto", "--micropassi", "16", "--firmware", "klipper"},
+    };
+    for (const auto& arguments : entries) {
+        auto oneStart = arguments;
+        oneStart.insert(oneStart.end(), {"--principi", "1"});
+        const CliRun expected = runCli(arguments);
+        const CliRun run = runCli(oneStart);
+        EXPECT_EQ(run.out, expected.out) << arguments.front();
+        EXPECT_EQ(run.err, expected.err) << arguments.front();
+        EXPECT_EQ(run.status, expected.status) << arguments.front();
+    }
+}
+
+// A layer's answer beyond what a double holds is an overflow of --strato: a
+// lead of 3 x 10^290 mm has a full step of 1.5 x 10^288 mm, whose multiple
+// nearest above 10^300 is beyond it.
+TEST(Cli, ALayerBeyondADoubleOverflows) {
+    const CliRun run = runCli({"--principi", "1" + std::string(290, '0'), "--strato",
+                               "1" + std::string(300, '0')});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Overflow: --strato: il risultato è fuori dall'intervallo di calcolo.\n");
 }
 
 TEST(Cli, JsonIsTheSameInEveryLocaleAndItsNumbersAreTheTexts) {
@@ -456,6 +502,9 @@ TEST(Cli, JsonKeys) {
         {calibration, "firmware/0", "\"M92 X79.207921 S16\""},
         {klipper, "ingressi/rotation_distance", "\"40\""},
         {klipper, "risultati/rotation_distance_corretta/numero", "39.6"},
+        {klipper, "risultati/correzione_percento/testo", "\"-1.0000\""},
+        {klipper, "risultati/correzione_percento/corregge", "\"rotation_distance\""},
+        {calibration, "risultati/correzione_percento/corregge", "\"step_mm\""},
         {klipper, "firmware/1", "\"rotation_distance: 39.6\""},
         {{"--json", "--calibra", "--attuali", "80", "--comandati", "x", "--misurati", "99"},
          "errore/campo", "null", 1},
@@ -503,7 +552,6 @@ TEST(Cli, Machines) {
               "X Step/mm: 160.000000000\nX Risoluzione del passo (mm): 0.006250000\n"
               "Y Step/mm: 160.000000000\nY Risoluzione del passo (mm): 0.006250000\n"
               "Z Step/mm: 400.000000000\nZ Risoluzione del passo (mm): 0.002500000\n"
-              "Z Interasse: 83.69 mm\n"
               "E Step/mm: 410.391472920\nE Risoluzione del passo (mm): 0.002436698\n"
               "M92 X160 Y160 Z400 E410.39147\nM500\n"
               "#define DEFAULT_AXIS_STEPS_PER_UNIT { 160, 160, 400, 410.39147 }\n");
@@ -531,6 +579,36 @@ TEST(Cli, AnUnwritableOutputFails) {
         const CliRun run = runCli(arguments, {{"LC_ALL", "C"}}, "/dev/full");
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find("impossibile scrivere"), std::string::npos) << run.err;
+    }
+}
+
+// The messages' language, chosen as gettext chooses it, from catalogues
+// beside the program in the build tree, with no locale installed on the
+// system; the C locale is Italian byte for byte.
+TEST(Cli, AnswersInTheEnvironmentsLanguage) {
+    const std::string italian = "cnc-axis-calc-cli: impossibile scrivere l'uscita\n";
+    const std::string english = "cnc-axis-calc-cli: cannot write the output\n";
+    struct Row {
+        std::vector<std::pair<std::string, std::string>> environment;
+        std::string err;
+    };
+    const Row rows[] = {
+        {{}, italian},
+        {{{"LC_ALL", "C"}, {"LANGUAGE", "de"}}, italian},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "fr"}}, italian},
+        {{{"LANG", "it_IT.UTF-8"}}, italian},
+        {{{"LANG", "en_US.UTF-8"}}, english},
+        {{{"LANG", "de_DE.UTF-8"}},
+         "cnc-axis-calc-cli: die Ausgabe kann nicht geschrieben werden\n"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}},
+         "cnc-axis-calc-cli: impossible d'écrire la sortie\n"},
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "pt:es"}},
+         "cnc-axis-calc-cli: no se puede escribir la salida\n"},
+        {{{"LANG", "ja_JP.UTF-8"}}, english},
+    };
+    for (const Row& row : rows) {
+        const CliRun run = runCli({}, row.environment, "/dev/full");
+        EXPECT_EQ(run.err, row.err) << (row.environment.empty() ? "" : row.environment[0].second);
     }
 }
 
@@ -579,7 +657,7 @@ TEST(Cli, ItalianLocaleWritesCommasEverywhere) {
                                  {{"LANG", "it_IT.UTF-8"}});
     EXPECT_EQ(inches.out,
               "Step/mm: 1574,803149606\nRisoluzione del passo (mm): 0,000635000\n"
-              "Interasse: 83,69 mm\nStep/pollice: 40000,000000000\n"
+              "Step/pollice: 40000,000000000\n"
               "Risoluzione del passo (pollici): 0,000025000\n");
 }
 

@@ -104,9 +104,9 @@ TEST(MachineFile, StatusMessageAndBlock) {
 TEST(MachineFile, EachAxisAnsweredByItsLetter) {
     const MachineAnswer answer = answered(kPrinter, "klipper");
     const std::vector<std::string> lines = machineResultLines(answer, ".");
-    ASSERT_EQ(lines.size(), 9u);
+    ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0], "X Step/mm: 160.000000000");
-    EXPECT_EQ(lines[7], "E Step/mm: 410.391472920");
+    EXPECT_EQ(lines[6], "E Step/mm: 410.391472920");
     EXPECT_EQ(answer.firmwareLines.back(), "gear_ratio: 50:17");
 }
 

@@ -8,6 +8,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace cnc::cli {
@@ -276,6 +278,77 @@ TEST(Options, CalibrationReadsItsFigureAndTheFirmware) {
         {{"--calibra", "--attuali", "80", "--misurati", "99"}, "--calibra vuole anche --comandati"},
         {{"--misurati", "99"}, "--misurati vuole anche --calibra"},
     });
+}
+
+// A usage error names the options to blame, for a view that marks its inputs
+// without reading the message.
+TEST(Options, UsageErrorsNameTheOptionsAtFault) {
+    struct Blame {
+        std::vector<std::string> arguments;
+        std::vector<std::string> options;
+    };
+    const Blame rows[] = {
+        {{"--colore", "3"}, {}},
+        {{"--micropassi", "0"}, {"micropassi"}},
+        {{"--cinta"}, {"cinta"}},
+        {{"--pollici=1"}, {"pollici"}},
+        {{"--micropassi", "16", "--mezzo-passo"}, {"micropassi", "mezzo-passo"}},
+        {{"--puleggia-asse", "20"}, {"profilo-cinghia", "puleggia-asse"}},
+        {{"--puleggia-asse", "20", "--profilo-cinghia", "GT9"}, {"profilo-cinghia"}},
+        {{"--firmware", "grbl", "--asse", "A"}, {"asse", "firmware"}},
+        {{"--firmware", "marlin", "--giunto", "0"}, {"giunto", "firmware"}},
+        {{"--angolo-passo", "1.7"}, {"angolo-passo"}},
+        {{"--interasse-voluto", "100", "--passi", "400"}, {"passi", "interasse-voluto"}},
+        {{"--calibra", "--attuali", "80", "--comandati", "1", "--misurati", "1", "--firmware",
+          "klipper"},
+         {"firmware", "attuali"}},
+        // the drives beyond screws and belts
+        {{"--diametro-ruota", "7", "--passo-vite", "8"}, {"passo-vite", "diametro-ruota"}},
+        {{"--gear-ratio", "5:1", "--ingranaggi"}, {"rapporto", "ingranaggi"}},
+        {{"--denti-pignone", "20"}, {"modulo", "passo-cremagliera", "denti-pignone"}},
+        {{"--micropassi", "16", "--rotativo", "--esatto"}, {"esatto", "micropassi"}},
+        {{"--rotativo", "--firmware", "grbl"}, {"rotativo", "firmware"}},
+        {{"--rotativo", "--firmware", "linuxcnc", "--asse", "X"}, {"asse", "rotativo"}},
+        {{"--macchina", "m.toml", "--strato", "0.2"}, {"strato", "macchina"}},
+    };
+    for (const Blame& row : rows) {
+        SCOPED_TRACE(row.arguments.front());
+        const auto parsed = parseOptions(row.arguments);
+        const auto* error = std::get_if<UsageError>(&parsed);
+        ASSERT_NE(error, nullptr);
+        EXPECT_EQ(error->options, row.options) << error->message;
+    }
+}
+
+// Beyond the window's drive the XL belt is the reduction's alone, whether
+// the options are parsed or given as {key, text}, by either name.
+TEST(Options, XlBeltOfTheNewDrives) {
+    using Given = std::vector<std::pair<std::string, std::string>>;
+    struct XlRow {
+        Given given;
+        bool xlBelt;
+    };
+    const XlRow rows[] = {
+        {{{"diametro-ruota", "7"}}, false},
+        {{{"wheel-diameter", "7"}, {"ingranaggi", ""}}, true},
+        {{{"denti-pignone", "20"}, {"modulo", "1"}, {"ingranaggi", ""}}, true},
+        {{{"rotativo", ""}, {"rapporto", "90:1"}}, false},
+        {{{"gear-ratio", "5:1"}}, false},
+        {{{"steps-per-mm", "80"}}, false},
+        {{{"passi", "400"}, {"principi", "1"}}, true},
+    };
+    for (const XlRow& row : rows) {
+        std::vector<std::string> arguments;
+        for (const auto& [key, text] : row.given) {
+            arguments.push_back("--" + key);
+            if (!text.empty()) arguments.push_back(text);
+        }
+        SCOPED_TRACE(arguments.front());
+        EXPECT_EQ(hasXlBelt(row.given, "."), row.xlBelt);
+        const auto parsed = parseOptions(arguments);
+        ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).message;
+        EXPECT_EQ(std::get<Options>(parsed).xlBelt, row.xlBelt);
+    }
 }
 
 }  // namespace

@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # One check of the desktop integration or of the Debian package, named by the
 # first argument. CMake's test definitions set the environment: APP_ID,
-# PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release), WITH_WINDOW
-# (1 when the window is built), ICON_SIZES,
-# CNC_QT_PLUGINS, WORK (this suite's scratch directory), CPACK, CPACK_CONFIG,
-# BUILT_DESKTOP_FILE, BUILT_METAINFO.
+# WORKBENCH_ID (the workbench's desktop entry), LANGUAGES (those of the
+# catalogues), PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release),
+# WITH_WINDOW (1 when the window is built), ICON_SIZES, CNC_QT_PLUGINS, WORK
+# (this suite's scratch directory), CPACK, CPACK_CONFIG, BUILT_DESKTOP_FILE,
+# BUILT_WORKBENCH_DESKTOP_FILE, BUILT_METAINFO.
 #
 # The validators' silence is the contract: a hint, an info or a pedantic note
 # fails a check as an error does.
@@ -49,15 +50,30 @@ xcb_plugin_package() {
   dpkg-query --search "$plugin" | sed -n '1s/^\([^:, ]*\).*/\1/p'
 }
 
+# Each desktop entry's translations: every language's Name and Comment.
+translated_entry() {
+  local language key
+  for language in $LANGUAGES; do
+    for key in Name Comment; do
+      [[ -n $(desktop_key "$1" "$key\\[$language\\]") ]] || fail "$(basename "$1") has no $key[$language]"
+    done
+  done
+}
+
 expected_files() {
   printf '%s\n' usr/bin/cnc-axis-calc-cli \
     usr/share/man/man1/cnc-axis-calc-cli.1.gz \
     usr/share/doc/cnc-axis-calc/copyright \
     usr/share/doc/cnc-axis-calc/changelog.gz
+  local language
+  for language in $LANGUAGES; do
+    printf '%s\n' "usr/share/locale/$language/LC_MESSAGES/cnc-axis-calc.mo"
+  done
   [[ $WITH_WINDOW == 1 ]] || return 0
   printf '%s\n' usr/bin/cnc-axis-calc \
     usr/share/man/man1/cnc-axis-calc.1.gz \
     "usr/share/applications/$APP_ID.desktop" \
+    "usr/share/applications/$WORKBENCH_ID.desktop" \
     "usr/share/metainfo/$APP_ID.metainfo.xml" \
     "usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
   local size
@@ -86,11 +102,20 @@ private_runtime_dir() {
 case $check in
 
 desktop_entry_valid)
-  quiet desktop-file-validate "$BUILT_DESKTOP_FILE"
+  for entry in "$BUILT_DESKTOP_FILE" "$BUILT_WORKBENCH_DESKTOP_FILE"; do
+    quiet desktop-file-validate "$entry"
+    translated_entry "$entry"
+  done
   ;;
 
 metainfo_valid)
   quiet appstreamcli validate --no-net --pedantic "$BUILT_METAINFO"
+  for language in $LANGUAGES; do
+    for element in name summary; do
+      grep -q "<$element xml:lang=\"$language\">" "$BUILT_METAINFO" ||
+        fail "the metainfo has no $element in $language"
+    done
+  done
   ;;
 
 deb_builds)
@@ -228,6 +253,19 @@ installed_tree_valid)
   texts=$(strings -e l "$root/usr/bin/$command"; strings "$root/usr/bin/$command")
   grep -qxF "$APP_ID" <<<"$texts" || fail "the window does not carry the id $APP_ID for its desktop file name"
 
+  # The workbench's own entry: the same program and icon, with --banco, and
+  # the class the workbench's window takes.
+  workbench=$root/usr/share/applications/$WORKBENCH_ID.desktop
+  [[ $(desktop_key "$workbench" Exec) == "$command --banco" ]] ||
+    fail "the workbench's entry runs '$(desktop_key "$workbench" Exec)'"
+  [[ $(desktop_key "$workbench" Icon) == "$APP_ID" ]] || fail "the workbench's entry has Icon=$(desktop_key "$workbench" Icon)"
+  grep -q "<launchable type=\"desktop-id\">$WORKBENCH_ID.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $WORKBENCH_ID.desktop"
+  texts=$(strings -e l "$root/usr/bin/$command"; strings "$root/usr/bin/$command")
+  for id in "$WORKBENCH_ID" "$(desktop_key "$workbench" StartupWMClass)"; do
+    grep -qxF "$id" <<<"$texts" || fail "the window does not carry $id for the workbench"
+  done
+
   # The newest release of the metainfo is the version being packaged.
   newest=$(grep -m 1 -o '<release [^>]*version="[^"]*"' "$metainfo" | sed 's/.*version="\([^"]*\)"/\1/')
   [[ $newest == "$PROJECT_VERSION" ]] ||
@@ -268,6 +306,10 @@ installed_cli_runs)
   output=$(env -i PATH=/usr/bin:/bin LANG=C "$cli" --passo-intero --ingranaggi)
   expected=$'Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\nInterasse: 83.69 mm'
   [[ $output == "$expected" ]] || fail "the installed command line computed:"$'\n'"$output"
+  # The installed catalogues are found beside the installed program.
+  said=$(env -i PATH=/usr/bin:/bin LANG=de_DE.UTF-8 "$cli" 2>&1 >/dev/full || true)
+  [[ $said == "cnc-axis-calc-cli: die Ausgabe kann nicht geschrieben werden" ]] ||
+    fail "in German, the installed command line said: $said"
   ;;
 
 installed_window_offscreen)
@@ -288,12 +330,13 @@ installed_window_without_display)
   # display that does not answer ends the same way after Qt's own words. A
   # platform chosen explicitly is left to Qt: offscreen still runs.
   private_runtime_dir
-  unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM
+  unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM LANGUAGE LC_ALL LC_MESSAGES LANG
   export XDG_DATA_DIRS=$root/usr/share:/usr/share
   hint='cnc-axis-calc-cli fa lo stesso calcolo dalla riga di comando\.'
   cases=(
     # what | environment | arguments | status | lines of stderr | its last line
     "no display at all |  |  | 1 | 1 | cnc-axis-calc: nessun display trovato .*; $hint"
+    "no display, in German | LANG=de_DE.UTF-8 |  | 1 | 1 | cnc-axis-calc: kein Display gefunden .*; cnc-axis-calc-cli führt .*\."
     "a display that does not answer | DISPLAY=:65535 |  | 1 | * | cnc-axis-calc: $hint"
     "offscreen in the environment | QT_QPA_PLATFORM=offscreen |  | 124 | 0 | "
     "offscreen as an argument |  | -platform offscreen | 124 | 0 | "

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's window as a screen reader sees it: for each drive, the
 // result fields found through the accessibility tree hold the command line's
-// own lines for the same options, in the C locale and in Italian; typing
-// answers at once, an input that cannot be used is marked beside it, «Copia»
-// copies, and "--banco" fills the window in.
+// own lines for the same options, in the C locale and in Italian; a text
+// typed or set through the accessibility interface answers at once, an input
+// that cannot be used is marked beside it, «Copia» copies, and "--banco"
+// fills the window in.
 
 #include <QAccessible>
 #include <QApplication>
@@ -85,10 +86,20 @@ Shown printedFor(const State& state, const cli::Separators& separators, int& sta
     return printed;
 }
 
+// The entries of a link, read in the current locale.
 workbench::Entries entriesFor(const QString& address) {
-    const auto entries = workbench::entriesOf(workbench::stateOfAddress(address.toStdString()));
+    const auto state = workbench::stateOfAddress(address.toStdString(),
+                                                 QLocale().decimalPoint().toStdString());
+    const auto entries = state ? workbench::entriesOf(*state) : std::nullopt;
     if (!entries) qFatal("the workbench cannot show %s", qPrintable(address));
     return *entries;
+}
+
+// The text attributes assistive technology reads at the start of `field`.
+QString textAttributes(QWidget* field) {
+    int start = 0;
+    int end = 0;
+    return QAccessible::queryAccessibleInterface(field)->textInterface()->attributes(0, &start, &end);
 }
 
 template <typename T = QWidget>
@@ -109,9 +120,13 @@ private slots:
     void showsWhatTheCommandLinePrints_data();
     void showsWhatTheCommandLinePrints();
     void inputsAreNamedAndDescribed();
-    void typingAnswersAtOnce();
+    void inputGivesItsValue_data();
+    void inputGivesItsValue();
+    void everyChangeOfTextAnswers_data();
+    void everyChangeOfTextAnswers();
     void unusableInputIsMarkedBesideIt_data();
     void unusableInputIsMarkedBesideIt();
+    void calibrationLinesReplaceTheDrives();
     void copyPutsTheFirmwareLinesOnTheClipboard();
     void commonScrewFillsTheScrew_data();
     void commonScrewFillsTheScrew();
@@ -151,6 +166,10 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints_data() {
         {"0.9 degree motor", "angolo-passo=0.9&micropassi=16&passo-vite=8&firmware=marlin&asse=Z"},
         {"T8x8 on Z", "micropassi=16&passo-vite=2&principi=4&strato=0.2&firmware=reprapfirmware&asse=Z"},
         {"1/2\"-10 ACME, inch machine", "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc"},
+        {"no belt, no centre distance", "micropassi=16&passo-vite=8"},
+        {"a speed linked with a comma", "micropassi=16&passo-vite=8&velocita=30,5"},
+        {"a speed linked with a point", "micropassi=16&passo-vite=8&velocita=30.5"},
+        {"the command line with no options", ""},
     };
     for (const auto& drive : drives) {
         for (const char* locale : {"C", "it"}) {
@@ -181,9 +200,9 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints() {
     }
 }
 
-// A text field is named by its label; a choice, whose name on Linux is its
-// chosen text, by the label that the tree gives as its own (beside the
-// section's title, which labels every field of the section).
+// Every input is named by its label, a choice too (on Linux Qt names a
+// drop-down by its chosen text), and the tree gives the label as its own
+// (beside the section's title, which labels every field of the section).
 void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
     WorkbenchWindow& window = open(kGt2);
     for (const workbench::Input& input : workbench::inputs()) {
@@ -194,17 +213,79 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
             labels << label->text(QAccessible::Name);
         }
         QVERIFY2(labels.contains(qText(input.label)), qPrintable(labels.join(" | ")));
+        QCOMPARE(field->text(QAccessible::Name), qText(input.label));
         if (input.kind == workbench::InputKind::Text) {
-            QCOMPARE(field->text(QAccessible::Name), qText(input.label));
+            QCOMPARE(named<QLineEdit>(window, QStringLiteral("banco-") + qText(input.key))
+                         ->placeholderText(),
+                     qText(input.placeholder));
         }
         QCOMPARE(field->text(QAccessible::Description), qText(input.description));
     }
 }
 
-void WorkbenchWindowTest::typingAnswersAtOnce() {
+void WorkbenchWindowTest::inputGivesItsValue_data() {
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("value");  // typed, or the choice chosen
+    QTest::newRow("text") << "banco-micropassi" << "Micropassi" << "32";
+    QTest::newRow("choice") << "banco-firmware-scelto" << "Firmware" << "Marlin";
+    QTest::newRow("belt profile") << "banco-profilo" << "Profilo della cinghia" << "GT3 (3 mm)";
+    QTest::newRow("common screws") << "banco-viti-comuni" << "Viti comuni"
+                                   << "T8x8 (passo 2, 4 principi)";
+}
+
+void WorkbenchWindowTest::inputGivesItsValue() {
+    QFETCH(QString, object);
+    QFETCH(QString, label);
+    QFETCH(QString, value);
     WorkbenchWindow& window = open(kGt2);
-    typeInto(named<QLineEdit>(window, "banco-micropassi"), QStringLiteral("32"));
-    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("160.000000000"));
+    QWidget* input = named(window, object);
+    if (auto* choice = qobject_cast<QComboBox*>(input)) {
+        QVERIFY(choice->findText(value) > 0);
+        choice->setCurrentIndex(choice->findText(value));
+    } else {
+        typeInto(qobject_cast<QLineEdit*>(input), value);
+    }
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
+    QCOMPARE(field->text(QAccessible::Name), label);
+    QCOMPARE(field->text(QAccessible::Value), value);
+}
+
+// How a new text reaches «Micropassi», which holds 16 before: the last four
+// are a screen reader's or an automation tool's "set text", as AT-SPI does it.
+enum TextChange { Typed, SetByCode, ValueSet, Replaced, Inserted, Deleted };
+
+void WorkbenchWindowTest::everyChangeOfTextAnswers_data() {
+    QTest::addColumn<int>("change");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stepsPerMm");
+    QTest::newRow("typed") << int(Typed) << "32" << "160.000000000";
+    QTest::newRow("set by code") << int(SetByCode) << "32" << "160.000000000";
+    QTest::newRow("value set") << int(ValueSet) << "32" << "160.000000000";
+    QTest::newRow("all replaced") << int(Replaced) << "32" << "160.000000000";
+    QTest::newRow("inserted at the end") << int(Inserted) << "0" << "800.000000000";
+    QTest::newRow("last digit deleted") << int(Deleted) << "" << "5.000000000";
+}
+
+void WorkbenchWindowTest::everyChangeOfTextAnswers() {
+    QFETCH(int, change);
+    QFETCH(QString, text);
+    QFETCH(QString, stepsPerMm);
+    WorkbenchWindow& window = open(kGt2);
+    auto* input = named<QLineEdit>(window, "banco-micropassi");
+    input->setText(QStringLiteral("16"));
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
+    QAccessibleEditableTextInterface* editable = field->editableTextInterface();
+    QVERIFY(editable);
+    switch (change) {
+    case Typed: typeInto(input, text); break;
+    case SetByCode: input->setText(text); break;
+    case ValueSet: field->setText(QAccessible::Value, text); break;
+    case Replaced: editable->replaceText(0, 2, text); break;
+    case Inserted: editable->insertText(2, text); break;
+    case Deleted: editable->deleteText(1, 2); break;
+    }
+    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -213,6 +294,7 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stepsPerMm");  // the result still shown, or empty
     QTest::newRow("axis letter") << "asse" << "Q" << "80.000000000";
+    QTest::newRow("axis the firmware has not") << "asse" << "A" << "80.000000000";
     QTest::newRow("microsteps") << "micropassi" << "abc" << "";
     QTest::newRow("pulley teeth") << "puleggia-asse" << "0" << "";
 }
@@ -231,13 +313,22 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QVERIFY(error->isVisible());
     QVERIFY(!error->text().isEmpty());
     QVERIFY(field->accessibleDescription().startsWith(error->text()));
+    QCOMPARE(textAttributes(field), QStringLiteral("invalid:true;"));
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QVERIFY(!named(window, "banco-errore-generale")->isVisible());
 
     typeInto(field, good);
     QVERIFY(!error->isVisible());
     QCOMPARE(field->accessibleDescription(), description);
+    QCOMPARE(textAttributes(field), QString());
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("80.000000000"));
+}
+
+// A calibration's lines, for the drive's axis, in place of the drive's.
+void WorkbenchWindowTest::calibrationLinesReplaceTheDrives() {
+    WorkbenchWindow& window = open(QString::fromUtf8(kGt2) +
+                                   "&asse=E&rotation-distance=40&comandati=100&misurati=99");
+    QCOMPARE(shownBy(window).firmwareLines, QStringLiteral("[extruder]\nrotation_distance: 39.6"));
 }
 
 void WorkbenchWindowTest::copyPutsTheFirmwareLinesOnTheClipboard() {
@@ -321,9 +412,11 @@ void WorkbenchWindowTest::argumentsFillTheWorkbench() {
     const WorkbenchRequest request = workbenchRequest(arguments);
     QCOMPARE(request.asked, asked);
     QCOMPARE(request.unusable, unusable);
-    const std::string given = workbench::addressOf(workbench::stateOf(request.entries));
-    for (const auto& option : workbench::stateOfAddress(address.toStdString())) {
-        const std::string part = workbench::addressOf({option});
+    const std::string given = workbench::addressOf(workbench::stateOf(request.entries), ".");
+    const auto wanted = workbench::stateOfAddress(address.toStdString(), ".");
+    QVERIFY(wanted);
+    for (const auto& option : *wanted) {
+        const std::string part = workbench::addressOf({option}, ".");
         QVERIFY2(("&" + given + "&").find("&" + part + "&") != std::string::npos, given.c_str());
     }
 }

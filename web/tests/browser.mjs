@@ -15,6 +15,7 @@ export const chromedriver = process.env.CNC_CHROMEDRIVER ?? "/usr/bin/chromedriv
 const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".css": "text/css",
   ".wasm": "application/wasm", ".svg": "image/svg+xml", ".png": "image/png",
+  ".webmanifest": "application/manifest+json",
 };
 
 // Serves `root` on 127.0.0.1 at a free port; resolves to {url, close}.

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's figures: the size of what a browser loads to compute (the .wasm
-// and the scripts), and the time from navigation to the page ready for input
-// in headless Chromium, over fresh loads (median and range). With a file
-// name as second argument, also a screenshot of the page as it opens.
+// The page's figures: the size of every file of the page's folder (all that
+// a browser loads to show it and keeps to open it offline; what it loads to
+// compute, the .wasm and the scripts, shown apart), and the time from
+// navigation to the page ready for input in headless Chromium: the first
+// load, from the server, and the loads after it, which the service worker
+// answers (median and range), for the classic window in Italian and for the
+// workbench in English, which fetches its catalogue first. With a file name
+// as second argument, also a screenshot of the classic window as it opens.
 //
 //   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
-import { statSync, writeFileSync } from "node:fs";
+import { readdirSync, statSync, writeFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 
 import { openBrowser, serve, waitReady } from "./browser.mjs";
@@ -15,32 +19,60 @@ const webDir = resolve(process.argv[2] ?? "build-web/page");
 const screenshot = process.argv[3];
 const LOADS = 21;
 
-const files = ["cnc-axis-calc.wasm", "cnc-axis-calc.js", "workbench.js", "page.js"];
+const kib = (bytes) => `${(bytes / 1024).toFixed(1).padStart(7)} KiB`;
+// Every file under `dir`, as paths relative to `webDir`.
+const filesUnder = (dir) => readdirSync(join(webDir, dir), { withFileTypes: true })
+  .flatMap((entry) => (entry.isDirectory() ? filesUnder(join(dir, entry.name))
+    : [join(dir, entry.name)]));
+const files = filesUnder("").sort();
+const computing = [
+  "cnc-axis-calc.wasm", "cnc-axis-calc.js", "start.js", "language.js", "summary.js", "folding.js",
+  "workbench.js", "page.js"];
 let total = 0;
+let wasmAndScripts = 0;
 for (const file of files) {
   const size = statSync(join(webDir, file)).size;
   total += size;
-  console.log(`${file.padEnd(22)} ${(size / 1024).toFixed(1).padStart(7)} KiB`);
+  if (computing.includes(file)) wasmAndScripts += size;
+  console.log(`${file.padEnd(22)} ${kib(size)}`);
 }
-console.log(`${"wasm + scripts".padEnd(22)} ${(total / 1024).toFixed(1).padStart(7)} KiB`);
+console.log(`${"wasm + scripts".padEnd(22)} ${kib(wasmAndScripts)}`);
+console.log(`${"every file".padEnd(22)} ${kib(total)} (${(total / 1000).toFixed(1)} kB)`);
 
-const server = await serve(webDir);
-const browser = await openBrowser("it-IT");
-try {
+// The median and range of navigation to ready over fresh loads of `address`.
+async function readyTimes(browser, address) {
   const times = [];
   for (let i = 0; i < LOADS; ++i) {
     // A new URL each time, so that every load compiles the module afresh
     // rather than from the previous load's memory cache.
-    await browser.go(`${server.url}?load=${i}`);
+    await browser.go("about:blank");
+    await browser.go(address.replace("#", `?load=${i}#`));
     await waitReady(browser);
     times.push(await browser.run("return performance.getEntriesByName('ready')[0].startTime"));
+    if (i === 0) await browser.run("return navigator.serviceWorker.ready.then(() => undefined)");
   }
+  const first = times.shift();
   times.sort((a, b) => a - b);
   const median = times[Math.floor(times.length / 2)];
-  console.log(`navigation to ready: median ${median.toFixed(1)} ms over ${LOADS} loads ` +
-    `(${times[0].toFixed(1)} to ${times[times.length - 1].toFixed(1)} ms)`);
+  return `first load ${first.toFixed(1)} ms; the ${times.length} loads after it, from the ` +
+    `service worker: median ${median.toFixed(1)} ms ` +
+    `(${times[0].toFixed(1)} to ${times[times.length - 1].toFixed(1)} ms)`;
+}
+
+const server = await serve(webDir);
+const english = await openBrowser("en-US");
+try {
+  console.log(`navigation to ready, the workbench in English: ` +
+    `${await readyTimes(english, `${server.url}#banco`)}`);
+} finally {
+  await english.close();
+}
+const browser = await openBrowser("it-IT");
+try {
+  console.log(`navigation to ready, the classic window: ` +
+    `${await readyTimes(browser, `${server.url}#finestra`)}`);
   if (screenshot) {
-    await browser.go(server.url);
+    await browser.go(`${server.url}#finestra`);
     await waitReady(browser);
     // The window's size as the README's picture of it shows it, no focus.
     await browser.run(`document.activeElement.blur();

@@ -5,7 +5,12 @@
 // English and in Italian. On screens from a phone's to a wide one, the window
 // must fit the screen's width and still calculate. The workbench (#banco),
 // opened at an address, must show the command line's lines for its options,
-// answer as the user types and fit a phone's screen too.
+// answer as the user types and fit a phone's screen too, keeping its key
+// results in view there. The page opens on a start that leads to both views
+// (#finestra is the window, exactly as its picture), reads in light and dark,
+// opens offline after one visit, and from a file says how to serve it; the
+// workbench speaks the language of the link, the menu or the browser, and its
+// menu switches it at once.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
@@ -13,7 +18,7 @@
 
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { existsSync } from "node:fs";
+import { existsSync, readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
 import { after, before, describe, test } from "node:test";
 
@@ -133,7 +138,8 @@ for (const lang of ["en", "it-IT"]) {
     const field = (name) => control("textbox", name);
 
     async function open() {
-      await browser.go(server.url);
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#finestra`);
       await waitReady(browser);
       await findControls();
     }
@@ -256,7 +262,7 @@ describe("the page on screens of every width", () => {
     test(`${s.name}, ${s.width} x ${s.height}`, async () => {
       await browser.cdp("Emulation.setDeviceMetricsOverride",
         { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
-      await browser.go(server.url);
+      await browser.go(`${server.url}#finestra`);
       await waitReady(browser);
       // The belt groups shown: the window at its widest.
       await browser.click(await named("Accoppiamento con ingranaggi"));
@@ -306,11 +312,18 @@ const drives = [
       "&firmware=reprapfirmware&asse=Z" },
   { name: "ACME 1/2\"-10, an inch machine, LinuxCNC", firmwareLines: 2,
     address: "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc" },
+  { name: "no belt, no centre distance", firmwareLines: 0, address: "micropassi=16&passo-vite=8" },
+  { name: "a speed linked in Italian", firmwareLines: 0,
+    address: "micropassi=16&passo-vite=8&velocita=30,5" },
+  { name: "a speed linked with a point", firmwareLines: 0,
+    address: "micropassi=16&passo-vite=8&velocita=30.5" },
 ];
 
-// "passo-vite=5&ingranaggi" -> ["--passo-vite=5", "--ingranaggi"]
-const argumentsOf = (address) => address.split("&").filter(Boolean)
-  .map((pair) => `--${decodeURIComponent(pair)}`);
+// "passo-vite=2.5&ingranaggi" -> ["--passo-vite=2,5", "--ingranaggi"] in Italian: a
+// link's numbers are read with the reader's separator (no other text here
+// has a point or a comma).
+const argumentsOf = (address, lang = "en") => address.split("&").filter(Boolean)
+  .map((pair) => `--${decodeURIComponent(pair).replace(/[.,]/g, lang === "it-IT" ? "," : ".")}`);
 
 // A text of an input that cannot be used, marked beside it; the results it
 // does not stop are still shown.
@@ -318,7 +331,11 @@ const marked = [
   { address: "micropassi=300&passo-vite=8", input: "Micropassi", message: /da 1 a 256/,
     results: 0 },
   { address: "micropassi=1&passo-vite=400&firmware=reprapfirmware&asse=X", input: "Firmware",
-    message: /RepRapFirmware porta a 1/, results: 3 },
+    message: /RepRapFirmware porta a 1/, results: 2 },
+  { address: "micropassi=16&passo-vite=8&firmware=grbl&asse=A", input: "Asse",
+    message: /grbl non ha righe per l'asse A/, results: 2 },
+  { address: "micropassi=16&passo-vite=8&frequenza-max=0", input: "Frequenza massima dei passi (kHz)",
+    message: /^Argomento non valido: «Frequenza massima dei passi \(kHz\)» vuole/, results: 2 },
 ];
 
 for (const lang of ["en", "it-IT"]) {
@@ -352,9 +369,12 @@ for (const lang of ["en", "it-IT"]) {
       return values;
     }
     async function agreesWithTheCommandLine(address, firmwareLines) {
-      const { lines } = runCommandLine(argumentsOf(address), lang);
+      const { lines } = runCommandLine(argumentsOf(address, lang), lang);
       const found = await controls();
-      const firmware = await browser.value(named(found, "textbox", "Righe per il firmware"));
+      // The lines' box is shown only while there are lines.
+      const box = found.get("textbox Righe per il firmware");
+      assert.equal(Boolean(box), firmwareLines > 0, "the firmware lines' box shown");
+      const firmware = box ? await browser.value(box) : "";
       assert.deepEqual(firmware ? firmware.split("\n") : [], lines.slice(lines.length - firmwareLines));
       const results = lines.slice(0, lines.length - firmwareLines);
       assert.ok(results.length >= 2, results.join("\n"));
@@ -383,7 +403,7 @@ for (const lang of ["en", "it-IT"]) {
       await browser.clear(teeth);
       await browser.type(teeth, "36");
       const hash = await browser.run("return location.hash");
-      assert.match(hash, /^#banco\?.*puleggia-asse=36(&|$)/);
+      assert.equal(hash, `#banco?${drives[0].address.replace("puleggia-asse=20", "puleggia-asse=36")}`);
       await agreesWithTheCommandLine(hash.slice("#banco?".length), drives[0].firmwareLines);
       const before = await shown();
       await open(hash);
@@ -414,17 +434,42 @@ for (const lang of ["en", "it-IT"]) {
         assert.match(message, m.message);
         assert.equal(await browser.run(
           "return document.querySelectorAll('.wb-results input[readonly]').length"), m.results);
+        const invalid = await browser.run(`return [...document.querySelectorAll(
+          ".workbench [aria-invalid=true]")].map((e) => e.labels[0].textContent);`);
+        assert.deepEqual(invalid, [m.input]);
       });
     }
 
-    test("a link with an option that is not the workbench's opens it as it starts, and says so",
-      async () => {
-        await open("#banco?micropassi=32&velocita-luce=1");
-        assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "16");
-        assert.match(await browser.run(
-          "return document.querySelector('.wb-answers > [role=status]').textContent"),
-        /opzioni che il banco non ha, «micropassi=32&velocita-luce=1»/);
-      });
+    test("an empty input shows the command line's default, and adds nothing", async () => {
+      await open("#banco");
+      const steps = named(await controls(), "textbox", "Passi per giro");
+      assert.equal(await browser.value(steps), "");
+      assert.equal(await browser.run("return arguments[0].placeholder", { [ELEMENT]: steps }), "200");
+      await agreesWithTheCommandLine("", 0);
+      assert.equal(await browser.run("return location.hash"), "#banco?");
+    });
+
+    test("a link that is none is said to be none, and what was shown stays", async () => {
+      const status = "return document.querySelector('.wb-answers > [role=status]').textContent";
+      for (const link of ["micropassi=32&velocita-luce=1", "firmware=klipper&="]) {
+        await open(`#banco?${drives[0].address}`);
+        const before = await shown();
+        await browser.run(`return new Promise((done) => {
+          window.addEventListener("hashchange", () => done(), { once: true });
+          location.hash = arguments[0]; });`, `#banco?${link}`);
+        assert.deepEqual(await shown(), before);
+        assert.match(await browser.run(status), /^Il collegamento non è valido/);
+      }
+      await open("#banco?velocita-luce=1");
+      assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "");
+      assert.match(await browser.run(status), /^Il collegamento non è valido/);
+    });
+
+    test("a calibration's lines, for the drive's axis, take the place of the drive's", async () => {
+      await open(`#banco?${drives[0].address}&asse=E&rotation-distance=40&comandati=100&misurati=99`);
+      assert.equal(await browser.value(named(await controls(), "textbox", "Righe per il firmware")),
+        "[extruder]\nrotation_distance: 39.6");
+    });
 
     test("«Copia» puts the firmware's lines on the clipboard", async () => {
       await open(`#banco?${drives[0].address}`);
@@ -436,27 +481,50 @@ for (const lang of ["en", "it-IT"]) {
         await browser.value(named(found, "textbox", "Righe per il firmware")));
     });
 
-    test("without #banco the window is back, and no workbench was built before", async () => {
+    // Each view by the link that opens it: the start's choices, and the
+    // switch each view shows to the other.
+    test("the start offers both views, and each view the other", async () => {
       await open("");
       assert.deepEqual(await browser.find(".workbench"), []);
-      for (const hash of ["#banco", ""]) {
-        await browser.run(`return new Promise((done) => {
-          window.addEventListener("hashchange", () => done(), { once: true });
-          location.hash = arguments[0]; });`, hash);
+      assert.equal(await browser.run("return document.title"), "Calcolo asse CNC");
+      const views = [
+        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
+        { link: "Calcolo classico", view: "#main", title: "Menu' principale" },
+        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
+      ];
+      for (const v of views) {
+        let link;
+        for (const id of await browser.find("a")) {
+          if (await browser.displayed(id) && await browser.label(id) === v.link) link = id;
+        }
+        assert.ok(link, `no link named «${v.link}»`);
+        await browser.click(link);
+        assert.equal(await browser.displayed((await browser.find(v.view))[0]), true, v.view);
+        assert.equal(await browser.displayed((await browser.find(".start"))[0]), false);
+        assert.equal(await browser.run("return document.title"), v.title);
       }
-      assert.equal(await browser.displayed((await browser.find("#main"))[0]), true);
+      // Any other address is the start again.
+      await browser.run(`return new Promise((done) => {
+        window.addEventListener("hashchange", () => done(), { once: true });
+        location.hash = "#altro"; });`);
+      assert.equal(await browser.displayed((await browser.find(".start"))[0]), true);
       assert.equal(await browser.displayed((await browser.find(".workbench"))[0]), false);
-      assert.equal(await browser.run("return document.title"), "Menu' principale");
+      assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
     });
   });
 }
 
-// The workbench on a phone, one column, and on a wide screen, inputs beside
-// the results: never wider than the screen.
+// The workbench on phones, one column, and on a wide screen, inputs beside
+// the results, which stay in view as the form scrolls: never wider than the
+// screen, 16 px text, every control at least 44 px tall for a finger.
 const workbenchScreens = [
-  { name: "a small phone", width: 360, height: 640, columns: 1 },
+  { name: "the smallest phone", width: 320, height: 568, columns: 1 },
+  { name: "a phone", width: 375, height: 740, columns: 1 },
   { name: "a wide screen", width: 1024, height: 768, columns: 2 },
 ];
+
+// A tall form: every optional section open.
+const everything = `${drives[3].address}&attuali=400&comandati=100&misurati=99&frequenza-max=40`;
 
 describe("the workbench on screens of every width", () => {
   let server;
@@ -464,26 +532,297 @@ describe("the workbench on screens of every width", () => {
 
   pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
 
+  async function openOn(s, address) {
+    await browser.cdp("Emulation.setDeviceMetricsOverride",
+      { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
+    await browser.go("about:blank");
+    await browser.go(`${server.url}#banco?${address}`);
+    await waitReady(browser);
+  }
+  const box = (css) => browser.run(`const r = document.querySelector(arguments[0])
+    ?.getBoundingClientRect(); return r && { top: r.top, bottom: r.bottom };`, css);
+  const scrollToTheEnd = () => browser.run("window.scrollTo(0, document.body.scrollHeight)");
+
   for (const s of workbenchScreens) {
     test(`${s.name}, ${s.width} x ${s.height}`, async () => {
-      await browser.cdp("Emulation.setDeviceMetricsOverride",
-        { width: s.width, height: s.height, deviceScaleFactor: 0, mobile: s.width < 800 });
-      await browser.go(`${server.url}#banco?${drives[1].address}`);
-      await waitReady(browser);
+      await openOn(s, everything);
       const page = await browser.run(`
         const page = document.documentElement;
         const inputs = document.querySelector(".wb-inputs").getBoundingClientRect();
         const answers = document.querySelector(".wb-answers").getBoundingClientRect();
+        const shown = (e) => e.getBoundingClientRect().width > 0;
         return { width: page.clientWidth, scrollWidth: page.scrollWidth,
+          fontSize: parseFloat(getComputedStyle(document.body).fontSize),
           columns: answers.left >= inputs.right ? 2 : answers.top >= inputs.bottom ? 1 : 0,
           outside: [...document.querySelectorAll(
             ".workbench :is(input, select, textarea, button, label, legend, small)")]
             .filter((e) => { const r = e.getBoundingClientRect();
               return r.width > 0 && (r.left < 0 || r.right > page.clientWidth); })
+            .map((e) => e.id || e.textContent),
+          low: [...document.querySelectorAll(".workbench :is(input, select, button, a)")]
+            .filter((e) => shown(e) && e.getBoundingClientRect().height < 44)
             .map((e) => e.id || e.textContent) };`);
       assert.ok(page.scrollWidth <= page.width, `scrolls sideways to ${page.scrollWidth}`);
       assert.deepEqual(page.outside, []);
       assert.equal(page.columns, s.columns);
+      assert.ok(page.fontSize >= 16, `text of ${page.fontSize} px`);
+      assert.deepEqual(page.low, []);
+      if (s.columns === 2) {
+        await scrollToTheEnd();
+        const answers = await box(".wb-answers");
+        assert.ok(answers.top >= 0 && answers.top < s.height, `the results at ${answers.top}`);
+      }
     });
   }
+
+  // On a phone the summary stays in view while the user types, without
+  // covering the input; with the form scrolled to its end too; a tap on it
+  // goes to the results.
+  test("a phone keeps Step/mm in view while the user types", async () => {
+    const phone = workbenchScreens[1];
+    await openOn(phone, everything);
+    const micropassi = (await browser.find("#wb-micropassi"))[0];
+    for (const typed of ["32", "8"]) {
+      await browser.clear(micropassi);
+      await browser.type(micropassi, typed);
+      const summary = await box(".wb-summary");
+      const input = await box("#wb-micropassi");
+      assert.ok(input.top >= summary.bottom || input.bottom <= summary.top, "the input covered");
+      for (const scrolled of ["as typed", "at the end"]) {
+        if (scrolled === "at the end") await scrollToTheEnd();
+        const row = await box(".wb-summary-row");
+        assert.ok(row.top >= 0 && row.bottom <= phone.height, `Step/mm at ${row.top}, ${scrolled}`);
+      }
+      const stepsPerMm = await browser.run(`return [...document.querySelectorAll(".wb-results input")]
+        .find((e) => e.labels[0].textContent === "Step/mm").value`);
+      assert.equal(await browser.run("return document.querySelector('.wb-summary-value').textContent"),
+        stepsPerMm);
+    }
+    await browser.run("window.scrollTo(0, 0)");
+    await browser.click((await browser.find(".wb-summary"))[0]);
+    const answers = await box(".wb-answers");
+    assert.ok(answers.top >= 0 && answers.top < phone.height, `the results at ${answers.top}`);
+  });
+});
+
+// WCAG's contrast of two "rgb(r, g, b)" colours, 1 to 21.
+function contrast(a, b) {
+  const luminance = (colour) => {
+    const [r, g, b] = colour.match(/[\d.]+/g).slice(0, 3).map((v) => {
+      const c = v / 255;
+      return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+    });
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+  };
+  const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (light + 0.05) / (dark + 0.05);
+}
+
+// Every text shown in a view, its colour and the first opaque background
+// behind it.
+const textColours = `return [...document.querySelectorAll(arguments[0])].filter((e) =>
+    e.getBoundingClientRect().width > 0 && (e.matches("input, select, textarea")
+      || [...e.childNodes].some((n) => n.nodeType === Node.TEXT_NODE && n.textContent.trim())))
+  .map((e) => {
+    let behind = e;
+    while (/rgba\\(.*, 0\\)|transparent/.test(getComputedStyle(behind).backgroundColor)) {
+      behind = behind.parentElement;
+    }
+    return { text: (e.value ?? e.textContent).slice(0, 30), colour: getComputedStyle(e).color,
+      background: getComputedStyle(behind).backgroundColor };
+  });`;
+
+describe("the page's start, its look, and the page offline and from a file", () => {
+  let server;
+  let browser;
+
+  pageServedIn("it-IT", (s, b) => { [server, browser] = [s, b]; });
+
+  async function open(address) {
+    await browser.go("about:blank");
+    await browser.go(address);
+    await waitReady(browser);
+  }
+  // The caption that folds the section, by its accessible name.
+  async function fold(section) {
+    for (const id of await browser.find(".workbench legend button")) {
+      if (await browser.label(id) === section) return id;
+    }
+    assert.fail(`no caption «${section}» folds`);
+  }
+  const expanded = async (section) =>
+    browser.run("return arguments[0].getAttribute('aria-expanded')", { [ELEMENT]: await fold(section) });
+
+  test("the classic window looks exactly as its picture in the README", async () => {
+    await open(`${server.url}#finestra`);
+    // As make screenshot-web takes the picture (page_bench.mjs).
+    await browser.run(`document.activeElement.blur();
+      Object.assign(document.getElementById("main").style, { width: "657px", height: "409px" });`);
+    const shot = Buffer.from(await browser.screenshot((await browser.find("#main"))[0]), "base64");
+    assert.ok(shot.equals(readFileSync(new URL("../../docs/screenshot-web.png", import.meta.url))),
+      "the window differs from docs/screenshot-web.png");
+  });
+
+  for (const scheme of ["light", "dark"]) {
+    test(`every text of the start and the workbench is legible, ${scheme}`, async () => {
+      await browser.cdp("Emulation.setEmulatedMedia",
+        { features: [{ name: "prefers-color-scheme", value: scheme }] });
+      for (const [address, view] of [["", ".start"], [`#banco?${marked[0].address}`, ".workbench"]]) {
+        await open(`${server.url}${address}`);
+        const texts = await browser.run(textColours, `${view}, ${view} *`);
+        assert.ok(texts.length >= 5, view);
+        for (const t of texts) {
+          assert.ok(contrast(t.colour, t.background) >= 4.5,
+            `«${t.text}»: ${t.colour} on ${t.background}`);
+        }
+        const background = texts[0].background;
+        assert.equal(contrast(background, "rgb(0, 0, 0)") < contrast(background, "rgb(255, 255, 255)"),
+          scheme === "dark", `a ${scheme} background: ${background}`);
+      }
+      await browser.cdp("Emulation.setEmulatedMedia", { features: [] });
+    });
+  }
+
+  test("the optional sections start folded, and open when used or filled by a link", async () => {
+    await open(`${server.url}#banco?${drives[0].address}`);
+    assert.deepEqual([await expanded("Calibrazione"), await expanded("Strato")], ["false", "false"]);
+    const [layer] = await browser.find("#wb-strato");
+    assert.equal(await browser.displayed(layer), false);
+    await browser.click(await fold("Strato"));
+    await browser.type(layer, "0.2");
+    // Holding text, it stays open.
+    await browser.click(await fold("Strato"));
+    assert.equal(await expanded("Strato"), "true");
+    assert.equal(await browser.displayed(layer), true);
+    await open(`${server.url}#banco?${drives[3].address}`);
+    assert.deepEqual(await Promise.all(["Calibrazione", "Strato", "Velocità"].map(expanded)),
+      ["false", "true", "true"]);
+  });
+
+  test("opened from a file, the page says how to serve it", async () => {
+    await browser.go(`file://${join(webDir, "index.html")}`);
+    const [line] = await browser.find("#served-only");
+    assert.equal(await browser.displayed(line), true);
+    assert.match(await browser.text(line),
+      /python3 -m http\.server --bind 127\.0\.0\.1 -d build-web\/page/);
+  });
+
+  // A server of its own, which stops: nothing but the service worker's cache
+  // can answer the second load.
+  test("after one visit the workbench opens with no network", async () => {
+    const own = await serve(webDir);
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      await browser.run("return navigator.serviceWorker.ready.then(() => undefined)");
+      await waitFor(() => browser.run("return navigator.serviceWorker.controller !== null"),
+        "the service worker in control");
+    } finally {
+      await own.close();
+    }
+    await browser.cdp("Network.enable");
+    await browser.cdp("Network.emulateNetworkConditions",
+      { offline: true, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    try {
+      await open(`${own.url}#banco?${drives[0].address}`);
+      assert.match(await browser.run(
+        "return document.querySelector('.wb-results input').value"), /^80[.,]0+$/);
+    } finally {
+      await browser.cdp("Network.emulateNetworkConditions",
+        { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+    }
+  });
+});
+
+// Polls `condition` for up to 5 s.
+async function waitFor(condition, what) {
+  for (let i = 0; i < 200; ++i) {
+    if (await condition()) return;
+    await new Promise((r) => setTimeout(r, 25));
+  }
+  assert.fail(`never: ${what}`);
+}
+
+// The workbench's language: a link's lingua=, else the one picked from the
+// menu before, else the first of the browser's that the page has, else
+// English. The workbench is then that language's (the menu's own label shows
+// which); a link's other options still apply.
+const languages = [
+  { browser: "de-DE", hash: "#banco", language: "de", label: "Sprache" },
+  { browser: "pt-BR", hash: "#banco", language: "en", label: "Language" },
+  { browser: "it-IT", hash: "#banco", language: "it", label: "Lingua" },
+  { browser: "fr-FR", hash: "#banco?lingua=es&micropassi=32", language: "es", label: "Idioma",
+    micropassi: "32" },
+];
+
+// {language, label, lang, micropassi, general, hash, focused} of the workbench shown.
+async function workbenchLanguage(browser) {
+  const [menu] = await browser.find("#wb-lingua");
+  return {
+    label: await browser.label(menu),
+    ...await browser.run(`const menu = document.getElementById("wb-lingua");
+      return { language: menu.value, lang: document.querySelector(".workbench").lang,
+        micropassi: document.getElementById("wb-micropassi").value,
+        general: document.querySelector(".wb-answers > [role=status]").textContent,
+        hash: location.hash, focused: document.activeElement === menu };`),
+  };
+}
+
+for (const l of languages) {
+  describe(`the workbench's language, a ${l.browser} browser at ${l.hash}`, () => {
+    let server;
+    let browser;
+    pageServedIn(l.browser, (s, b) => { [server, browser] = [s, b]; });
+
+    test(`speaks ${l.language}`, async () => {
+      await browser.go(`${server.url}${l.hash}`);
+      await waitReady(browser);
+      const shown = await workbenchLanguage(browser);
+      assert.deepEqual([shown.language, shown.lang, shown.label, shown.general],
+        [l.language, l.language, l.label, ""]);
+      if (l.micropassi) {
+        assert.equal(shown.micropassi, l.micropassi);
+        assert.match(shown.hash, new RegExp(`^#banco\\?lingua=${l.language}&`));
+      }
+    });
+  });
+}
+
+describe("the workbench's language menu", () => {
+  let server;
+  let browser;
+  pageServedIn("de-DE", (s, b) => { [server, browser] = [s, b]; });
+
+  async function choose(language, label) {
+    const [option] = await browser.find(`#wb-lingua option[value="${language}"]`);
+    await browser.click(option);
+    for (let i = 0; i < 200 && (await workbenchLanguage(browser)).label !== label; ++i) {
+      await new Promise((r) => setTimeout(r, 25));
+    }
+    return workbenchLanguage(browser);
+  }
+
+  test("switches at once, keeps what was typed, and is remembered; a link's language wins",
+    async () => {
+      await browser.go(`${server.url}#banco?${drives[0].address}`);
+      await waitReady(browser);
+      const [teeth] = await browser.find("#wb-puleggia-asse");
+      await browser.clear(teeth);
+      await browser.type(teeth, "36");
+      const english = await choose("en", "Language");
+      assert.deepEqual([english.language, english.lang, english.focused], ["en", "en", true]);
+      assert.equal(await browser.value((await browser.find("#wb-puleggia-asse"))[0]), "36");
+      assert.match(english.hash, /^#banco\?.*puleggia-asse=36(&|$)/);
+
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#banco`);
+      await waitReady(browser);
+      assert.equal((await workbenchLanguage(browser)).label, "Language");
+
+      await browser.go("about:blank");
+      await browser.go(`${server.url}#banco?lingua=fr&micropassi=32`);
+      await waitReady(browser);
+      assert.equal((await workbenchLanguage(browser)).label, "Langue");
+      const spanish = await choose("es", "Idioma");
+      assert.match(spanish.hash, /^#banco\?lingua=es&.*micropassi=32(&|$)/);
+    });
 });

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The workbench's language on the page: which one, its catalogue for the
+// WebAssembly module (the .mo files the programs read, in locale/), and the
+// menu that changes it. The classic window stays Italian.
+//
+// The language is, first to last: a link's "lingua=" (#banco?lingua=de&...),
+// the one the user picked from the menu before (kept in the browser), the
+// first of the browser's languages that the page has, English.
+"use strict";
+
+window.cncLanguage = (() => {
+  // Each language by its own name. Italian, the language the texts are
+  // written in, needs no catalogue.
+  const NAMES = { it: "Italiano", en: "English", de: "Deutsch", fr: "Français", es: "Español" };
+  const ITALIAN = "it";
+  const STORED = "cnc-axis-calc.lingua";
+  const PARAMETER = "lingua=";
+
+  // "de-AT" -> "de"; a language the page does not have -> null.
+  function ours(tag) {
+    const code = String(tag ?? "").toLowerCase().split(/[-_]/)[0];
+    return Object.hasOwn(NAMES, code) ? code : null;
+  }
+
+  // The browser may refuse its storage (a private window, a page from disk):
+  // the menu then works for this visit alone.
+  function picked() {
+    try {
+      return localStorage.getItem(STORED);
+    } catch {
+      return null;
+    }
+  }
+  function remember(code) {
+    try {
+      localStorage.setItem(STORED, code);
+    } catch {
+      // not kept: nothing else to do
+    }
+  }
+
+  function chosen(linked) {
+    const candidates = [linked, picked(), ...(navigator.languages ?? [navigator.language])];
+    return candidates.map(ours).find(Boolean) ?? "en";
+  }
+
+  // Each catalogue is fetched once; null when it cannot be.
+  const catalogues = new Map([[ITALIAN, Promise.resolve(new Uint8Array())]]);
+  function catalogue(code) {
+    if (!catalogues.has(code)) {
+      catalogues.set(code, fetch(`locale/${code}.mo`)
+        .then((response) => (response.ok ? response.arrayBuffer() : null))
+        .then((bytes) => bytes && new Uint8Array(bytes))
+        .catch(() => null));
+    }
+    return catalogues.get(code);
+  }
+
+  let current = ITALIAN;     // the language of the module's catalogue
+  let linked = null;         // the language the address names, or null
+  let menuElement = null;
+
+  // The module's messages in `code`; resolves to the language now in use,
+  // Italian when its catalogue cannot be had. A later call wins over one
+  // still waiting for its catalogue.
+  let calls = 0;
+  async function use(core, code) {
+    const call = ++calls;
+    if (code === current) return current;
+    const bytes = await catalogue(code);
+    if (call !== calls) return current;
+    if (bytes && core.useCatalogue(bytes)) {
+      current = code;
+    } else {
+      core.useCatalogue(new Uint8Array());
+      current = ITALIAN;
+    }
+    if (menuElement) menuElement.refresh();
+    return current;
+  }
+
+  // "lingua=de&micropassi=16" -> {language: "de", query: "micropassi=16"}:
+  // the workbench's own query has no lingua=. Remembers whether the address
+  // names a language, to keep it there.
+  function fromQuery(query) {
+    const parts = query.split("&");
+    const named = parts.find((part) => part.startsWith(PARAMETER));
+    linked = named ? ours(decodeURIComponent(named.slice(PARAMETER.length))) : null;
+    return { language: linked, query: parts.filter((part) => part !== named).join("&") };
+  }
+
+  // The workbench's address with the language first, when the address had one.
+  function address(query) {
+    return [linked && `${PARAMETER}${linked}`, query].filter(Boolean).join("&");
+  }
+
+  // The menu, made once and kept across the workbench's rebuilds: choosing
+  // a language remembers it, loads its catalogue and calls `switched`.
+  function menu(core, switched) {
+    if (menuElement) return menuElement.element;
+    const select = document.createElement("select");
+    select.id = "wb-lingua";
+    for (const [code, name] of Object.entries(NAMES)) {
+      const option = new Option(name, code);
+      option.lang = code;
+      select.append(option);
+    }
+    const label = document.createElement("label");
+    label.htmlFor = select.id;
+    const element = document.createElement("div");
+    element.className = "wb-language";
+    element.append(label, select);
+    const _ = (text) => core.translate(text);
+    const refresh = () => {
+      // TRANSLATORS: the label of the menu of the workbench's languages on the page
+      label.textContent = _("Lingua");
+      select.value = current;
+    };
+    select.addEventListener("change", async () => {
+      remember(select.value);
+      if (linked) linked = select.value;
+      await use(core, select.value);
+      switched();
+    });
+    menuElement = { element, refresh };
+    refresh();
+    return element;
+  }
+
+  // A link to the workbench starts fetching its language's catalogue while
+  // the module loads.
+  const atStart = /^#banco(?:\?(.*))?$/.exec(location.hash);
+  if (atStart) catalogue(chosen(fromQuery(atStart[1] ?? "").language));
+
+  return { chosen, use, fromQuery, address, menu, current: () => current };
+})();

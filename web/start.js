@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's start, which offers its two views, and the switch each view
+// shows to the other. The texts are the module's; the addresses are the
+// page's own: "#banco" opens the workbench, "#finestra" the classic window.
+"use strict";
+
+window.cncStart = (() => {
+  function element(tag, className, text) {
+    const made = document.createElement(tag);
+    made.className = className;
+    if (text !== undefined) made.textContent = text;
+    return made;
+  }
+
+  // A large link named by its title alone; its line describes it.
+  function choice(address, title, line) {
+    const link = element("a", "start-choice");
+    link.href = address;
+    const caption = element("strong", "start-title", title);
+    const description = element("span", "start-line", line);
+    caption.id = `start-${address.slice(1)}-title`;
+    description.id = `start-${address.slice(1)}-line`;
+    link.setAttribute("aria-labelledby", caption.id);
+    link.setAttribute("aria-describedby", description.id);
+    link.append(caption, description);
+    return link;
+  }
+
+  function switchTo(address, title) {
+    const link = element("a", "switch", title);
+    link.href = address;
+    return link;
+  }
+
+  // start: the module's startDescription(). Gives {title, screen,
+  // toWorkbench, toClassic}: the start's title and element, and the two
+  // switches, for the page to place.
+  return function build(start) {
+    const screen = element("main", "start");
+    screen.setAttribute("aria-labelledby", "start-heading");
+    const heading = element("h1", "", start.title);
+    heading.id = "start-heading";
+    const choices = element("nav", "start-choices");
+    choices.setAttribute("aria-labelledby", heading.id);
+    choices.append(choice("#banco", start.workbenchTitle, start.workbenchLine),
+      choice("#finestra", start.classicTitle, start.classicLine));
+    screen.append(heading, choices);
+    return { title: start.title, screen, toWorkbench: switchTo("#banco", start.workbenchTitle),
+      toClassic: switchTo("#finestra", start.classicTitle) };
+  };
+})();
