@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -38,6 +39,7 @@ TEST(MachineFile, StatusMessageAndBlock) {
         std::string message;  // the first problem's, "" for none
         std::vector<std::string> block = {};
         std::size_t axesAnswered = 0;
+        std::optional<std::string> key = std::nullopt;  // the first problem's, checked when set
     };
     const std::string router = "firmware = \"linuxcnc\"\n[asse.X]\npasso-vite = 5\n"
                                "[asse.Y]\npasso-vite = 5\ngiunto = \"1,2\"\n[asse.Z]\npasso-vite = 5\n";
@@ -85,7 +87,8 @@ TEST(MachineFile, StatusMessageAndBlock) {
         // a value that stops one axis: the others answered, no block
         {"half a tooth", "firmware = \"marlin\"\n[asse.X]\ndenti-pignone = 17.5\nmodulo = 1\n"
                          "[asse.Y]\npasso-vite = 8\n",
-         1, "m.toml: asse X: Argomento non valido: --denti-pignone vuole i denti del pignone", {}, 2},
+         1, "m.toml: asse X: Argomento non valido: --denti-pignone vuole i denti del pignone", {}, 2,
+         "denti-pignone"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -95,6 +98,9 @@ TEST(MachineFile, StatusMessageAndBlock) {
             EXPECT_TRUE(answer.problems.empty()) << answer.problems.front().message;
         } else if (!answer.problems.empty()) {
             EXPECT_EQ(answer.problems.front().message.substr(0, row.message.size()), row.message);
+            if (row.key) {
+                EXPECT_EQ(answer.problems.front().key, row.key);
+            }
         }
         EXPECT_EQ(answer.firmwareLines, row.block);
         EXPECT_EQ(answer.axes.size(), row.axesAnswered);
