@@ -148,8 +148,8 @@ MachineAnswer answerMachine(const Machine& machine, std::string_view fileName,
         axis.outcome = run(axis.options, decimalSeparator, groupSeparator, [](Field, auto) {});
         axis.outcome.firmwareLines.clear();
         if (const auto& failure = axis.outcome.failure) {
-            answering.stop({failure->kind, axis.letter, axisKeyOf(failure->option),
-                            failure->field, failure->message});
+            answering.stop({failure->kind, axis.letter, axisKeyOf(failure->option), failure->field,
+                            failure->message});
         }
     }
     if (answer.status == 0 && firmware) makeBlock(*firmware, answer, answering);

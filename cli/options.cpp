@@ -457,13 +457,14 @@ Wording withoutRotaryAxes(const FirmwareName& firmware) {
     Wording said = Wording().option("rotativo");
     switch (firmware.firmware) {
         case Firmware::Marlin:
-            return said.text(": le righe M92 di marlin sono qui per assi in millimetri (un asse "
-                             "rotativo di Marlin si dichiara quando lo si compila)");
+            return said.text(
+                ": le righe M92 di marlin sono qui per assi in millimetri (un asse rotativo di "
+                "Marlin si dichiara quando lo si compila)");
         case Firmware::Grbl:
             return said.text(": grbl non ha assi rotativi, solo X, Y e Z in millimetri");
         case Firmware::Klipper:
-            return said.text(": klipper non ha assi rotativi, la sua rotation_distance è in "
-                             "millimetri");
+            return said.text(
+                ": klipper non ha assi rotativi, la sua rotation_distance è in millimetri");
         case Firmware::RepRapFirmware:
         case Firmware::LinuxCnc:
         case Firmware::GrblHal: break;
@@ -654,7 +655,9 @@ UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
       options(std::move(optionsAtFault)) {}
 
 std::optional<UsageError> rotaryAxisError(std::string_view letters) {
-    if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) return std::nullopt;
+    if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) {
+        return std::nullopt;
+    }
     return UsageError(wants("rotativo", "un asse A, B o C", letters), {"asse", "rotativo"});
 }
 

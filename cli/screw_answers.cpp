@@ -38,11 +38,11 @@ auto blamingDriveOption(const Options& options, Compute&& compute) -> decltype(c
     } catch (const CalcError& error) {
         const auto blamed = driveOption(options);
         if (!blamed || error.field() != Field::ScrewPitch) throw;
-        throw OptionError(error.kind(), blamed->option,
-                          Wording()
-                              .option(blamed->option)
-                              .text(" «" + blamed->text +
-                                    "»: il numero è fuori dall'intervallo di calcolo."));
+        throw OptionError(
+            error.kind(), blamed->option,
+            Wording()
+                .option(blamed->option)
+                .text(" «" + blamed->text + "»: il numero è fuori dall'intervallo di calcolo."));
     }
 }
 

@@ -346,7 +346,8 @@ TEST(Options, XlBeltOfTheNewDrives) {
         SCOPED_TRACE(arguments.front());
         EXPECT_EQ(hasXlBelt(row.given, "."), row.xlBelt);
         const auto parsed = parseOptions(arguments);
-        ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).message;
+        ASSERT_TRUE(std::holds_alternative<Options>(parsed))
+            << std::get<UsageError>(parsed).message;
         EXPECT_EQ(std::get<Options>(parsed).xlBelt, row.xlBelt);
     }
 }
