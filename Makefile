@@ -73,13 +73,14 @@ package:
 	@$(compile) --target package
 
 # One whole click: on the calculation alone, then on the real window
-# (offscreen) to the results painted.
+# (offscreen) to the results painted; a machine of six axes answered.
 bench:
 	@$(call deps,bench)
 	@$(call configure,CNC_BUILD_BENCH)
 	@$(compile)
 	@$(BUILD_DIR)/bin/calc_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	@$(BUILD_DIR)/bin/window_click_bench
+	@$(BUILD_DIR)/bin/machine_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
 # Start-up to the first frame and peak memory against a bare Qt window,
 # offscreen and under Xvfb.

@@ -15,6 +15,11 @@ Ratio entryOf(const Form& form, Field field, std::string_view separator) {
     return ratioOf(parseEntryValue(form.text(field), separator, kNoGroups));
 }
 
+// Motor turns per turn of the screw, pulley or wheel.
+Ratio motorTurnsPerTurn(const ExactDrive& drive) {
+    return drive.drivenTeeth / drive.drivingTeeth * reductionOf(drive.gearStages);
+}
+
 }  // namespace
 
 ExactDrive exactDriveOf(const Form& form, std::string_view decimalSeparator, int microsteps) {
@@ -31,12 +36,12 @@ ExactDrive exactDriveOf(const Form& form, std::string_view decimalSeparator, int
 }
 
 Ratio stepsPerMm(const ExactDrive& drive) {
-    return drive.stepsPerRevolution * ratioOf(drive.microsteps) * drive.drivenTeeth /
-           (drive.lead * drive.drivingTeeth);
+    return drive.stepsPerRevolution * ratioOf(drive.microsteps) * motorTurnsPerTurn(drive) /
+           drive.lead;
 }
 
 Ratio fullStepTravel(const ExactDrive& drive) {
-    return drive.lead * drive.drivingTeeth / (drive.stepsPerRevolution * drive.drivenTeeth);
+    return drive.lead / (drive.stepsPerRevolution * motorTurnsPerTurn(drive));
 }
 
 }  // namespace cnc

@@ -7,11 +7,14 @@
 //                                                  full step 0.04 mm
 //   the same through pulleys of 17 (motor) and 36 (screw) teeth
 //                                               -> 14400/17 = 847.0588235...
+//   the same direct, through a 5:1 gearbox      -> 2000
 
 #include <string_view>
+#include <vector>
 
 #include "calc/exact_ratio.h"
 #include "calc/form.h"
+#include "calc/gear_ratio.h"
 
 namespace cnc {
 
@@ -22,6 +25,9 @@ struct ExactDrive {
     Ratio drivenTeeth{Natural(1), Natural(1), false};   // the screw pulley, 1 when direct
     Ratio drivingTeeth{Natural(1), Natural(1), false};  // the motor pulley, 1 when direct
     bool throughBelt = false;
+    // A reduction after the motor given as a ratio, which has no belt to
+    // measure; none through the belt.
+    std::vector<GearStage> gearStages;
 };
 
 // From the form's texts, read with `decimalSeparator` and no group separator
@@ -30,8 +36,8 @@ struct ExactDrive {
 // through the belt. Throws CalcError for a text that is no number.
 ExactDrive exactDriveOf(const Form& form, std::string_view decimalSeparator, int microsteps);
 
-// steps x microsteps x driven / (lead x driving). The denominator is zero
-// for a lead of zero.
+// steps x microsteps x driven x the stages' reduction / (lead x driving).
+// The denominator is zero for a lead of zero.
 Ratio stepsPerMm(const ExactDrive& drive);
 
 // The axis's travel for one full step of the motor, in mm.

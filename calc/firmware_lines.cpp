@@ -25,23 +25,24 @@
 #include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
 #include "calc/firmware_numbers.h"
+#include "calc/gear_ratio.h"
 
 namespace cnc {
 namespace {
 
 constexpr int kGrblDigits = 8;
+constexpr int kGrblHalDigits = 9;
 // Marlin and RepRapFirmware read every digit; the largest float has 39.
 constexpr int kAnyDigits = 64;
 constexpr int kKlipperStepMultiple = 4;
-constexpr std::string_view kDefaultJoints = "XYZABC";
+// trivkins's joints and the axis numbers of Grbl's and grblHAL's settings.
+constexpr std::string_view kNumberedAxes = "XYZABC";
+constexpr std::string_view kStepsPerMm = "passi per millimetro";
 
-int defaultJoint(char axis) {
-    const std::size_t joint = kDefaultJoints.find(axis);
-    return joint == std::string_view::npos ? 0 : static_cast<int>(joint);
+int axisNumber(char axis) {
+    const std::size_t number = kNumberedAxes.find(axis);
+    return number == std::string_view::npos ? 0 : static_cast<int>(number);
 }
-
-// X, Y, Z are the first three of every firmware that numbers its axes.
-int axisNumber(char axis) { return axis - 'X'; }
 
 // The texts read here are entries the calculation has already accepted with
 // the user's group separator: none is ambiguous any more.
@@ -59,25 +60,33 @@ Ratio positiveStepsPerMm(const Ratio& exact) {
 // A whole count, as the firmware writes it.
 std::string wholeText(const Ratio& count) { return roundedText(count, 0, "."); }
 
-std::string floatSetting(const Ratio& exact, FloatReader read, int maxDigits = kAnyDigits) {
+struct FloatReading {
+    FloatReader read;
+    int maxDigits = kAnyDigits;
+    DigitCount counted = DigitCount::Every;
+};
+
+std::string floatSetting(const Ratio& exact, FloatReading reading, std::string_view what) {
     const float nearest = nearestFloat(exact);
     if (std::isinf(nearest)) {
         throw FirmwareRefusal(Field::StepsPerMm,
-                              "passi per millimetro oltre il numero più grande del firmware.");
+                              std::string(what) + " oltre il numero più grande del firmware.");
     }
     // Digits beyond the reader's would be dropped from the integer part.
-    if (!belowPowerOfTen(exact, maxDigits)) {
+    if (!belowPowerOfTen(exact, reading.maxDigits)) {
         throw FirmwareRefusal(Field::StepsPerMm, "il firmware legge al più " +
-                                                     std::to_string(maxDigits) +
-                                                     " cifre: passi per millimetro troppo "
-                                                     "grandi per scriverli.");
+                                                     std::to_string(reading.maxDigits) +
+                                                     " cifre: " + std::string(what) +
+                                                     " troppo grandi per scriverli.");
     }
     // Below half the smallest float, the nearest is 0.
     if (nearest != 0) {
-        if (auto text = settingText(exact, read, maxDigits)) return *std::move(text);
+        if (auto text = settingText(exact, reading.read, reading.maxDigits, reading.counted)) {
+            return *std::move(text);
+        }
     }
-    throw FirmwareRefusal(Field::StepsPerMm,
-                          "passi per millimetro così piccoli che il firmware leggerebbe 0.");
+    throw FirmwareRefusal(Field::StepsPerMm, std::string(what) +
+                                                 " così piccoli che il firmware leggerebbe 0.");
 }
 
 // A firmware that keeps a double gets a positive figure as one: never 0 nor
@@ -105,56 +114,32 @@ std::vector<std::string> grblLines(const Axes& axes, const std::string& value) {
     return lines;
 }
 
-// Sections one after another, an empty line between them.
-void appendSection(std::vector<std::string>& lines, std::vector<std::string> section) {
-    if (!lines.empty()) lines.emplace_back();
-    lines.insert(lines.end(), section.begin(), section.end());
-}
-
-std::string klipperSection(char axis) {
+std::string klipperSectionName(char axis) {
     if (axis == 'E') return "[extruder]";
     return std::string("[stepper_") + detail::asciiLower(axis) + "]";
 }
 
+// The reduction as Klipper writes it: the belt's pulleys, or the stages.
+std::optional<std::string> klipperGearRatio(const ExactDrive& drive) {
+    if (drive.throughBelt) {
+        return wholeText(drive.drivenTeeth) + ":" + wholeText(drive.drivingTeeth);
+    }
+    if (drive.gearStages.empty()) return std::nullopt;
+    return gearRatioText(drive.gearStages);
+}
+
 std::vector<std::string> klipperLines(const Axes& axes, const ExactDrive& drive) {
-    const Ratio& steps = drive.stepsPerRevolution;
-    const auto [quarters, rest] =
-        divide(steps.numerator, steps.denominator * Natural(kKlipperStepMultiple));
-    if (steps.negative || !rest.isZero() || quarters.isZero()) {
-        throw FirmwareRefusal(Field::MotorSteps,
-                              "Klipper vuole passi del motore multipli di 4 "
-                              "(full_steps_per_rotation).");
-    }
-    if (drive.lead.negative || drive.lead.numerator.isZero()) {
-        throw FirmwareRefusal(Field::ScrewPitch,
-                              "Klipper vuole un passo maggiore di zero (rotation_distance): il "
-                              "verso si inverte con dir_pin.");
-    }
-    const double distance = doubleSetting(drive.lead, Field::ScrewPitch, "rotation_distance");
     std::vector<std::string> lines;
-    for (const char axis : axes.letters) {
-        std::vector<std::string> section{
-            klipperSection(axis),
-            "rotation_distance: " + shortestText(distance),
-            "microsteps: " + std::to_string(drive.microsteps),
-            "full_steps_per_rotation: " + wholeText(steps),
-        };
-        if (drive.throughBelt) {
-            section.push_back("gear_ratio: " + wholeText(drive.drivenTeeth) + ":" +
-                              wholeText(drive.drivingTeeth));
-        }
-        appendSection(lines, std::move(section));
-    }
+    for (const char axis : axes.letters) appendSection(lines, klipperSection(axis, drive));
     return lines;
 }
 
 std::vector<std::string> linuxCncLines(const Axes& axes, const Ratio& exact) {
     std::vector<int> joints = axes.joints;
     if (joints.empty()) {
-        for (const char axis : axes.letters) joints.push_back(defaultJoint(axis));
+        for (const char axis : axes.letters) joints.push_back(axisNumber(axis));
     }
-    const std::string scale =
-        "SCALE = " + shortestText(doubleSetting(exact, Field::StepsPerMm, "SCALE"));
+    const std::string scale = "SCALE = " + firmwareSettingText(Firmware::LinuxCnc, exact, "SCALE");
     std::vector<std::string> lines;
     for (const int joint : joints) {
         appendSection(lines, {"[JOINT_" + std::to_string(joint) + "]", scale});
@@ -171,6 +156,36 @@ void requireWhole(const Form& form, Field field, std::string_view separator,
 }
 
 }  // namespace
+
+void appendSection(std::vector<std::string>& lines, std::vector<std::string> section) {
+    if (!lines.empty()) lines.emplace_back();
+    lines.insert(lines.end(), section.begin(), section.end());
+}
+
+std::vector<std::string> klipperSection(char axis, const ExactDrive& drive) {
+    const Ratio& steps = drive.stepsPerRevolution;
+    const auto [quarters, rest] =
+        divide(steps.numerator, steps.denominator * Natural(kKlipperStepMultiple));
+    if (steps.negative || !rest.isZero() || quarters.isZero()) {
+        throw FirmwareRefusal(Field::MotorSteps,
+                              "Klipper vuole passi del motore multipli di 4 "
+                              "(full_steps_per_rotation).");
+    }
+    if (drive.lead.negative || drive.lead.numerator.isZero()) {
+        throw FirmwareRefusal(Field::ScrewPitch,
+                              "Klipper vuole un passo maggiore di zero (rotation_distance): il "
+                              "verso si inverte con dir_pin.");
+    }
+    const double distance = doubleSetting(drive.lead, Field::ScrewPitch, "rotation_distance");
+    std::vector<std::string> section{
+        klipperSectionName(axis),
+        "rotation_distance: " + shortestText(distance),
+        "microsteps: " + std::to_string(drive.microsteps),
+        "full_steps_per_rotation: " + wholeText(steps),
+    };
+    if (auto ratio = klipperGearRatio(drive)) section.push_back("gear_ratio: " + *ratio);
+    return section;
+}
 
 std::optional<FirmwareName> firmwareNamed(std::string_view name) {
     for (const FirmwareName& firmware : kFirmwares) {
@@ -205,25 +220,45 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
 
 std::vector<std::string> firmwareLinesForStepsPerMm(Firmware firmware, const Axes& axes,
                                                     const Ratio& exactStepsPerMm, int microsteps) {
-    const Ratio exact = positiveStepsPerMm(exactStepsPerMm);
+    if (firmware == Firmware::LinuxCnc) return linuxCncLines(axes, exactStepsPerMm);
+    const std::string value = firmwareSettingText(firmware, exactStepsPerMm, kStepsPerMm);
     switch (firmware) {
-        case Firmware::Marlin: return {m92Line(axes, floatSetting(exact, correctlyRounded))};
+        case Firmware::Marlin: return {m92Line(axes, value)};
+        case Firmware::RepRapFirmware: return {m92Line(axes, value) + " S" + std::to_string(microsteps)};
+        case Firmware::Grbl:
+        case Firmware::GrblHal: return grblLines(axes, value);
+        case Firmware::Klipper:
+        case Firmware::LinuxCnc: break;
+    }
+    return {};
+}
+
+std::string firmwareSettingText(Firmware firmware, const Ratio& exactFigure,
+                                std::string_view what) {
+    const Ratio exact = positiveStepsPerMm(exactFigure);
+    switch (firmware) {
+        case Firmware::Marlin: return floatSetting(exact, {correctlyRounded}, what);
         case Firmware::RepRapFirmware:
             if (belowPowerOfTen(exact, 0)) {
                 throw FirmwareRefusal(Field::StepsPerMm,
                                       "RepRapFirmware porta a 1 ogni valore sotto 1 passo per "
                                       "millimetro: con questo asse servono più micropassi.");
             }
-            return {m92Line(axes, floatSetting(exact, repRapRead)) + " S" +
-                    std::to_string(microsteps)};
-        case Firmware::Grbl: return grblLines(axes, floatSetting(exact, grblRead, kGrblDigits));
-        case Firmware::Klipper:
-            throw FirmwareRefusal(Field::StepsPerMm,
-                                  "Klipper non ha un'impostazione dei passi per millimetro: "
-                                  "calcola i suoi da rotation_distance.");
-        case Firmware::LinuxCnc: return linuxCncLines(axes, exact);
+            return floatSetting(exact, {repRapRead}, what);
+        case Firmware::Grbl: return floatSetting(exact, {grblRead, kGrblDigits}, what);
+        case Firmware::GrblHal:
+            return floatSetting(exact, {grblHalRead, kGrblHalDigits, DigitCount::Significant},
+                                what);
+        case Firmware::LinuxCnc: return shortestText(doubleSetting(exact, Field::StepsPerMm, what));
+        case Firmware::Klipper: break;
     }
-    return {};
+    throw FirmwareRefusal(Field::StepsPerMm,
+                          "Klipper non ha un'impostazione dei passi per millimetro: "
+                          "calcola i suoi da rotation_distance.");
+}
+
+std::string marlinHeaderText(const Ratio& exact) {
+    return floatSetting(positiveStepsPerMm(exact), {compiledFloat}, kStepsPerMm);
 }
 
 std::vector<std::string> klipperRotationDistanceLines(const Axes& axes,
@@ -235,7 +270,8 @@ std::vector<std::string> klipperRotationDistanceLines(const Axes& axes,
     }
     std::vector<std::string> lines;
     for (const char axis : axes.letters) {
-        appendSection(lines, {klipperSection(axis), "rotation_distance: " + shortestText(distance)});
+        appendSection(lines,
+                      {klipperSectionName(axis), "rotation_distance: " + shortestText(distance)});
     }
     return lines;
 }

@@ -9,9 +9,9 @@
 // ratio through the belt), then written for what the firmware holds:
 // Marlin, RepRapFirmware and Grbl keep a 32-bit float and get the text with
 // the fewest digits that their own reader turns into the float nearest to the
-// exact value (Grbl reads eight digits at most); LinuxCNC keeps a double and
-// gets the fewest digits that read back as the nearest double. Klipper
-// computes its own from the drive, given as it was typed.
+// exact value (Grbl reads eight digits at most, grblHAL nine); LinuxCNC
+// keeps a double and gets the fewest digits that read back as the nearest
+// double. Klipper computes its own from the drive, given as it was typed.
 //
 // 200 steps, 16 microsteps, 8 mm lead, direct (400 steps/mm):
 //   marlin, axes "X"        M92 X400
@@ -19,6 +19,7 @@
 //   reprapfirmware, "Z"     M92 Z400 S16  (S: the microstepping the figure is for)
 //   grbl, "XY"              $100=400
 //                           $101=400
+//   grblhal, "A"            $103=400
 //   klipper, "X"            [stepper_x]
 //                           rotation_distance: 8
 //                           microsteps: 16
@@ -29,7 +30,9 @@
 // Several sections are separated by an empty line. With the pulleys 17 and 36
 // between motor and screw (847.0588235... steps/mm), marlin writes
 // "M92 X847.05882", grbl "$100=847.0589" (which Grbl's reader turns into the
-// same float) and klipper adds "gear_ratio: 36:17".
+// same float) and klipper adds "gear_ratio: 36:17"; a drive through gear
+// stages adds them as given, "gear_ratio: 57:11, 2:1". A rotary axis is a
+// drive whose lead is 360 degrees: its figures are per degree.
 
 #include <array>
 #include <optional>
@@ -44,20 +47,24 @@
 
 namespace cnc {
 
-enum class Firmware { Marlin, RepRapFirmware, Grbl, Klipper, LinuxCnc };
+enum class Firmware { Marlin, RepRapFirmware, Grbl, Klipper, LinuxCnc, GrblHal };
 
 struct FirmwareName {
     std::string_view name;
     Firmware firmware;
     std::string_view axes;  // the axis letters it has lines for
+    // Those that may be rotary, configured per degree; Marlin's M92 is
+    // written here for axes in millimetres, Grbl and Klipper have none.
+    std::string_view rotaryAxes = {};
 };
 
-inline constexpr std::array<FirmwareName, 5> kFirmwares{{
+inline constexpr std::array<FirmwareName, 6> kFirmwares{{
     {"marlin", Firmware::Marlin, "XYZEABC"},
-    {"reprapfirmware", Firmware::RepRapFirmware, "XYZEABC"},
+    {"reprapfirmware", Firmware::RepRapFirmware, "XYZEABC", "ABC"},
     {"grbl", Firmware::Grbl, "XYZ"},
     {"klipper", Firmware::Klipper, "XYZE"},
-    {"linuxcnc", Firmware::LinuxCnc, "XYZABC"},
+    {"linuxcnc", Firmware::LinuxCnc, "XYZABC", "ABC"},
+    {"grblhal", Firmware::GrblHal, "XYZABC", "ABC"},
 }};
 
 // The firmware of that name, whatever the case of its letters.
@@ -101,11 +108,32 @@ std::vector<std::string> firmwareLines(Firmware firmware, const Axes& axes,
                                        const ExactDrive& drive);
 
 // The steps-per-millimetre lines of Marlin, RepRapFirmware (with
-// S<microsteps>), Grbl or LinuxCNC for an exact figure, chosen as for a
-// drive: 4040/101 for Marlin's X -> "M92 X40". Klipper has no such setting
-// and, like a figure not above zero, is a FirmwareRefusal.
+// S<microsteps>), Grbl, grblHAL or LinuxCNC for an exact figure, chosen as
+// for a drive: 4040/101 for Marlin's X -> "M92 X40". Klipper has no such
+// setting and, like a figure not above zero, is a FirmwareRefusal.
 std::vector<std::string> firmwareLinesForStepsPerMm(Firmware firmware, const Axes& axes,
                                                     const Ratio& exactStepsPerMm, int microsteps);
+
+// The text of a figure for `firmware`'s setting, chosen as the lines choose
+// it: what Marlin's M92 and RepRapFirmware read as the nearest float, what
+// Grbl's and grblHAL's readers bring closest to it, LinuxCNC's nearest
+// double. `what` names the figure in a refusal ("passi per millimetro").
+// Throws FirmwareRefusal, blamed on StepsPerMm, for a figure not above zero,
+// one the firmware cannot hold, one below 1 for RepRapFirmware, and for
+// Klipper, which has no such setting.
+std::string firmwareSettingText(Firmware firmware, const Ratio& exact, std::string_view what);
+
+// The same for Marlin's configuration header, whose figures are compiled as
+// double literals and then stored in floats.
+std::string marlinHeaderText(const Ratio& exact);
+
+// Klipper's section for one axis of the drive: [stepper_x] (or [extruder]),
+// rotation_distance, microsteps, full_steps_per_rotation and any gear_ratio.
+// Throws FirmwareRefusal.
+std::vector<std::string> klipperSection(char axis, const ExactDrive& drive);
+
+// Sections one after another, an empty line between them.
+void appendSection(std::vector<std::string>& lines, std::vector<std::string> section);
 
 // Klipper's sections holding only a rotation_distance, the shortest text that
 // reads back as the double nearest to it: 396/10 for X -> "[stepper_x]",

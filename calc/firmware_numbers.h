@@ -8,9 +8,14 @@
 //
 // Readers, each the firmware's own algorithm:
 //   correctlyRounded   strtof as Marlin calls it (value_float): the nearest float
+//   compiledFloat      a C literal with no suffix assigned to a float, as
+//                      Marlin's configuration header is compiled: the nearest
+//                      double, then the float nearest to that
 //   grblRead           Grbl's read_float: at most eight digits (leading zeros
 //                      count) into an integer, then "*= 0.01", "*= 0.1" or
 //                      "*= 10" in float, one rounding each
+//   grblHalRead        grblHAL's read_float: the same with nine digits, which
+//                      count from the first that is not zero
 //   repRapRead         RepRapFirmware's SafeStrtof: the digits into a 32-bit
 //                      integer, divided by powers of ten in double, then
 //                      rounded to float
@@ -33,14 +38,21 @@ namespace cnc {
 using FloatReader = float (*)(std::string_view text);
 
 float correctlyRounded(std::string_view text);
+float compiledFloat(std::string_view text);
 float grblRead(std::string_view text);
+float grblHalRead(std::string_view text);
 float repRapRead(std::string_view text);
+
+// Which digits a reader's limit counts: every one written (Grbl's "0.05" has
+// three), or those from the first that is not zero on (grblHAL's has one).
+enum class DigitCount { Every, Significant };
 
 // The text with the fewest digits, at most `maxDigits` of them, that `read`
 // turns into the float nearest to |exact| (of two such, the one nearer to
 // |exact|); when no such text exists, the one
 // whose reading is closest to |exact|; nullopt when every text within the
 // digits reads as 0. |exact| is positive and within the float range.
-std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits = 64);
+std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits = 64,
+                                       DigitCount counted = DigitCount::Every);
 
 }  // namespace cnc

@@ -13,6 +13,7 @@
 #include "cli/belt_answers.h"
 #include "cli/calibration_answer.h"
 #include "cli/json_report.h"
+#include "cli/machine_command.h"
 #include "cli/options.h"
 #include "cli/result_lines.h"
 #include "cli/run.h"
@@ -25,11 +26,13 @@ constexpr std::string_view kProgram = "cnc-axis-calc-cli";
 
 // The three results the window shows in its results group, labelled with
 // their captions; an emptied one is not printed.
-ResultListener printingTo(std::ostream& out) {
-    return [&out](Field field, std::string_view text) {
+ResultListener printingTo(std::ostream& out, bool rotary) {
+    return [&out, rotary](Field field, std::string_view text) {
         const bool shown = field == Field::StepsPerMm || field == Field::MmPerStep ||
                            field == Field::CentreDistanceMm;
-        if (shown && !text.empty()) out << fieldCaption(field) << ": " << text << '\n' << std::flush;
+        if (shown && !text.empty()) {
+            out << resultCaption(field, rotary) << ": " << text << '\n' << std::flush;
+        }
     };
 }
 
@@ -37,7 +40,8 @@ int calculate(const Options& options, const Separators& separators, std::ostream
               std::ostream& err) {
     const Outcome outcome =
         run(options, separators.decimal, separators.group,
-            options.json ? ResultListener([](Field, std::string_view) {}) : printingTo(out));
+            options.json ? ResultListener([](Field, std::string_view) {})
+                         : printingTo(out, options.rotary));
     if (options.json) {
         out << jsonReport(options, outcome, separators.decimal);
     } else {
@@ -112,6 +116,7 @@ int runCommandLine(const std::vector<std::string>& arguments, const Separators& 
     }
     if (options.wantedDistance) return answerWantedDistance(options, separators, out, err);
     if (options.calibrate) return answerCalibration(options, separators, out, err);
+    if (options.machineFile) return answerMachineFile(options, separators, out, err);
     return calculate(options, separators, out, err);
 }
 

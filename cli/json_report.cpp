@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/json_report.h"
+#include "cli/json_objects.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,6 +10,7 @@
 
 #include "calc/entry_value.h"
 #include "calc/result_text.h"
+#include "cli/drive_options.h"
 
 namespace cnc::cli {
 namespace {
@@ -36,6 +38,19 @@ constexpr std::array<Key, 3> kResults{{
     {"risoluzione_mm", Field::MmPerStep},
     {"interasse_mm", Field::CentreDistance},
 }};
+// A rotary axis's are per degree.
+constexpr std::array<Key, 2> kRotaryResults{{
+    {"step_grado", Field::StepsPerMm},
+    {"risoluzione_gradi", Field::MmPerStep},
+}};
+
+// The key of a result field, on the axis's unit.
+const char* resultKey(const Key& key, bool rotary) {
+    for (const Key& degrees : kRotaryResults) {
+        if (rotary && degrees.field == key.field) return degrees.name;
+    }
+    return key.name;
+}
 
 std::string withPoint(std::string_view text, std::string_view separator) {
     std::string written;
@@ -57,7 +72,8 @@ QJsonObject number(const std::string& text, std::string_view separator) {
 QJsonObject inputs(const Options& options) {
     QJsonObject inputs;
     for (const Key& key : kEntries) {
-        if (key.field == Field::ScrewPitch && (options.beltAxis || options.threadsPerInch)) continue;
+        const bool ownLead = options.beltAxis || options.threadsPerInch || hasLeadOfItsOwn(options);
+        if (key.field == Field::ScrewPitch && ownLead) continue;
         inputs[key.name] = qs(options.form.text(key.field));
     }
     if (options.beltAxis) {
@@ -70,6 +86,14 @@ QJsonObject inputs(const Options& options) {
     if (options.maxFrequency) inputs["frequenza_max"] = qs(*options.maxFrequency);
     if (options.threadsPerInch) inputs["filetti_pollice"] = qs(*options.threadsPerInch);
     if (options.starts) inputs["principi"] = qs(*options.starts);
+    const std::pair<const char*, const std::optional<std::string>&> drives[] = {
+        {"rapporto", options.gearRatio},         {"diametro_ruota", options.wheelDiameter},
+        {"denti_pignone", options.pinionTeeth},  {"modulo", options.rackModule},
+        {"passo_cremagliera", options.rackPitch}, {"step_mm", options.knownStepsPerMm},
+    };
+    for (const auto& [key, text] : drives) {
+        if (text) inputs[key] = qs(*text);
+    }
     return inputs;
 }
 
@@ -83,6 +107,7 @@ QJsonObject choices(const Options& options) {
         {"accoppiamento", options.form.isSelected(Coupling::Belt) ? "ingranaggi" : "diretto"},
     };
     if (options.inches) choices["pollici"] = true;
+    if (options.rotary) choices["rotativo"] = true;
     if (options.firmware) {
         choices["firmware"] = qs(options.firmware->name);
         choices["asse"] = qs(options.axes.letters);
@@ -100,7 +125,7 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     if (options.beltAxis) results["corsa_per_giro_mm"] = number(options.beltAxis->travel, ".");
     for (const Key& key : kResults) {
         if (outcome.form.text(key.field).empty()) continue;
-        results[key.name] = number(outcome.form.text(key.field), separator);
+        results[resultKey(key, outcome.rotary)] = number(outcome.form.text(key.field), separator);
     }
     if (const ScrewAnswers& screw = outcome.screw; !screw.lead.empty()) {
         results["corsa_per_giro_mm"] = number(screw.lead, separator);
@@ -112,14 +137,15 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
     if (!outcome.exactDistance.empty()) {
         results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);
     }
-    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers)) {
+    const std::string_view unit = outcome.rotary ? kDegrees : kMillimetres;
+    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers, unit)) {
         if (!result.text) {
-            results[result.key] = QJsonValue();
+            results[qs(result.key)] = QJsonValue();
             continue;
         }
         QJsonObject figure = number(*result.text, ".");
         if (result.fullSteps) figure["passi"] = static_cast<qint64>(*result.fullSteps);
-        results[result.key] = figure;
+        results[qs(result.key)] = figure;
     }
     return results;
 }
@@ -191,8 +217,10 @@ void addLinesAndFailure(QJsonObject& report, const std::vector<std::string>& fir
 
 }  // namespace
 
-std::string jsonReport(const Options& options, const Outcome& outcome,
-                       std::string_view decimalSeparator) {
+QString jsonText(std::string_view text) { return qs(text); }
+
+QJsonObject runReportObject(const Options& options, const Outcome& outcome,
+                            std::string_view decimalSeparator) {
     QJsonObject report{
         {"ingressi", inputs(options)},
         {"scelte", choices(options)},
@@ -201,7 +229,19 @@ std::string jsonReport(const Options& options, const Outcome& outcome,
     // The lines are made before the belt is measured: a belt's error after
     // them leaves them valid.
     addLinesAndFailure(report, outcome.firmwareLines, outcome.failure);
-    return text(report);
+    return report;
+}
+
+QJsonObject errorReportObject(std::string_view kind, std::optional<Field> field,
+                              std::string_view message) {
+    return errorObject(kind, field, message);
+}
+
+std::string reportText(const QJsonObject& report) { return text(report); }
+
+std::string jsonReport(const Options& options, const Outcome& outcome,
+                       std::string_view decimalSeparator) {
+    return text(runReportObject(options, outcome, decimalSeparator));
 }
 
 std::string wantedDistanceReport(const Options& options, const NearestBelts& belts,

@@ -35,9 +35,10 @@ using Complaint = std::optional<Wording>;
 using Handler = Complaint (*)(Parsing&, std::string_view value);
 
 struct Option {
-    std::string_view name;
+    std::string_view name;  // Italian, the one messages use
     bool takesValue;
     Handler handle;
+    std::string_view alias = {};  // English
 };
 
 template <Field field>
@@ -249,6 +250,14 @@ constexpr Option kOptions[] = {
     {"--strato", true, setOptionText<&Options::layerHeight>},
     {"--velocita", true, setOptionText<&Options::speed>},
     {"--frequenza-max", true, setOptionText<&Options::maxFrequency>},
+    {"--rapporto", true, setOptionText<&Options::gearRatio>, "--gear-ratio"},
+    {"--diametro-ruota", true, setOptionText<&Options::wheelDiameter>, "--wheel-diameter"},
+    {"--denti-pignone", true, setOptionText<&Options::pinionTeeth>, "--pinion-teeth"},
+    {"--modulo", true, setOptionText<&Options::rackModule>, "--module"},
+    {"--passo-cremagliera", true, setOptionText<&Options::rackPitch>, "--rack-pitch"},
+    {"--rotativo", false, setFlag<&Options::rotary>, "--rotary"},
+    {"--step-mm", true, setOptionText<&Options::knownStepsPerMm>, "--steps-per-mm"},
+    {"--macchina", true, setOptionText<&Options::machineFile>, "--machine"},
     {"--json", false, setFlag<&Options::json>},
     {"--help", false, setFlag<&Options::help>},
     {"-h", false, setFlag<&Options::help>},
@@ -270,6 +279,23 @@ constexpr Pair kConflicts[] = {
     {"--filetti-pollice", "--passo-vite"}, {"--filetti-pollice", "--puleggia-asse"},
     {"--filetti-pollice", "--profilo-cinghia"}, {"--principi", "--puleggia-asse"},
     {"--principi", "--profilo-cinghia"},
+    // A ratio, or a figure that holds every reduction, has no XL belt to measure.
+    {"--rapporto", "--ingranaggi"}, {"--step-mm", "--ingranaggi"},
+    {"--esatto", "--rapporto"}, {"--esatto", "--step-mm"},
+    {"--modulo", "--passo-cremagliera"},
+    // An axis that turns has no inches and no layers.
+    {"--rotativo", "--pollici"}, {"--rotativo", "--strato"},
+};
+
+// What moves the axis: options of two of these contradict each other.
+constexpr std::string_view kScrewDrive[] = {"--passo-vite", "--filetti-pollice", "--principi"};
+constexpr std::string_view kBeltAxisDrive[] = {"--puleggia-asse", "--profilo-cinghia"};
+constexpr std::string_view kWheelDrive[] = {"--diametro-ruota"};
+constexpr std::string_view kRackDrive[] = {"--denti-pignone", "--modulo", "--passo-cremagliera"};
+constexpr std::string_view kKnownStepsDrive[] = {"--step-mm"};
+constexpr std::string_view kRotaryDrive[] = {"--rotativo"};
+constexpr std::span<const std::string_view> kDrives[] = {
+    kScrewDrive, kBeltAxisDrive, kWheelDrive, kRackDrive, kKnownStepsDrive, kRotaryDrive,
 };
 
 // Options that mean nothing without another.
@@ -281,11 +307,17 @@ constexpr Pair kRequirements[] = {
     {"--attuali", "--calibra"},          {"--rotation-distance", "--calibra"},
     {"--comandati", "--calibra"},        {"--misurati", "--calibra"},
     {"--calibra", "--comandati"},        {"--calibra", "--misurati"},
+    {"--modulo", "--denti-pignone"},     {"--passo-cremagliera", "--denti-pignone"},
 };
 
 // What a question of its own, --interasse-voluto, reads: the two pulleys.
 constexpr std::string_view kWantedDistanceOptions[] = {
     "--interasse-voluto", "--motore", "--vite", "--json", "--help", "-h", "--version",
+};
+
+// What a machine file, a question of its own, reads beside it.
+constexpr std::string_view kMachineOptions[] = {
+    "--macchina", "--firmware", "--json", "--help", "-h", "--version",
 };
 
 // What the window does not have.
@@ -294,6 +326,8 @@ constexpr std::string_view kBeyondWindow[] = {
     "--giunto",     "--esatto",        "--angolo-passo",    "--json",
     "--strato",     "--velocita",      "--frequenza-max",
     "--filetti-pollice", "--principi", "--pollici",
+    "--rapporto", "--diametro-ruota", "--denti-pignone", "--modulo", "--passo-cremagliera",
+    "--rotativo", "--step-mm",
 };
 
 // Of those, the ones that ask about the window's own drive: its belt's exact
@@ -418,10 +452,41 @@ std::optional<UsageError> checkCalibration(const Parsing& parsing) {
     return std::nullopt;
 }
 
+// Why a firmware's lines cannot be per degree.
+Wording withoutRotaryAxes(const FirmwareName& firmware) {
+    Wording said = Wording().option("rotativo");
+    switch (firmware.firmware) {
+        case Firmware::Marlin:
+            return said.text(
+                ": le righe M92 di marlin sono qui per assi in millimetri (un asse rotativo di "
+                "Marlin si dichiara quando lo si compila)");
+        case Firmware::Grbl:
+            return said.text(": grbl non ha assi rotativi, solo X, Y e Z in millimetri");
+        case Firmware::Klipper:
+            return said.text(
+                ": klipper non ha assi rotativi, la sua rotation_distance è in millimetri");
+        case Firmware::RepRapFirmware:
+        case Firmware::LinuxCnc:
+        case Firmware::GrblHal: break;
+    }
+    return said.text(": " + std::string(firmware.name) + " non ha assi rotativi");
+}
+
+// A rotary axis is A, B or C, of a firmware that has it turn.
+std::optional<UsageError> checkRotaryAxes(const Parsing& parsing) {
+    const auto& firmware = parsing.options.firmware;
+    if (!parsing.options.rotary || !firmware) return std::nullopt;
+    if (firmware->rotaryAxes.empty()) {
+        return UsageError(withoutRotaryAxes(*firmware), {"rotativo", "firmware"});
+    }
+    return rotaryAxisError(parsing.options.axes.letters);
+}
+
 std::optional<UsageError> checkAxes(const Parsing& parsing) {
     const auto& firmware = parsing.options.firmware;
     const Axes& axes = parsing.options.axes;
     if (!firmware) return std::nullopt;
+    if (auto error = checkRotaryAxes(parsing)) return error;
     for (const char axis : axes.letters) {
         if (firmware->axes.find(axis) == std::string_view::npos) {
             return UsageError(std::string(firmware->name) + " non ha righe per l'asse " + axis +
@@ -447,21 +512,66 @@ std::optional<UsageError> checkAxes(const Parsing& parsing) {
     return std::nullopt;
 }
 
+UsageError conflict(std::string_view first, std::string_view second) {
+    return UsageError(
+        Wording("opzioni in contrasto: ").option(keyOf(first)).text(" e ").option(keyOf(second)),
+        {keyOf(first), keyOf(second)});
+}
+
+// The first option given of `options`.
+std::optional<std::string_view> firstGiven(const Parsing& parsing,
+                                           std::span<const std::string_view> options) {
+    for (const std::string_view option : options) {
+        if (parsing.wasGiven(option)) return option;
+    }
+    return std::nullopt;
+}
+
+// One drive moves the axis.
+std::optional<UsageError> checkDrives(const Parsing& parsing) {
+    std::optional<std::string_view> given;
+    for (const auto drive : kDrives) {
+        const auto option = firstGiven(parsing, drive);
+        if (!option) continue;
+        if (given) return conflict(*given, *option);
+        given = option;
+    }
+    return std::nullopt;
+}
+
 std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     for (const auto& [first, second] : kConflicts) {
-        if (parsing.wasGiven(first) && parsing.wasGiven(second)) {
-            return UsageError(Wording("opzioni in contrasto: ")
-                                  .option(keyOf(first))
-                                  .text(" e ")
-                                  .option(keyOf(second)),
-                              {keyOf(first), keyOf(second)});
-        }
+        if (parsing.wasGiven(first) && parsing.wasGiven(second)) return conflict(first, second);
     }
+    if (auto error = checkDrives(parsing)) return error;
     for (const auto& [option, needed] : kRequirements) {
         if (parsing.wasGiven(option) && !parsing.wasGiven(needed)) {
             return UsageError(
                 Wording().option(keyOf(option)).text(" vuole anche ").option(keyOf(needed)),
                 {keyOf(needed), keyOf(option)});
+        }
+    }
+    if (parsing.wasGiven("--denti-pignone") && !parsing.wasGiven("--modulo") &&
+        !parsing.wasGiven("--passo-cremagliera")) {
+        return UsageError(Wording()
+                              .option("denti-pignone")
+                              .text(" vuole anche ")
+                              .option("modulo")
+                              .text(" o ")
+                              .option("passo-cremagliera"),
+                          {"modulo", "passo-cremagliera", "denti-pignone"});
+    }
+    if (parsing.wasGiven("--macchina")) {
+        if (const auto option = firstNotRead(parsing, kMachineOptions)) {
+            return UsageError(Wording()
+                                  .option("macchina")
+                                  .text(" legge solo ")
+                                  .option("firmware")
+                                  .text(" e ")
+                                  .option("json")
+                                  .text(", non ")
+                                  .option(keyOf(*option)),
+                              {keyOf(*option), "macchina"});
         }
     }
     if (parsing.wasGiven("--interasse-voluto")) {
@@ -480,8 +590,9 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     if (parsing.wasGiven("--calibra")) {
         if (auto error = checkCalibration(parsing)) return error;
     }
-    // Without the reduction there is no XL belt to measure (the axis
-    // pulley's belt is none).
+    // Beyond the window's drive the XL belt is the reduction's: without it
+    // there is none to measure (an axis pulley's, wheel's or pinion's drive
+    // has none of its own).
     const auto beyond = firstBeyondWindowsDrive(parsing);
     if (parsing.wasGiven("--esatto") && beyond &&
         !parsing.options.form.isSelected(Coupling::Belt)) {
@@ -529,8 +640,10 @@ std::optional<UsageError> placeBeltAxis(Parsing& parsing, std::string_view separ
 }
 
 const Option* optionNamed(std::string_view name) {
-    const Option* option = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                        [&](const Option& each) { return each.name == name; });
+    const Option* option =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [&](const Option& each) {
+            return each.name == name || (!each.alias.empty() && each.alias == name);
+        });
     return option == std::end(kOptions) ? nullptr : option;
 }
 
@@ -541,22 +654,40 @@ UsageError::UsageError(Wording wording, std::vector<std::string> optionsAtFault)
       said(std::move(wording)),
       options(std::move(optionsAtFault)) {}
 
+std::optional<UsageError> rotaryAxisError(std::string_view letters) {
+    if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return UsageError(wants("rotativo", "un asse A, B o C", letters), {"asse", "rotativo"});
+}
+
 bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
                std::string_view decimalSeparator) {
-    // As parsed: an option given twice keeps its last text.
+    // As parsed: an option given twice keeps its last text, and either of
+    // its names serves.
+    const auto nameOf = [](const std::string& key) {
+        const std::string name = "--" + key;
+        return std::string(optionName(name).value_or(name));
+    };
     bool startsLead = false;
     for (const auto& [key, text] : options) {
-        if (key == "ingranaggi") return true;
-        if (key == "principi") startsLead = !isOneStart(text, decimalSeparator);
+        const std::string name = nameOf(key);
+        if (name == "--ingranaggi") return true;
+        if (name == "--principi") startsLead = !isOneStart(text, decimalSeparator);
     }
     return std::none_of(options.begin(), options.end(), [&](const auto& option) {
-        return leavesWindowsDrive("--" + option.first, startsLead);
+        return leavesWindowsDrive(nameOf(option.first), startsLead);
     });
 }
 
 std::optional<bool> takesText(std::string_view name) {
     const Option* option = optionNamed(name);
     return option ? std::optional<bool>(option->takesValue) : std::nullopt;
+}
+
+std::optional<std::string_view> optionName(std::string_view name) {
+    const Option* option = optionNamed(name);
+    return option ? std::optional<std::string_view>(option->name) : std::nullopt;
 }
 
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
@@ -585,6 +716,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         parsing.given.push_back(option->name);
         if (auto complaint = option->handle(parsing, value)) return UsageError(*complaint, {key});
     }
+    // A rotary axis's firmware lines are for A unless said.
+    if (parsing.options.rotary && !parsing.wasGiven("--asse")) parsing.options.axes.letters = "A";
     if (auto error = checkCombinations(parsing)) return *error;
     parsing.options.beyondWindow =
         std::any_of(parsing.given.begin(), parsing.given.end(), [&](std::string_view name) {
@@ -601,7 +734,10 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 std::string usage() {
     return "uso: cnc-axis-calc-cli [--passi TESTO | --angolo-passo GRADI]\n"
            "         [--passo-vite TESTO | --filetti-pollice T |\n"
-           "          --puleggia-asse DENTI --profilo-cinghia P] [--principi N] [--pollici]\n"
+           "          --puleggia-asse DENTI --profilo-cinghia P | --diametro-ruota D |\n"
+           "          --denti-pignone Z (--modulo M | --passo-cremagliera P) |\n"
+           "          --step-mm S | --rotativo] [--principi N] [--pollici]\n"
+           "         [--rapporto A:B[,A:B...]]\n"
            "         [--mezzo-passo | --passo-intero | --micropassi N]\n"
            "         [--diretto | --ingranaggi] [--motore TESTO] [--vite TESTO] [--cinta TESTO]\n"
            "         [--firmware NOME [--asse LETTERE] [--giunto N[,N...]]]\n"
@@ -610,6 +746,7 @@ std::string usage() {
            "       cnc-axis-calc-cli --calibra (--attuali S | --rotation-distance R)\n"
            "         --comandati C --misurati M [--firmware NOME [--asse LETTERE]\n"
            "         [--giunto N[,N...]] [--micropassi N]] [--json]\n"
+           "       cnc-axis-calc-cli --macchina FILE [--firmware NOME] [--json]\n"
            "       cnc-axis-calc-cli -h | --help | --version\n"
            "\n"
            "Calcola passi per millimetro, millimetri per passo e interasse delle pulegge.\n"
@@ -641,8 +778,27 @@ std::string usage() {
            "                         della sua puleggia, da 1 a 32767\n"
            "  --profilo-cinghia P    GT2, GT3, HTD3M, HTD5M, T2.5, T5, MXL, XL, L,\n"
            "                         oppure il passo della cinghia in mm\n"
+           "  --rapporto A:B[,A:B...]\n"
+           "                         riduzione dopo il motore: giri del motore e giri\n"
+           "                         dell'uscita, interi (50:17 per un ingranaggio di 17\n"
+           "                         denti che ne muove 50, 5:1 per un riduttore); più stadi\n"
+           "                         separati da virgole si moltiplicano; non con --ingranaggi\n"
+           "  --diametro-ruota D     al posto della vite, una ruota di D mm: corsa per giro\n"
+           "                         pi greco x D (l'ingranaggio di un estrusore, un rullo)\n"
+           "  --denti-pignone Z      al posto della vite, un pignone di Z denti su una\n"
+           "                         cremagliera di modulo M o di passo P\n"
+           "  --modulo M             il modulo della cremagliera: corsa pi greco x M x Z mm\n"
+           "  --passo-cremagliera P  il passo della cremagliera in mm: corsa P x Z mm\n"
+           "  --step-mm S            al posto della vite, i passi per mm già noti (da una\n"
+           "                         configurazione): per klipper rotation_distance =\n"
+           "                         passi x micropassi x rapporto / S\n"
+           "  --rotativo             asse rotativo, in gradi: Step/grado e risoluzione in\n"
+           "                         gradi, velocità in gradi; righe per l'asse A\n"
+           "                         (predefinito), B o C di linuxcnc, reprapfirmware o\n"
+           "                         grblhal; non con vite, cinghia, ruota, cremagliera,\n"
+           "                         --step-mm, --pollici o --strato\n"
            "  --firmware NOME        dopo i risultati, le righe da incollare in marlin,\n"
-           "                         reprapfirmware, grbl, klipper o linuxcnc\n"
+           "                         reprapfirmware, grbl, grblhal, klipper o linuxcnc\n"
            "  --asse LETTERE         l'asse di quelle righe: X (predefinito), Y, Z, E, A, B, C;\n"
            "                         più lettere per più assi dello stesso azionamento (XY)\n"
            "  --giunto N[,N...]      solo linuxcnc: i giunti [JOINT_n], da 0 a 15; più giunti\n"
@@ -663,9 +819,19 @@ std::string usage() {
            "                         comandati) e --misurati M (mm misurati); legge solo\n"
            "                         queste e le opzioni del firmware (reprapfirmware vuole\n"
            "                         --micropassi)\n"
+           "  --macchina FILE        una macchina intera da un file TOML: firmware, nome e\n"
+           "                         una tabella [asse.X] per asse con le opzioni qui sopra\n"
+           "                         senza trattini; ogni riga di un asse comincia con la\n"
+           "                         sua lettera, poi le righe del firmware per tutta la\n"
+           "                         macchina; --firmware sostituisce quello del file\n"
            "  --json                 un oggetto JSON al posto delle righe, anche per gli errori\n"
            "  -h, --help             mostra questo aiuto\n"
            "  --version              mostra la versione e la licenza\n"
+           "\n"
+           "Nomi inglesi delle stesse opzioni: --gear-ratio (--rapporto), --wheel-diameter\n"
+           "(--diametro-ruota), --pinion-teeth (--denti-pignone), --module (--modulo),\n"
+           "--rack-pitch (--passo-cremagliera), --rotary (--rotativo), --steps-per-mm\n"
+           "(--step-mm), --machine (--macchina).\n"
            "\n"
            "Esempi, con un motore di 200 passi:\n"
            "  a 1/16 con una vite T8x8: 400 passi/mm\n"
@@ -674,6 +840,11 @@ std::string usage() {
            "    cnc-axis-calc-cli --micropassi 16 --puleggia-asse 20 --profilo-cinghia GT2\n"
            "  a 1/8 con una vite 1/2\"-10 ACME, in pollici: 16000 passi/pollice\n"
            "    cnc-axis-calc-cli --micropassi 8 --filetti-pollice 10 --pollici\n"
+           "  un estrusore: ingranaggi 17 e 50, ruota di 7,3 mm, le righe di Klipper\n"
+           "    cnc-axis-calc-cli --micropassi 16 --rapporto 50:17 --diametro-ruota 7.3 \\\n"
+           "      --firmware klipper --asse E\n"
+           "  una tavola rotante a vite senza fine 90:1: 800 passi/grado\n"
+           "    cnc-axis-calc-cli --micropassi 16 --rotativo --rapporto 90:1\n"
            "  le righe per l'asse Y di Klipper\n"
            "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --firmware klipper --asse Y\n"
            "  in JSON\n"
@@ -682,6 +853,8 @@ std::string usage() {
            "    cnc-axis-calc-cli --interasse-voluto 100\n"
            "  80 passi per mm, 100 mm comandati, 99 misurati: 80.808080808 passi per mm\n"
            "    cnc-axis-calc-cli --calibra --attuali 80 --comandati 100 --misurati 99\n"
+           "  una stampante intera, le righe di Marlin\n"
+           "    cnc-axis-calc-cli --macchina stampante.toml --firmware marlin\n"
            "\n"
            "I numeri usano il separatore decimale della lingua (LC_ALL, LC_NUMERIC, LANG);\n"
            "il punto è sempre accettato. Le righe dei firmware e il JSON usano il punto.\n";

@@ -2,8 +2,10 @@
 #pragma once
 // The command line of cnc-axis-calc-cli: the window's entries and choices as
 // options, each TEXT taken as an entry field's text exactly as given, and
-// what goes beyond the window: microstepping, belt-driven axes, firmware
-// lines and JSON.
+// what goes beyond the window: microstepping, belt-driven axes, gears,
+// wheels, racks and rotary axes, firmware lines, JSON and whole machines.
+// Every option has its Italian name and may have an English one
+// (--rapporto, --gear-ratio); both work, and messages use the Italian.
 
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@ namespace cnc::cli {
 
 inline constexpr int kMaxMicrosteps = 256;
 inline constexpr std::string_view kAxisLetters = "XYZEABC";
+inline constexpr std::string_view kRotaryAxisLetters = "ABC";
 
 // An axis moved by a belt in place of the screw, as given.
 struct BeltAxis {
@@ -58,6 +61,15 @@ struct Options {
     std::optional<std::string> layerHeight;   // --strato, mm
     std::optional<std::string> speed;         // --velocita, mm/s
     std::optional<std::string> maxFrequency;  // --frequenza-max, kHz
+    // The drives beyond screws and belts, as typed, read by the run.
+    std::optional<std::string> gearRatio;        // --rapporto, "50:17" or "57:11,2:1"
+    std::optional<std::string> wheelDiameter;    // --diametro-ruota, mm
+    std::optional<std::string> pinionTeeth;      // --denti-pignone
+    std::optional<std::string> rackModule;       // --modulo, mm
+    std::optional<std::string> rackPitch;        // --passo-cremagliera, mm
+    std::optional<std::string> knownStepsPerMm;  // --step-mm
+    bool rotary = false;                         // --rotativo: figures per degree
+    std::optional<std::string> machineFile;      // --macchina: a question of its own
     bool help = false;
     bool version = false;
     // An option the window does not have was given (a single start aside):
@@ -95,15 +107,25 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 
 // Whether the options, each {key without dashes, text}, give a drive with
 // the XL belt whose centre distance is computed, as Options::xlBelt:
-//   {{"ingranaggi", ""}, {"micropassi", "16"}} -> true
-//   {{"passi", "400"}}                         -> true (the window's own drive)
-//   {{"micropassi", "16"}}                     -> false
+//   {{"ingranaggi", ""}, {"micropassi", "16"}}     -> true
+//   {{"passi", "400"}}                             -> true (the window's own drive)
+//   {{"micropassi", "16"}}                         -> false
+//   {{"diametro-ruota", "7"}, {"ingranaggi", ""}} -> true (the reduction's belt)
+//   {{"rapporto", "5:1"}}                          -> false
 bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
                std::string_view decimalSeparator);
 
 // Whether the option `name` ("--strato") takes a text: false for a flag
-// ("--pollici"), nullopt for a name that is no option.
+// ("--pollici"), nullopt for a name that is no option. Either name serves.
 std::optional<bool> takesText(std::string_view name);
+
+// The option's Italian name for either of its names: "--gear-ratio" ->
+// "--rapporto", "--rapporto" -> "--rapporto"; nullopt for no option.
+std::optional<std::string_view> optionName(std::string_view name);
+
+// A rotary axis is one of kRotaryAxisLetters: the usage error for `letters`
+// that are not, blaming {"asse", "rotativo"}, else nullopt.
+std::optional<UsageError> rotaryAxisError(std::string_view letters);
 
 // The microsteps per full step the calculation runs with: the option's, else
 // the stepping mode's (2 in half step).

@@ -14,12 +14,19 @@ void appendLines(std::vector<std::string>& lines, std::string_view text) {
 
 }  // namespace
 
+std::string_view resultCaption(Field field, bool rotary) {
+    if (rotary && field == Field::StepsPerMm) return "Step/grado";
+    if (rotary && field == Field::MmPerStep) return "Risoluzione del passo (gradi)";
+    return fieldCaption(field);
+}
+
 std::string answerLines(const Outcome& outcome, std::string_view decimalSeparator) {
     std::string lines = inchLines(outcome.screw);
     if (!outcome.exactDistance.empty()) {
         lines += "Interasse esatto: " + outcome.exactDistance + " mm\n";
     }
-    return lines + stepAnswerLines(outcome.stepAnswers, decimalSeparator);
+    return lines + stepAnswerLines(outcome.stepAnswers, decimalSeparator,
+                                   outcome.rotary ? kDegrees : kMillimetres);
 }
 
 // The order of the command line's printing: the results as written, then
@@ -28,7 +35,9 @@ std::vector<std::string> resultLines(const Outcome& outcome, std::string_view de
     std::vector<std::string> lines;
     for (const Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistanceMm}) {
         const std::string text = outcome.form.text(field);
-        if (!text.empty()) lines.push_back(std::string(fieldCaption(field)) + ": " + text);
+        if (!text.empty()) {
+            lines.push_back(std::string(resultCaption(field, outcome.rotary)) + ": " + text);
+        }
     }
     appendLines(lines, answerLines(outcome, decimalSeparator));
     return lines;

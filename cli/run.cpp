@@ -38,13 +38,14 @@ Failure withStepAngleHint(Failure failure) {
 }
 
 // The stepping resolution and the firmware's lines never depend on the belt;
-// a drive with no XL belt, such as an axis moved by its own pulley without
-// the reduction, has no centre distance.
+// a drive with no XL belt, such as an axis moved by its own pulley, wheel or
+// pinion, or a rotary one, without the reduction, or a reduction by a ratio,
+// has no centre distance.
 void calculate(const Options& options, Form& form, std::string_view separator,
                std::string_view group, Outcome& outcome) {
     if (options.beyondWindow) requireWholeCounts(form, separator, group);
     // The exact drive, built when first asked for.
-    std::optional<ExactDrive> exact;
+    std::optional<ExactDrive>& exact = outcome.drive;
     const auto drive = [&]() -> const ExactDrive& {
         if (!exact) exact = driveOfOptions(options, form, separator, group);
         return *exact;
@@ -71,6 +72,7 @@ void calculate(const Options& options, Form& form, std::string_view separator,
 Outcome run(const Options& options, std::string_view decimalSeparator,
             std::string_view groupSeparator, const ResultListener& onResult) {
     Outcome outcome;
+    outcome.rotary = options.rotary;
     ListeningForm form(options.form, onResult);
     try {
         calculate(options, form, decimalSeparator, groupSeparator, outcome);

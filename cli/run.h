@@ -22,11 +22,15 @@ struct Outcome {
     // The options' texts, then every result written: a result is empty until
     // the calculation writes it.
     MemoryForm form;
+    bool rotary = false;         // StepsPerMm and MmPerStep are per degree
     std::string exactDistance;   // --esatto: the exact centre distance, "83.68"
     StepAnswers stepAnswers;     // --strato, --velocita, --frequenza-max
     ScrewAnswers screw;          // --filetti-pollice, --principi, --pollici
     std::vector<std::string> firmwareLines;
     std::optional<Failure> failure;  // why it stopped: a calculation error or a firmware's refusal
+    // The options' exact drive, when the run built one (it does for firmware
+    // lines and every answer beyond the window's stepping).
+    std::optional<ExactDrive> drive;
 };
 
 // `onResult` sees each result the moment it is written, so that results before

@@ -6,6 +6,7 @@
 #include "calc/exact_ratio.h"
 #include "calc/firmware_lines.h"
 #include "cli/amounts.h"
+#include "cli/drive_options.h"
 
 namespace cnc::cli {
 namespace {
@@ -27,54 +28,75 @@ Ratio starts(std::string_view text, std::string_view separator) {
     return count;
 }
 
-// A lead of --filetti-pollice beyond the range is that option's doing, not
-// the pitch field's, which it replaces.
+// A figure beyond the range, when the lead or the reduction is an option's
+// (--filetti-pollice, a wheel, a rack, --step-mm, --rapporto), is that
+// option's doing, not the pitch field's, which it replaces.
 template <class Compute>
-auto blamingThreads(const Options& options, Compute&& compute) -> decltype(compute()) {
+auto blamingDriveOption(const Options& options, Compute&& compute) -> decltype(compute()) {
     try {
         return compute();
     } catch (const CalcError& error) {
-        if (!options.threadsPerInch || error.field() != Field::ScrewPitch) throw;
-        throw OptionError(error.kind(), "filetti-pollice",
-                          Wording()
-                              .option("filetti-pollice")
-                              .text(" «" + *options.threadsPerInch +
-                                    "»: il numero è fuori dall'intervallo di calcolo."));
+        const auto blamed = driveOption(options);
+        if (!blamed || error.field() != Field::ScrewPitch) throw;
+        throw OptionError(
+            error.kind(), blamed->option,
+            Wording()
+                .option(blamed->option)
+                .text(" «" + blamed->text + "»: il numero è fuori dall'intervallo di calcolo."));
     }
+}
+
+Ratio screwLead(const Options& options, const Form& form, std::string_view decimalSeparator,
+                std::string_view groupSeparator) {
+    Ratio lead = options.threadsPerInch ? pitchOfThreadsPerInch(threadsPerInch(
+                                              *options.threadsPerInch, decimalSeparator))
+                                        : exactPitch(form, decimalSeparator, groupSeparator);
+    if (options.starts) lead = lead * starts(*options.starts, decimalSeparator);
+    return lead;
 }
 
 }  // namespace
 
 ExactDrive driveOfOptions(const Options& options, const Form& form,
                           std::string_view decimalSeparator, std::string_view groupSeparator) {
-    Ratio lead = options.threadsPerInch ? pitchOfThreadsPerInch(threadsPerInch(
-                                              *options.threadsPerInch, decimalSeparator))
-                                        : exactPitch(form, decimalSeparator, groupSeparator);
-    if (options.starts) lead = lead * starts(*options.starts, decimalSeparator);
+    // The window's pitch field keeps its initial text when another drive replaces it.
+    const std::optional<Ratio> lead =
+        hasLeadOfItsOwn(options)
+            ? std::nullopt
+            : std::optional(screwLead(options, form, decimalSeparator, groupSeparator));
     ExactDrive drive = exactDriveOf(form, decimalSeparator, microstepsOf(options));
-    drive.lead = lead;
+    drive.gearStages = gearStagesOfOptions(options);
+    drive.lead = lead ? *lead : leadOfItsOwn(options, drive, decimalSeparator);
     return drive;
 }
 
 bool computesLead(const Options& options) {
-    return options.threadsPerInch.has_value() || options.startsLead;
+    return options.threadsPerInch.has_value() || options.startsLead ||
+           options.gearRatio.has_value() || hasLeadOfItsOwn(options);
 }
 
 std::string computeLeadResolution(const Options& options, const ExactDrive& drive, Form& form,
                                   std::string_view decimalSeparator) {
-    blamingThreads(options, [&] { computeExactResolution(form, drive, decimalSeparator); });
+    blamingDriveOption(options,
+                       [&] { computeExactResolution(form, drive, decimalSeparator); });
+    // A rotary axis's turn is 360 degrees, no travel.
+    if (options.rotary) return "";
     return roundedText(drive.lead, kLeadDecimals, decimalSeparator);
 }
 
 ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive,
                                  std::string_view decimalSeparator) {
-    return blamingThreads(options, [&] { return inchResolution(drive, decimalSeparator); });
+    return blamingDriveOption(options, [&] { return inchResolution(drive, decimalSeparator); });
+}
+
+ExactDrive firmwareDriveOf(const Options& options, const ExactDrive& drive) {
+    const bool perInch = options.inches && options.firmware &&
+                         options.firmware->firmware == Firmware::LinuxCnc;
+    return perInch ? inInches(drive) : drive;
 }
 
 std::vector<std::string> firmwareLinesOf(const Options& options, const ExactDrive& drive) {
-    const Firmware firmware = options.firmware->firmware;
-    const bool perInch = options.inches && firmware == Firmware::LinuxCnc;
-    return firmwareLines(firmware, options.axes, perInch ? inInches(drive) : drive);
+    return firmwareLines(options.firmware->firmware, options.axes, firmwareDriveOf(options, drive));
 }
 
 std::string inchLines(const ScrewAnswers& answers) {

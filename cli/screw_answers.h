@@ -5,7 +5,8 @@
 //
 // When the lead is computed, it is no text the user typed: steps per mm and
 // mm per step come from the exact drive, nine decimals each, in place of the
-// window's stepping. With neither option, or a pitch of one start
+// window's stepping. So it is for a reduction given as a ratio and for the
+// drives of drive_options.h. With none of them, or a pitch of one start
 // (--principi 1, whose lead is the pitch typed), the window's stepping stays.
 //   --micropassi 8 --filetti-pollice 10          Step/mm: 629.921259843
 //                                                Risoluzione del passo (mm): 0.001587500
@@ -26,18 +27,20 @@
 namespace cnc::cli {
 
 struct ScrewAnswers {
-    std::string lead;                       // mm per turn when computed, nine decimals
+    std::string lead;                       // mm per turn when computed, nine decimals;
+                                            // none for a rotary axis
     std::optional<ExactResolution> inches;  // --pollici: per inch, inches per step
 };
 
 bool computesLead(const Options& options);
 
 // The drive of the options with its lead exact: the thread count's pitch or
-// the pitch field's, times the starts; `form` holds whole step and teeth
-// counts. Throws CalcError: a text of --filetti-pollice or --principi that is
-// no number (TypeMismatch) or not above zero, or no whole number of starts
-// (InvalidArgument), with a message naming the option and no field; the
-// pitch field's own errors.
+// the pitch field's, times the starts, or the lead of another drive
+// (drive_options.h), and the stages of --rapporto; `form` holds whole step
+// and teeth counts. Throws OptionError, naming the option: a text of
+// --filetti-pollice, --principi or another drive's option that is no number
+// (TypeMismatch) or not above zero, or no whole number of starts or teeth
+// (InvalidArgument); CalcError: the pitch field's own errors.
 ExactDrive driveOfOptions(const Options& options, const Form& form,
                           std::string_view decimalSeparator, std::string_view groupSeparator);
 
@@ -49,6 +52,10 @@ std::string computeLeadResolution(const Options& options, const ExactDrive& driv
 // --pollici, after the stepping succeeded.
 ExactResolution inchResolutionOf(const Options& options, const ExactDrive& drive,
                                  std::string_view decimalSeparator);
+
+// The options' drive as their firmware is configured: in inches for LinuxCNC
+// on an inch machine, else as it is (mm, or degrees for a rotary axis).
+ExactDrive firmwareDriveOf(const Options& options, const ExactDrive& drive);
 
 // The firmware's lines for the options' drive, and for LinuxCNC on an inch
 // machine SCALE per inch; every other firmware is configured in mm. Throws

@@ -69,7 +69,8 @@ void answerStepQuestions(const Options& options, const ExactDrive& drive,
     }
 }
 
-std::string stepAnswerLines(const StepAnswers& answers, std::string_view separator) {
+std::string stepAnswerLines(const StepAnswers& answers, std::string_view separator,
+                            std::string_view unit) {
     std::string lines;
     if (const auto& layers = answers.layers) {
         lines += "Passo intero (mm): " +
@@ -82,14 +83,15 @@ std::string stepAnswerLines(const StepAnswers& answers, std::string_view separat
                  " kHz\n";
     }
     if (const auto& speed = answers.largestSpeedMmPerS) {
-        lines += "Velocità massima: " + roundedText(*speed, kSpeedDecimals, separator) +
-                 " mm/s, " + roundedText(perMinute(*speed), kSpeedDecimals, separator) +
-                 " mm/min\n";
+        lines += "Velocità massima: " + roundedText(*speed, kSpeedDecimals, separator) + " " +
+                 std::string(unit) + "/s, " +
+                 roundedText(perMinute(*speed), kSpeedDecimals, separator) + " " +
+                 std::string(unit) + "/min\n";
     }
     return lines;
 }
 
-std::vector<StepResult> stepAnswerResults(const StepAnswers& answers) {
+std::vector<StepResult> stepAnswerResults(const StepAnswers& answers, std::string_view unit) {
     std::vector<StepResult> results;
     if (const auto& layers = answers.layers) {
         results.push_back({"passo_intero_mm",
@@ -102,12 +104,17 @@ std::vector<StepResult> stepAnswerResults(const StepAnswers& answers) {
             {"frequenza_khz", roundedText(*frequency, kKilohertzDecimals, "."), std::nullopt});
     }
     if (const auto& speed = answers.largestSpeedMmPerS) {
+        const std::string key = "velocita_max_" + std::string(unit);
+        results.push_back({key + "_s", roundedText(*speed, kSpeedDecimals, "."), std::nullopt});
         results.push_back(
-            {"velocita_max_mm_s", roundedText(*speed, kSpeedDecimals, "."), std::nullopt});
-        results.push_back({"velocita_max_mm_min",
-                           roundedText(perMinute(*speed), kSpeedDecimals, "."), std::nullopt});
+            {key + "_min", roundedText(perMinute(*speed), kSpeedDecimals, "."), std::nullopt});
     }
     return results;
+}
+
+std::optional<Ratio> largestSpeedPerMinute(const StepAnswers& answers) {
+    if (!answers.largestSpeedMmPerS) return std::nullopt;
+    return perMinute(*answers.largestSpeedMmPerS);
 }
 
 }  // namespace cnc::cli

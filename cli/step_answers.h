@@ -11,7 +11,9 @@
 //   --frequenza-max 40 (400 steps/mm)
 //     Velocità massima: 100.000 mm/s, 6000.000 mm/min
 // Millimetres of layers with nine decimals, kHz with six, speeds with three;
-// a height below one full step has no layer below it ("nessuno").
+// a height below one full step has no layer below it ("nessuno"). On a
+// rotary axis the speeds are in degrees: "Velocità massima: 100.000 gradi/s,
+// 6000.000 gradi/min", and --velocita is read in degrees per second.
 
 #include <cstdint>
 #include <optional>
@@ -42,15 +44,25 @@ bool asksStepQuestions(const Options& options);
 void answerStepQuestions(const Options& options, const ExactDrive& drive,
                          std::string_view decimalSeparator, StepAnswers& answers);
 
-std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator);
+// The unit of the axis's travel, in the lines and in the keys.
+inline constexpr std::string_view kMillimetres = "mm";
+inline constexpr std::string_view kDegrees = "gradi";
+
+std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator,
+                            std::string_view unit = kMillimetres);
 
 // A result for JSON: its key, its text with '.' (none for no layer below),
 // and for a layer its count of full steps.
 struct StepResult {
-    const char* key;
+    std::string key;
     std::optional<std::string> text;
     std::optional<std::uint64_t> fullSteps;
 };
-std::vector<StepResult> stepAnswerResults(const StepAnswers& answers);
+std::vector<StepResult> stepAnswerResults(const StepAnswers& answers,
+                                          std::string_view unit = kMillimetres);
+
+// The largest speed of --frequenza-max in units per minute, its figure as
+// computed; none when it was not asked.
+std::optional<Ratio> largestSpeedPerMinute(const StepAnswers& answers);
 
 }  // namespace cnc::cli

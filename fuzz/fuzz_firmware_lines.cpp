@@ -102,7 +102,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     long double exact = entry(fields[0], separator) * microsteps / typed(fields[1]);
     if (belt) exact = exact * entry(fields[3], separator) / entry(fields[2], separator);
 
-    for (const auto& [name, firmware, axes] : cnc::kFirmwares) {
+    for (const cnc::FirmwareName& each : cnc::kFirmwares) {
+        const cnc::Firmware firmware = each.firmware;
         std::vector<std::string> lines;
         try {
             lines = cnc::firmwareLines(firmware, {"X"}, form, separator, microsteps);
@@ -130,6 +131,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 // Eight digits, the leading zeros counted, may not reach the
                 // nearest float: within the last digit, and its reader's errors.
                 expectNear(cnc::grblRead(value), exact, 4, halfLastDecimal(value));
+                break;
+            }
+            case cnc::Firmware::GrblHal: {
+                const std::string value = after(lines.at(0), "$100=");
+                const std::size_t first = value.find_first_of("123456789");
+                int digits = 0;
+                for (const char c : value.substr(first)) digits += c >= '0' && c <= '9';
+                if (digits > 9) std::abort();
+                expectNear(cnc::grblHalRead(value), exact, 4, halfLastDecimal(value));
                 break;
             }
             case cnc::Firmware::LinuxCnc:

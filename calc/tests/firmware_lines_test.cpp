@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Today's drives: the belt-driven axis, the numbers of configuration lines
-// and each firmware's lines for the two common drives.
+// The drives: the belt-driven axis, gears, wheels, racks, rotary axes and
+// known steps; the numbers of configuration lines and each firmware's lines.
 
 #include "calc/firmware_lines.h"
 
@@ -15,8 +15,11 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_text.h"
 #include "calc/drive_calculation.h"
+#include "calc/gear_ratio.h"
 #include "calc/memory_form.h"
 #include "calc/result_text.h"
+#include "calc/screw_lead.h"
+#include "calc/travel_per_turn.h"
 
 namespace cnc {
 namespace {
@@ -87,6 +90,8 @@ TEST(FirmwareLines, ForEachFirmware) {
         {Firmware::Grbl, {"Z"}, {"3", 2}, {"$102=133.33333"}},
         {Firmware::Grbl, {"X"}, kScrewThroughPulleys, {"$100=847.0589"}},
         {Firmware::Grbl, {"XZ"}, kLeadScrew, {"$100=400", "$102=400"}},
+        {Firmware::GrblHal, {"XA"}, kLeadScrew, {"$100=400", "$103=400"}},
+        {Firmware::GrblHal, {"C"}, kScrewThroughPulleys, {"$105=847.0589"}},
         {Firmware::Klipper,
          {"X"},
          kLeadScrew,
@@ -238,6 +243,81 @@ TEST(FirmwareLines, WantsWholeStepsAndTeeth) {
     } catch (const CalcError& error) {
         EXPECT_NE(std::string(error.what()).find("360 gradi"), std::string::npos) << error.what();
     }
+}
+
+TEST(GearRatio, ReadAndWrittenAsKlipperDoes) {
+    struct Row {
+        const char* text;
+        const char* written;  // nullptr: refused
+    };
+    const Row rows[] = {
+        {"50:17", "50:17"},          {" 57:11, 2:1 ", "57:11, 2:1"}, {"050:17", "50:17"},
+        {"5:0", nullptr},            {"1.5:1", nullptr},              {"5", nullptr},
+        {"5:1,", nullptr},           {"", nullptr},                   {"-5:1", nullptr},
+        {"5:1:2", nullptr},
+    };
+    for (const Row& row : rows) {
+        const auto stages = gearStagesOf(row.text);
+        EXPECT_EQ(stages ? std::optional(gearRatioText(*stages)) : std::nullopt,
+                  row.written ? std::optional<std::string>(row.written) : std::nullopt)
+            << row.text;
+    }
+}
+
+// 200 steps at 1/16 unless a row says otherwise.
+ExactDrive newDrive(const Ratio& lead, const char* gears = nullptr) {
+    ExactDrive drive;
+    drive.stepsPerRevolution = ratioOf(200);
+    drive.microsteps = 16;
+    drive.lead = lead;
+    if (gears) drive.gearStages = *gearStagesOf(gears);
+    return drive;
+}
+
+Ratio decimal(const char* text) { return decimalRatio(text, "."); }
+
+TEST(FirmwareLines, GearsWheelsRacksRotaryAxesAndKnownSteps) {
+    const ExactDrive extruder = newDrive(wheelTravel(decimal("7.3")), "50:17");
+    const ExactDrive rotaryTable = newDrive(ratioOf(kDegreesPerTurn), "90:1");
+    const ExactDrive rack = newDrive(rackTravelByModule(decimal("1.5"), ratioOf(20)));
+    const ExactDrive known = newDrive(travelOfKnownSteps(newDrive(ratioOf(1)), decimal("93")));
+    struct Row {
+        const char* name;
+        Firmware firmware;
+        Axes axes;
+        ExactDrive drive;
+        std::vector<std::string> lines;
+    };
+    const Row rows[] = {
+        // 200 x 16 x 50/17 / (π x 7.3) = 410.3914729...
+        {"extruder", Firmware::Marlin, {"E"}, extruder, {"M92 E410.39147"}},
+        {"extruder", Firmware::RepRapFirmware, {"E"}, extruder, {"M92 E410.39147 S16"}},
+        {"extruder", Firmware::Klipper, {"E"}, extruder,
+         {"[extruder]", "rotation_distance: 22.93362637120549", "microsteps: 16",
+          "full_steps_per_rotation: 200", "gear_ratio: 50:17"}},
+        {"two stages", Firmware::Klipper, {"Z"}, newDrive(ratioOf(5), "57:11, 2:1"),
+         {"[stepper_z]", "rotation_distance: 5", "microsteps: 16", "full_steps_per_rotation: 200",
+          "gear_ratio: 57:11, 2:1"}},
+        {"two stages", Firmware::Grbl, {"Z"}, newDrive(ratioOf(5), "57:11,2:1"),
+         {"$102=6632.7275"}},
+        // 800 steps per degree
+        {"rotary table", Firmware::LinuxCnc, {"A"}, rotaryTable, {"[JOINT_3]", "SCALE = 800"}},
+        {"rotary table", Firmware::GrblHal, {"A"}, rotaryTable, {"$103=800"}},
+        {"rotary table", Firmware::RepRapFirmware, {"A"}, rotaryTable, {"M92 A800 S16"}},
+        {"rack, module 1.5, 20 teeth", Firmware::LinuxCnc, {"Y"}, rack,
+         {"[JOINT_1]", "SCALE = 33.953054526271"}},
+        // Klipper's rotation_distance for 93 steps/mm, and the others' 93
+        {"known steps", Firmware::Klipper, {"X"}, known,
+         {"[stepper_x]", "rotation_distance: 34.40860215053763", "microsteps: 16",
+          "full_steps_per_rotation: 200"}},
+        {"known steps", Firmware::Marlin, {"X"}, known, {"M92 X93"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(firmwareLines(row.firmware, row.axes, row.drive), row.lines);
+    }
+    EXPECT_EQ(roundedText(stepsPerMm(extruder), 9, "."), "410.391472920");
+    EXPECT_EQ(exactResolution(newDrive(wheelTravel(decimal("7.3"))), ".").stepsPerUnit, "139.533100793");
 }
 
 TEST(FirmwareLines, NamesIgnoreCase) {

@@ -82,8 +82,17 @@ TEST(ExactRatio, RoundsToNearestEven) {
     for (const Row& row : rows) EXPECT_EQ(nearestFloat(row.exact), row.nearest);
 }
 
-// Grbl's read_float, as it stands in its nuts_bolts.c, in float.
-float grblReadFloat(const std::string& text) {
+// Grbl's read_float and grblHAL's, as they stand in their nuts_bolts.c, in
+// float: Grbl counts every digit against its eight, grblHAL those from the
+// first that is not zero against its nine.
+struct GrblReader {
+    int maxIntDigits;
+    bool countsLeadingZeros;
+};
+constexpr GrblReader kGrbl{8, true};
+constexpr GrblReader kGrblHal{9, false};
+
+float grblReadFloat(const std::string& text, GrblReader reader = kGrbl) {
     const char* ptr = text.c_str();
     unsigned char c = static_cast<unsigned char>(*ptr++);
     std::uint32_t intval = 0;
@@ -93,8 +102,8 @@ float grblReadFloat(const std::string& text) {
     while (true) {
         c = static_cast<unsigned char>(c - '0');
         if (c <= 9) {
-            ndigit++;
-            if (ndigit <= 8) {
+            if (reader.countsLeadingZeros || c != 0 || intval != 0) ndigit++;
+            if (ndigit <= reader.maxIntDigits) {
                 if (isdecimal) exp--;
                 intval = (((intval << 2) + intval) << 1) + c;
             } else if (!isdecimal) {
@@ -137,10 +146,17 @@ int significantDigits(const std::string& text) {
     return digits(text.substr(first, last - first + 1));
 }
 
-// Of every text of eight digits or fewer near `exact`, the reading closest to it.
-float closestGrblReading(long double exact) {
+// The digits the reader counts.
+int countedDigits(const std::string& text, GrblReader reader) {
+    if (reader.countsLeadingZeros) return digits(text);
+    const std::size_t first = text.find_first_of("123456789");
+    return first == std::string::npos ? 0 : digits(text.substr(first));
+}
+
+// Of every text within the reader's digits near `exact`, the reading closest to it.
+float closestGrblReading(long double exact, GrblReader reader = kGrbl) {
     float best = 0;
-    for (int decimals = 0; decimals < 8; ++decimals) {
+    for (int decimals = 0; decimals < reader.maxIntDigits; ++decimals) {
         const long double scaled = exact * std::pow(10.0L, decimals);
         for (long long n = std::llround(scaled) - 300; n <= std::llround(scaled) + 300; ++n) {
             if (n <= 0) continue;
@@ -149,8 +165,8 @@ float closestGrblReading(long double exact) {
                 text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
             }
             text.insert(text.size() - static_cast<std::size_t>(decimals), ".");
-            if (digits(text) > 8) continue;
-            const float reading = grblReadFloat(text);
+            if (countedDigits(text, reader) > reader.maxIntDigits) continue;
+            const float reading = grblReadFloat(text, reader);
             if (std::abs(reading - exact) < std::abs(best - exact)) best = reading;
         }
     }
@@ -166,6 +182,7 @@ TEST(FirmwareNumbers, EachFirmwareReadsTheNearestFloat) {
     const int steps[] = {200, 400, 48};
     const int pulleys[][2] = {{1, 1}, {17, 36}, {20, 60}, {36, 17}};
     int grblOff = 0;
+    int grblHalOff = 0;
     for (const char* pitch : pitches) {
         for (const int m : microsteps) {
             for (const int s : steps) {
@@ -194,6 +211,14 @@ TEST(FirmwareNumbers, EachFirmwareReadsTheNearestFloat) {
                         EXPECT_EQ(grblReadFloat(grbl), best) << grbl;
                         grblOff += best != nearest;
                     }
+                    if (nearest < 1e9f) {
+                        const std::string hal =
+                            firmwareLines(Firmware::GrblHal, {"X"}, form, ".", m).front().substr(5);
+                        EXPECT_LE(countedDigits(hal, kGrblHal), 9) << hal;
+                        const float best = closestGrblReading(exact, kGrblHal);
+                        EXPECT_EQ(grblReadFloat(hal, kGrblHal), best) << hal;
+                        grblHalOff += best != nearest;
+                    }
 
                     const std::string marlin =
                         firmwareLines(Firmware::Marlin, {"X"}, form, ".", m).front().substr(5);
@@ -207,8 +232,10 @@ TEST(FirmwareNumbers, EachFirmwareReadsTheNearestFloat) {
     }
     // Eight digits beyond 2^24 are rounded to float before the decimals are
     // applied, so Grbl cannot reach every float; these drives' lines land
-    // one float off, at the closest it reaches.
+    // one float off, at the closest it reaches. grblHAL's ninth digit and its
+    // uncounted leading zeros reach more of them, not all.
     EXPECT_EQ(grblOff, 82);
+    EXPECT_EQ(grblHalOff, 45);
 }
 
 TEST(FirmwareNumbers, HeaderExamples) {
@@ -219,6 +246,20 @@ TEST(FirmwareNumbers, HeaderExamples) {
     EXPECT_EQ(settingText(ratio(2, 1000000000), grblRead, 8), std::nullopt);
     EXPECT_EQ(grblRead("847.05884"), grblReadFloat("847.05884"));
     EXPECT_NE(grblRead("847.05884"), 847.05884f);
+}
+
+// grblHAL's nine digits count from the first that is not zero: it reads a
+// ninth digit, and small figures, where Grbl drops them.
+TEST(FirmwareNumbers, GrblHalReadsNineDigits) {
+    const char* texts[] = {"847.058838", "0.000123456789", "123456789", "1234567891",
+                           "0.5", "29491.20", "0.0000001"};
+    for (const char* text : texts) {
+        EXPECT_EQ(grblHalRead(text), grblReadFloat(text, kGrblHal)) << text;
+        EXPECT_EQ(grblRead(text), grblReadFloat(text, kGrbl)) << text;
+    }
+    EXPECT_EQ(settingText(ratio(1, 9000000), grblHalRead, 9, DigitCount::Significant),
+              "0.00000011111112");
+    EXPECT_EQ(settingText(ratio(1, 9000000), grblRead, 8), "0.0000001");
 }
 
 }  // namespace

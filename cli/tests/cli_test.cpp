@@ -282,6 +282,43 @@ INSTANTIATE_TEST_SUITE_P(Screws, CliTest, testing::Values(
     CliCase{"threads and a pitch", {"--filetti-pollice", "10", "--passo-vite", "2"}, "", 2,
             "in contrasto: --filetti-pollice e --passo-vite"}));
 
+// Every figure exact from the typed texts, nine decimals; no XL belt unless
+// the motor drives through one.
+INSTANTIATE_TEST_SUITE_P(Drives, CliTest, testing::Values(
+    CliCase{"an extruder: 50:17 onto a 7.3 mm hobbed gear, Klipper",
+            {"--micropassi", "16", "--rapporto", "50:17", "--diametro-ruota", "7.3", "--firmware",
+             "klipper", "--asse", "E"},
+            "Step/mm: 410.391472920\nRisoluzione del passo (mm): 0.002436698\n[extruder]\n"
+            "rotation_distance: 22.93362637120549\nmicrosteps: 16\nfull_steps_per_rotation: 200\n"
+            "gear_ratio: 50:17\n"},
+    CliCase{"a 90:1 rotary table in degrees, LinuxCNC's A",
+            {"--micropassi", "16", "--rotary", "--gear-ratio", "90:1", "--firmware", "linuxcnc",
+             "--frequenza-max", "40"},
+            "Step/grado: 800.000000000\nRisoluzione del passo (gradi): 0.001250000\n"
+            "Velocità massima: 50.000 gradi/s, 3000.000 gradi/min\n[JOINT_3]\nSCALE = 800\n"},
+    CliCase{"a pinion of 20 teeth, module 1.5, grblHAL's Y",
+            {"--micropassi", "16", "--denti-pignone", "20", "--modulo", "1.5", "--firmware",
+             "grblhal", "--asse", "Y"},
+            "Step/mm: 33.953054526\nRisoluzione del passo (mm): 0.029452431\n$101=33.953055\n"},
+    CliCase{"a rack by its circular pitch, through the XL belt",
+            {"--passo-intero", "--denti-pignone", "24", "--passo-cremagliera", "5", "--ingranaggi"},
+            "Step/mm: 3.529411765\nRisoluzione del passo (mm): 0.283333333\nInterasse: 83.69 mm\n"},
+    CliCase{"Marlin's 93 steps/mm for Klipper, through two stages",
+            {"--micropassi", "16", "--step-mm", "93", "--rapporto", "57:11, 2:1", "--firmware",
+             "klipper"},
+            "Step/mm: 93.000000000\nRisoluzione del passo (mm): 0.010752688\n[stepper_x]\n"
+            "rotation_distance: 356.59824046920824\nmicrosteps: 16\nfull_steps_per_rotation: 200\n"
+            "gear_ratio: 57:11, 2:1\n"},
+    CliCase{"a tie of the known steps' resolution rounds as its double lies",
+            {"--micropassi", "16", "--step-mm", "5120"},
+            "Step/mm: 5120.000000000\nRisoluzione del passo (mm): 0.000195313\n"},
+    CliCase{"half a tooth", {"--denti-pignone", "17.5", "--modulo", "1"}, "", 1,
+            "Argomento non valido: --denti-pignone vuole i denti del pignone"},
+    CliCase{"a ratio that is none", {"--rapporto", "50/17"}, "", 1,
+            "--rapporto vuole giri del motore e giri dell'uscita"},
+    CliCase{"Grbl has no rotary axis", {"--rotativo", "--firmware", "grbl"}, "", 2,
+            "--rotativo: grbl non ha assi rotativi"}));
+
 std::string withoutCentreDistance(std::string out) {
     const std::size_t at = out.find("Interasse: ");
     if (at != std::string::npos) out.erase(at, out.find('\n', at) + 1 - at);
@@ -505,6 +542,35 @@ TEST(Cli, JsonKeys) {
         if (!value.isArray() && !value.isObject()) compact = compact.mid(1, compact.size() - 2);
         EXPECT_EQ(compact.toStdString(), row.json) << run.out;
     }
+}
+
+// The README's machines, answered by the program.
+TEST(Cli, Machines) {
+    const std::string printer = MACHINES_DIR "/printer.toml";
+    const CliRun marlin = runCli({"--machine", printer, "--firmware", "marlin"});
+    EXPECT_EQ(marlin.out,
+              "X Step/mm: 160.000000000\nX Risoluzione del passo (mm): 0.006250000\n"
+              "Y Step/mm: 160.000000000\nY Risoluzione del passo (mm): 0.006250000\n"
+              "Z Step/mm: 400.000000000\nZ Risoluzione del passo (mm): 0.002500000\n"
+              "E Step/mm: 410.391472920\nE Risoluzione del passo (mm): 0.002436698\n"
+              "M92 X160 Y160 Z400 E410.39147\nM500\n"
+              "#define DEFAULT_AXIS_STEPS_PER_UNIT { 160, 160, 400, 410.39147 }\n");
+    EXPECT_EQ(marlin.status, 0) << marlin.err;
+
+    const CliRun router = runCli({"--macchina", MACHINES_DIR "/router.toml", "--json"});
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(router.out)).object();
+    EXPECT_EQ(report["nome"].toString(), "Router");
+    EXPECT_EQ(report["assi"]["A"]["risultati"]["step_grado"]["testo"].toString(), "800.000000000");
+    EXPECT_EQ(report["firmware"][2].toString(), "KINEMATICS = trivkins coordinates=XYYZA");
+    EXPECT_EQ(report["errori"].toArray().size(), 0);
+    EXPECT_FALSE(report.contains("errore"));
+
+    const CliRun grbl = runCli({"--macchina", printer, "--firmware", "grbl", "--json"});
+    EXPECT_EQ(grbl.status, 2);
+    EXPECT_EQ(grbl.err, printer + ": asse E: grbl non ha righe per l'asse E (assi: XYZ)\n");
+    const QJsonObject refused = QJsonDocument::fromJson(QByteArray::fromStdString(grbl.out)).object();
+    EXPECT_EQ(refused["errori"][0]["asse"].toString(), "E");
+    EXPECT_EQ(refused["errore"]["tipo"].toString(), "uso");
 }
 
 TEST(Cli, AnUnwritableOutputFails) {

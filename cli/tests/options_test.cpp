@@ -8,6 +8,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 namespace cnc::cli {
@@ -202,6 +204,40 @@ TEST(Options, ScrewThreads) {
     });
 }
 
+// Gears, wheels, racks, known steps and rotary axes: each by either name,
+// one drive at a time.
+TEST(Options, NewDrives) {
+    checkAll({
+        {{"--gear-ratio", "50:17", "--wheel-diameter=7.3"}, Expected{}},
+        {{"--pinion-teeth", "20", "--module", "1.5", "--firmware", "grblhal"},
+         Expected{.firmware = "grblhal", .axes = "X"}},
+        {{"--rotary", "--rapporto", "90:1", "--firmware", "linuxcnc"}, Expected{.axes = "A"}},
+        {{"--rotativo", "--firmware", "reprapfirmware", "--asse", "BC"}, Expected{.axes = "BC"}},
+        {{"--steps-per-mm", "93", "--rapporto", "3:1"}, Expected{}},
+        {{"--rapporto", "5:1", "--ingranaggi"}, "in contrasto: --rapporto e --ingranaggi"},
+        {{"--step-mm", "80", "--ingranaggi"}, "in contrasto: --step-mm e --ingranaggi"},
+        {{"--diametro-ruota", "7", "--passo-vite", "8"},
+         "in contrasto: --passo-vite e --diametro-ruota"},
+        {{"--denti-pignone", "20", "--modulo", "1", "--step-mm", "80"},
+         "in contrasto: --denti-pignone e --step-mm"},
+        {{"--rotativo", "--puleggia-asse", "20", "--profilo-cinghia", "GT2"},
+         "in contrasto: --puleggia-asse e --rotativo"},
+        {{"--modulo", "1", "--passo-cremagliera", "3"}, "in contrasto: --modulo e --passo-cremagliera"},
+        {{"--denti-pignone", "20"}, "--denti-pignone vuole anche --modulo o --passo-cremagliera"},
+        {{"--passo-cremagliera", "3"}, "--passo-cremagliera vuole anche --denti-pignone"},
+        {{"--rotativo", "--pollici"}, "in contrasto: --rotativo e --pollici"},
+        {{"--diametro-ruota", "7", "--esatto"}, "con --diametro-ruota vuole --ingranaggi"},
+        {{"--rapporto", "5:1", "--esatto"}, "in contrasto: --esatto e --rapporto"},
+        // a rotary axis is A, B or C of a firmware that turns it
+        {{"--rotativo", "--firmware", "linuxcnc", "--asse", "X"},
+         "--rotativo vuole un asse A, B o C, non «X»"},
+        {{"--rotativo", "--firmware", "marlin"}, "--rotativo: le righe M92 di marlin"},
+        {{"--rotativo", "--firmware", "grbl"}, "grbl non ha assi rotativi"},
+        {{"--rotativo", "--firmware", "klipper"}, "klipper non ha assi rotativi"},
+        {{"--macchina", "m.toml", "--micropassi", "16"}, "--macchina legge solo --firmware e --json"},
+    });
+}
+
 // A question of its own reads only the pulleys.
 TEST(Options, WantedDistanceReadsOnlyThePulleys) {
     checkAll({
@@ -266,6 +302,14 @@ TEST(Options, UsageErrorsNameTheOptionsAtFault) {
         {{"--calibra", "--attuali", "80", "--comandati", "1", "--misurati", "1", "--firmware",
           "klipper"},
          {"firmware", "attuali"}},
+        // the drives beyond screws and belts
+        {{"--diametro-ruota", "7", "--passo-vite", "8"}, {"passo-vite", "diametro-ruota"}},
+        {{"--gear-ratio", "5:1", "--ingranaggi"}, {"rapporto", "ingranaggi"}},
+        {{"--denti-pignone", "20"}, {"modulo", "passo-cremagliera", "denti-pignone"}},
+        {{"--micropassi", "16", "--rotativo", "--esatto"}, {"esatto", "micropassi"}},
+        {{"--rotativo", "--firmware", "grbl"}, {"rotativo", "firmware"}},
+        {{"--rotativo", "--firmware", "linuxcnc", "--asse", "X"}, {"asse", "rotativo"}},
+        {{"--macchina", "m.toml", "--strato", "0.2"}, {"strato", "macchina"}},
     };
     for (const Blame& row : rows) {
         SCOPED_TRACE(row.arguments.front());
@@ -273,6 +317,38 @@ TEST(Options, UsageErrorsNameTheOptionsAtFault) {
         const auto* error = std::get_if<UsageError>(&parsed);
         ASSERT_NE(error, nullptr);
         EXPECT_EQ(error->options, row.options) << error->message;
+    }
+}
+
+// Beyond the window's drive the XL belt is the reduction's alone, whether
+// the options are parsed or given as {key, text}, by either name.
+TEST(Options, XlBeltOfTheNewDrives) {
+    using Given = std::vector<std::pair<std::string, std::string>>;
+    struct XlRow {
+        Given given;
+        bool xlBelt;
+    };
+    const XlRow rows[] = {
+        {{{"diametro-ruota", "7"}}, false},
+        {{{"wheel-diameter", "7"}, {"ingranaggi", ""}}, true},
+        {{{"denti-pignone", "20"}, {"modulo", "1"}, {"ingranaggi", ""}}, true},
+        {{{"rotativo", ""}, {"rapporto", "90:1"}}, false},
+        {{{"gear-ratio", "5:1"}}, false},
+        {{{"steps-per-mm", "80"}}, false},
+        {{{"passi", "400"}, {"principi", "1"}}, true},
+    };
+    for (const XlRow& row : rows) {
+        std::vector<std::string> arguments;
+        for (const auto& [key, text] : row.given) {
+            arguments.push_back("--" + key);
+            if (!text.empty()) arguments.push_back(text);
+        }
+        SCOPED_TRACE(arguments.front());
+        EXPECT_EQ(hasXlBelt(row.given, "."), row.xlBelt);
+        const auto parsed = parseOptions(arguments);
+        ASSERT_TRUE(std::holds_alternative<Options>(parsed))
+            << std::get<UsageError>(parsed).message;
+        EXPECT_EQ(std::get<Options>(parsed).xlBelt, row.xlBelt);
     }
 }
 
