@@ -6,12 +6,14 @@
 // load, from the server, and the loads after it, which the service worker
 // answers (median and range), for the classic window in Italian and for the
 // workbench in English, which fetches its catalogue first. With a file name
-// as second argument, also a screenshot of the classic window as it opens.
+// as second argument, also a screenshot of the classic window as it opens,
+// and beside it the workbench's, filled in, on a wide screen and a phone, in
+// light and dark (screenshot-web-banco-1280-light.png, ...).
 //
 //   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
 import { readdirSync, statSync, writeFileSync } from "node:fs";
-import { join, resolve } from "node:path";
+import { dirname, join, resolve } from "node:path";
 
 import { openBrowser, serve, waitReady } from "./browser.mjs";
 
@@ -59,6 +61,32 @@ async function readyTimes(browser, address) {
     `(${times[0].toFixed(1)} to ${times[times.length - 1].toFixed(1)} ms)`;
 }
 
+// The workbench as the README shows it: a filled-in drive, on a wide screen,
+// and on a phone after a tap on the pinned summary, which goes to the results.
+const pictured = "micropassi=16&puleggia-asse=20&profilo-cinghia=GT2&firmware=klipper";
+const pictureScreens = [
+  { width: 1280, height: 800, mobile: false },
+  { width: 375, height: 740, mobile: true },
+];
+
+async function takeWorkbenchPictures(browser, url, folder) {
+  for (const screen of pictureScreens) {
+    for (const scheme of ["light", "dark"]) {
+      await browser.cdp("Emulation.setDeviceMetricsOverride",
+        { width: screen.width, height: screen.height, deviceScaleFactor: 1, mobile: screen.mobile });
+      await browser.cdp("Emulation.setEmulatedMedia",
+        { features: [{ name: "prefers-color-scheme", value: scheme }] });
+      await browser.go("about:blank");
+      await browser.go(`${url}#banco?${pictured}`);
+      await waitReady(browser);
+      await browser.run(`if (arguments[0]) document.querySelector(".wb-summary").click();
+        document.activeElement.blur();`, screen.mobile);
+      const file = join(folder, `screenshot-web-banco-${screen.width}-${scheme}.png`);
+      writeFileSync(file, Buffer.from(await browser.viewport(), "base64"));
+    }
+  }
+}
+
 const server = await serve(webDir);
 const english = await openBrowser("en-US");
 try {
@@ -79,6 +107,7 @@ try {
       Object.assign(document.getElementById("main").style, { width: "657px", height: "409px" });`);
     const [main] = await browser.find("#main");
     writeFileSync(screenshot, Buffer.from(await browser.screenshot(main), "base64"));
+    await takeWorkbenchPictures(browser, server.url, dirname(screenshot));
   }
 } finally {
   await browser.close();
