@@ -114,34 +114,42 @@ std::string_view picture(Shape shape) {
     return {};
 }
 
-// The baselines of a part's caption and of its figures, under its picture.
-constexpr int kCaptionBaseline = 58;
-constexpr std::array kFigureBaselines{70, 81, 92};
-constexpr int kColumnWidth = 100;
-constexpr int kColumnGap = 10;
+// Where the parts go: each in a column 100 units wide, 10 apart, its
+// caption and figures centred under its picture. Written as the document
+// has them, so that no number is formatted (which would bring the C
+// library's printf into the page's module).
+constexpr std::array<std::string_view, 3> kColumnOffsets{"0", "110", "220"};
+constexpr std::string_view kColumnCentre = "50";
+constexpr std::string_view kCaptionBaseline = "58";
+constexpr std::array<std::string_view, 3> kFigureBaselines{"70", "81", "92"};
+// From one part to the next, between the columns.
+constexpr std::string_view kArrows =
+    R"(<path class="dd-moving" d="M101 19l8 4-8 4zM211 19l8 4-8 4z"/>)";
 
-std::string text(std::string_view kind, int x, int y, std::string_view words) {
-    return "<text class=\"" + std::string(kind) + "\" x=\"" + std::to_string(x) + "\" y=\"" +
-           std::to_string(y) + "\">" + xmlEscaped(words) + "</text>";
+void addText(std::string& svg, std::string_view kind, std::string_view x, std::string_view y,
+             std::string_view words) {
+    svg += R"(<text class=")";
+    svg += kind;
+    svg += R"(" x=")";
+    svg += x;
+    svg += R"(" y=")";
+    svg += y;
+    svg += R"(">)";
+    svg += xmlEscaped(words);
+    svg += "</text>";
 }
 
-std::string column(const Part& part, int index) {
-    const int centre = kColumnWidth / 2;
-    std::string drawn = "<g transform=\"translate(" +
-                        std::to_string(index * (kColumnWidth + kColumnGap)) + " 0)\">" +
-                        std::string(picture(part.shape)) +
-                        text("dd-caption", centre, kCaptionBaseline, part.caption);
+void addColumn(std::string& svg, const Part& part, std::size_t index) {
+    svg += "<g transform=\"translate(";
+    svg += kColumnOffsets[index];
+    svg += " 0)\">";
+    svg += picture(part.shape);
+    addText(svg, "dd-caption", kColumnCentre, kCaptionBaseline, part.caption);
     const std::size_t shown = std::min(part.figures.size(), kFigureBaselines.size());
     for (std::size_t i = 0; i < shown; ++i) {
-        drawn += text("dd-figure", centre, kFigureBaselines[i], part.figures[i]);
+        addText(svg, "dd-figure", kColumnCentre, kFigureBaselines[i], part.figures[i]);
     }
-    return drawn + "</g>";
-}
-
-// From one part to the next, between the columns.
-std::string arrow(int index) {
-    const int x = index * (kColumnWidth + kColumnGap) + kColumnWidth + 1;
-    return "<path class=\"dd-moving\" d=\"M" + std::to_string(x) + " 19l8 4-8 4z\"/>";
+    svg += "</g>";
 }
 
 // The steps per unit: the command line's label, in the catalogue's language
@@ -189,13 +197,20 @@ std::string driveDiagram(const State& state, const Evaluation& evaluation,
     const std::string said = xmlEscaped(words(parts, steps));
     std::string svg =
         R"(<svg xmlns="http://www.w3.org/2000/svg" class="drive-diagram" viewBox="0 0 320 120" )"
-        R"(width="320" height="120" role="img" aria-label=")" +
-        said + R"("><title>)" + said + "</title>" + style() + column(parts.motor, 0) + arrow(0) +
-        column(parts.reduction, 1) + arrow(1) + column(parts.axis, 2);
+        R"(width="320" height="120" role="img" aria-label=")";
+    svg += said;
+    svg += R"("><title>)";
+    svg += said;
+    svg += "</title>";
+    svg += style();
+    svg += kArrows;
+    addColumn(svg, parts.motor, 0);
+    addColumn(svg, parts.reduction, 1);
+    addColumn(svg, parts.axis, 2);
     if (steps) {
         svg += R"(<path class="dd-rule" d="M10 99H310"/>)";
-        svg += text("dd-result", 160, 114,
-                    steps->label + " " + internal::cutText(steps->value, kShownResultCharacters));
+        addText(svg, "dd-result", "160", "114",
+                steps->label + " " + internal::cutText(steps->value, kShownResultCharacters));
     }
     return svg + "</svg>";
 }
