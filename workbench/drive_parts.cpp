@@ -87,9 +87,9 @@ Part reductionOf(const State& state) {
         pulleys.figures.push_back(figure(N_("motore {0} denti"), motor));
         // TRANSLATORS: the teeth of the pulley the belt drives
         pulleys.figures.push_back(figure(N_("condotta {0} denti"), driven));
+        const std::string ratio = std::string(driven) + ":" + std::string(motor);
         // TRANSLATORS: turns of the motor : turns of what it drives ("36:17")
-        pulleys.figures.push_back(
-            figure(N_("rapporto {0}"), std::string(driven) + ":" + std::string(motor)));
+        pulleys.figures.push_back(figure(N_("rapporto {0}"), ratio));
         return pulleys;
     }
     Part reduction{Shape::Direct, _("Diretto"), {}};
