@@ -8,7 +8,9 @@
 // workbench in English, which fetches its catalogue first. With a file name
 // as second argument, also a screenshot of the classic window as it opens,
 // and beside it the workbench's, filled in, on a wide screen and a phone, in
-// light and dark (screenshot-web-banco-1280-light.png, ...).
+// light and dark (screenshot-web-banco-1280-light.png, ...). Last, what one
+// keystroke in the workbench costs the module: its answers, and its drive's
+// diagram (which answers the same state again to find its steps per mm).
 //
 //   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
@@ -87,6 +89,24 @@ async function takeWorkbenchPictures(browser, url, folder) {
   }
 }
 
+// The mean time of a call of the module's evaluateWorkbench and of its
+// workbenchDiagram for the pictured drive, over 200 calls each, in a module
+// of its own in the page.
+async function keystrokeCosts(browser, url) {
+  await browser.go(`${url}#banco`);
+  await waitReady(browser);
+  return browser.run(`return createCore().then((core) => {
+    const mean = (call) => {
+      const start = performance.now();
+      for (let i = 0; i < 200; ++i) call();
+      return (performance.now() - start) / 200;
+    };
+    const given = arguments[0];
+    return { answers: mean(() => core.evaluateWorkbench(given, ",", ".")),
+      diagram: mean(() => core.workbenchDiagram(given, ",", ".")) };
+  });`, pictured);
+}
+
 const server = await serve(webDir);
 const english = await openBrowser("en-US");
 try {
@@ -109,6 +129,9 @@ try {
     writeFileSync(screenshot, Buffer.from(await browser.screenshot(main), "base64"));
     await takeWorkbenchPictures(browser, server.url, dirname(screenshot));
   }
+  const costs = await keystrokeCosts(browser, server.url);
+  console.log(`a keystroke in the workbench: its answers ${costs.answers.toFixed(2)} ms, ` +
+    `its diagram ${costs.diagram.toFixed(2)} ms (means over 200 calls)`);
 } finally {
   await browser.close();
   await server.close();
