@@ -476,7 +476,8 @@ void WorkbenchWindowTest::answersStayInViewAsTheInputsScroll() {
 // with the window open.
 void WorkbenchWindowTest::legibleInThePalette_data() {
     QTest::addColumn<QPalette>("palette");
-    QTest::newRow("Fusion's light") << QStyleFactory::create("Fusion")->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QTest::newRow("Fusion's light") << fusion->standardPalette();
     QPalette dark(QColor(0xe8eaed), QColor(0x303134), QColor(0x5f6368), QColor(0x101114),
                   QColor(0x3c4043), QColor(0xe8eaed), Qt::white, QColor(0x17181a),
                   QColor(0x202124));
