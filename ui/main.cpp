@@ -110,9 +110,11 @@ int main(int argc, char* argv[]) {
                                                      : QStringLiteral("cnc-axis-calc"));
     QApplication::setDesktopFileName(workbench.asked ? QStringLiteral(CNC_WORKBENCH_ID)
                                                      : QStringLiteral(CNC_APP_ID));
+    if (workbench.asked) {
+        cnc::ui::applyDesktopLook();
+        return openWorkbench(workbench);
+    }
     cnc::ui::applyLook();
-
-    if (workbench.asked) return openWorkbench(workbench);
     cnc::ui::MainWindow window;
     window.showMaximized();
     return QApplication::exec();
