@@ -499,7 +499,11 @@ for (const lang of ["en", "it-IT"]) {
         }
         assert.ok(link, `no link named «${v.link}»`);
         await browser.click(link);
-        assert.equal(await browser.displayed((await browser.find(v.view))[0]), true, v.view);
+        // The workbench is built once its catalogue has come: not at once.
+        await waitFor(async () => {
+          const [view] = await browser.find(v.view);
+          return view !== undefined && await browser.displayed(view);
+        }, `${v.view} shown`);
         assert.equal(await browser.displayed((await browser.find(".start"))[0]), false);
         assert.equal(await browser.run("return document.title"), v.title);
       }
@@ -739,9 +743,10 @@ describe("the page's start, its look, and the page offline and from a file", () 
   });
 });
 
-// Polls `condition` for up to 5 s.
+// Polls `condition` for up to 30 s: a loaded machine may be slow, a
+// condition that never comes fails all the same.
 async function waitFor(condition, what) {
-  for (let i = 0; i < 200; ++i) {
+  for (const end = Date.now() + 30000; Date.now() < end;) {
     if (await condition()) return;
     await new Promise((r) => setTimeout(r, 25));
   }
