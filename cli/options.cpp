@@ -338,7 +338,7 @@ constexpr std::string_view kAboutTheWindowsDrive[] = {"--esatto", "--json"};
 constexpr std::string_view kCalibrationOptions[] = {
     "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
     "--firmware", "--asse",   "--giunto",            "--micropassi", "--json",
-    "--help",     "-h",       "--version",
+    "--pollici",  "--help",   "-h",                  "--version",
 };
 
 // The option as a key, without its dashes.
@@ -745,7 +745,7 @@ std::string usage() {
            "       cnc-axis-calc-cli [--motore TESTO] [--vite TESTO] --interasse-voluto D\n"
            "       cnc-axis-calc-cli --calibra (--attuali S | --rotation-distance R)\n"
            "         --comandati C --misurati M [--firmware NOME [--asse LETTERE]\n"
-           "         [--giunto N[,N...]] [--micropassi N]] [--json]\n"
+           "         [--giunto N[,N...]] [--micropassi N]] [--pollici] [--json]\n"
            "       cnc-axis-calc-cli --macchina FILE [--firmware NOME] [--json]\n"
            "       cnc-axis-calc-cli -h | --help | --version\n"
            "\n"
@@ -763,7 +763,9 @@ std::string usage() {
            "                         passo x N (--passo-vite 2 --principi 4 per una T8 a\n"
            "                         4 principi); non con --puleggia-asse\n"
            "  --pollici              macchina in pollici: aggiunge step per pollice e\n"
-           "                         risoluzione in pollici; SCALE per pollice in linuxcnc\n"
+           "                         risoluzione in pollici; SCALE per pollice in linuxcnc;\n"
+           "                         --strato, --velocita e le distanze di --calibra in\n"
+           "                         pollici, le risposte in pollici e in mm\n"
            "  --mezzo-passo          scheda in mezzo passo (predefinito)\n"
            "  --passo-intero         scheda in passo intero\n"
            "  --micropassi N         scheda a N micropassi per passo, da 1 a 256\n"
@@ -811,14 +813,17 @@ std::string usage() {
            "                         e --vite, e non vuole altre opzioni del calcolo\n"
            "  --strato H             dopo i risultati, il movimento di un passo intero e i\n"
            "                         suoi multipli più vicini ad H mm, sotto e sopra\n"
-           "  --velocita V           la frequenza dei passi, in kHz, a V mm/s\n"
+           "                         (H in pollici con --pollici)\n"
+           "  --velocita V           la frequenza dei passi, in kHz, a V mm/s (pollici/s con\n"
+           "                         --pollici)\n"
            "  --frequenza-max F      la velocità massima, in mm/s e mm/min, a F kHz di passi\n"
+           "                         (anche in pollici/s e pollici/min con --pollici)\n"
            "  --calibra              corregge i passi per mm da un movimento misurato: con\n"
            "                         --attuali S (i passi per mm del firmware) o, per\n"
            "                         Klipper, --rotation-distance R, --comandati C (mm\n"
            "                         comandati) e --misurati M (mm misurati); legge solo\n"
            "                         queste e le opzioni del firmware (reprapfirmware vuole\n"
-           "                         --micropassi)\n"
+           "                         --micropassi); con --pollici C e M in pollici\n"
            "  --macchina FILE        una macchina intera da un file TOML: firmware, nome e\n"
            "                         una tabella [asse.X] per asse con le opzioni qui sopra\n"
            "                         senza trattini; ogni riga di un asse comincia con la\n"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/result_lines.h"
 
+#include "cli/inch_answers.h"
+
 namespace cnc::cli {
 namespace {
 
@@ -24,6 +26,9 @@ std::string answerLines(const Outcome& outcome, std::string_view decimalSeparato
     std::string lines = inchLines(outcome.screw);
     if (!outcome.exactDistance.empty()) {
         lines += "Interasse esatto: " + outcome.exactDistance + " mm\n";
+    }
+    if (outcome.stepAnswers.inches) {
+        return lines + inchStepAnswerLines(outcome.stepAnswers, decimalSeparator);
     }
     return lines + stepAnswerLines(outcome.stepAnswers, decimalSeparator,
                                    outcome.rotary ? kDegrees : kMillimetres);

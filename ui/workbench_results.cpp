@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "calc/translation.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_look.h"
 
@@ -42,12 +43,14 @@ WorkbenchResults::WorkbenchResults(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(errors_, 0, 0, 1, 2);
     int line = 1;
+    // The command line's labels in the user's language, as it prints them.
     for (const std::string_view label : workbench::resultLabels()) {
-        auto* caption = new QLabel(qText(label));
+        const QString shown = qText(_(label));
+        auto* caption = new QLabel(shown);
         auto* value = new QLineEdit;
         value->setObjectName(QStringLiteral("banco-risultato-%1").arg(line - 1));
         value->setReadOnly(true);
-        value->setAccessibleName(qText(label));
+        value->setAccessibleName(shown);
         caption->setBuddy(value);
         grid->addWidget(caption, line, 0);
         grid->addWidget(value, line, 1);
@@ -74,9 +77,9 @@ void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStri
     const auto labels = workbench::resultLabels();
     bool anyResult = false;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const auto found = std::ranges::find_if(evaluation.results, [&](const auto& result) {
-            return result.label == labels[i];
-        });
+        const std::string label = _(labels[i]);
+        const auto found = std::ranges::find_if(
+            evaluation.results, [&](const auto& result) { return result.label == label; });
         const bool shown = found != evaluation.results.end();
         anyResult = anyResult || shown;
         rows_[i].value->setText(shown ? QString::fromStdString(found->value) : QString());

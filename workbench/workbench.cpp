@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "calc/ascii_case.h"
+#include "calc/translation.h"
 #include "cli/options.h"
 #include "workbench/input_options.h"
 
@@ -136,6 +137,17 @@ bool isShown(const Input& input, const Entries& entries) {
         at = end + 1;
     }
     return false;
+}
+
+bool inInches(const Entries& entries) { return chosen(entries, "pollici"); }
+
+std::string labelOf(const Input& input, bool inches) {
+    return inches && !input.inchLabel.empty() ? _(input.inchLabel) : std::string(input.label);
+}
+
+std::string descriptionOf(const Input& input, bool inches) {
+    return inches && !input.inchDescription.empty() ? _(input.inchDescription)
+                                                    : std::string(input.description);
 }
 
 State stateOf(const Entries& entries) {

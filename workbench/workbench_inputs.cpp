@@ -2,6 +2,7 @@
 // The workbench's inputs and results, in the order they are shown.
 #include <array>
 
+#include "calc/translation.h"
 #include "workbench/workbench.h"
 
 namespace cnc::workbench {
@@ -110,17 +111,22 @@ constexpr std::array kInputs{
           "Calibrazione", {}, {}, {}, kNumber},
     Input{InputKind::Text, "comandati", "Distanza comandata (mm)",
           "La distanza dell'ultimo movimento comandato, in millimetri.", "Calibrazione", {}, {},
-          {}, kNumber},
+          {}, kNumber, N_("Distanza comandata (pollici)"),
+          N_("La distanza dell'ultimo movimento comandato, in pollici.")},
     Input{InputKind::Text, "misurati", "Distanza misurata (mm)",
           "La distanza che l'asse ha percorso davvero, misurata, in millimetri.", "Calibrazione",
-          {}, {}, {}, kNumber},
+          {}, {}, {}, kNumber, N_("Distanza misurata (pollici)"),
+          N_("La distanza che l'asse ha percorso davvero, misurata, in pollici.")},
     Input{InputKind::Text, "strato", "Altezza dello strato (mm)",
           "Facoltativo: l'altezza di strato voluta, in millimetri, per trovare quella a passi "
           "interi più vicina.",
-          "Strato", {}, {}, {}, kNumber},
+          "Strato", {}, {}, {}, kNumber, N_("Altezza dello strato (pollici)"),
+          N_("Facoltativo: l'altezza di strato voluta, in pollici, per trovare quella a passi "
+             "interi più vicina.")},
     Input{InputKind::Text, "velocita", "Velocità (mm/s)",
           "Facoltativo: una velocità dell'asse in millimetri al secondo.", "Velocità", {}, {}, {},
-          kNumber},
+          kNumber, N_("Velocità (pollici/s)"),
+          N_("Facoltativo: una velocità dell'asse in pollici al secondo.")},
     Input{InputKind::Text, "frequenza-max", "Frequenza massima dei passi (kHz)",
           "Facoltativo: la frequenza di passi più alta del driver o della scheda, in kHz.",
           "Velocità", {}, {}, {}, kNumber},
@@ -136,18 +142,21 @@ constexpr std::array kCommonScrews{
     CommonScrew{"ACME 3/8\"-12", "", "12", "1"},
 };
 
-constexpr std::array<std::string_view, 14> kResultLabels{
+constexpr std::array<std::string_view, 17> kResultLabels{
     "Step/mm",
     "Risoluzione del passo (mm)",
     "Interasse",
     "Step/pollice",
     "Risoluzione del passo (pollici)",
     "Passo intero (mm)",
+    N_("Passo intero (pollici)"),
     "Strato più vicino per difetto",
     "Strato più vicino per eccesso",
+    N_("Velocità"),
     "Frequenza dei passi",
     "Velocità massima",
     "Step/mm corretti",
+    N_("Step/pollice corretti"),
     "rotation_distance corretta",
     "Correzione",
     "Interasse esatto",

@@ -81,8 +81,11 @@ const cliOptions = {
 
 // What the command line prints for `args`: {lines: [stdout's lines], error:
 // stderr's message}.
-function runCommandLine(args, lang) {
-  const env = { PATH: process.env.PATH, LANG: lang === "it-IT" ? "it_IT.UTF-8" : "C" };
+// `translated`: in English too, as the workbench speaks it, rather than in
+// the C locale's Italian, as the classic window does.
+function runCommandLine(args, lang, translated = false) {
+  const english = translated ? "en_US.UTF-8" : "C";
+  const env = { PATH: process.env.PATH, LANG: lang === "it-IT" ? "it_IT.UTF-8" : english };
   let stdout = "";
   let error = "";
   try {
@@ -312,6 +315,11 @@ const drives = [
       "&firmware=reprapfirmware&asse=Z" },
   { name: "ACME 1/2\"-10, an inch machine, LinuxCNC", firmwareLines: 2,
     address: "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc" },
+  { name: "an inch machine's layer and speeds, asked in inches", firmwareLines: 2,
+    address: "micropassi=8&filetti-pollice=10&pollici&strato=0.008&velocita=1.5" +
+      "&frequenza-max=40&firmware=linuxcnc",
+    inputs: { en: ["Layer height (in)", "Speed (in/s)"],
+      "it-IT": ["Altezza dello strato (pollici)", "Velocità (pollici/s)"] } },
   { name: "no belt, no centre distance", firmwareLines: 0, address: "micropassi=16&passo-vite=8" },
   { name: "a speed linked in Italian", firmwareLines: 0,
     address: "micropassi=16&passo-vite=8&velocita=30,5" },
@@ -369,7 +377,7 @@ for (const lang of ["en", "it-IT"]) {
       return values;
     }
     async function agreesWithTheCommandLine(address, firmwareLines) {
-      const { lines } = runCommandLine(argumentsOf(address, lang), lang);
+      const { lines } = runCommandLine(argumentsOf(address, lang), lang, true);
       const found = await controls();
       // The lines' box is shown only while there are lines.
       const box = found.get("textbox Righe per il firmware");
@@ -394,6 +402,8 @@ for (const lang of ["en", "it-IT"]) {
         assert.equal(await browser.run("return document.title"), "Banco dell'asse");
         assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
         await agreesWithTheCommandLine(d.address, d.firmwareLines);
+        const found = await controls();
+        for (const input of d.inputs?.[lang] ?? []) named(found, "textbox", input);
       });
     }
 
