@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "calc/translation.h"
 #include "ui/accessible_input.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
@@ -80,9 +81,9 @@ QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     sections_.push_back(box);
-    // The common screws fill the screw's inputs: they head the screw's section.
+    // The common drives fill the screw's or the wheel's inputs: they head their section.
     const Input* starts = workbench::inputNamed(workbench::kScrewStartsKey);
-    if (starts && starts->section == section) addCommonScrews(box);
+    if (starts && starts->section == section) addCommonDrives(box);
     return box;
 }
 
@@ -127,19 +128,19 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     rows_.push_back({&input, box, field, caption, error});
 }
 
-void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
+void WorkbenchWindow::addCommonDrives(QGroupBox* box) {
     screws_ = accessibleInput(new QComboBox);
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
-    screws_->addItem(QStringLiteral("Altra vite"));
-    for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
-        screws_->addItem(qText(screw.label));
+    screws_->addItem(QString::fromStdString(_("Altra trasmissione")));
+    for (const workbench::CommonDrive& drive : workbench::commonDrives()) {
+        screws_->addItem(QString::fromStdString(_(drive.label)));
     }
-    const QString label = qText(workbench::kCommonScrewsLabel);
+    const QString label = QString::fromStdString(_(workbench::kCommonDrivesLabel));
     screws_->setAccessibleName(label);
-    screws_->setAccessibleDescription(
-        QStringLiteral("Una vite comune: ne riempie il passo, i filetti per pollice e i principi."));
+    screws_->setAccessibleDescription(QString::fromStdString(
+        _("Una vite, o un estrusore, comune: ne riempie gli ingressi, come il passo e i principi.")));
     QObject::connect(screws_, &QComboBox::currentIndexChanged, this,
-                     [this](int index) { chooseScrew(index); });
+                     [this](int index) { chooseDrive(index); });
     screwsCaption_ = new QLabel(label);
     screwsCaption_->setBuddy(screws_);
     auto* grid = static_cast<QGridLayout*>(box->layout());
@@ -168,11 +169,11 @@ void WorkbenchWindow::showEntries() {
     }
 }
 
-// "Altra vite" (0) leaves the entries as they are.
-void WorkbenchWindow::chooseScrew(int index) {
-    const auto screws = workbench::commonScrews();
-    if (index < 1 || static_cast<std::size_t>(index) > screws.size()) return;
-    entries_ = workbench::withScrew(std::move(entries_), screws[static_cast<std::size_t>(index - 1)]);
+// "Altra trasmissione" (0) leaves the entries as they are.
+void WorkbenchWindow::chooseDrive(int index) {
+    const auto drives = workbench::commonDrives();
+    if (index < 1 || static_cast<std::size_t>(index) > drives.size()) return;
+    entries_ = workbench::withDrive(std::move(entries_), drives[static_cast<std::size_t>(index - 1)]);
     showEntries();
     refresh();
 }
@@ -188,12 +189,11 @@ void WorkbenchWindow::refresh() {
     }
     for (QGroupBox* box : sections_) box->setVisible(std::ranges::count(shownSections, box) > 0);
     {
-        // Shown with a screw, not with a belt.
-        const bool screw = workbench::isShown(*workbench::inputNamed(workbench::kScrewStartsKey), entries_);
-        screwsCaption_->setVisible(screw);
-        screws_->setVisible(screw);
+        const bool offered = workbench::commonDrivesOffered(entries_);
+        screwsCaption_->setVisible(offered);
+        screws_->setVisible(offered);
         const QSignalBlocker quiet(screws_);
-        const auto shown = workbench::screwShown(entries_);
+        const auto shown = workbench::driveShown(entries_);
         screws_->setCurrentIndex(shown ? static_cast<int>(*shown) + 1 : 0);
     }
     const QLocale locale;

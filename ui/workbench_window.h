@@ -46,12 +46,12 @@ private:
     QWidget* buildInputs();
     QGroupBox* buildSection(std::string_view section);
     void addInput(const workbench::Input& input, QGroupBox* box);
-    void addCommonScrews(QGroupBox* box);
+    void addCommonDrives(QGroupBox* box);
 
-    // Widgets -> entries, and back after a common screw was chosen.
+    // Widgets -> entries, and back after a common drive was chosen.
     void readEntries();
     void showEntries();
-    void chooseScrew(int index);
+    void chooseDrive(int index);
     // Entries -> answers -> results, errors and what is shown.
     void refresh();
     void showAnswers(const workbench::Evaluation& evaluation);

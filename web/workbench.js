@@ -54,15 +54,15 @@ window.cncWorkbench = (() => {
     return field(input, select);
   }
 
-  // The common screws: choosing one fills the screw's inputs and shows them,
-  // and the list goes back to its first line, which fills nothing.
+  // The common drives: choosing one fills its inputs and shows them, and the
+  // list goes back to its first line, which fills nothing.
   function screwList(description, fieldsByKey) {
     const select = make("select", { id: "wb-viti-comuni" },
       make("option", { value: "" }, "—"),
-      ...description.commonScrews.map((screw, i) => make("option", { value: String(i) },
+      ...description.commonDrives.map((screw, i) => make("option", { value: String(i) },
         screw.label)));
     const fill = () => {
-      const screw = select.value && description.commonScrews[Number(select.value)];
+      const screw = select.value && description.commonDrives[Number(select.value)];
       select.value = "";
       if (!screw) return;
       for (const [key, text] of Object.entries(screw.texts)) fieldsByKey.get(key).control.value = text;
@@ -75,7 +75,7 @@ window.cncWorkbench = (() => {
     select.addEventListener("input", fill);
     select.addEventListener("change", fill);
     return make("div", { className: "wb-field" },
-      make("label", { htmlFor: select.id }, description.commonScrewsLabel),
+      make("label", { htmlFor: select.id }, description.commonDrivesLabel),
       make("div", { className: "wb-control" }, select));
   }
 
@@ -145,11 +145,11 @@ window.cncWorkbench = (() => {
       }
       sections.get(f.input.section).append(f.box);
     }
-    const screwChoice = fieldsByKey.get(Object.keys(description.commonScrews[0]?.chosen ?? {})[0]);
+    const screwChoice = fieldsByKey.get(Object.keys(description.commonDrives[0]?.chosen ?? {})[0]);
     const screws = screwList(description, fieldsByKey);
     screwChoice?.box.after(screws);
-    // Offered while the axis has a screw: while one of the inputs they fill shows.
-    const screwKeys = [...new Set(description.commonScrews.flatMap((s) => Object.keys(s.texts)))];
+    // Offered while the axis is moved as one of them moves it.
+    const screwKeys = description.commonDrives.map((drive) => drive.mover);
     const updateFolds = window.cncFolding(sections, description.foldedSections);
 
     const general = make("p", { className: "wb-message", role: "status" });
@@ -171,6 +171,10 @@ window.cncWorkbench = (() => {
           .map((e) => e.message).join(" "));
       }
       screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
+      // A section none of whose inputs applies (the units of a rotary axis).
+      for (const [name, fieldset] of sections) {
+        fieldset.hidden = fields.every((f) => f.input.section !== name || f.box.hidden);
+      }
       general.textContent = outcome.errors.filter((e) => !fieldsByKey.has(e.key))
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
