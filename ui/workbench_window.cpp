@@ -1,40 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workbench_window.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QScrollArea>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-#include "calc/translation.h"
-#include "ui/accessible_input.h"
+#include "ui/drive_form.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
 
 namespace cnc::ui {
 namespace {
 
-using workbench::Input;
-using workbench::InputKind;
-
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 }  // namespace
 
 WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
-    : QWidget(parent), entries_(std::move(entries)), results_(new WorkbenchResults) {
+    : QWidget(parent), form_(new DriveForm(std::move(entries))), results_(new WorkbenchResults) {
     setWindowTitle(qText(workbench::kTitle));
     auto* columns = new QWidget;
     auto* layout = new QHBoxLayout(columns);
-    layout->addWidget(buildInputs(), 3, Qt::AlignTop);
+    layout->addWidget(form_, 3, Qt::AlignTop);
     layout->addWidget(results_, 2, Qt::AlignTop);
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
@@ -48,184 +36,16 @@ WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
     outer->setSizeConstraint(QLayout::SetNoConstraint);
     outer->addWidget(scroll);
     resize(1000, 760);
-    showEntries();
-    refresh();
-}
-
-QWidget* WorkbenchWindow::buildInputs() {
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (const Input& input : workbench::inputs()) {
-        const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
-            return box->title() == qText(input.section);
-        });
-        QGroupBox* box = section == sections_.end() ? nullptr : *section;
-        if (!box) {
-            box = buildSection(input.section);
-            layout->addWidget(box);
-        }
-        addInput(input, box);
-    }
-    // One caption column for every section, so that the fields line up.
-    int widest = 0;
-    for (const InputRow& row : rows_) widest = std::max(widest, row.caption->sizeHint().width());
-    for (QGroupBox* box : sections_) {
-        static_cast<QGridLayout*>(box->layout())->setColumnMinimumWidth(0, widest);
-    }
-    return column;
-}
-
-QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
-    auto* box = new QGroupBox(qText(section));
-    auto* grid = new QGridLayout(box);
-    grid->setColumnStretch(1, 1);
-    sections_.push_back(box);
-    // The common drives fill the screw's or the wheel's inputs: they head their section.
-    const Input* starts = workbench::inputNamed(workbench::kScrewStartsKey);
-    if (starts && starts->section == section) addCommonDrives(box);
-    return box;
-}
-
-void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
-    const QString key = qText(input.key);
-    QWidget* field = nullptr;
-    if (input.kind == InputKind::Text) {
-        auto* edit = accessibleInput(new QLineEdit);
-        // Empty is the command line's default, which the placeholder shows.
-        edit->setPlaceholderText(qText(input.placeholder));
-        // Every change of the text, however it came (typed, pasted, undone,
-        // set through the accessibility interface); the window's own fills
-        // (showEntries) block the signal.
-        QObject::connect(edit, &QLineEdit::textChanged, this, [this] {
-            readEntries();
-            refresh();
-        });
-        field = edit;
-    } else {
-        auto* combo = accessibleInput(new QComboBox);
-        for (const workbench::Alternative& alternative : input.alternatives) {
-            combo->addItem(qText(alternative.label));
-        }
-        QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] {
-            readEntries();
-            refresh();
-        });
-        field = combo;
-    }
-    field->setObjectName(QStringLiteral("banco-") + key);
-    field->setAccessibleName(qText(input.label));
-    field->setAccessibleDescription(qText(input.description));
-    field->setToolTip(qText(input.description));
-    auto* caption = new QLabel(qText(input.label));
-    caption->setBuddy(field);
-    QLabel* error = errorLabel(QStringLiteral("banco-errore-") + key);
-    auto* grid = static_cast<QGridLayout*>(box->layout());
-    const int row = grid->rowCount();
-    grid->addWidget(caption, row, 0);
-    grid->addWidget(field, row, 1);
-    grid->addWidget(error, row + 1, 1);
-    rows_.push_back({&input, box, field, caption, error});
-}
-
-void WorkbenchWindow::addCommonDrives(QGroupBox* box) {
-    screws_ = accessibleInput(new QComboBox);
-    screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
-    screws_->addItem(QString::fromStdString(_("Altra trasmissione")));
-    for (const workbench::CommonDrive& drive : workbench::commonDrives()) {
-        screws_->addItem(QString::fromStdString(_(drive.label)));
-    }
-    const QString label = QString::fromStdString(_(workbench::kCommonDrivesLabel));
-    screws_->setAccessibleName(label);
-    screws_->setAccessibleDescription(QString::fromStdString(
-        _("Una vite, o un estrusore, comune: ne riempie gli ingressi, come il passo e i principi.")));
-    QObject::connect(screws_, &QComboBox::currentIndexChanged, this,
-                     [this](int index) { chooseDrive(index); });
-    screwsCaption_ = new QLabel(label);
-    screwsCaption_->setBuddy(screws_);
-    auto* grid = static_cast<QGridLayout*>(box->layout());
-    grid->addWidget(screwsCaption_, 0, 0);
-    grid->addWidget(screws_, 0, 1);
-}
-
-void WorkbenchWindow::readEntries() {
-    for (const InputRow& row : rows_) {
-        if (const auto* edit = qobject_cast<QLineEdit*>(row.field)) {
-            entries_.setText(row.input->key, utf8(edit->text()));
-        } else if (const auto* combo = qobject_cast<QComboBox*>(row.field)) {
-            entries_.choose(row.input->key, static_cast<std::size_t>(std::max(0, combo->currentIndex())));
-        }
-    }
-}
-
-void WorkbenchWindow::showEntries() {
-    for (const InputRow& row : rows_) {
-        const QSignalBlocker quiet(row.field);
-        if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
-            edit->setText(qText(entries_.text(row.input->key)));
-        } else if (auto* combo = qobject_cast<QComboBox*>(row.field)) {
-            combo->setCurrentIndex(static_cast<int>(entries_.choice(row.input->key)));
-        }
-    }
-}
-
-// "Altra trasmissione" (0) leaves the entries as they are.
-void WorkbenchWindow::chooseDrive(int index) {
-    const auto drives = workbench::commonDrives();
-    if (index < 1 || static_cast<std::size_t>(index) > drives.size()) return;
-    entries_ = workbench::withDrive(std::move(entries_), drives[static_cast<std::size_t>(index - 1)]);
-    showEntries();
+    form_->onChange([this] { refresh(); });
     refresh();
 }
 
 void WorkbenchWindow::refresh() {
-    // A section is shown while one of its inputs is.
-    std::vector<const QGroupBox*> shownSections;
-    for (const InputRow& row : rows_) {
-        const bool shown = workbench::isShown(*row.input, entries_);
-        row.caption->setVisible(shown);
-        row.field->setVisible(shown);
-        if (shown) shownSections.push_back(row.section);
-    }
-    for (QGroupBox* box : sections_) box->setVisible(std::ranges::count(shownSections, box) > 0);
-    {
-        const bool offered = workbench::commonDrivesOffered(entries_);
-        screwsCaption_->setVisible(offered);
-        screws_->setVisible(offered);
-        const QSignalBlocker quiet(screws_);
-        const auto shown = workbench::driveShown(entries_);
-        screws_->setCurrentIndex(shown ? static_cast<int>(*shown) + 1 : 0);
-    }
     const QLocale locale;
-    showAnswers(workbench::evaluate(workbench::stateOf(entries_), utf8(locale.decimalPoint()),
-                                   utf8(locale.groupSeparator())));
-}
-
-void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
-    std::vector<QStringList> messages(rows_.size());
-    QStringList general;
-    for (const workbench::Error& error : evaluation.errors) {
-        const InputRow* row = rowOfError(error.options);
-        (row ? messages[static_cast<std::size_t>(row - rows_.data())] : general)
-            << QString::fromStdString(error.message);
-    }
-    for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const InputRow& row = rows_[i];
-        const QString text = messages[i].join(QLatin1Char('\n'));
-        row.error->setText(text);
-        row.error->setVisible(!text.isEmpty());
-        showInputError(row.field, text, qText(row.input->description));
-    }
-    results_->show(evaluation, general);
-}
-
-// The row of the shown input an error's options belong to; none for the
-// rest, whose errors are shown with the results.
-const WorkbenchWindow::InputRow* WorkbenchWindow::rowOfError(
-    std::span<const std::string> options) const {
-    const Input* input = workbench::inputOfError(options, entries_);
-    const auto row = std::ranges::find(rows_, input, &InputRow::input);
-    return input && row != rows_.end() ? &*row : nullptr;
+    const workbench::Evaluation evaluation =
+        workbench::evaluate(workbench::stateOf(form_->entries()), utf8(locale.decimalPoint()),
+                            utf8(locale.groupSeparator()));
+    results_->show(evaluation, form_->showErrors(evaluation.errors));
 }
 
 }  // namespace cnc::ui
