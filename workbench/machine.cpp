@@ -50,7 +50,8 @@ MachineState newMachine() { return {{}, {}, {{'X', {}}}}; }
 std::string freeLetters(const MachineState& machine) {
     std::string letters;
     for (const char letter : cli::kMachineAxisOrder) {
-        if (std::ranges::find(machine.axes, letter, &MachineAxis::letter) == machine.axes.end()) {
+        if (std::none_of(machine.axes.begin(), machine.axes.end(),
+                         [&](const MachineAxis& axis) { return axis.letter == letter; })) {
             letters += letter;
         }
     }
@@ -59,24 +60,26 @@ std::string freeLetters(const MachineState& machine) {
 
 std::optional<MachineState> withAxis(MachineState machine, char letter, State state) {
     if (freeLetters(machine).find(letter) == std::string::npos) return std::nullopt;
-    const auto after = std::ranges::find_if(machine.axes, [&](const MachineAxis& axis) {
-        return placeOf(axis.letter) > placeOf(letter);
-    });
+    const auto after = std::find_if(
+        machine.axes.begin(), machine.axes.end(),
+        [&](const MachineAxis& axis) { return placeOf(axis.letter) > placeOf(letter); });
     machine.axes.insert(after, {letter, std::move(state)});
     return machine;
 }
 
 MachineState withoutAxis(MachineState machine, char letter) {
-    if (machine.axes.size() > 1)
+    if (machine.axes.size() > 1) {
         std::erase_if(machine.axes, [&](const MachineAxis& axis) { return axis.letter == letter; });
+    }
     return machine;
 }
 
 bool isAxisInput(const Input& input) {
     if (input.kind == InputKind::Text) return internal::isAxisOption(input.key);
-    return std::ranges::any_of(input.alternatives, [](const Alternative& alternative) {
-        return internal::isAxisOption(alternative.option);
-    });
+    // The page's C++ library has no range algorithms.
+    return std::any_of(
+        input.alternatives.begin(), input.alternatives.end(),
+        [](const Alternative& alternative) { return internal::isAxisOption(alternative.option); });
 }
 
 Entries axisEntries(const MachineState& machine, std::size_t index) {

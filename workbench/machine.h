@@ -49,6 +49,24 @@ struct MachineState {
 };
 
 inline constexpr std::string_view kMachineTitle = N_("Macchina");
+// The page's start offers the machine with this line.
+inline constexpr std::string_view kMachineLine =
+    N_("Tutti gli assi di una stampante o di una fresa: il modulo del banco per ciascuno, le "
+       "righe del firmware per l'intera macchina, il suo file da aprire e salvare.");
+// The machine's own inputs and commands; its firmware is the workbench's
+// choice «Firmware».
+inline constexpr std::string_view kMachineNameLabel = N_("Nome della macchina");
+inline constexpr std::string_view kMachineNameDescription =
+    N_("Facoltativo: il nome della macchina, scritto nel suo file.");
+inline constexpr std::string_view kMachineAxesLabel = N_("Assi");
+inline constexpr std::string_view kNewAxisLabel = N_("Lettera del nuovo asse");
+inline constexpr std::string_view kAddAxisLabel = N_("Aggiungi l'asse");
+inline constexpr std::string_view kDuplicateAxisLabel = N_("Aggiungilo come l'asse mostrato");
+inline constexpr std::string_view kRemoveAxisLabel = N_("Rimuovi l'asse mostrato");
+inline constexpr std::string_view kOpenMachineLabel = N_("Apri un file");
+inline constexpr std::string_view kSaveMachineLabel = N_("Salva il file");
+inline constexpr std::string_view kInvalidMachineAddressMessage =
+    N_("Il collegamento non è valido: la macchina resta com'era.");
 
 // The machine as a view opens it: one axis, X, with no options.
 MachineState newMachine();
@@ -87,6 +105,10 @@ std::optional<MachineState> machineOfAddress(std::string_view query,
 std::string machineText(const MachineState& machine, std::string_view decimalSeparator);
 std::variant<MachineState, std::string> machineOfText(std::string_view text,
                                                       std::string_view fileName,
+                                                      std::string_view decimalSeparator);
+// The same for the file at `path`, read as the command line reads it (1 MiB
+// at most), its problems naming it by `path`.
+std::variant<MachineState, std::string> machineOfFile(const std::string& path,
                                                       std::string_view decimalSeparator);
 
 // A problem of the machine as a whole, or of an axis among the others (two

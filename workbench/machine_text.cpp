@@ -62,9 +62,10 @@ struct Unshowable {
     std::pair<std::string, std::string> option;
 };
 std::variant<MachineState, Unshowable> showable(MachineState machine) {
-    std::ranges::sort(machine.axes, {}, [](const MachineAxis& axis) {
-        return cli::kMachineAxisOrder.find(axis.letter);
-    });
+    std::sort(
+        machine.axes.begin(), machine.axes.end(), [](const MachineAxis& a, const MachineAxis& b) {
+            return cli::kMachineAxisOrder.find(a.letter) < cli::kMachineAxisOrder.find(b.letter);
+        });
     for (const MachineAxis& axis : machine.axes) {
         if (auto option = internal::firstUnshowable(axis.state)) {
             return Unshowable{axis.letter, *std::move(option)};
@@ -151,10 +152,12 @@ std::string machineText(const MachineState& machine, std::string_view decimalSep
     return cli::machineText(file);
 }
 
-std::variant<MachineState, std::string> machineOfText(std::string_view text,
-                                                      std::string_view fileName,
-                                                      std::string_view decimalSeparator) {
-    const cli::MachineReading reading = cli::readMachineText(text, fileName);
+namespace {
+
+// The machine of a reading of its file, when every option has an input.
+std::variant<MachineState, std::string> machineOfReading(const cli::MachineReading& reading,
+                                                         std::string_view fileName,
+                                                         std::string_view decimalSeparator) {
     if (const auto* errors = std::get_if<std::vector<cli::MachineFileError>>(&reading)) {
         return errors->front().message;
     }
@@ -173,6 +176,19 @@ std::variant<MachineState, std::string> machineOfText(std::string_view text,
     return filled(_("{0}: asse {1}: il banco non ha un ingresso per «{2} = {3}»; "
                     "cnc-axis-calc-cli --macchina legge il file."),
                   {fileName, std::string(1, letter), key, value});
+}
+
+}  // namespace
+
+std::variant<MachineState, std::string> machineOfText(std::string_view text,
+                                                      std::string_view fileName,
+                                                      std::string_view decimalSeparator) {
+    return machineOfReading(cli::readMachineText(text, fileName), fileName, decimalSeparator);
+}
+
+std::variant<MachineState, std::string> machineOfFile(const std::string& path,
+                                                      std::string_view decimalSeparator) {
+    return machineOfReading(cli::readMachineFile(path), path, decimalSeparator);
 }
 
 }  // namespace cnc::workbench
