@@ -33,9 +33,8 @@ DriveForm::DriveForm(workbench::Entries entries,
     layout->setContentsMargins(0, 0, 0, 0);
     for (const Input& input : workbench::inputs()) {
         if (!wanted(input)) continue;
-        const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
-            return box->title() == qText(input.section);
-        });
+        const auto section = std::ranges::find_if(
+            sections_, [&](const QGroupBox* box) { return box->title() == qText(input.section); });
         QGroupBox* box = section == sections_.end() ? nullptr : *section;
         if (!box) {
             box = buildSection(input.section);
@@ -108,8 +107,8 @@ void DriveForm::addCommonDrives(QGroupBox* box) {
     }
     const QString label = QString::fromStdString(_(workbench::kCommonDrivesLabel));
     drives_->setAccessibleName(label);
-    drives_->setAccessibleDescription(QString::fromStdString(
-        _("Una vite, o un estrusore, comune: ne riempie gli ingressi, come il passo e i principi.")));
+    drives_->setAccessibleDescription(QString::fromStdString(_(
+        "Una vite, o un estrusore, comune: ne riempie gli ingressi, come il passo e i principi.")));
     QObject::connect(drives_, &QComboBox::currentIndexChanged, this,
                      [this](int index) { chooseDrive(index); });
     drivesCaption_ = new QLabel(label);
@@ -130,7 +129,8 @@ void DriveForm::readEntries() {
         if (const auto* edit = qobject_cast<QLineEdit*>(row.field)) {
             entries_.setText(row.input->key, utf8(edit->text()));
         } else if (const auto* combo = qobject_cast<QComboBox*>(row.field)) {
-            entries_.choose(row.input->key, static_cast<std::size_t>(std::max(0, combo->currentIndex())));
+            entries_.choose(row.input->key,
+                            static_cast<std::size_t>(std::max(0, combo->currentIndex())));
         }
     }
 }
@@ -150,7 +150,8 @@ void DriveForm::putEntries() {
 void DriveForm::chooseDrive(int index) {
     const auto drives = workbench::commonDrives();
     if (index < 1 || static_cast<std::size_t>(index) > drives.size()) return;
-    entries_ = workbench::withDrive(std::move(entries_), drives[static_cast<std::size_t>(index - 1)]);
+    entries_ =
+        workbench::withDrive(std::move(entries_), drives[static_cast<std::size_t>(index - 1)]);
     putEntries();
     showShown();
     if (changed_) changed_();

@@ -33,7 +33,8 @@ public:
     // The inputs for which `wanted` holds, showing `entries`.
     explicit DriveForm(
         workbench::Entries entries = workbench::initialEntries(),
-        const std::function<bool(const workbench::Input&)>& wanted = [](const auto&) { return true; },
+        const std::function<bool(const workbench::Input&)>& wanted =
+            [](const auto&) { return true; },
         QWidget* parent = nullptr);
 
     const workbench::Entries& entries() const { return entries_; }
