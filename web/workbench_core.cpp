@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "json_text.h"
+#include "workbench/machine.h"
 #include "workbench/workbench.h"
 
 namespace cnc::web {
@@ -77,15 +78,17 @@ std::string workbenchDescription() {
 }
 
 // The page's start and the switches between its views: {title,
-// workbenchTitle, workbenchLine, classicTitle, classicLine}. Kept apart
+// workbenchTitle, workbenchLine, classicTitle, classicLine, machineTitle,
+// machineLine}. Kept apart
 // from the workbench's description, which takes milliseconds to write and
 // parse: the start is shown as the page opens and need not wait for it.
 std::string startDescription() {
     return fmt::format(
         R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
-        R"("classicLine":{}}})",
+        R"("classicLine":{},"machineTitle":{},"machineLine":{}}})",
         jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
-        jsonString(kClassicTitle), jsonString(kClassicLine));
+        jsonString(kClassicTitle), jsonString(kClassicLine), jsonString(_(kMachineTitle)),
+        jsonString(_(kMachineLine)));
 }
 
 // The page's entries over the initial ones; an index that names no
