@@ -14,7 +14,7 @@
 #include "calc/translation.h"
 #include "ui/accessible_input.h"
 #include "ui/qt_text.h"
-#include "ui/workbench_results.h"
+#include "ui/workbench_look.h"
 
 namespace cnc::ui {
 namespace {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -31,6 +32,7 @@
 #include "ui/accessible_input.h"
 #include "ui/drive_form.h"
 #include "ui/qt_text.h"
+#include "ui/workbench_look.h"
 #include "ui/workbench_results.h"
 
 namespace cnc::ui {
@@ -213,6 +215,7 @@ void MachineWindow::showAxes(char letter) {
         if (machine_.axes[i].letter == letter) axes_->setCurrentIndex(static_cast<int>(i));
     }
     refresh();
+    colourLegibly(*this);
 }
 
 void MachineWindow::refresh() {
@@ -330,6 +333,11 @@ bool MachineWindow::changesMayGo() {
         case QMessageBox::Discard: return true;
         default: return false;
     }
+}
+
+void MachineWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) colourLegibly(*this);
+    QMainWindow::changeEvent(event);
 }
 
 void MachineWindow::closeEvent(QCloseEvent* event) {

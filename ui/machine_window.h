@@ -5,7 +5,8 @@
 // results, and the block of lines for the whole machine with «Copia». Axes
 // are added by letter, empty or as the one shown, and removed; the machine
 // file is opened and saved through the file menu, which keeps the files
-// used last. A file that is no machine leaves the window as it was and says
+// used last. Its colours are the palette's, as the workbench's
+// (workbench_look.h). A file that is no machine leaves the window as it was and says
 // why in one line; a change not saved is asked about before a file opened
 // or the window closed would lose it. It is only a view: every answer comes
 // from workbench/machine.h.
@@ -51,6 +52,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct AxisTab {

@@ -137,12 +137,15 @@ int main(int argc, char* argv[]) {
                                                      : QStringLiteral("cnc-axis-calc"));
     QApplication::setDesktopFileName(workbench.asked ? QStringLiteral(CNC_WORKBENCH_ID)
                                                      : QStringLiteral(CNC_APP_ID));
-    cnc::ui::applyLook();
-
-    if (workbench.asked) return openWorkbench(workbench);
+    if (workbench.asked) {
+        cnc::ui::applyDesktopLook();
+        return openWorkbench(workbench);
+    }
     if (const qsizetype at = machineAsked(QApplication::arguments()); at > 0) {
+        cnc::ui::applyDesktopLook();
         return openMachine(QApplication::arguments(), at);
     }
+    cnc::ui::applyLook();
     cnc::ui::MainWindow window;
     window.showMaximized();
     return QApplication::exec();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench ("Banco dell'asse") as a page. The WebAssembly module
 // describes its inputs and answers every change: which inputs are shown, the
-// results, the firmware's lines, the messages and the address. This script
-// only builds the controls and puts the answers in them.
+// results, the firmware's lines, the messages, the address and the drive's
+// diagram. This script only builds the controls and puts the answers in them.
 "use strict";
 
 window.cncWorkbench = (() => {
@@ -126,6 +126,18 @@ window.cncWorkbench = (() => {
     } };
   }
 
+  // The drive's diagram, at the head of the results: markup the module writes,
+  // its every text escaped there, replaced only when it changes.
+  function diagramBox() {
+    const element = make("div", { className: "wb-diagram" });
+    let drawn = "";
+    return { element, show(svg) {
+      if (svg === drawn) return;
+      drawn = svg;
+      element.innerHTML = svg;
+    } };
+  }
+
   // The inputs of `description` for which `wanted(input)` holds, section by
   // section, with the common drives and the folded sections; each control's
   // id begins with `prefix`. Gives {form, entries(), what is typed and
@@ -201,10 +213,11 @@ window.cncWorkbench = (() => {
     const { form } = inputs;
 
     const general = make("p", { className: "wb-message", role: "status" });
+    const diagram = diagramBox();
     const results = resultList("wb");
     const firmware = firmwarePanel(description, "wb");
     const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
-      tabIndex: -1 }, general, results.element, firmware.element);
+      tabIndex: -1 }, diagram.element, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
     root.replaceChildren(...(header ? [header] : []),
       make("h1", { id: "wb-title" }, description.title), summary.element,
@@ -216,7 +229,8 @@ window.cncWorkbench = (() => {
       general.textContent = inputs.show(outcome).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
-      answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
+      answers.hidden = !diagram.element.firstChild && !outcome.results.length &&
+        !outcome.firmware.length && !general.textContent;
       summary.show(outcome);
       if (address) {
         history.replaceState(null, "", `#banco?${window.cncLanguage.address(outcome.address)}`);
@@ -225,6 +239,7 @@ window.cncWorkbench = (() => {
 
     function evaluate(given, address = true) {
       const { decimal, group } = separators();
+      diagram.show(core.workbenchDiagram(given, decimal, group));
       show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
     }
 
