@@ -509,7 +509,12 @@ for (const lang of ["en", "it-IT"]) {
         }
         assert.ok(link, `no link named «${v.link}»`);
         await browser.click(link);
-        assert.equal(await browser.displayed((await browser.find(v.view))[0]), true, v.view);
+        // The view is shown once the address's change is answered, after
+        // its language's catalogue: not at once on a loaded machine.
+        await waitFor(async () => {
+          const [view] = await browser.find(v.view);
+          return view !== undefined && await browser.displayed(view);
+        }, v.view);
         assert.equal(await browser.displayed((await browser.find(".start"))[0]), false);
         assert.equal(await browser.run("return document.title"), v.title);
       }
