@@ -403,7 +403,7 @@ bool isBareNumber(std::string_view text) {
     return whole.size() <= kSafeDigits && !(negative && whole == "0");
 }
 
-std::string quoted(std::string_view text) {
+std::string tomlString(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
@@ -425,7 +425,7 @@ std::string quoted(std::string_view text) {
 std::string valueText(const std::string& name, const std::string& text) {
     const auto takes = takesText("--" + name);
     if (takes && !*takes) return "true";
-    return isBareNumber(text) ? text : quoted(text);
+    return isBareNumber(text) ? text : tomlString(text);
 }
 
 }  // namespace
@@ -468,8 +468,8 @@ MachineReading readMachineFile(const std::string& path) {
 
 std::string machineText(const Machine& machine) {
     std::string text;
-    if (machine.firmware) text += "firmware = " + quoted(*machine.firmware) + "\n";
-    if (machine.name) text += "nome = " + quoted(*machine.name) + "\n";
+    if (machine.firmware) text += "firmware = " + tomlString(*machine.firmware) + "\n";
+    if (machine.name) text += "nome = " + tomlString(*machine.name) + "\n";
     for (const MachineAxisOptions& axis : machine.axes) {
         text += std::string(text.empty() ? "" : "\n") + "[asse." + axis.letter + "]\n";
         for (const auto& [name, value] : axis.options) {

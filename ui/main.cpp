@@ -2,7 +2,8 @@
 // cnc-axis-calc: the window. The program has no start of its own beyond its
 // window: built from its layout and loaded, shown maximised, then it waits for
 // the user until "Fine lavoro" or the window is closed. With "--banco" it
-// opens the workbench instead, filled in from the options that follow.
+// opens the workbench instead, filled in from the options that follow; with
+// "--macchina FILE" ("--machine") the machine, with the file's.
 
 #include <QApplication>
 
@@ -14,6 +15,7 @@
 #include "calc/translation.h"
 #include "calc/user_language.h"
 #include "ui/application_look.h"
+#include "ui/machine_window.h"
 #include "ui/main_window.h"
 #include "ui/workbench_arguments.h"
 #include "ui/workbench_window.h"
@@ -84,6 +86,31 @@ int openWorkbench(const cnc::ui::WorkbenchRequest& request) {
     return QApplication::exec();
 }
 
+// The index of "--macchina" or "--machine" in `arguments`, or -1.
+qsizetype machineAsked(const QStringList& arguments) {
+    for (const QString& option : {QStringLiteral("--macchina"), QStringLiteral("--machine")}) {
+        if (const qsizetype at = arguments.indexOf(option); at > 0) return at;
+    }
+    return -1;
+}
+
+// The machine, with the machine of the file after the option if there is
+// one; a file that is no machine is said in the window, which opens a new
+// machine. More than one argument after it ends the program with status 2.
+int openMachine(const QStringList& arguments, qsizetype at) {
+    if (arguments.size() > at + 2) {
+        // TRANSLATORS: {0} is an argument after --macchina FILE, which takes one file alone
+        const std::string message = _("argomento non valido per la macchina: «{0}».");
+        std::cerr << "cnc-axis-calc: " << cnc::filled(message, {arguments[at + 2].toStdString()})
+                  << '\n';
+        return 2;
+    }
+    cnc::ui::MachineWindow machine;
+    if (arguments.size() == at + 2) machine.openFile(arguments[at + 1]);
+    machine.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -113,6 +140,10 @@ int main(int argc, char* argv[]) {
     if (workbench.asked) {
         cnc::ui::applyDesktopLook();
         return openWorkbench(workbench);
+    }
+    if (const qsizetype at = machineAsked(QApplication::arguments()); at > 0) {
+        cnc::ui::applyDesktopLook();
+        return openMachine(QApplication::arguments(), at);
     }
     cnc::ui::applyLook();
     cnc::ui::MainWindow window;

@@ -6,14 +6,14 @@
 "use strict";
 
 // sections: section name -> its fieldset, whose legend holds the name;
-// folded: the names of those that fold. Gives update(), to call whenever the
-// inputs' texts may have changed.
-window.cncFolding = (sections, folded) => {
+// folded: the names of those that fold; prefix: what the folds' ids begin
+// with. Gives update(), to call whenever the inputs' texts may have changed.
+window.cncFolding = (sections, folded, prefix) => {
   const folds = [...sections].filter(([name]) => folded.includes(name))
     .map(([, fieldset], index) => {
       const legend = fieldset.querySelector("legend");
       const body = document.createElement("div");
-      body.id = `wb-fold-${index}`;
+      body.id = `${prefix}-fold-${index}`;
       body.append(...[...fieldset.children].filter((child) => child !== legend));
       fieldset.append(body);
       const toggle = document.createElement("button");

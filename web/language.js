@@ -127,9 +127,9 @@ window.cncLanguage = (() => {
     return element;
   }
 
-  // A link to the workbench starts fetching its language's catalogue while
-  // the module loads.
-  const atStart = /^#banco(?:\?(.*))?$/.exec(location.hash);
+  // A link to the workbench or the machine starts fetching its language's
+  // catalogue while the module loads.
+  const atStart = /^#(?:banco|macchina)(?:\?(.*))?$/.exec(location.hash);
   if (atStart) catalogue(chosen(fromQuery(atStart[1] ?? "").language));
 
   return { chosen, use, fromQuery, address, menu, current: () => current };

@@ -180,24 +180,33 @@
 
   // "#banco" or "#banco?micropassi=16&ingranaggi" shows the workbench,
   // built the first time it is asked for, in the language language.js
-  // chooses, with the switch to the window; "#finestra" shows the window,
-  // untouched and in Italian, with the switch to the workbench in the page's
-  // corner, outside the window; any other address shows the start, which
-  // offers both. `views` holds the window, its title and the start's views
-  // (start.js).
-  let workbench = null;
+  // chooses, with the switches to the window and to the machine;
+  // "#macchina" or "#macchina?firmware=marlin&X.micropassi=16" the machine
+  // (machine.js) likewise, with the switch to the workbench; "#finestra"
+  // shows the window, untouched and in Italian, with the switch to the
+  // workbench in the page's corner, outside the window; any other address
+  // shows the start, which offers all three. `views` holds the window, its
+  // title and the start's views (start.js).
+  const moduleViews = {
+    banco: { show: () => window.cncWorkbench, className: "workbench", root: null,
+      switches: (views) => [views.toClassic, views.toMachine] },
+    macchina: { show: () => window.cncMachine, className: "workbench machine", root: null,
+      switches: (views) => [views.machineToWorkbench] },
+  };
   let addresses = 0;
   async function showWhatTheAddressAsks(core, views) {
-    // An address that changes while the workbench's catalogue is fetched
-    // leaves the rest to the call for the newer one.
+    // An address that changes while the view's catalogue is fetched leaves
+    // the rest to the call for the newer one.
     const address = ++addresses;
-    const asked = /^#banco(?:\?(.*))?$/.exec(location.hash);
+    const asked = /^#(banco|macchina)(?:\?(.*))?$/.exec(location.hash);
     const classic = location.hash === "#finestra";
     const language = window.cncLanguage;
     views.window.hidden = !classic;
     views.toWorkbench.hidden = !classic;
     views.screen.hidden = classic || Boolean(asked);
-    if (workbench) workbench.hidden = !asked;
+    for (const [name, view] of Object.entries(moduleViews)) {
+      if (view.root) view.root.hidden = !asked || asked[1] !== name;
+    }
     if (classic) {
       document.title = views.windowTitle;
       await language.use(core, "it");
@@ -208,30 +217,42 @@
       document.title = views.title;
       return;
     }
-    const { language: linked, query } = language.fromQuery(asked[1] ?? "");
+    const view = moduleViews[asked[1]];
+    const { language: linked, query } = language.fromQuery(asked[2] ?? "");
     await language.use(core, language.chosen(linked));
     if (address !== addresses) return;
-    if (!workbench) {
-      workbench = document.createElement("main");
-      workbench.className = "workbench";
-      document.body.prepend(workbench);
+    if (!view.root) {
+      view.root = document.createElement("main");
+      view.root.className = view.className;
+      document.body.prepend(view.root);
     }
-    workbench.hidden = false;
-    workbench.lang = language.current();
+    const root = view.root;
+    root.hidden = false;
+    root.lang = language.current();
+    // The view's content is built the first time, and again in another
+    // language: the switches go before it.
+    const placeSwitches = () => {
+      const switches = view.switches(views);
+      if (root.firstChild !== switches[0]) root.prepend(...switches);
+      // One menu for both views: it follows the one shown.
+      if (menu.parentElement !== root) switches.at(-1).after(menu);
+      document.title = root.querySelector("h1").textContent;
+    };
     const menu = language.menu(core, () => {
-      // A language picked from the menu: everything asked again of the
+      // A language picked from the menu: the view shown asked again of the
       // module, what was typed kept, the menu still in hand.
+      const shown = Object.values(moduleViews).find((each) => each.root && !each.root.hidden);
+      if (!shown) return;
       const wasFocused = menu.contains(document.activeElement);
-      workbench.lang = language.current();
-      window.cncWorkbench.again(core, workbench, separators, menu);
-      if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
+      shown.root.lang = language.current();
+      shown.show().again(core, shown.root, separators, menu);
+      const switches = shown.switches(views);
+      if (shown.root.firstChild !== switches[0]) shown.root.prepend(...switches);
       if (wasFocused) menu.querySelector("select").focus();
-      document.title = workbench.querySelector("h1").textContent;
+      document.title = shown.root.querySelector("h1").textContent;
     });
-    window.cncWorkbench(core, workbench, separators, query, menu);
-    // The workbench's content is built the first time: the switch goes before it.
-    if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
-    document.title = workbench.querySelector("h1").textContent;
+    view.show()(core, root, separators, query, menu);
+    placeSwitches();
   }
 
   async function start(core) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The page's start, which offers its two views, and the switch each view
-// shows to the other. The texts are the module's; the addresses are the
-// page's own: "#banco" opens the workbench, "#finestra" the classic window.
+// The page's start, which offers its three views, and the switches between
+// them. The texts are the module's; the addresses are the page's own:
+// "#banco" opens the workbench, "#macchina" the machine, "#finestra" the
+// classic window.
 "use strict";
 
 window.cncStart = (() => {
@@ -33,8 +34,10 @@ window.cncStart = (() => {
   }
 
   // start: the module's startDescription(). Gives {title, screen,
-  // toWorkbench, toClassic}: the start's title and element, and the two
-  // switches, for the page to place.
+  // toWorkbench, toClassic, toMachine, machineToWorkbench}: the start's title
+  // and element, and the switches, for the page to place: to the workbench
+  // from the window, to the window and to the machine from the workbench,
+  // and to the workbench from the machine.
   return function build(start) {
     const screen = element("main", "start");
     screen.setAttribute("aria-labelledby", "start-heading");
@@ -43,9 +46,12 @@ window.cncStart = (() => {
     const choices = element("nav", "start-choices");
     choices.setAttribute("aria-labelledby", heading.id);
     choices.append(choice("#banco", start.workbenchTitle, start.workbenchLine),
+      choice("#macchina", start.machineTitle, start.machineLine),
       choice("#finestra", start.classicTitle, start.classicLine));
     screen.append(heading, choices);
     return { title: start.title, screen, toWorkbench: switchTo("#banco", start.workbenchTitle),
-      toClassic: switchTo("#finestra", start.classicTitle) };
+      toClassic: switchTo("#finestra", start.classicTitle),
+      toMachine: switchTo("#macchina", start.machineTitle),
+      machineToWorkbench: switchTo("#banco", start.workbenchTitle) };
   };
 })();

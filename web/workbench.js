@@ -22,8 +22,8 @@ window.cncWorkbench = (() => {
   // description, small, under it. The message is read out when it changes
   // and is part of the input's description only while there is one, while
   // the input is invalid.
-  function field(input, control) {
-    const id = `wb-${input.key}`;
+  function field(input, control, prefix) {
+    const id = `${prefix}-${input.key}`;
     control.id = id;
     const description = make("small", { id: `${id}-description` }, input.description);
     const message = make("span", { id: `${id}-message`, className: "wb-message", role: "status" });
@@ -47,27 +47,27 @@ window.cncWorkbench = (() => {
   }
 
   // Empty is the command line's default, which the placeholder shows.
-  function textField(input) {
+  function textField(input, prefix) {
     return field(input, make("input", { type: "text", spellcheck: false, autocomplete: "off",
-      placeholder: input.placeholder }));
+      placeholder: input.placeholder }), prefix);
   }
 
-  function choiceField(input) {
+  function choiceField(input, prefix) {
     const select = make("select", {},
       ...input.alternatives.map((alternative, i) => make("option", { value: String(i) },
         alternative.label)));
-    return field(input, select);
+    return field(input, select, prefix);
   }
 
-  // The common screws: choosing one fills the screw's inputs and shows them,
-  // and the list goes back to its first line, which fills nothing.
-  function screwList(description, fieldsByKey) {
-    const select = make("select", { id: "wb-viti-comuni" },
+  // The common drives: choosing one fills its inputs and shows them, and the
+  // list goes back to its first line, which fills nothing.
+  function screwList(description, fieldsByKey, prefix) {
+    const select = make("select", { id: `${prefix}-viti-comuni` },
       make("option", { value: "" }, "—"),
-      ...description.commonScrews.map((screw, i) => make("option", { value: String(i) },
+      ...description.commonDrives.map((screw, i) => make("option", { value: String(i) },
         screw.label)));
     const fill = () => {
-      const screw = select.value && description.commonScrews[Number(select.value)];
+      const screw = select.value && description.commonDrives[Number(select.value)];
       select.value = "";
       if (!screw) return;
       for (const [key, text] of Object.entries(screw.texts)) fieldsByKey.get(key).control.value = text;
@@ -80,13 +80,13 @@ window.cncWorkbench = (() => {
     select.addEventListener("input", fill);
     select.addEventListener("change", fill);
     return make("div", { className: "wb-field" },
-      make("label", { htmlFor: select.id }, description.commonScrewsLabel),
+      make("label", { htmlFor: select.id }, description.commonDrivesLabel),
       make("div", { className: "wb-control" }, select));
   }
 
   // Each result a read-only field named by its label, in the order given;
   // a field is kept while its label is among the results.
-  function resultList() {
+  function resultList(prefix) {
     const list = make("div", { className: "wb-results" });
     const rows = new Map();
     return {
@@ -94,7 +94,8 @@ window.cncWorkbench = (() => {
       show(results) {
         const rowsShown = results.map(({ label, value }) => {
           if (!rows.has(label)) {
-            const output = make("input", { type: "text", readOnly: true, id: `wb-result-${rows.size}` });
+            const output = make("input", { type: "text", readOnly: true,
+              id: `${prefix}-result-${rows.size}` });
             rows.set(label, { output, box: make("div", { className: "wb-field" },
               make("label", { htmlFor: output.id }, label), output) });
           }
@@ -110,8 +111,8 @@ window.cncWorkbench = (() => {
   // The firmware's lines and «Copia», which puts them on the clipboard (by
   // selecting them and the browser's copy where the clipboard is refused);
   // shown while there are lines.
-  function firmwarePanel(description) {
-    const lines = make("textarea", { id: "wb-firmware", readOnly: true, rows: 6, spellcheck: false,
+  function firmwarePanel(description, prefix) {
+    const lines = make("textarea", { id: `${prefix}-firmware`, readOnly: true, rows: 6, spellcheck: false,
       wrap: "off" });
     const copy = make("button", { type: "button" }, description.copyLabel);
     copy.addEventListener("click", async () => {
@@ -142,14 +143,15 @@ window.cncWorkbench = (() => {
     } };
   }
 
-  // Builds the workbench in `root`, `header` (the language menu) first; gives
-  // {fill(query), which shows what a link's query stands for, or says it is
-  // none and keeps what it showed, entries(), what is typed and chosen, and
-  // restore(entries)}.
-  function build(core, root, separators, header) {
-    const description = JSON.parse(core.workbenchDescription());
-    const fields = description.inputs.map((input) =>
-      (input.kind === "text" ? textField : choiceField)(input));
+  // The inputs of `description` for which `wanted(input)` holds, section by
+  // section, with the common drives and the folded sections; each control's
+  // id begins with `prefix`. Gives {form, entries(), what is typed and
+  // chosen, put(entries), which shows them, and show(outcome), which shows
+  // the inputs the outcome shows and its messages beside them, giving the
+  // messages of no input}.
+  function inputForm(description, prefix, wanted = () => true) {
+    const fields = description.inputs.filter(wanted).map((input) =>
+      (input.kind === "text" ? textField : choiceField)(input, prefix));
     const fieldsByKey = new Map(fields.map((f) => [f.input.key, f]));
 
     const form = make("form", { className: "wb-inputs" });
@@ -162,17 +164,67 @@ window.cncWorkbench = (() => {
       }
       sections.get(f.input.section).append(f.box);
     }
-    const screwChoice = fieldsByKey.get(Object.keys(description.commonScrews[0]?.chosen ?? {})[0]);
-    const screws = screwList(description, fieldsByKey);
+    const screwChoice = fieldsByKey.get(Object.keys(description.commonDrives[0]?.chosen ?? {})[0]);
+    const screws = screwList(description, fieldsByKey, prefix);
     screwChoice?.box.after(screws);
-    // Offered while the axis has a screw: while one of the inputs they fill shows.
-    const screwKeys = [...new Set(description.commonScrews.flatMap((s) => Object.keys(s.texts)))];
-    const updateFolds = window.cncFolding(sections, description.foldedSections);
+    // Offered while the axis is moved as one of them moves it.
+    const screwKeys = description.commonDrives.map((drive) => drive.mover);
+    const updateFolds = window.cncFolding(sections, description.foldedSections, prefix);
+    form.addEventListener("submit", (event) => event.preventDefault());
+
+    return {
+      form,
+      entries() {
+        const texts = {};
+        const chosen = {};
+        for (const { input, control } of fields) {
+          if (input.kind === "text") texts[input.key] = control.value;
+          else chosen[input.key] = control.selectedIndex;
+        }
+        return { texts, chosen };
+      },
+      // Each input as `given` ({texts, chosen}) has it, empty or at its first
+      // alternative where it has nothing.
+      put(given) {
+        for (const { input, control } of fields) {
+          if (input.kind === "text") control.value = given.texts[input.key] ?? "";
+          else control.selectedIndex = given.chosen[input.key] ?? 0;
+        }
+      },
+      show(outcome) {
+        for (const f of fields) {
+          f.box.hidden = !outcome.shown.includes(f.input.key);
+          f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
+            .map((e) => e.message).join(" "));
+        }
+        // The machine's unit's labels, where the module gives them.
+        for (const { key, label, description } of outcome.labels ?? []) {
+          fieldsByKey.get(key).setLabel(label, description);
+        }
+        screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
+        // A section none of whose inputs applies (the units of a rotary axis).
+        for (const [name, fieldset] of sections) {
+          fieldset.hidden = fields.every((f) => f.input.section !== name || f.box.hidden);
+        }
+        updateFolds();
+        return outcome.errors.filter((e) => !fieldsByKey.has(e.key)).map((e) => e.message);
+      },
+    };
+  }
+
+  // Builds the workbench in `root`, `header` (the language menu) first; gives
+  // {fill(query), which shows what a link's query stands for, or says it is
+  // none and keeps what it showed, entries(), what is typed and chosen, and
+  // restore(entries)}.
+  function build(core, root, separators, header) {
+    const description = JSON.parse(core.workbenchDescription());
+    const inputs = inputForm(description, "wb");
+    const { form } = inputs;
 
     const general = make("p", { className: "wb-message", role: "status" });
     const diagram = diagramBox();
-    const results = resultList();
-    const firmware = firmwarePanel(description);
+    const results = resultList("wb");
+    const firmware = firmwarePanel(description, "wb");
     const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
       tabIndex: -1 }, diagram.element, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
@@ -183,23 +235,12 @@ window.cncWorkbench = (() => {
 
     // `address`: whether the address follows what is shown.
     function show(outcome, address = true) {
-      for (const f of fields) {
-        f.box.hidden = !outcome.shown.includes(f.input.key);
-        f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
-          .map((e) => e.message).join(" "));
-      }
-      for (const { key, label, description } of outcome.labels) {
-        fieldsByKey.get(key).setLabel(label, description);
-      }
-      screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
-      general.textContent = outcome.errors.filter((e) => !fieldsByKey.has(e.key))
-        .map((e) => e.message).join(" ");
+      general.textContent = inputs.show(outcome).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
       answers.hidden = !diagram.element.firstChild && !outcome.results.length &&
         !outcome.firmware.length && !general.textContent;
       summary.show(outcome);
-      updateFolds();
       if (address) {
         history.replaceState(null, "", `#banco?${window.cncLanguage.address(outcome.address)}`);
       }
@@ -211,21 +252,10 @@ window.cncWorkbench = (() => {
       show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
     }
 
-    function entries() {
-      const texts = {};
-      const chosen = {};
-      for (const { input, control } of fields) {
-        if (input.kind === "text") texts[input.key] = control.value;
-        else chosen[input.key] = control.selectedIndex;
-      }
-      return { texts, chosen };
-    }
-
-    form.addEventListener("submit", (event) => event.preventDefault());
     // Most edits say both "input" and "change": each state is answered once.
     let answered = "";
     const answerEntries = (address = true) => {
-      const now = entries();
+      const now = inputs.entries();
       const state = JSON.stringify(now);
       if (state === answered) return;
       answered = state;
@@ -234,14 +264,9 @@ window.cncWorkbench = (() => {
     form.addEventListener("input", () => answerEntries());
     form.addEventListener("change", () => answerEntries());
 
-    // Each input as `given` ({texts, chosen}) has it, empty or at its first
-    // alternative where it has nothing.
     function put(given) {
-      for (const { input, control } of fields) {
-        if (input.kind === "text") control.value = given.texts[input.key] ?? "";
-        else control.selectedIndex = given.chosen[input.key] ?? 0;
-      }
-      answered = JSON.stringify(entries());
+      inputs.put(given);
+      answered = JSON.stringify(inputs.entries());
     }
 
     return {
@@ -258,10 +283,10 @@ window.cncWorkbench = (() => {
         put(given);
         evaluate(query);
       },
-      entries,
+      entries: inputs.entries,
       restore(given) {
         put(given);
-        evaluate(entries());
+        evaluate(inputs.entries());
       },
     };
   }
@@ -284,5 +309,7 @@ window.cncWorkbench = (() => {
     built.restore(typed);
   };
 
+  // The parts the machine's view (machine.js) builds its axes' forms from.
+  show.parts = { make, inputForm, resultList, firmwarePanel };
   return show;
 })();

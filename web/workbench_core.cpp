@@ -17,6 +17,7 @@
 
 #include "json_text.h"
 #include "workbench/drive_diagram.h"
+#include "workbench/machine.h"
 #include "workbench/workbench.h"
 
 namespace cnc::web {
@@ -48,44 +49,47 @@ std::string jsonChosen(const Entries& entries) {
     return jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); });
 }
 
-// A common screw as what it fills: its pitch or threads per inch, its starts,
-// and the choice that shows that kind of screw.
-//   T8x8 -> {"label":"T8x8 ...","texts":{"passo-vite":"2","principi":"4"},
+// A common drive as what it fills, the input that moves the axis with it,
+// and the choices that show them.
+//   T8x8 -> {"label":"T8x8 ...","mover":"passo-vite","texts":{"passo-vite":"2","principi":"4"},
 //            "chosen":{"asse-mosso-da":0}}
-std::string jsonScrew(const CommonScrew& screw) {
-    const Entries fills = withScrew(Entries{}, screw);
-    return fmt::format(R"({{"label":{},"texts":{},"chosen":{}}})", jsonString(screw.label),
-                       jsonTexts(fills), jsonChosen(fills));
+std::string jsonDrive(const CommonDrive& drive) {
+    const Entries fills = withDrive(Entries{}, drive);
+    return fmt::format(R"({{"label":{},"mover":{},"texts":{},"chosen":{}}})",
+                       jsonString(drive.label), jsonString(drive.mover), jsonTexts(fills),
+                       jsonChosen(fills));
 }
 
-// {title, firmwareLinesLabel, copyLabel, commonScrewsLabel,
+// {title, firmwareLinesLabel, copyLabel, commonDrivesLabel,
 // invalidAddressMessage, inputs: [{kind, key, label, description, section,
 // alternatives: [{label, option, value}], shownWith, placeholder}],
-// commonScrews: [...], resultLabels: [...], summaryLabels: [...],
+// commonDrives: [...], resultLabels: [...], summaryLabels: [...],
 // summaryHint, foldedSections: [section...]}. The workbench opens with every
 // text empty and each choice at its first alternative.
 std::string workbenchDescription() {
     return fmt::format(
-        R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
-        R"("invalidAddressMessage":{},"inputs":{},"commonScrews":{},"resultLabels":{},)"
+        R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonDrivesLabel":{},)"
+        R"("invalidAddressMessage":{},"inputs":{},"commonDrives":{},"resultLabels":{},)"
         R"("summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
         jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
-        jsonString(kCommonScrewsLabel), jsonString(kInvalidAddressMessage),
-        jsonArray(inputs(), jsonInput), jsonArray(commonScrews(), jsonScrew),
+        jsonString(kCommonDrivesLabel), jsonString(kInvalidAddressMessage),
+        jsonArray(inputs(), jsonInput), jsonArray(commonDrives(), jsonDrive),
         jsonArray(resultLabels(), jsonString), jsonArray(summaryLabels(), jsonString),
         jsonString(kSummaryHint), jsonArray(foldedSections(), jsonString));
 }
 
 // The page's start and the switches between its views: {title,
-// workbenchTitle, workbenchLine, classicTitle, classicLine}. Kept apart
+// workbenchTitle, workbenchLine, classicTitle, classicLine, machineTitle,
+// machineLine}. Kept apart
 // from the workbench's description, which takes milliseconds to write and
 // parse: the start is shown as the page opens and need not wait for it.
 std::string startDescription() {
     return fmt::format(
         R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
-        R"("classicLine":{}}})",
+        R"("classicLine":{},"machineTitle":{},"machineLine":{}}})",
         jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
-        jsonString(kClassicTitle), jsonString(kClassicLine));
+        jsonString(kClassicTitle), jsonString(kClassicLine), jsonString(_(kMachineTitle)),
+        jsonString(_(kMachineLine)));
 }
 
 // The page's entries over the initial ones; an index that names no

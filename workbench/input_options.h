@@ -2,6 +2,7 @@
 #pragma once
 // Internal to the workbench: the inputs as the command line's options.
 
+#include <string>
 #include <string_view>
 
 #include "workbench/workbench.h"
@@ -20,5 +21,19 @@ bool isFlag(std::string_view key);
 
 // An option the workbench's state may hold.
 bool isOption(std::string_view key);
+
+// Whether the option `key` is a number's, whose decimal separator an
+// address or a file writes as '.' (workbench_address.cpp).
+bool isNumber(std::string_view key);
+
+// A decimal separator that is no text reads and writes as the point.
+std::string_view decimalOf(std::string_view separator);
+
+// `text` percent-encoded; in a number, its decimal separator as '.', and a
+// '.' that is none encoded, so that only a decimal separator is a bare '.'.
+std::string encoded(std::string_view text, bool number, std::string_view separator);
+
+// `text` decoded; in a number, a bare '.' or ',' is the reader's separator.
+std::string decoded(std::string_view text, bool number, std::string_view separator);
 
 }  // namespace cnc::workbench::internal

@@ -3,6 +3,7 @@
 #include "workbench/workbench.h"
 
 #include <algorithm>
+#include <array>
 
 #include "calc/ascii_case.h"
 #include "calc/translation.h"
@@ -47,13 +48,22 @@ auto findKey(Pairs& pairs, std::string_view key) {
                         [&](const auto& pair) { return pair.first == key; });
 }
 
-// Whether a shown choice of `entries` has `option` chosen.
-bool chosen(const Entries& entries, std::string_view option) {
+// Whether a shown choice of `entries` has `option` chosen, "option=value"
+// with that value.
+bool chosen(const Entries& entries, std::string_view wanted) {
+    const std::size_t equals = wanted.find('=');
+    const std::string_view option = wanted.substr(0, equals);
     for (const Input& input : inputs()) {
         if (input.kind != InputKind::Choice) continue;
         const bool offers = std::any_of(
             input.alternatives.begin(), input.alternatives.end(), [&](const Alternative& each) { return each.option == option; });
-        if (!offers || input.alternatives[entries.choice(input.key)].option != option) continue;
+        if (!offers) continue;
+        const Alternative& alternative = input.alternatives[entries.choice(input.key)];
+        if (alternative.option != option) continue;
+        if (equals != std::string_view::npos &&
+            !detail::sameIgnoringCase(alternative.value, wanted.substr(equals + 1))) {
+            continue;
+        }
         // A choice shown only with another choice's option: no choice offers its own.
         if (isShown(input, entries)) return true;
     }
@@ -77,12 +87,12 @@ bool chooseFor(Entries& entries, std::string_view key, std::string_view value) {
     return found;
 }
 
-// The text input of a common screw's lead, and its text.
-std::string_view leadKey(const CommonScrew& screw) {
-    return screw.pitch.empty() ? "filetti-pollice" : "passo-vite";
-}
-std::string_view leadText(const CommonScrew& screw) {
-    return screw.pitch.empty() ? screw.threads : screw.pitch;
+// The texts a common drive fills, by input, the mover first.
+std::array<std::pair<std::string_view, std::string_view>, 4> fillsOf(const CommonDrive& drive) {
+    return {{{drive.mover, drive.travel},
+             {kScrewStartsKey, drive.starts},
+             {"rapporto", drive.ratio},
+             {"micropassi", drive.microsteps}}};
 }
 
 bool shownWithText(const Entries& entries, std::string_view key, std::string_view text) {
@@ -181,23 +191,34 @@ std::optional<Entries> entriesOf(const State& state) {
     return entries;
 }
 
-Entries withScrew(Entries entries, const CommonScrew& screw) {
-    entries.setText(leadKey(screw), std::string(leadText(screw)));
-    entries.setText(kScrewStartsKey, std::string(screw.starts));
-    chooseFor(entries, leadKey(screw), {});
+Entries withDrive(Entries entries, const CommonDrive& drive) {
+    for (const auto& [key, text] : fillsOf(drive)) {
+        if (text.empty()) continue;
+        entries.setText(key, std::string(text));
+        chooseFor(entries, key, {});
+    }
     return entries;
 }
 
-std::optional<std::size_t> screwShown(const Entries& entries) {
-    const auto screws = commonScrews();
-    for (std::size_t i = 0; i < screws.size(); ++i) {
-        const CommonScrew& screw = screws[i];
-        if (shownWithText(entries, leadKey(screw), leadText(screw)) &&
-            shownWithText(entries, kScrewStartsKey, screw.starts)) {
+std::optional<std::size_t> driveShown(const Entries& entries) {
+    const auto drives = commonDrives();
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        const auto fills = fillsOf(drives[i]);
+        if (std::all_of(fills.begin(), fills.end(), [&](const auto& fill) {
+                return fill.second.empty() || shownWithText(entries, fill.first, fill.second);
+            })) {
             return i;
         }
     }
     return std::nullopt;
+}
+
+bool commonDrivesOffered(const Entries& entries) {
+    const auto drives = commonDrives();
+    return std::any_of(drives.begin(), drives.end(), [&](const CommonDrive& drive) {
+        const Input* mover = textInput(drive.mover);
+        return mover && isShown(*mover, entries);
+    });
 }
 
 const Input* inputOfError(std::span<const std::string> options, const Entries& entries) {

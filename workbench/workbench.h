@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+#include "calc/translation.h"
+
 namespace cnc::workbench {
 
 enum class InputKind {
@@ -47,7 +49,9 @@ struct Input {
     std::string_view description;  // what to type, and the unit
     std::string_view section;
     std::span<const Alternative> alternatives = {};
-    // Shown only while this option is chosen in a choice (empty: always).
+    // Shown only while one of these options, separated by spaces, is chosen
+    // in a choice, "option=value" while it is with that value ("firmware=linuxcnc");
+    // empty: always.
     std::string_view shownWith = {};
     // A text input's hint while empty: the command line's default, where it
     // has one. An input a choice shows that has none stays in the state when
@@ -67,17 +71,20 @@ struct Input {
 std::span<const Input> inputs();
 const Input* inputNamed(std::string_view key);
 
-// A common screw: the options it fills.
-struct CommonScrew {
+// A common drive: the options it fills, those that are not empty. `mover`
+// is the text input that moves the axis, which its alternative of «L'asse è
+// mosso da» shows; a screw always gives its starts, 1 for one.
+struct CommonDrive {
     std::string_view label;
-    std::string_view pitch;   // passo-vite, or empty
-    std::string_view threads; // filetti-pollice, or empty
-    std::string_view starts;  // principi
+    std::string_view mover;  // passo-vite, filetti-pollice or diametro-ruota
+    std::string_view travel;  // the mover's text
+    std::string_view starts = {};      // principi, for a screw
+    std::string_view ratio = {};       // rapporto
+    std::string_view microsteps = {};  // micropassi
 };
-std::span<const CommonScrew> commonScrews();
-inline constexpr std::string_view kCommonScrewsLabel = "Viti comuni";
-// The input every common screw fills: the screws head its section and are
-// offered while it is shown, that is while the axis has a screw.
+std::span<const CommonDrive> commonDrives();
+inline constexpr std::string_view kCommonDrivesLabel = N_("Trasmissioni comuni");
+// The input of a screw's starts: the common drives head its section.
 inline constexpr std::string_view kScrewStartsKey = "principi";
 
 // The labels of the results, in the order the command line prints them; a
@@ -134,11 +141,14 @@ bool inInches(const Entries& entries);
 std::string labelOf(const Input& input, bool inches);
 std::string descriptionOf(const Input& input, bool inches);
 
-// `entries` with `screw` filled in: its pitch or threads per inch, its starts,
-// and in its choice the alternative that shows that kind of screw.
-Entries withScrew(Entries entries, const CommonScrew& screw);
-// The common screw the shown inputs hold, by its index in commonScrews().
-std::optional<std::size_t> screwShown(const Entries& entries);
+// `entries` with `drive` filled in, and in each choice the alternative that
+// shows what it fills: the screw, the wheel, the gear ratio.
+Entries withDrive(Entries entries, const CommonDrive& drive);
+// The common drive the shown inputs hold, by its index in commonDrives().
+std::optional<std::size_t> driveShown(const Entries& entries);
+// The common drives are offered while the axis is moved as one of them
+// moves it (a screw or a wheel): choosing one then changes only its texts.
+bool commonDrivesOffered(const Entries& entries);
 
 // The shown input an error blamed on `options` (the one to change first in
 // front) belongs to: for the first option that has one, the text input of

@@ -24,18 +24,19 @@ int hexValue(char c) {
     return -1;
 }
 
+}  // namespace
+
+namespace internal {
+
 bool isNumber(std::string_view key) {
-    const Input* input = internal::textInput(key);
+    const Input* input = textInput(key);
     return input && input->number;
 }
 
-// A separator that is no text reads and writes as the point.
 std::string_view decimalOf(std::string_view separator) {
     return separator.empty() ? "." : separator;
 }
 
-// `text` percent-encoded; in a number, its decimal separator as '.', and a
-// '.' that is none encoded, so that only a decimal separator is a bare '.'.
 std::string encoded(std::string_view text, bool number, std::string_view separator) {
     std::string out;
     while (!text.empty()) {
@@ -58,7 +59,6 @@ std::string encoded(std::string_view text, bool number, std::string_view separat
     return out;
 }
 
-// `text` decoded; in a number, a bare '.' or ',' is the reader's separator.
 std::string decoded(std::string_view text, bool number, std::string_view separator) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -75,7 +75,12 @@ std::string decoded(std::string_view text, bool number, std::string_view separat
     return out;
 }
 
-}  // namespace
+}  // namespace internal
+
+using internal::decimalOf;
+using internal::decoded;
+using internal::encoded;
+using internal::isNumber;
 
 std::string addressOf(const State& state, std::string_view decimalSeparator) {
     const std::string_view separator = decimalOf(decimalSeparator);

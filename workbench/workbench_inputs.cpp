@@ -16,6 +16,16 @@ constexpr std::array kAxisMovedBy{
     Alternative{"Vite, passo in mm", "passo-vite"},
     Alternative{"Vite, filetti per pollice", "filetti-pollice"},
     Alternative{"Cinghia", "puleggia-asse"},
+    Alternative{N_("Ruota, diametro in mm"), "diametro-ruota"},
+    Alternative{N_("Pignone e cremagliera"), "denti-pignone"},
+    Alternative{N_("Step/mm già noti"), "step-mm"},
+    // A rotary axis turns with what the motor turns: it has no screw, belt,
+    // wheel or rack, so choosing it hides them all.
+    Alternative{N_("Nulla: l'asse ruota (asse rotativo, in gradi)"), "rotativo"},
+};
+constexpr std::array kRackBy{
+    Alternative{N_("Modulo"), "modulo"},
+    Alternative{N_("Passo circolare"), "passo-cremagliera"},
 };
 constexpr std::array kBeltProfiles{
     Alternative{"GT2 (2 mm)", "profilo-cinghia", "GT2"},
@@ -31,6 +41,7 @@ constexpr std::array kBeltProfiles{
 constexpr std::array kReduction{
     Alternative{"Nessuna, accoppiamento diretto", ""},
     Alternative{"Pulegge e cinghia tra motore e asse", "ingranaggi"},
+    Alternative{N_("Rapporto di ingranaggi o di un riduttore"), "rapporto"},
 };
 constexpr std::array kUnits{
     Alternative{"Millimetri", ""},
@@ -41,11 +52,16 @@ constexpr std::array kFirmwares{
     Alternative{"Marlin", "firmware", "marlin"},
     Alternative{"RepRapFirmware", "firmware", "reprapfirmware"},
     Alternative{"Grbl", "firmware", "grbl"},
+    Alternative{"grblHAL", "firmware", "grblhal"},
     Alternative{"Klipper", "firmware", "klipper"},
     Alternative{"LinuxCNC", "firmware", "linuxcnc"},
 };
 
 constexpr std::string_view kScrew = "passo-vite filetti-pollice";
+// Every axis that moves in a line: not the rotary one, which has no inches
+// and no layers.
+constexpr std::string_view kLinear =
+    "passo-vite filetti-pollice puleggia-asse diametro-ruota denti-pignone step-mm";
 
 // A text input that holds a number.
 constexpr bool kNumber = true;
@@ -64,7 +80,9 @@ constexpr std::array kInputs{
           "driver è in mezzo passo, come con 2.",
           "Driver", {}, {}, "2", kNumber},
     Input{InputKind::Choice, "asse-mosso-da", "L'asse è mosso da",
-          "Una vite, di passo in millimetri o in filetti per pollice, o una cinghia.",
+          N_("Una vite, di passo in millimetri o in filetti per pollice, una cinghia, una ruota, "
+             "un pignone su una cremagliera o una trasmissione di cui si sanno gli step/mm; "
+             "nulla per un asse rotativo."),
           "Movimento dell'asse", kAxisMovedBy},
     Input{InputKind::Text, "passo-vite", "Passo della vite (mm)",
           "Passo della vite in millimetri, per principio: 8 per una T8x8 a un principio, 2 per "
@@ -83,8 +101,31 @@ constexpr std::array kInputs{
     Input{InputKind::Choice, "profilo", "Profilo della cinghia",
           "Il profilo della cinghia dell'asse, che ne dà il passo in millimetri.",
           "Movimento dell'asse", kBeltProfiles, "puleggia-asse"},
+    Input{InputKind::Text, "diametro-ruota", N_("Diametro della ruota (mm)"),
+          N_("Il diametro efficace della ruota in millimetri, come 7,3 per la ruota dentata che "
+             "spinge il filamento di un estrusore: un giro avanza di π per il diametro."),
+          "Movimento dell'asse", {}, "diametro-ruota", {}, kNumber},
+    Input{InputKind::Text, "denti-pignone", N_("Denti del pignone"),
+          N_("Denti del pignone che ingrana nella cremagliera, un numero intero, come 20."),
+          "Movimento dell'asse", {}, "denti-pignone", {}, kNumber},
+    Input{InputKind::Choice, "cremagliera-da", N_("Cremagliera indicata da"),
+          N_("Come indicare la cremagliera: il modulo, o il passo circolare da dente a dente."),
+          "Movimento dell'asse", kRackBy, "denti-pignone"},
+    Input{InputKind::Text, "modulo", N_("Modulo (mm)"),
+          N_("Il modulo di pignone e cremagliera in millimetri, come 1,5: un giro avanza di π "
+             "per il modulo per i denti."),
+          "Movimento dell'asse", {}, "modulo", {}, kNumber},
+    Input{InputKind::Text, "passo-cremagliera", N_("Passo della cremagliera (mm)"),
+          N_("Il passo circolare della cremagliera in millimetri, da dente a dente: un giro "
+             "avanza del passo per i denti."),
+          "Movimento dell'asse", {}, "passo-cremagliera", {}, kNumber},
+    Input{InputKind::Text, "step-mm", N_("Step/mm già noti"),
+          N_("I passi per millimetro di una configurazione esistente, come 93: con i passi del "
+             "motore, i micropassi e la riduzione danno la rotation_distance di Klipper."),
+          "Movimento dell'asse", {}, "step-mm", {}, kNumber},
     Input{InputKind::Choice, "riduzione", "Riduzione",
-          "Una riduzione a pulegge e cinghia tra il motore e la vite o la puleggia dell'asse.",
+          N_("Una riduzione tra il motore e ciò che muove l'asse: pulegge e cinghia XL, o un "
+             "rapporto di ingranaggi o di un riduttore."),
           "Riduzione", kReduction},
     Input{InputKind::Text, "motore", "Denti della puleggia del motore",
           "Denti della puleggia sul motore, un numero intero.", "Riduzione", {}, "ingranaggi",
@@ -96,13 +137,25 @@ constexpr std::array kInputs{
           "Il codice di lunghezza della cinghia XL della riduzione, il numero prima di \"XL\": "
           "200 per una 200XL di 100 denti.",
           "Riduzione", {}, "ingranaggi", "120", kNumber},
+    // Not a number: its colons and commas are no decimal separators.
+    Input{InputKind::Text, "rapporto", N_("Rapporto"),
+          N_("Giri del motore a giri dell'uscita, numeri interi, come gear_ratio di Klipper: "
+             "50:17 per un ingranaggio di 17 denti sul motore che ne muove uno di 50, 5:1 per un "
+             "riduttore; più stadi separati da virgole, come 57:11,2:1."),
+          "Riduzione", {}, "rapporto"},
     Input{InputKind::Choice, "unita", "Unità della macchina",
-          "Millimetri, o pollici per una macchina in pollici.", "Unità", kUnits},
+          "Millimetri, o pollici per una macchina in pollici.", "Unità", kUnits, kLinear},
     Input{InputKind::Choice, "firmware-scelto", "Firmware",
           "Il firmware di cui scrivere le righe di configurazione.", "Firmware", kFirmwares},
     Input{InputKind::Text, "asse", "Asse",
           "La lettera dell'asse, o più lettere per più assi uguali: X, Y, Z, E, A, B, C.",
           "Firmware", {}, "firmware", "X"},
+    // No placeholder: the default joint depends on the axis letter.
+    Input{InputKind::Text, "giunto", N_("Giunti"),
+          N_("I numeri dei giunti di LinuxCNC, da 0 a 15, separati da virgole: più giunti per "
+             "un asse solo, come 1,2 per un portale a due motori, o uno per lettera; vuoto, X 0, "
+             "Y 1, Z 2, A 3, B 4, C 5."),
+          "Firmware", {}, "firmware=linuxcnc"},
     Input{InputKind::Text, "attuali", "Step/mm attuali",
           "Facoltativo: i passi per millimetro che il firmware ha ora, per correggerli.",
           "Calibrazione", {}, {}, {}, kNumber},
@@ -120,7 +173,7 @@ constexpr std::array kInputs{
     Input{InputKind::Text, "strato", "Altezza dello strato (mm)",
           "Facoltativo: l'altezza di strato voluta, in millimetri, per trovare quella a passi "
           "interi più vicina.",
-          "Strato", {}, {}, {}, kNumber, N_("Altezza dello strato (pollici)"),
+          "Strato", {}, kLinear, {}, kNumber, N_("Altezza dello strato (pollici)"),
           N_("Facoltativo: l'altezza di strato voluta, in pollici, per trovare quella a passi "
              "interi più vicina.")},
     Input{InputKind::Text, "velocita", "Velocità (mm/s)",
@@ -132,19 +185,25 @@ constexpr std::array kInputs{
           "Velocità", {}, {}, {}, kNumber},
 };
 
-constexpr std::array kCommonScrews{
-    CommonScrew{"T8x8 (passo 2, 4 principi)", "2", "", "4"},
-    CommonScrew{"T8x2", "2", "", "1"},
-    CommonScrew{"Vite a ricircolo 1605", "5", "", "1"},
-    CommonScrew{"Vite a ricircolo 1610", "10", "", "1"},
-    CommonScrew{"Barra filettata M8", "1.25", "", "1"},
-    CommonScrew{"ACME 1/2\"-10", "", "10", "1"},
-    CommonScrew{"ACME 3/8\"-12", "", "12", "1"},
+constexpr std::array kCommonDrives{
+    CommonDrive{"T8x8 (passo 2, 4 principi)", "passo-vite", "2", "4"},
+    CommonDrive{"T8x2", "passo-vite", "2", "1"},
+    CommonDrive{"Vite a ricircolo 1605", "passo-vite", "5", "1"},
+    CommonDrive{"Vite a ricircolo 1610", "passo-vite", "10", "1"},
+    CommonDrive{"Barra filettata M8", "passo-vite", "1.25", "1"},
+    CommonDrive{"ACME 1/2\"-10", "filetti-pollice", "10", "1"},
+    CommonDrive{"ACME 3/8\"-12", "filetti-pollice", "12", "1"},
+    // A common printer's extruder: a 17-tooth motor gear driving 50 teeth,
+    // and a drive gear that pushes the filament 7.3 mm across.
+    CommonDrive{N_("Estrusore: ingranaggi 50:17, ruota da 7,3 mm, 1/16"), "diametro-ruota", "7.3",
+                {}, "50:17", "16"},
 };
 
-constexpr std::array<std::string_view, 17> kResultLabels{
+constexpr std::array<std::string_view, 19> kResultLabels{
     "Step/mm",
     "Risoluzione del passo (mm)",
+    N_("Step/grado"),
+    N_("Risoluzione del passo (gradi)"),
     "Interasse",
     "Step/pollice",
     "Risoluzione del passo (pollici)",
@@ -162,9 +221,11 @@ constexpr std::array<std::string_view, 17> kResultLabels{
     "Interasse esatto",
 };
 
-constexpr std::array<std::string_view, 2> kSummaryLabels{
+constexpr std::array<std::string_view, 4> kSummaryLabels{
     "Step/mm",
     "Risoluzione del passo (mm)",
+    "Step/grado",
+    "Risoluzione del passo (gradi)",
 };
 
 constexpr std::array<std::string_view, 3> kFoldedSections{"Calibrazione", "Strato", "Velocità"};
@@ -180,7 +241,7 @@ const Input* inputNamed(std::string_view key) {
     return nullptr;
 }
 
-std::span<const CommonScrew> commonScrews() { return kCommonScrews; }
+std::span<const CommonDrive> commonDrives() { return kCommonDrives; }
 
 std::span<const std::string_view> resultLabels() { return kResultLabels; }
 

@@ -80,7 +80,9 @@ Shown printedFor(const State& state, const cli::Separators& separators, int& sta
     status = cli::runCommandLine(workbench::argumentsOf(state), separators, out, err);
     Shown printed;
     QStringList firmware;
-    for (const QString& line : QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts)) {
+    // Keeping the empty lines between firmware sections.
+    for (const QString& line : QString::fromStdString(out.str()).trimmed().split('\n')) {
+        if (line.isEmpty() && firmware.isEmpty()) continue;
         const qsizetype colon = line.indexOf(QLatin1String(": "));
         if (colon > 0 && isResultLabel(line.left(colon))) {
             printed.results.insert(line.left(colon), line.mid(colon + 2));
@@ -179,6 +181,14 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints_data() {
         {"T8x8 on Z", "micropassi=16&passo-vite=2&principi=4&strato=0.2&firmware=reprapfirmware&asse=Z"},
         {"1/2\"-10 ACME, inch machine",
          "micropassi=8&filetti-pollice=10&pollici&strato=0.008&velocita=1.5&firmware=linuxcnc"},
+        {"extruder, 50:17 onto 7.3 mm",
+         "micropassi=16&diametro-ruota=7.3&rapporto=50%3A17&firmware=klipper&asse=E"},
+        {"gantry on a rack of module 1.5",
+         "micropassi=8&denti-pignone=20&modulo=1.5&firmware=linuxcnc&asse=Y&giunto=1%2C2"},
+        {"rack by its pitch, grblHAL", "denti-pignone=25&passo-cremagliera=5&firmware=grblhal"},
+        {"known steps per mm, to Klipper", "micropassi=16&step-mm=93&firmware=klipper&asse=E"},
+        {"rotary table on a 90:1 worm",
+         "micropassi=16&rotativo&rapporto=90%3A1&frequenza-max=40&firmware=linuxcnc"},
         {"no belt, no centre distance", "micropassi=16&passo-vite=8"},
         {"a speed linked with a comma", "micropassi=16&passo-vite=8&velocita=30,5"},
         {"a speed linked with a point", "micropassi=16&passo-vite=8&velocita=30.5"},
@@ -248,7 +258,7 @@ void WorkbenchWindowTest::inputGivesItsValue_data() {
     QTest::newRow("text") << "banco-micropassi" << "Micropassi" << "32";
     QTest::newRow("choice") << "banco-firmware-scelto" << "Firmware" << "Marlin";
     QTest::newRow("belt profile") << "banco-profilo" << "Profilo della cinghia" << "GT3 (3 mm)";
-    QTest::newRow("common screws") << "banco-viti-comuni" << "Viti comuni"
+    QTest::newRow("common drives") << "banco-viti-comuni" << "Trasmissioni comuni"
                                    << "T8x8 (passo 2, 4 principi)";
 }
 
@@ -382,6 +392,8 @@ void WorkbenchWindowTest::commonScrewFillsTheScrew_data() {
                                  << "passo-vite" << "2" << "4";
     QTest::newRow("imperial") << "ACME 1/2\"-10" << "Vite, filetti per pollice"
                               << "filetti-pollice" << "10" << "1";
+    QTest::newRow("extruder") << "Estrusore: ingranaggi 50:17, ruota da 7,3 mm, 1/16"
+                              << "Ruota, diametro in mm" << "diametro-ruota" << "7.3" << "";
 }
 
 // From a belt axis: the screw's inputs replace the pulley's.

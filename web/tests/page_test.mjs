@@ -325,6 +325,16 @@ const drives = [
     address: "micropassi=16&passo-vite=8&velocita=30,5" },
   { name: "a speed linked with a point", firmwareLines: 0,
     address: "micropassi=16&passo-vite=8&velocita=30.5" },
+  { name: "extruder: 50:17 on a 7.3 mm wheel, Klipper", firmwareLines: 5,
+    address: "micropassi=16&diametro-ruota=7.3&rapporto=50%3A17&firmware=klipper&asse=E" },
+  { name: "rack of module 1.5, 20-tooth pinion, LinuxCNC", firmwareLines: 2,
+    address: "micropassi=8&denti-pignone=20&modulo=1.5&firmware=linuxcnc&asse=Y" },
+  { name: "rack by its pitch, grblHAL", firmwareLines: 1,
+    address: "denti-pignone=25&passo-cremagliera=5&firmware=grblhal" },
+  { name: "known steps per mm, to Klipper", firmwareLines: 4,
+    address: "micropassi=16&step-mm=93&firmware=klipper&asse=E" },
+  { name: "rotary A on 90:1, RepRapFirmware", firmwareLines: 1,
+    address: "micropassi=16&rotativo&rapporto=90%3A1&firmware=reprapfirmware&asse=A" },
 ];
 
 // "passo-vite=2.5&ingranaggi" -> ["--passo-vite=2,5", "--ingranaggi"] in Italian: a

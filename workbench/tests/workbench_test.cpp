@@ -54,7 +54,18 @@ const State kAcme{{"micropassi", "8"}, {"filetti-pollice", "10"}, {"pollici", ""
                   {"firmware", "linuxcnc"}};
 const State kThreeStartsPerInch{{"micropassi", "16"}, {"filetti-pollice", "8"}, {"principi", "3"},
                                 {"ingranaggi", ""}, {"firmware", "klipper"}, {"asse", "E"}};
+const State kExtruder{{"micropassi", "16"}, {"diametro-ruota", "7.3"}, {"rapporto", "50:17"},
+                      {"firmware", "klipper"}, {"asse", "E"}};
+const State kGantryRack{{"micropassi", "8"}, {"denti-pignone", "20"}, {"modulo", "1.5"},
+                        {"firmware", "linuxcnc"}, {"asse", "Y"}, {"giunto", "1,2"}};
+const State kRackByPitch{{"denti-pignone", "25"}, {"passo-cremagliera", "5"},
+                         {"firmware", "grblhal"}};
+const State kKnownSteps{{"micropassi", "16"}, {"step-mm", "93"}, {"firmware", "klipper"},
+                        {"asse", "E"}};
+const State kRotaryTable{{"micropassi", "16"}, {"rotativo", ""}, {"rapporto", "90:1"},
+                         {"frequenza-max", "40"}, {"firmware", "linuxcnc"}};
 const State kDrives[] = {kGt2Pulley, kRouter, kHalfDegree, kT8x8, kAcme, kThreeStartsPerInch,
+                         kExtruder, kGantryRack, kRackByPitch, kKnownSteps, kRotaryTable,
                          {}, {{"passi", "400"}, {"passo-vite", "1.25"}},
                          // given twice, the last counts: one start, the window's own drive
                          {{"principi", "2"}, {"principi", "1"}}};
@@ -184,7 +195,8 @@ TEST(Workbench, ReadsAnyLink) {
 TEST(Workbench, EntriesOfAStateHoldItWhole) {
     const State emptiedTeeth{{"puleggia-asse", ""}, {"profilo-cinghia", "GT2"}};
     for (const State& state : {kGt2Pulley, kRouter, kHalfDegree, kT8x8, kAcme,
-                               kThreeStartsPerInch, emptiedTeeth, State{}}) {
+                               kThreeStartsPerInch, kExtruder, kGantryRack, kRackByPitch,
+                               kKnownSteps, kRotaryTable, emptiedTeeth, State{}}) {
         SCOPED_TRACE(addressOf(state, "."));
         const auto entries = entriesOf(state);
         ASSERT_TRUE(entries);
@@ -319,6 +331,25 @@ TEST(Workbench, FoldsAndSummarisesWhatExists) {
     const auto labels = resultLabels();
     for (const std::string_view label : summaryLabels()) {
         EXPECT_NE(std::find(labels.begin(), labels.end(), label), labels.end()) << label;
+    }
+}
+
+// A common drive fills its inputs and shows them, and is then the one shown;
+// the list is offered while the axis moves as one of them moves it.
+TEST(Workbench, CommonDrivesFillWhatTheyName) {
+    const auto drives = commonDrives();
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        EXPECT_EQ(driveShown(withDrive(initialEntries(), drives[i])), i) << drives[i].label;
+    }
+    State extruder = stateOf(withDrive(initialEntries(), drives.back()));
+    std::ranges::sort(extruder);
+    EXPECT_EQ(extruder, (State{{"diametro-ruota", "7.3"}, {"micropassi", "16"}, {"rapporto", "50:17"}}));
+    const struct {
+        State state;
+        bool offered;
+    } rows[] = {{{}, true}, {kExtruder, true}, {kGt2Pulley, false}, {kRotaryTable, false}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(commonDrivesOffered(*entriesOf(row.state)), row.offered) << addressOf(row.state, ".");
     }
 }
 

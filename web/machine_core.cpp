@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The machine as the page calls it: its description, a link's or a file's
+// machine, its file, its axes added, duplicated and removed, and its
+// answers. The page keeps the machine as the module gives it and hands it
+// back with each change; every rule is decided here.
+//
+// A machine crosses as a JavaScript object, {firmware, name, axes: [{letter,
+// state: [[key, text], ...]}]}; an axis's form as the workbench's entries,
+// {texts: {key: text}, chosen: {key: index}}; what comes back is JSON text.
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+#include <variant>
+
+#include "json_text.h"
+#include "workbench/machine.h"
+
+namespace cnc::web {
+namespace {
+
+using emscripten::val;
+using namespace cnc::workbench;
+
+std::string jsonMachine(const MachineState& machine) {
+    return fmt::format(
+        R"({{"firmware":{},"name":{},"axes":{}}})", jsonString(machine.firmware),
+        jsonString(machine.name), jsonArray(machine.axes, [](const MachineAxis& axis) {
+            return fmt::format(
+                R"({{"letter":{},"state":{}}})", jsonString(std::string(1, axis.letter)),
+                jsonArray(axis.state, [](const auto& option) {
+                    return fmt::format("[{},{}]", jsonString(option.first), jsonString(option.second));
+                }));
+        }));
+}
+
+std::string textOf(const val& given) { return given.isString() ? given.as<std::string>() : ""; }
+
+// The page's machine; what is not a text in it is empty.
+MachineState machineFrom(const val& given) {
+    MachineState machine{textOf(given["firmware"]), textOf(given["name"]), {}};
+    const val axes = given["axes"];
+    const unsigned count = axes.isArray() ? axes["length"].as<unsigned>() : 0;
+    for (unsigned i = 0; i < count; ++i) {
+        const std::string letter = textOf(axes[i]["letter"]);
+        const val state = axes[i]["state"];
+        const unsigned options = state.isArray() ? state["length"].as<unsigned>() : 0;
+        MachineAxis axis{letter.empty() ? '\0' : letter[0], {}};
+        for (unsigned j = 0; j < options; ++j) {
+            axis.state.emplace_back(textOf(state[j][0]), textOf(state[j][1]));
+        }
+        machine.axes.push_back(std::move(axis));
+    }
+    return machine;
+}
+
+// The firmwares to choose among, as the workbench's choice has them:
+// [{label, value}], "" for none.
+std::string jsonFirmwares() {
+    const Input* firmware = inputNamed("firmware-scelto");
+    return jsonArray(firmware->alternatives, [](const Alternative& alternative) {
+        return fmt::format(R"({{"label":{},"value":{}}})", jsonString(alternative.label),
+                           jsonString(alternative.value));
+    });
+}
+
+// {title, firmwareLabel, firmwareDescription, firmwares, nameLabel,
+// nameDescription, axesLabel, letterLabel, addLabel, duplicateLabel,
+// removeLabel, openLabel, saveLabel, invalidAddressMessage, axisInputs: [the
+// keys of an axis's form]}; the inputs themselves are the workbench's
+// description's.
+std::string machineDescription() {
+    std::vector<std::string_view> axisInputs;
+    for (const Input& input : inputs()) {
+        if (isAxisInput(input)) axisInputs.push_back(input.key);
+    }
+    const Input* firmware = inputNamed("firmware-scelto");
+    return fmt::format(
+        R"({{"title":{},"firmwareLabel":{},"firmwareDescription":{},"firmwares":{},)"
+        R"("nameLabel":{},"nameDescription":{},)"
+        R"("axesLabel":{},"letterLabel":{},"addLabel":{},"duplicateLabel":{},"removeLabel":{},)"
+        R"("openLabel":{},"saveLabel":{},"invalidAddressMessage":{},"axisInputs":{}}})",
+        jsonString(_(kMachineTitle)), jsonString(_(firmware->label)),
+        jsonString(_(firmware->description)), jsonFirmwares(),
+        jsonString(_(kMachineNameLabel)), jsonString(_(kMachineNameDescription)),
+        jsonString(_(kMachineAxesLabel)), jsonString(_(kNewAxisLabel)),
+        jsonString(_(kAddAxisLabel)), jsonString(_(kDuplicateAxisLabel)),
+        jsonString(_(kRemoveAxisLabel)), jsonString(_(kOpenMachineLabel)),
+        jsonString(_(kSaveMachineLabel)), jsonString(_(kInvalidMachineAddressMessage)),
+        jsonArray(axisInputs, jsonString));
+}
+
+// The machine of a link's query, or null when it is none.
+std::string machineOfLink(const std::string& query, const std::string& decimalSeparator) {
+    const auto machine = machineOfAddress(query, decimalSeparator);
+    return machine ? jsonMachine(*machine) : "null";
+}
+
+// {machine} for a file's text, or {error: the one line that says why not}.
+std::string machineOfFile(const std::string& text, const std::string& fileName,
+                          const std::string& decimalSeparator) {
+    const auto read = machineOfText(text, fileName, decimalSeparator);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return fmt::format(R"({{"error":{}}})", jsonString(*problem));
+    }
+    return fmt::format(R"({{"machine":{}}})", jsonMachine(std::get<MachineState>(read)));
+}
+
+std::string machineFile(const val& given, const std::string& decimalSeparator) {
+    return machineText(machineFrom(given), decimalSeparator);
+}
+
+// The entries the page's form gives, over the initial ones; an index that
+// names no alternative of its choice is left out rather than trusted.
+Entries entriesFrom(const val& given) {
+    Entries entries = initialEntries();
+    for (const Input& input : inputs()) {
+        const std::string key(input.key);
+        if (input.kind == InputKind::Text) {
+            if (const val text = given["texts"][key]; text.isString()) {
+                entries.setText(key, text.as<std::string>());
+            }
+            continue;
+        }
+        const val index = given["chosen"][key];
+        if (!index.isNumber()) continue;
+        const double at = index.as<double>();
+        if (at >= 0 && at < static_cast<double>(input.alternatives.size())) {
+            entries.choose(key, static_cast<std::size_t>(at));
+        }
+    }
+    return entries;
+}
+
+// The machine with the axis at `index` as its form's entries give it.
+std::string machineWithEntries(const val& given, unsigned index, const val& entries) {
+    MachineState machine = machineFrom(given);
+    if (index < machine.axes.size()) machine.axes[index].state = axisStateOf(entriesFrom(entries));
+    return jsonMachine(machine);
+}
+
+// The machine with an axis `letter`, empty or as the axis at `like` (-1:
+// none); null when the letter cannot be added.
+std::string machineWithAxis(const val& given, const std::string& letter, int like) {
+    const MachineState machine = machineFrom(given);
+    State state;
+    if (like >= 0 && static_cast<unsigned>(like) < machine.axes.size()) {
+        state = machine.axes[static_cast<unsigned>(like)].state;
+    }
+    const auto added = letter.size() == 1 ? withAxis(machine, letter[0], state) : std::nullopt;
+    return added ? jsonMachine(*added) : "null";
+}
+
+std::string machineWithoutAxis(const val& given, const std::string& letter) {
+    return jsonMachine(withoutAxis(machineFrom(given), letter.empty() ? '\0' : letter[0]));
+}
+
+std::string jsonEntries(const Entries& entries) {
+    return fmt::format(
+        R"({{"texts":{},"chosen":{}}})",
+        jsonObject(entries.texts, [](const std::string& text) { return jsonString(text); }),
+        jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); }));
+}
+
+// {axes: [{letter, entries, results: [{label, value}], errors: [{key,
+// message}], shown: [input keys]}], firmware: [the block's lines], errors:
+// [messages of the machine], freeLetters, address}. An axis's error's key is
+// its shown input's, "" for the axis as a whole.
+std::string answerMachine(const val& given, const std::string& decimalSeparator,
+                          const std::string& groupSeparator) {
+    const MachineState machine = machineFrom(given);
+    const MachineEvaluation evaluation = evaluateMachine(machine, decimalSeparator, groupSeparator);
+    std::string axes;
+    for (std::size_t i = 0; i < evaluation.axes.size(); ++i) {
+        const Entries entries = axisEntries(machine, i);
+        const Evaluation& answered = evaluation.axes[i].evaluation;
+        std::vector<std::string_view> shown;
+        for (const Input& input : inputs()) {
+            if (isAxisInput(input) && isShown(input, entries)) shown.push_back(input.key);
+        }
+        axes += fmt::format(
+            R"({}{{"letter":{},"entries":{},"results":{},"errors":{},"shown":{}}})",
+            axes.empty() ? "" : ",", jsonString(std::string(1, evaluation.axes[i].letter)),
+            jsonEntries(entries), jsonArray(answered.results, [](const Result& result) {
+                return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
+                                   jsonString(result.value));
+            }),
+            jsonArray(answered.errors, [&](const Error& error) {
+                const Input* input = inputOfError(error.options, entries);
+                const bool own = input && isAxisInput(*input);
+                return fmt::format(R"({{"key":{},"message":{}}})",
+                                   jsonString(own ? input->key : std::string_view()),
+                                   jsonString(error.message));
+            }),
+            jsonArray(shown, jsonString));
+    }
+    return fmt::format(
+        R"({{"axes":[{}],"firmware":{},"errors":{},"freeLetters":{},"address":{}}})", axes,
+        jsonArray(evaluation.firmwareLines, jsonString),
+        jsonArray(evaluation.errors, [](const MachineError& error) { return jsonString(error.message); }),
+        jsonString(freeLetters(machine)), jsonString(machineAddressOf(machine, decimalSeparator)));
+}
+
+}  // namespace
+}  // namespace cnc::web
+
+EMSCRIPTEN_BINDINGS(cnc_axis_calc_machine) {
+    emscripten::function("machineDescription", &cnc::web::machineDescription);
+    emscripten::function("machineOfLink", &cnc::web::machineOfLink);
+    emscripten::function("machineOfFile", &cnc::web::machineOfFile);
+    emscripten::function("machineFile", &cnc::web::machineFile);
+    emscripten::function("machineWithEntries", &cnc::web::machineWithEntries);
+    emscripten::function("machineWithAxis", &cnc::web::machineWithAxis);
+    emscripten::function("machineWithoutAxis", &cnc::web::machineWithoutAxis);
+    emscripten::function("answerMachine", &cnc::web::answerMachine);
+}
