@@ -42,20 +42,20 @@ QLabel* errorLabel(const QString& objectName) {
 }
 
 WorkbenchResults::WorkbenchResults(QWidget* parent)
-    : QGroupBox(QStringLiteral("Risultati"), parent),
+    : QGroupBox(qText(_(workbench::kResultsLabel)), parent),
       errors_(errorLabel(QStringLiteral("banco-errore-generale"))),
-      firmwareCaption_(new QLabel(qText(workbench::kFirmwareLinesLabel))),
+      firmwareCaption_(new QLabel(qText(_(workbench::kFirmwareLinesLabel)))),
       firmwareLines_(new QPlainTextEdit),
-      copy_(new QPushButton(qText(workbench::kCopyLabel))) {
+      copy_(new QPushButton(qText(_(workbench::kCopyLabel)))) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(errors_, 0, 0, 1, 2);
     int line = 1;
     for (const std::string_view label : workbench::resultLabels()) {
-        auto* caption = new QLabel(qText(label));
+        auto* caption = new QLabel(qText(_(label)));
         auto* value = new QLineEdit;
         value->setObjectName(QStringLiteral("banco-risultato-%1").arg(line - 1));
         value->setReadOnly(true);
-        value->setAccessibleName(qText(label));
+        value->setAccessibleName(qText(_(label)));
         caption->setBuddy(value);
         grid->addWidget(caption, line, 0);
         grid->addWidget(value, line, 1);
@@ -64,7 +64,7 @@ WorkbenchResults::WorkbenchResults(QWidget* parent)
     }
     firmwareLines_->setObjectName(QStringLiteral("banco-righe-firmware"));
     firmwareLines_->setReadOnly(true);
-    firmwareLines_->setAccessibleName(qText(workbench::kFirmwareLinesLabel));
+    firmwareLines_->setAccessibleName(qText(_(workbench::kFirmwareLinesLabel)));
     firmwareLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     firmwareLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     firmwareCaption_->setBuddy(firmwareLines_);
@@ -81,9 +81,9 @@ void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStri
     errors_->setVisible(!errors.isEmpty());
     const auto labels = workbench::resultLabels();
     for (std::size_t i = 0; i < rows_.size(); ++i) {
-        const auto found = std::ranges::find_if(evaluation.results, [&](const auto& result) {
-            return result.label == labels[i];
-        });
+        const std::string label = _(labels[i]);
+        const auto found = std::ranges::find_if(
+            evaluation.results, [&](const auto& result) { return result.label == label; });
         const bool shown = found != evaluation.results.end();
         rows_[i].value->setText(shown ? QString::fromStdString(found->value) : QString());
         rows_[i].value->setCursorPosition(0);

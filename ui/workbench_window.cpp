@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+#include "calc/translation.h"
+
 #include "ui/accessible_input.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_results.h"
@@ -30,7 +32,7 @@ std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
 WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
     : QWidget(parent), entries_(std::move(entries)), results_(new WorkbenchResults) {
-    setWindowTitle(qText(workbench::kTitle));
+    setWindowTitle(qText(_(workbench::kTitle)));
     auto* columns = new QWidget;
     auto* layout = new QHBoxLayout(columns);
     layout->addWidget(buildInputs(), 3, Qt::AlignTop);
@@ -57,7 +59,7 @@ QWidget* WorkbenchWindow::buildInputs() {
     layout->setContentsMargins(0, 0, 0, 0);
     for (const Input& input : workbench::inputs()) {
         const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
-            return box->title() == qText(input.section);
+            return box->title() == qText(_(input.section));
         });
         QGroupBox* box = section == sections_.end() ? nullptr : *section;
         if (!box) {
@@ -76,7 +78,7 @@ QWidget* WorkbenchWindow::buildInputs() {
 }
 
 QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
-    auto* box = new QGroupBox(qText(section));
+    auto* box = new QGroupBox(qText(_(section)));
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     sections_.push_back(box);
@@ -92,7 +94,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     if (input.kind == InputKind::Text) {
         auto* edit = accessibleInput(new QLineEdit);
         // Empty is the command line's default, which the placeholder shows.
-        edit->setPlaceholderText(qText(input.placeholder));
+        edit->setPlaceholderText(qText(_(input.placeholder)));
         // Every change of the text, however it came (typed, pasted, undone,
         // set through the accessibility interface); the window's own fills
         // (showEntries) block the signal.
@@ -104,7 +106,7 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
     } else {
         auto* combo = accessibleInput(new QComboBox);
         for (const workbench::Alternative& alternative : input.alternatives) {
-            combo->addItem(qText(alternative.label));
+            combo->addItem(qText(_(alternative.label)));
         }
         QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] {
             readEntries();
@@ -113,10 +115,10 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
         field = combo;
     }
     field->setObjectName(QStringLiteral("banco-") + key);
-    field->setAccessibleName(qText(input.label));
-    field->setAccessibleDescription(qText(input.description));
-    field->setToolTip(qText(input.description));
-    auto* caption = new QLabel(qText(input.label));
+    field->setAccessibleName(qText(_(input.label)));
+    field->setAccessibleDescription(qText(_(input.description)));
+    field->setToolTip(qText(_(input.description)));
+    auto* caption = new QLabel(qText(_(input.label)));
     caption->setBuddy(field);
     QLabel* error = errorLabel(QStringLiteral("banco-errore-") + key);
     auto* grid = static_cast<QGridLayout*>(box->layout());
@@ -130,14 +132,13 @@ void WorkbenchWindow::addInput(const Input& input, QGroupBox* box) {
 void WorkbenchWindow::addCommonScrews(QGroupBox* box) {
     screws_ = accessibleInput(new QComboBox);
     screws_->setObjectName(QStringLiteral("banco-viti-comuni"));
-    screws_->addItem(QStringLiteral("Altra vite"));
+    screws_->addItem(qText(_(workbench::kOtherScrewLabel)));
     for (const workbench::CommonScrew& screw : workbench::commonScrews()) {
-        screws_->addItem(qText(screw.label));
+        screws_->addItem(qText(_(screw.label)));
     }
-    const QString label = qText(workbench::kCommonScrewsLabel);
+    const QString label = qText(_(workbench::kCommonScrewsLabel));
     screws_->setAccessibleName(label);
-    screws_->setAccessibleDescription(
-        QStringLiteral("Una vite comune: ne riempie il passo, i filetti per pollice e i principi."));
+    screws_->setAccessibleDescription(qText(_(workbench::kCommonScrewsDescription)));
     QObject::connect(screws_, &QComboBox::currentIndexChanged, this,
                      [this](int index) { chooseScrew(index); });
     screwsCaption_ = new QLabel(label);
@@ -214,7 +215,7 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
-        showInputError(row.field, text, qText(row.input->description));
+        showInputError(row.field, text, qText(_(row.input->description)));
     }
     results_->show(evaluation, general);
 }

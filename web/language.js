@@ -127,10 +127,12 @@ window.cncLanguage = (() => {
     return element;
   }
 
-  // A link to the workbench starts fetching its language's catalogue while
-  // the module loads.
+  // The language the page opens in, the start's and the switches': a link's
+  // to the workbench, else as chosen. Its catalogue is fetched while the
+  // module loads.
   const atStart = /^#banco(?:\?(.*))?$/.exec(location.hash);
-  if (atStart) catalogue(chosen(fromQuery(atStart[1] ?? "").language));
+  const opening = chosen(atStart ? fromQuery(atStart[1] ?? "").language : null);
+  catalogue(opening);
 
-  return { chosen, use, fromQuery, address, menu, current: () => current };
+  return { chosen, use, fromQuery, address, menu, current: () => current, opening };
 })();

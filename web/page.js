@@ -220,9 +220,11 @@
     workbench.lang = language.current();
     const menu = language.menu(core, () => {
       // A language picked from the menu: everything asked again of the
-      // module, what was typed kept, the menu still in hand.
+      // module, what was typed kept, the menu still in hand; the start and
+      // the switches speak it too.
       const wasFocused = menu.contains(document.activeElement);
       workbench.lang = language.current();
+      views.retitle(JSON.parse(core.startDescription()), language.current());
       window.cncWorkbench.again(core, workbench, separators, menu);
       if (workbench.firstChild !== views.toClassic) workbench.prepend(views.toClassic);
       if (wasFocused) menu.querySelector("select").focus();
@@ -309,8 +311,12 @@
     });
 
     showBeltGroups();
-    const views = { ...window.cncStart(JSON.parse(core.startDescription())), window: main,
-      windowTitle: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
+    // The start and the switches in the page's language; the window stays Italian.
+    await window.cncLanguage.use(core, window.cncLanguage.opening);
+    const views = Object.assign(window.cncStart(JSON.parse(core.startDescription()),
+      window.cncLanguage.current()), {
+      window: main, windowTitle: layout.window.title,
+      firstField: fields.find((field) => field.tabIndex === 1) });
     document.body.append(views.screen, views.toWorkbench);
     await showWhatTheAddressAsks(core, views);
     window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));

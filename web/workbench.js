@@ -155,7 +155,7 @@ window.cncWorkbench = (() => {
     const general = make("p", { className: "wb-message", role: "status" });
     const results = resultList();
     const firmware = firmwarePanel(description);
-    const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
+    const answers = make("section", { className: "wb-answers", "aria-label": description.resultsLabel,
       tabIndex: -1 }, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
     root.replaceChildren(...(header ? [header] : []),

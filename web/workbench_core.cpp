@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/translation.h"
 #include "json_text.h"
 #include "workbench/workbench.h"
 
@@ -24,8 +25,11 @@ namespace {
 using emscripten::val;
 using namespace cnc::workbench;
 
+// The texts in the language of the module's messages.
+std::string jsonText(std::string_view italian) { return jsonString(_(italian)); }
+
 std::string jsonAlternative(const Alternative& alternative) {
-    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonString(alternative.label),
+    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonText(alternative.label),
                        jsonString(alternative.option), jsonString(alternative.value));
 }
 
@@ -34,10 +38,10 @@ std::string jsonInput(const Input& input) {
     return fmt::format(
         R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
         R"("shownWith":{},"placeholder":{}}})",
-        text ? R"("text")" : R"("choice")", jsonString(input.key), jsonString(input.label),
-        jsonString(input.description), jsonString(input.section),
+        text ? R"("text")" : R"("choice")", jsonString(input.key), jsonText(input.label),
+        jsonText(input.description), jsonText(input.section),
         jsonArray(input.alternatives, jsonAlternative), jsonString(input.shownWith),
-        jsonString(input.placeholder));
+        jsonText(input.placeholder));
 }
 
 std::string jsonTexts(const Entries& entries) {
@@ -53,38 +57,40 @@ std::string jsonChosen(const Entries& entries) {
 //            "chosen":{"asse-mosso-da":0}}
 std::string jsonScrew(const CommonScrew& screw) {
     const Entries fills = withScrew(Entries{}, screw);
-    return fmt::format(R"({{"label":{},"texts":{},"chosen":{}}})", jsonString(screw.label),
+    return fmt::format(R"({{"label":{},"texts":{},"chosen":{}}})", jsonText(screw.label),
                        jsonTexts(fills), jsonChosen(fills));
 }
 
-// {title, firmwareLinesLabel, copyLabel, commonScrewsLabel,
-// invalidAddressMessage, inputs: [{kind, key, label, description, section,
-// alternatives: [{label, option, value}], shownWith, placeholder}],
-// commonScrews: [...], resultLabels: [...], summaryLabels: [...],
-// summaryHint, foldedSections: [section...]}. The workbench opens with every
-// text empty and each choice at its first alternative.
+// {title, resultsLabel, firmwareLinesLabel, copyLabel, commonScrewsLabel,
+// invalidAddressMessage, inputs: [{kind, key, label,
+// description, section, alternatives: [{label, option, value}], shownWith,
+// placeholder}], commonScrews: [...], resultLabels: [...], summaryLabels:
+// [...], summaryHint, foldedSections: [section...]}, every text in the
+// language of the messages. The workbench opens with every text empty and
+// each choice at its first alternative.
 std::string workbenchDescription() {
-    return fmt::format(
-        R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonScrewsLabel":{},)"
-        R"("invalidAddressMessage":{},"inputs":{},"commonScrews":{},"resultLabels":{},)"
-        R"("summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
-        jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
-        jsonString(kCommonScrewsLabel), jsonString(kInvalidAddressMessage),
-        jsonArray(inputs(), jsonInput), jsonArray(commonScrews(), jsonScrew),
-        jsonArray(resultLabels(), jsonString), jsonArray(summaryLabels(), jsonString),
-        jsonString(kSummaryHint), jsonArray(foldedSections(), jsonString));
+    return fmt::format(R"({{"title":{},"resultsLabel":{},"firmwareLinesLabel":{},"copyLabel":{},)"
+                       R"("commonScrewsLabel":{},"invalidAddressMessage":{},"inputs":{},)"
+                       R"("commonScrews":{},"resultLabels":{},"summaryLabels":{},"summaryHint":{},)"
+                       R"("foldedSections":{}}})",
+                       jsonText(kTitle), jsonText(kResultsLabel), jsonText(kFirmwareLinesLabel),
+                       jsonText(kCopyLabel), jsonText(kCommonScrewsLabel),
+                       jsonText(kInvalidAddressMessage), jsonArray(inputs(), jsonInput),
+                       jsonArray(commonScrews(), jsonScrew), jsonArray(resultLabels(), jsonText),
+                       jsonArray(summaryLabels(), jsonText), jsonText(kSummaryHint),
+                       jsonArray(foldedSections(), jsonText));
 }
 
 // The page's start and the switches between its views: {title,
-// workbenchTitle, workbenchLine, classicTitle, classicLine}. Kept apart
-// from the workbench's description, which takes milliseconds to write and
-// parse: the start is shown as the page opens and need not wait for it.
+// workbenchTitle, workbenchLine, classicTitle, classicLine}, in the language
+// of the messages. Kept apart from the workbench's description, which takes
+// milliseconds to write and parse: the start is shown as the page opens and
+// need not wait for it.
 std::string startDescription() {
-    return fmt::format(
-        R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
-        R"("classicLine":{}}})",
-        jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
-        jsonString(kClassicTitle), jsonString(kClassicLine));
+    return fmt::format(R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
+                       R"("classicLine":{}}})",
+                       jsonText(kStartTitle), jsonText(kTitle), jsonText(kWorkbenchLine),
+                       jsonText(kClassicTitle), jsonText(kClassicLine));
 }
 
 // The page's entries over the initial ones; an index that names no

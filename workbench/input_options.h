@@ -2,6 +2,7 @@
 #pragma once
 // Internal to the workbench: the inputs as the command line's options.
 
+#include <string>
 #include <string_view>
 
 #include "workbench/workbench.h"
@@ -20,5 +21,10 @@ bool isFlag(std::string_view key);
 
 // An option the workbench's state may hold.
 bool isOption(std::string_view key);
+
+// The key the state keeps for an option given by either of its names:
+// "microsteps" -> "micropassi", "micropassi" -> "micropassi"; a key that is
+// no option, as it is.
+std::string canonicalKey(std::string_view key);
 
 }  // namespace cnc::workbench::internal

@@ -34,6 +34,11 @@ bool isFlag(std::string_view key) {
 
 bool isOption(std::string_view key) { return key == "calibra" || inputOfOption(key); }
 
+std::string canonicalKey(std::string_view key) {
+    const auto italian = cli::optionName("--" + std::string(key));
+    return italian ? std::string(italian->substr(2)) : std::string(key);
+}
+
 }  // namespace internal
 
 namespace {
@@ -216,7 +221,7 @@ std::optional<State> stateOfArguments(const std::vector<std::string>& arguments)
         if (!argument.starts_with("--")) return std::nullopt;
         argument.remove_prefix(2);
         const std::size_t equals = argument.find('=');
-        const std::string key(argument.substr(0, equals));
+        const std::string key = internal::canonicalKey(argument.substr(0, equals));
         if (!internal::isOption(key)) return std::nullopt;
         if (internal::isFlag(key)) {
             if (equals != std::string_view::npos) return std::nullopt;
