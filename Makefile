@@ -110,7 +110,8 @@ fuzz:
 
 # The README's pictures of the real window, taken under a virtual X server
 # after "calcola": docs/screenshot.png with the direct coupling,
-# docs/screenshot-belt.png with the belt coupling.
+# docs/screenshot-belt.png with the belt coupling; and of the workbench,
+# filled in, in a light and a dark palette: docs/screenshot-banco-*.png.
 screenshot:
 	@$(call deps,screenshot)
 	@$(call configure)
@@ -138,7 +139,9 @@ bench-web: web
 	@$(call deps,web-test)
 	@node web/tests/page_bench.mjs $(WEB_PAGE)
 
-# The README's picture of the page, taken by headless Chromium.
+# The README's pictures of the page, taken by headless Chromium: the window,
+# and the workbench at 1280 and 375 px, light and dark
+# (docs/screenshot-web-banco-*.png).
 screenshot-web: web
 	@$(call deps,web-test)
 	@node web/tests/page_bench.mjs $(WEB_PAGE) docs/screenshot-web.png

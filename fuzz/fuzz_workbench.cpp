@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench library over arbitrary states. A state reads back from its
-// address and from its arguments as it was; and where the command line takes
+// address and from its arguments as it was; its drive diagram is well-formed
+// XML, whatever bytes its texts hold; and where the command line takes
 // the state's options without an error, the workbench answers exactly the
 // lines it prints (results, then the firmware's), in the same separators.
 //
 // Input: a byte that picks the separators, then fields "key=text" (or a
 // flag's "key") separated by 0xFF; a field that is no option of the
 // workbench's is left out.
+
+#include <QByteArray>
+#include <QXmlStreamReader>
 
 #include <cstdlib>
 #include <sstream>
@@ -15,6 +19,7 @@
 
 #include "cli/command_line.h"
 #include "fuzz_input.h"
+#include "workbench/drive_diagram.h"
 #include "workbench/workbench.h"
 
 namespace {
@@ -56,6 +61,12 @@ std::string linesOf(const cnc::workbench::Evaluation& evaluation) {
     return lines;
 }
 
+bool wellFormed(const std::string& document) {
+    QXmlStreamReader reader(QByteArray::fromStdString(document));
+    while (!reader.atEnd()) reader.readNext();
+    return !reader.hasError();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -67,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (cnc::workbench::stateOfAddress(address, separators.decimal) != state) std::abort();
     const std::vector<std::string> arguments = cnc::workbench::argumentsOf(state);
     if (cnc::workbench::stateOfArguments(arguments) != state) std::abort();
+    if (!wellFormed(cnc::workbench::driveDiagram(state, {}, separators.decimal))) std::abort();
 
     // A calibration beside a drive is two questions the command line asks apart.
     if (asksCalibration(state)) return 0;

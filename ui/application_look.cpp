@@ -11,4 +11,6 @@ void applyLook() {
     if (fusion) QApplication::setPalette(fusion->standardPalette());
 }
 
+void applyDesktopLook() { QApplication::setStyle(QStringLiteral("Fusion")); }
+
 }  // namespace cnc::ui

@@ -9,4 +9,9 @@ namespace cnc::ui {
 // option buttons and text boxes in colours of their own.
 void applyLook();
 
+// The workbench's look, which follows the desktop: the same Fusion style, whose
+// drawing follows any palette, with the desktop's own palette, dark included.
+// The window's fixed light palette is not set.
+void applyDesktopLook();
+
 }  // namespace cnc::ui

@@ -112,9 +112,11 @@ int main(int argc, char* argv[]) {
                                                      : QStringLiteral("cnc-axis-calc"));
     QApplication::setDesktopFileName(workbench.asked ? QStringLiteral(CNC_WORKBENCH_ID)
                                                      : QStringLiteral(CNC_APP_ID));
+    if (workbench.asked) {
+        cnc::ui::applyDesktopLook();
+        return openWorkbench(workbench);
+    }
     cnc::ui::applyLook();
-
-    if (workbench.asked) return openWorkbench(workbench);
     // The classic window is the program's original design and stays Italian,
     // its calculation's messages too: no catalogue from here on.
     cnc::useCatalogue({});

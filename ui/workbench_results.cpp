@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "ui/qt_text.h"
+#include "ui/workbench_look.h"
 
 namespace cnc::ui {
 namespace {
@@ -31,15 +32,6 @@ void fitToText(QLineEdit* field) {
 }
 
 }  // namespace
-
-QLabel* errorLabel(const QString& objectName) {
-    auto* label = new QLabel;
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setStyleSheet(QStringLiteral("color: #b00020;"));
-    label->hide();
-    return label;
-}
 
 WorkbenchResults::WorkbenchResults(QWidget* parent)
     : QGroupBox(qText(_(workbench::kResultsLabel)), parent),
@@ -80,11 +72,13 @@ void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStri
     errors_->setText(errors.join(QLatin1Char('\n')));
     errors_->setVisible(!errors.isEmpty());
     const auto labels = workbench::resultLabels();
+    bool anyResult = false;
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         const std::string label = _(labels[i]);
         const auto found = std::ranges::find_if(
             evaluation.results, [&](const auto& result) { return result.label == label; });
         const bool shown = found != evaluation.results.end();
+        anyResult = anyResult || shown;
         rows_[i].value->setText(shown ? QString::fromStdString(found->value) : QString());
         rows_[i].value->setCursorPosition(0);
         fitToText(rows_[i].value);
@@ -98,6 +92,7 @@ void WorkbenchResults::show(const workbench::Evaluation& evaluation, const QStri
     firmwareCaption_->setVisible(anyLines);
     firmwareLines_->setVisible(anyLines);
     copy_->setVisible(anyLines);
+    setVisible(anyResult || anyLines || !errors.isEmpty());
 }
 
 void WorkbenchResults::copyFirmwareLines() const {

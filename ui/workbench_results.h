@@ -3,7 +3,7 @@
 // The workbench's results: one read-only field per label of
 // workbench::resultLabels(), shown while the answers hold that result, the
 // firmware lines in a read-only text with a button that copies them, and the
-// errors that belong to no input.
+// errors that belong to no input. The box is hidden while it has none of them.
 
 #include <QGroupBox>
 #include <QStringList>
@@ -19,17 +19,13 @@ class QPushButton;
 
 namespace cnc::ui {
 
-// A label for error messages, in the workbench's error colour, wrapping, and
-// hidden until it is given a message.
-QLabel* errorLabel(const QString& objectName);
-
 class WorkbenchResults : public QGroupBox {
 public:
     explicit WorkbenchResults(QWidget* parent = nullptr);
 
     // Shows the results and firmware lines of `evaluation` and `errors` (the
-    // messages of no input, one a line); empty ones are hidden. A label that
-    // comes twice shows its first value.
+    // messages of no input, one a line); empty ones are hidden, and the box
+    // with nothing to show. A label that comes twice shows its first value.
     void show(const workbench::Evaluation& evaluation, const QStringList& errors);
 
 private:

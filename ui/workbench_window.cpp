@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workbench_window.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -17,8 +18,11 @@
 #include "calc/translation.h"
 
 #include "ui/accessible_input.h"
+#include "ui/drive_diagram_view.h"
 #include "ui/qt_text.h"
+#include "ui/workbench_look.h"
 #include "ui/workbench_results.h"
+#include "workbench/drive_diagram.h"
 
 namespace cnc::ui {
 namespace {
@@ -28,35 +32,48 @@ using workbench::InputKind;
 
 std::string utf8(const QString& text) { return text.toUtf8().toStdString(); }
 
+// `content` in a scroll area of its own, which scrolls up and down as it needs
+// to and sideways only when the content cannot be narrower.
+QScrollArea* scrolling(QWidget* content, const QString& objectName) {
+    auto* area = new QScrollArea;
+    area->setObjectName(objectName);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(content);
+    return area;
+}
+
+// Narrower than this many average characters, the answers go under the
+// inputs: about the width at which both columns still show their longest
+// captions and numbers side by side.
+constexpr int kSideBySideCharacters = 100;
+
 }  // namespace
 
 WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
-    : QWidget(parent), entries_(std::move(entries)), results_(new WorkbenchResults) {
+    : QWidget(parent),
+      entries_(std::move(entries)),
+      diagram_(new DriveDiagramView),
+      results_(new WorkbenchResults) {
     setWindowTitle(qText(_(workbench::kTitle)));
-    auto* columns = new QWidget;
-    auto* layout = new QHBoxLayout(columns);
-    layout->addWidget(buildInputs(), 3, Qt::AlignTop);
-    layout->addWidget(results_, 2, Qt::AlignTop);
-    auto* scroll = new QScrollArea;
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(columns);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    // The scroll area takes any size, so the window needs no minimum size of
+    columns_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    columns_->setContentsMargins(0, 0, 0, 0);
+    columns_->setSpacing(0);
+    // The scroll areas take any size, so the window needs no minimum size of
     // its own, which its layout would otherwise send to the desktop again
     // each time an answer shows or hides a row.
-    outer->setSizeConstraint(QLayout::SetNoConstraint);
-    outer->addWidget(scroll);
+    columns_->setSizeConstraint(QLayout::SetNoConstraint);
+    columns_->addWidget(scrolling(buildInputs(), QStringLiteral("banco-ingressi")), 3);
+    columns_->addWidget(scrolling(buildAnswers(), QStringLiteral("banco-risposte")), 2);
     resize(1000, 760);
     showEntries();
     refresh();
+    colourLegibly(*this);
 }
 
 QWidget* WorkbenchWindow::buildInputs() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
     for (const Input& input : workbench::inputs()) {
         const auto section = std::ranges::find_if(sections_, [&](const QGroupBox* box) {
             return box->title() == qText(_(input.section));
@@ -68,6 +85,7 @@ QWidget* WorkbenchWindow::buildInputs() {
         }
         addInput(input, box);
     }
+    layout->addStretch();
     // One caption column for every section, so that the fields line up.
     int widest = 0;
     for (const InputRow& row : rows_) widest = std::max(widest, row.caption->sizeHint().width());
@@ -75,6 +93,32 @@ QWidget* WorkbenchWindow::buildInputs() {
         static_cast<QGridLayout*>(box->layout())->setColumnMinimumWidth(0, widest);
     }
     return column;
+}
+
+QWidget* WorkbenchWindow::buildAnswers() {
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    diagram_->setObjectName(QStringLiteral("banco-schema"));
+    results_->setObjectName(QStringLiteral("banco-risultati"));
+    layout->addWidget(diagram_);
+    layout->addWidget(results_);
+    layout->addStretch();
+    return column;
+}
+
+void WorkbenchWindow::arrangeColumns() {
+    const bool narrow = width() < kSideBySideCharacters * fontMetrics().averageCharWidth();
+    columns_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+}
+
+void WorkbenchWindow::resizeEvent(QResizeEvent* event) {
+    arrangeColumns();
+    QWidget::resizeEvent(event);
+}
+
+void WorkbenchWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) colourLegibly(*this);
+    QWidget::changeEvent(event);
 }
 
 QGroupBox* WorkbenchWindow::buildSection(std::string_view section) {
@@ -198,8 +242,13 @@ void WorkbenchWindow::refresh() {
         screws_->setCurrentIndex(shown ? static_cast<int>(*shown) + 1 : 0);
     }
     const QLocale locale;
-    showAnswers(workbench::evaluate(workbench::stateOf(entries_), utf8(locale.decimalPoint()),
-                                   utf8(locale.groupSeparator())));
+    const std::string decimalSeparator = utf8(locale.decimalPoint());
+    const workbench::State state = workbench::stateOf(entries_);
+    const workbench::Evaluation evaluation =
+        workbench::evaluate(state, decimalSeparator, utf8(locale.groupSeparator()));
+    showAnswers(evaluation);
+    diagram_->setDiagram(workbench::driveDiagram(state, evaluation, decimalSeparator),
+                         workbench::driveDescription(state, evaluation, decimalSeparator));
 }
 
 void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {

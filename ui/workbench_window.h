@@ -5,11 +5,19 @@
 // assistive technology, an automation tool or code. It is only a view: what is
 // shown, what an input means and every answer come from workbench/.
 //
+// The inputs scroll in a column of their own; beside them the drive's
+// diagram and the results stay in view, in a column that scrolls only when
+// taller than the window. In a window too narrow for both side by side the
+// results go under the inputs, each part scrolling on its own. Its colours
+// are the palette's (workbench_look.h), dark included.
+//
 // Object names, for tests and tools: each input "banco-<key>" (a QLineEdit or
 // a QComboBox), its error "banco-errore-<key>", the common screws
-// "banco-viti-comuni", result n of workbench::resultLabels()
+// "banco-viti-comuni", the drive's diagram "banco-schema", the results' box
+// "banco-risultati", result n of workbench::resultLabels()
 // "banco-risultato-<n>", the firmware lines "banco-righe-firmware", their
-// button "banco-copia" and the errors of no input "banco-errore-generale".
+// button "banco-copia", the errors of no input "banco-errore-generale", and
+// the two scrolling columns "banco-ingressi" and "banco-risposte".
 
 #include <QWidget>
 
@@ -19,12 +27,14 @@
 
 #include "workbench/workbench.h"
 
+class QBoxLayout;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 
 namespace cnc::ui {
 
+class DriveDiagramView;
 class WorkbenchResults;
 
 class WorkbenchWindow : public QWidget {
@@ -32,6 +42,10 @@ public:
     // The window showing `entries`, already answered.
     explicit WorkbenchWindow(workbench::Entries entries = workbench::initialEntries(),
                              QWidget* parent = nullptr);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // One input of workbench::inputs() and its widgets.
@@ -44,6 +58,9 @@ private:
     };
 
     QWidget* buildInputs();
+    QWidget* buildAnswers();
+    // Side by side, or the answers under the inputs in a narrow window.
+    void arrangeColumns();
     QGroupBox* buildSection(std::string_view section);
     void addInput(const workbench::Input& input, QGroupBox* box);
     void addCommonScrews(QGroupBox* box);
@@ -62,6 +79,8 @@ private:
     std::vector<QGroupBox*> sections_;
     QLabel* screwsCaption_ = nullptr;
     QComboBox* screws_ = nullptr;
+    QBoxLayout* columns_ = nullptr;
+    DriveDiagramView* diagram_ = nullptr;
     WorkbenchResults* results_ = nullptr;
 };
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench ("Banco dell'asse") as a page. The WebAssembly module
 // describes its inputs and answers every change: which inputs are shown, the
-// results, the firmware's lines, the messages and the address. This script
-// only builds the controls and puts the answers in them.
+// results, the firmware's lines, the messages, the address and the drive's
+// diagram. This script only builds the controls and puts the answers in them.
 "use strict";
 
 window.cncWorkbench = (() => {
@@ -125,6 +125,18 @@ window.cncWorkbench = (() => {
     } };
   }
 
+  // The drive's diagram, at the head of the results: markup the module writes,
+  // its every text escaped there, replaced only when it changes.
+  function diagramBox() {
+    const element = make("div", { className: "wb-diagram" });
+    let drawn = "";
+    return { element, show(svg) {
+      if (svg === drawn) return;
+      drawn = svg;
+      element.innerHTML = svg;
+    } };
+  }
+
   // Builds the workbench in `root`, `header` (the language menu) first; gives
   // {fill(query), which shows what a link's query stands for, or says it is
   // none and keeps what it showed, entries(), what is typed and chosen, and
@@ -153,10 +165,11 @@ window.cncWorkbench = (() => {
     const updateFolds = window.cncFolding(sections, description.foldedSections);
 
     const general = make("p", { className: "wb-message", role: "status" });
+    const diagram = diagramBox();
     const results = resultList();
     const firmware = firmwarePanel(description);
     const answers = make("section", { className: "wb-answers", "aria-label": description.resultsLabel,
-      tabIndex: -1 }, general, results.element, firmware.element);
+      tabIndex: -1 }, diagram.element, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
     root.replaceChildren(...(header ? [header] : []),
       make("h1", { id: "wb-title" }, description.title), summary.element,
@@ -175,7 +188,8 @@ window.cncWorkbench = (() => {
         .map((e) => e.message).join(" ");
       results.show(outcome.results);
       firmware.show(outcome.firmware);
-      answers.hidden = !outcome.results.length && !outcome.firmware.length && !general.textContent;
+      answers.hidden = !diagram.element.firstChild && !outcome.results.length &&
+        !outcome.firmware.length && !general.textContent;
       summary.show(outcome);
       updateFolds();
       if (address) {
@@ -185,6 +199,7 @@ window.cncWorkbench = (() => {
 
     function evaluate(given, address = true) {
       const { decimal, group } = separators();
+      diagram.show(core.workbenchDiagram(given, decimal, group));
       show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
     }
 

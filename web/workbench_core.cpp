@@ -5,7 +5,7 @@
 // belongs to are all decided here; the page only renders.
 //
 // Entries cross as a JavaScript object, {texts: {key: text}, chosen: {key:
-// index}}; what comes back is JSON text.
+// index}}; what comes back is JSON text, and the drive's diagram SVG markup.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -17,6 +17,7 @@
 
 #include "calc/translation.h"
 #include "json_text.h"
+#include "workbench/drive_diagram.h"
 #include "workbench/workbench.h"
 
 namespace cnc::web {
@@ -160,19 +161,33 @@ std::optional<std::pair<State, Entries>> linked(const std::string& query,
     return std::pair{*state, *entries};
 }
 
-// given: the page's entries, or the query of a link (workbenchEntries says
-// whether it is one). A link answers the very options it holds; entries
-// answer the state of what is shown. Gives {results: [{label, value}],
-// firmware: [lines], errors: [{key, message}], shown: [input keys], address}.
+// What `given` stands for: the page's entries and the state of what they
+// show, or a link's query, whose very options count (workbenchEntries says
+// whether it is one; one that is none stands for the initial entries).
+std::pair<State, Entries> givenState(const val& given, const std::string& decimalSeparator) {
+    if (given.isString()) {
+        if (auto link = linked(given.as<std::string>(), decimalSeparator)) return *std::move(link);
+    }
+    Entries entries = given.isString() ? initialEntries() : entriesFrom(given);
+    State state = stateOf(entries);
+    return {std::move(state), std::move(entries)};
+}
+
+// given: the page's entries, or the query of a link (givenState). Gives
+// {results: [{label, value}], firmware: [lines], errors: [{key, message}],
+// shown: [input keys], address}.
 std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
-    if (given.isString()) {
-        if (const auto link = linked(given.as<std::string>(), decimalSeparator)) {
-            return jsonEvaluation(link->first, link->second, decimalSeparator, groupSeparator);
-        }
-    }
-    const Entries entries = given.isString() ? initialEntries() : entriesFrom(given);
-    return jsonEvaluation(stateOf(entries), entries, decimalSeparator, groupSeparator);
+    const auto [state, entries] = givenState(given, decimalSeparator);
+    return jsonEvaluation(state, entries, decimalSeparator, groupSeparator);
+}
+
+// The drive's diagram for `given`, as evaluateWorkbench reads it: an <svg>
+// element, every text in it escaped, for the page to insert as markup.
+std::string workbenchDiagram(const val& given, const std::string& decimalSeparator,
+                             const std::string& groupSeparator) {
+    const State state = givenState(given, decimalSeparator).first;
+    return driveDiagram(state, evaluate(state, decimalSeparator, groupSeparator), decimalSeparator);
 }
 
 // The entries of a link's query, as {texts, chosen}, read with the reader's
@@ -190,5 +205,6 @@ EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
     emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
     emscripten::function("startDescription", &cnc::web::startDescription);
     emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
+    emscripten::function("workbenchDiagram", &cnc::web::workbenchDiagram);
     emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
 }

@@ -4,7 +4,8 @@
 // own lines for the same options, in the C locale and in Italian; a text
 // typed or set through the accessibility interface answers at once, an input
 // that cannot be used is marked beside it, «Copia» copies, and "--banco"
-// fills the window in.
+// fills the window in. The answers stay in view as the inputs scroll, and
+// every text stays legible in light and dark palettes.
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,6 +16,10 @@
 #include <QLocale>
 #include <QMap>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 #include <sstream>
@@ -23,6 +28,7 @@
 #include "test_support.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_arguments.h"
+#include "ui/workbench_look.h"
 #include "ui/workbench_window.h"
 
 namespace cnc::ui::test {
@@ -132,6 +138,10 @@ private slots:
     void commonScrewFillsTheScrew();
     void argumentsFillTheWorkbench_data();
     void argumentsFillTheWorkbench();
+    void answersStayInViewAsTheInputsScroll_data();
+    void answersStayInViewAsTheInputsScroll();
+    void legibleInThePalette_data();
+    void legibleInThePalette();
 
 private:
     // The window filled with the state of `address`, shown.
@@ -144,10 +154,12 @@ private:
 
     std::unique_ptr<ModalWatchdog> watchdog_;
     std::unique_ptr<WorkbenchWindow> window_;
+    const QPalette palette_ = QApplication::palette();
 };
 
 void WorkbenchWindowTest::cleanup() {
     window_.reset();
+    QApplication::setPalette(palette_);
     QLocale::setDefault(QLocale::c());
     const QStringList dialogs = watchdog_->takeClosed();
     watchdog_.reset();
@@ -287,6 +299,12 @@ void WorkbenchWindowTest::everyChangeOfTextAnswers() {
     }
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // The diagram follows, a picture for assistive technology.
+    QAccessibleInterface* diagram =
+        QAccessible::queryAccessibleInterface(named(window, "banco-schema"));
+    QCOMPARE(diagram->role(), QAccessible::Graphic);
+    QVERIFY2(diagram->text(QAccessible::Name).endsWith("Step/mm: " + stepsPerMm),
+             qPrintable(diagram->text(QAccessible::Name)));
 }
 
 void WorkbenchWindowTest::unusableInputIsMarkedBesideIt_data() {
@@ -316,6 +334,8 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QCOMPARE(textAttributes(field), QStringLiteral("invalid:true;"));
     QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
     QVERIFY(!named(window, "banco-errore-generale")->isVisible());
+    // With nothing else to show, no empty box.
+    QCOMPARE(named(window, "banco-risultati")->isVisible(), !stepsPerMm.isEmpty());
 
     typeInto(field, good);
     QVERIFY(!error->isVisible());
@@ -419,6 +439,84 @@ void WorkbenchWindowTest::argumentsFillTheWorkbench() {
         const std::string part = workbench::addressOf({option}, ".");
         QVERIFY2(("&" + given + "&").find("&" + part + "&") != std::string::npos, given.c_str());
     }
+}
+
+// Inputs taller than the window: the answers beside them, or under them in a
+// narrow window, stay in view with the inputs scrolled to their end.
+void WorkbenchWindowTest::answersStayInViewAsTheInputsScroll_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("sideBySide");
+    QTest::newRow("wide") << QSize(1000, 500) << true;
+    QTest::newRow("narrow") << QSize(460, 700) << false;
+}
+
+void WorkbenchWindowTest::answersStayInViewAsTheInputsScroll() {
+    QFETCH(QSize, size);
+    QFETCH(bool, sideBySide);
+    WorkbenchWindow& window =
+        open(QString::fromUtf8(kGt2) + "&strato=0.2&velocita=30&frequenza-max=40&attuali=80");
+    window.resize(size);
+    QVERIFY(QTest::qWaitFor([&] { return window.size() == size; }));
+    auto* inputs = named<QScrollArea>(window, "banco-ingressi");
+    const QWidget* answers = named(window, "banco-risposte");
+    QScrollBar* bar = inputs->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    QCOMPARE(sideBySide ? answers->x() >= inputs->geometry().right()
+                        : answers->y() >= inputs->geometry().bottom(),
+             true);
+    for (const char* shown : {"banco-schema", "banco-risultati"}) {
+        QVERIFY2(!named(window, shown)->visibleRegion().isEmpty(), shown);
+    }
+}
+
+// The palettes a desktop may give: the error messages, the placeholders and
+// the diagram keep 4.5:1 on their backgrounds, also when the palette changes
+// with the window open.
+void WorkbenchWindowTest::legibleInThePalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QTest::newRow("Fusion's light") << fusion->standardPalette();
+    QPalette dark(QColor(0xe8eaed), QColor(0x303134), QColor(0x5f6368), QColor(0x101114),
+                  QColor(0x3c4043), QColor(0xe8eaed), Qt::white, QColor(0x17181a),
+                  QColor(0x202124));
+    dark.setColor(QPalette::Highlight, QColor(0x8ab4f8));
+    // As a dark desktop may leave it: a light palette's half-black.
+    dark.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    QTest::newRow("dark") << dark;
+    QPalette grey = dark;
+    grey.setColor(QPalette::Window, QColor(0x767676));
+    grey.setColor(QPalette::WindowText, Qt::black);
+    QTest::newRow("mid grey") << grey;
+}
+
+// The greatest contrast of a pixel of `area` of the window's picture with `background`.
+static double mostContrast(QWidget& window, const QWidget* area, const QColor& background) {
+    const QImage picture =
+        window.grab(QRect(area->mapTo(&window, QPoint()), area->size())).toImage();
+    double most = 1;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            most = std::max(most, contrastRatio(picture.pixelColor(x, y), background));
+        }
+    }
+    return most;
+}
+
+void WorkbenchWindowTest::legibleInThePalette() {
+    QFETCH(QPalette, palette);
+    WorkbenchWindow& window = open(QString::fromUtf8(kGt2) + "&micropassi=300");
+    QApplication::setPalette(palette);
+    QCoreApplication::processEvents();
+    const QColor background = palette.color(QPalette::Window);
+    const auto* error = named<QLabel>(window, "banco-errore-micropassi");
+    QVERIFY(error->isVisible());
+    QVERIFY(contrastRatio(error->palette().color(QPalette::WindowText), background) >= 4.5);
+    QVERIFY(mostContrast(window, named(window, "banco-schema"), background) >= 4.5);
+    const QColor base = palette.color(QPalette::Base);
+    QVERIFY(mostContrast(window, named(window, "banco-passi"), base) >= 4.5);
+    QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
 }
 
 }  // namespace cnc::ui::test

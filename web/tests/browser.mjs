@@ -100,6 +100,8 @@ export async function openBrowser(language) {
     type: (id, text) => call("POST", `${session}/element/${id}/value`, { text }),
     active: async () => element(await call("GET", `${session}/element/active`)),
     screenshot: (id) => call("GET", `${session}/element/${id}/screenshot`),
+    // What the viewport shows, as PNG in base64.
+    viewport: () => call("GET", `${session}/screenshot`),
     // A command of the DevTools protocol, passed on by chromedriver:
     // cdp("Emulation.setDeviceMetricsOverride", {width: 360, ...}).
     cdp: (cmd, params = {}) => call("POST", `${session}/goog/cdp/execute`, { cmd, params }),

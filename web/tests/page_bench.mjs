@@ -6,12 +6,16 @@
 // load, from the server, and the loads after it, which the service worker
 // answers (median and range), for the classic window in Italian and for the
 // workbench in English, which fetches its catalogue first. With a file name
-// as second argument, also a screenshot of the classic window as it opens.
+// as second argument, also a screenshot of the classic window as it opens,
+// and beside it the workbench's, filled in, on a wide screen and a phone, in
+// light and dark (screenshot-web-banco-1280-light.png, ...). Last, what one
+// keystroke in the workbench costs the module: its answers, and its drive's
+// diagram (which answers the same state again to find its steps per mm).
 //
 //   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
 import { readdirSync, statSync, writeFileSync } from "node:fs";
-import { join, resolve } from "node:path";
+import { dirname, join, resolve } from "node:path";
 
 import { openBrowser, serve, waitReady } from "./browser.mjs";
 
@@ -59,6 +63,50 @@ async function readyTimes(browser, address) {
     `(${times[0].toFixed(1)} to ${times[times.length - 1].toFixed(1)} ms)`;
 }
 
+// The workbench as the README shows it: a filled-in drive, on a wide screen,
+// and on a phone after a tap on the pinned summary, which goes to the results.
+const pictured = "micropassi=16&puleggia-asse=20&profilo-cinghia=GT2&firmware=klipper";
+const pictureScreens = [
+  { width: 1280, height: 800, mobile: false },
+  { width: 375, height: 740, mobile: true },
+];
+
+async function takeWorkbenchPictures(browser, url, folder) {
+  for (const screen of pictureScreens) {
+    for (const scheme of ["light", "dark"]) {
+      await browser.cdp("Emulation.setDeviceMetricsOverride",
+        { width: screen.width, height: screen.height, deviceScaleFactor: 1, mobile: screen.mobile });
+      await browser.cdp("Emulation.setEmulatedMedia",
+        { features: [{ name: "prefers-color-scheme", value: scheme }] });
+      await browser.go("about:blank");
+      await browser.go(`${url}#banco?${pictured}`);
+      await waitReady(browser);
+      await browser.run(`if (arguments[0]) document.querySelector(".wb-summary").click();
+        document.activeElement.blur();`, screen.mobile);
+      const file = join(folder, `screenshot-web-banco-${screen.width}-${scheme}.png`);
+      writeFileSync(file, Buffer.from(await browser.viewport(), "base64"));
+    }
+  }
+}
+
+// The mean time of a call of the module's evaluateWorkbench and of its
+// workbenchDiagram for the pictured drive, over 200 calls each, in a module
+// of its own in the page.
+async function keystrokeCosts(browser, url) {
+  await browser.go(`${url}#banco`);
+  await waitReady(browser);
+  return browser.run(`return createCore().then((core) => {
+    const mean = (call) => {
+      const start = performance.now();
+      for (let i = 0; i < 200; ++i) call();
+      return (performance.now() - start) / 200;
+    };
+    const given = arguments[0];
+    return { answers: mean(() => core.evaluateWorkbench(given, ",", ".")),
+      diagram: mean(() => core.workbenchDiagram(given, ",", ".")) };
+  });`, pictured);
+}
+
 const server = await serve(webDir);
 const english = await openBrowser("en-US");
 try {
@@ -79,7 +127,11 @@ try {
       Object.assign(document.getElementById("main").style, { width: "657px", height: "409px" });`);
     const [main] = await browser.find("#main");
     writeFileSync(screenshot, Buffer.from(await browser.screenshot(main), "base64"));
+    await takeWorkbenchPictures(browser, server.url, dirname(screenshot));
   }
+  const costs = await keystrokeCosts(browser, server.url);
+  console.log(`a keystroke in the workbench: its answers ${costs.answers.toFixed(2)} ms, ` +
+    `its diagram ${costs.diagram.toFixed(2)} ms (means over 200 calls)`);
 } finally {
   await browser.close();
   await server.close();

@@ -5,12 +5,12 @@
 // English and in Italian. On screens from a phone's to a wide one, the window
 // must fit the screen's width and still calculate. The workbench (#banco),
 // opened at an address, must show the command line's lines for its options,
-// answer as the user types and fit a phone's screen too, keeping its key
-// results in view there. The page opens on a start that leads to both views
-// (#finestra is the window, exactly as its picture), reads in light and dark,
-// opens offline after one visit, and from a file says how to serve it; the
-// workbench speaks the language of the link, the menu or the browser, and its
-// menu switches it at once.
+// answer as the user types, its drive's diagram too, and fit a phone's screen,
+// keeping its key results in view there. The page opens on a start that leads
+// to both views (#finestra is the window, exactly as its picture), reads in
+// light and dark, opens offline after one visit, and from a file says how to
+// serve it; the workbench speaks the language of the link, the menu or the
+// browser, and its menu switches it at once.
 //
 // node --test web/tests/page_test.mjs, with CNC_PAGE_DIR (the page's folder) and
 // CNC_CLI (the command line). Exits 77, which ctest reports as skipped, when
@@ -597,6 +597,10 @@ describe("the workbench on screens of every width", () => {
         .find((e) => e.labels[0].textContent === "Step/mm").value`);
       assert.equal(await browser.run("return document.querySelector('.wb-summary-value').textContent"),
         stepsPerMm);
+      // The drive's diagram heads the results, a picture named by the drive in words.
+      const [diagram] = await browser.find(".wb-answers > .wb-diagram:first-child > svg[role=img]");
+      assert.match(await browser.label(diagram),
+        new RegExp(`^Motore: 200 passi/giro, × ${typed} micropassi; .*; Step/mm: ${stepsPerMm}$`));
     }
     await browser.run("window.scrollTo(0, 0)");
     await browser.click((await browser.find(".wb-summary"))[0]);
@@ -628,7 +632,9 @@ const textColours = `return [...document.querySelectorAll(arguments[0])].filter(
     while (/rgba\\(.*, 0\\)|transparent/.test(getComputedStyle(behind).backgroundColor)) {
       behind = behind.parentElement;
     }
-    return { text: (e.value ?? e.textContent).slice(0, 30), colour: getComputedStyle(e).color,
+    // A diagram's text is painted in its fill.
+    const paint = e instanceof SVGElement ? getComputedStyle(e).fill : getComputedStyle(e).color;
+    return { text: (e.value ?? e.textContent).slice(0, 30), colour: paint,
       background: getComputedStyle(behind).backgroundColor };
   });`;
 
