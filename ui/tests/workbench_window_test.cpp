@@ -421,6 +421,9 @@ void WorkbenchWindowTest::argumentsFillTheWorkbench_data() {
     QTest::newRow("text joined, flag")
         << QStringList{program, "--banco", "--micropassi=32", "--ingranaggi"} << true << ""
         << "micropassi=32&ingranaggi";
+    QTest::newRow("English names")
+        << QStringList{program, "--bench", "--microsteps", "16", "--lead=8"} << true << ""
+        << "micropassi=16&passo-vite=8";
     QTest::newRow("choice by value")
         << QStringList{program, "--banco", "--firmware", "Klipper"} << true << "" << "firmware=klipper";
     QTest::newRow("unknown option")
