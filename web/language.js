@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's language on the page: which one, its catalogue for the
-// WebAssembly module (the .mo files the programs read, in locale/), and the
+// WebAssembly module (the .mo files the programs read, gzipped, in locale/), and the
 // menu that changes it. The classic window stays Italian.
 //
 // The language is, first to last: a link's "lingua=" (#banco?lingua=de&...),
@@ -44,12 +44,15 @@ window.cncLanguage = (() => {
     return candidates.map(ours).find(Boolean) ?? "en";
   }
 
-  // Each catalogue is fetched once; null when it cannot be.
+  // Each catalogue is fetched once, gzipped (the page's files are counted
+  // by their bytes, whatever the server does), and unpacked here; null when
+  // it cannot be had.
   const catalogues = new Map([[ITALIAN, Promise.resolve(new Uint8Array())]]);
   function catalogue(code) {
     if (!catalogues.has(code)) {
-      catalogues.set(code, fetch(`locale/${code}.mo`)
-        .then((response) => (response.ok ? response.arrayBuffer() : null))
+      catalogues.set(code, fetch(`locale/${code}.mo.gz`)
+        .then((response) => (response.ok ? new Response(
+          response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer() : null))
         .then((bytes) => bytes && new Uint8Array(bytes))
         .catch(() => null));
     }

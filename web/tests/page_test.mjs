@@ -20,6 +20,7 @@ import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { existsSync, readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
+import { gunzipSync } from "node:zlib";
 import { after, before, describe, test } from "node:test";
 
 import { ELEMENT, chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
@@ -342,9 +343,9 @@ const marked = [
 ];
 
 // The catalogue the page fetches for `language`, read as the module reads it
-// (a .mo file): Italian text -> translation.
+// (a gzipped .mo file): Italian text -> translation.
 function catalogueOf(language) {
-  const mo = readFileSync(join(webDir, "locale", `${language}.mo`));
+  const mo = gunzipSync(readFileSync(join(webDir, "locale", `${language}.mo.gz`)));
   const word = (at) => mo.readUInt32LE(at);
   const text = (table, i) => {
     const at = word(table + 8 * i + 4);
