@@ -6,6 +6,7 @@
 #include "calc/firmware_lines.h"
 #include "calc/translation.h"
 #include "cli/amounts.h"
+#include "cli/inch_answers.h"
 
 namespace cnc::cli {
 namespace {
@@ -16,6 +17,8 @@ constexpr int kPercentDecimals = 4;
 void computeCalibration(const Options& options, std::string_view decimalSeparator,
                         CalibrationAnswer& answer) {
     answer.rotationDistance = options.rotationDistance.has_value();
+    // Both distances in inches or both in mm: their ratio is the same.
+    answer.inches = options.inches;
     const Ratio current =
         answer.rotationDistance
             ? positiveAmount(*options.rotationDistance, "rotation-distance", decimalSeparator)
@@ -31,12 +34,16 @@ void computeCalibration(const Options& options, std::string_view decimalSeparato
     const Ratio change = answer.rotationDistance ? correctionPercent(measured, commanded)
                                                  : correctionPercent(commanded, measured);
     answer.correctionPercent = withinRange(change, "calibra");
+    const auto perInch = correctedStepsPerInch(answer);
+    if (perInch) withinRange(*perInch, "calibra");
     if (!options.firmware) return;
+    // LinuxCNC's SCALE is per inch on an inch machine, as for the drive.
+    const Firmware firmware = options.firmware->firmware;
+    const Ratio& figure = perInch && firmware == Firmware::LinuxCnc ? *perInch : corrected;
     answer.firmwareLines =
         answer.rotationDistance
             ? klipperRotationDistanceLines(options.axes, corrected)
-            : firmwareLinesForStepsPerMm(options.firmware->firmware, options.axes, corrected,
-                                         microstepsOf(options));
+            : firmwareLinesForStepsPerMm(firmware, options.axes, figure, microstepsOf(options));
 }
 
 }  // namespace
@@ -77,6 +84,7 @@ std::string calibrationLines(const CalibrationAnswer& answer, std::string_view d
                  : _("Step/mm corretti")) +
             ": " + correctedText(*answer.corrected, decimalSeparator) + "\n";
     }
+    lines += inchCalibrationLines(answer, decimalSeparator);
     if (answer.correctionPercent) {
         // TRANSLATORS: the label of a calibration's change of the figure, in per cent
         lines += _("Correzione") + ": " + _(correctedFigure(answer)) + " " +

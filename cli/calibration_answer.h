@@ -25,6 +25,7 @@ namespace cnc::cli {
 
 struct CalibrationAnswer {
     bool rotationDistance = false;  // Klipper's figure, not steps per mm
+    bool inches = false;            // --pollici: the distances typed in inches
     std::optional<Ratio> corrected;
     std::optional<Ratio> correctionPercent;
     std::vector<std::string> firmwareLines;

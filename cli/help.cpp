@@ -80,7 +80,7 @@ constexpr std::string_view kSynopsis[] = {
     "       cnc-axis-calc-cli [@motore TESTO] [@vite TESTO] @interasse-voluto D",
     "       cnc-axis-calc-cli @calibra (@attuali S | @rotation-distance R)",
     "         @comandati C @misurati M [@firmware NOME [@asse LETTERE]",
-    "         [@giunto N[,N...]] [@micropassi N]] [@json]",
+    "         [@giunto N[,N...]] [@micropassi N]] [@pollici] [@json]",
     "       cnc-axis-calc-cli @macchina FILE [@firmware NOME] [@json]",
     "       cnc-axis-calc-cli -h | @help | @version",
 };
@@ -91,7 +91,7 @@ struct Entry {
     std::string_view key;
     std::string_view argument;
     std::string_view description;
-    std::array<std::string_view, 5> mentions = {};
+    std::array<std::string_view, 6> mentions = {};
 };
 
 constexpr Entry kEntries[] = {
@@ -119,7 +119,10 @@ constexpr Entry kEntries[] = {
      {"passo-vite", "principi", "puleggia-asse"}},
     {"pollici", "",
      N_("macchina in pollici: aggiunge step per pollice e\n"
-        "risoluzione in pollici; SCALE per pollice in linuxcnc")},
+        "risoluzione in pollici; SCALE per pollice in linuxcnc;\n"
+        "{0}, {1} e le distanze di {2} in\n"
+        "pollici, le risposte in pollici e in mm"),
+     {"strato", "velocita", "calibra"}},
     {"mezzo-passo", "", N_("scheda in mezzo passo (predefinito)")},
     {"passo-intero", "", N_("scheda in passo intero")},
     {"micropassi", "N", N_("scheda a N micropassi per passo, da 1 a 256")},
@@ -189,9 +192,15 @@ constexpr Entry kEntries[] = {
      {"motore", "vite"}},
     {"strato", "H",
      N_("dopo i risultati, il movimento di un passo intero e i\n"
-        "suoi multipli più vicini ad H mm, sotto e sopra")},
-    {"velocita", "V", N_("la frequenza dei passi, in kHz, a V mm/s")},
-    {"frequenza-max", "F", N_("la velocità massima, in mm/s e mm/min, a F kHz di passi")},
+        "suoi multipli più vicini ad H mm, sotto e sopra\n"
+        "(H in pollici con {0})"),
+     {"pollici"}},
+    {"velocita", "V", N_("la frequenza dei passi, in kHz, a V mm/s (pollici/s con\n{0})"),
+     {"pollici"}},
+    {"frequenza-max", "F",
+     N_("la velocità massima, in mm/s e mm/min, a F kHz di passi\n"
+        "(anche in pollici/s e pollici/min con {0})"),
+     {"pollici"}},
     {"calibra",
      "",
      N_("corregge i passi per mm da un movimento misurato: con\n"
@@ -199,8 +208,8 @@ constexpr Entry kEntries[] = {
         "Klipper, {1} R, {2} C (mm\n"
         "comandati) e {3} M (mm misurati); legge solo\n"
         "queste e le opzioni del firmware (reprapfirmware vuole\n"
-        "{4})"),
-     {"attuali", "rotation-distance", "comandati", "misurati", "micropassi"}},
+        "{4}); con {5} C e M in pollici"),
+     {"attuali", "rotation-distance", "comandati", "misurati", "micropassi", "pollici"}},
     {"macchina",
      "FILE",
      N_("una macchina intera da un file TOML: firmware, nome e\n"

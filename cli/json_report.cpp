@@ -12,6 +12,7 @@
 #include "calc/result_text.h"
 #include "calc/translation.h"
 #include "cli/drive_options.h"
+#include "cli/inch_answers.h"
 
 namespace cnc::cli {
 namespace {
@@ -139,7 +140,13 @@ QJsonObject results(const Options& options, const Outcome& outcome, std::string_
         results["interasse_esatto_mm"] = number(outcome.exactDistance, separator);
     }
     const std::string_view unit = outcome.rotary ? kDegrees : kMillimetres;
-    for (const StepResult& result : stepAnswerResults(outcome.stepAnswers, unit)) {
+    std::vector<StepResult> stepResults = stepAnswerResults(outcome.stepAnswers, unit);
+    if (outcome.stepAnswers.inches) {
+        for (StepResult& inches : inchStepAnswerResults(outcome.stepAnswers)) {
+            stepResults.push_back(std::move(inches));
+        }
+    }
+    for (const StepResult& result : stepResults) {
         if (!result.text) {
             results[qs(result.key)] = QJsonValue();
             continue;
@@ -166,6 +173,9 @@ QJsonObject calibrationResults(const CalibrationAnswer& answer) {
     if (answer.corrected) {
         results[answer.rotationDistance ? "rotation_distance_corretta" : "step_mm_corretti"] =
             number(correctedText(*answer.corrected, "."), ".");
+    }
+    if (const auto perInch = correctedStepsPerInch(answer)) {
+        results["step_pollice_corretti"] = number(correctedText(*perInch, "."), ".");
     }
     if (answer.correctionPercent) {
         QJsonObject correction = number(correctionText(*answer.correctionPercent, "."), ".");
@@ -269,8 +279,8 @@ std::string calibrationReport(const Options& options, const CalibrationAnswer& a
         {"ingressi", calibrationInputs(options)},
         {"risultati", calibrationResults(answer)},
     };
-    if (options.firmware) {
-        // The firmware's choices; no stepping or coupling is read.
+    if (options.firmware || options.inches) {
+        // The firmware's choices and the inches; no stepping or coupling is read.
         QJsonObject chosen = choices(options);
         chosen.remove("passo");
         chosen.remove("accoppiamento");

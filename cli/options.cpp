@@ -349,7 +349,7 @@ constexpr std::string_view kAboutTheWindowsDrive[] = {"--esatto", "--json"};
 constexpr std::string_view kCalibrationOptions[] = {
     "--calibra", "--attuali", "--rotation-distance", "--comandati", "--misurati",
     "--firmware", "--asse",   "--giunto",            "--micropassi", "--json",
-    "--help",     "-h",       "--version",
+    "--pollici",  "--help",   "-h",                  "--version",
 };
 
 // The option as a key, without its dashes.

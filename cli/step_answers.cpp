@@ -7,6 +7,7 @@
 #include "calc/step_speed.h"
 #include "calc/translation.h"
 #include "cli/amounts.h"
+#include "cli/inch_answers.h"
 #include "cli/screw_answers.h"
 
 namespace cnc::cli {
@@ -53,14 +54,23 @@ bool asksStepQuestions(const Options& options) {
 
 void answerStepQuestions(const Options& options, const ExactDrive& drive,
                          std::string_view decimalSeparator, StepAnswers& answers) {
+    answers.inches = options.inches;
     if (options.layerHeight) {
-        const Ratio height = positiveAmount(*options.layerHeight, "strato", decimalSeparator);
+        const Ratio height = typedInMillimetres(
+            options, positiveAmount(*options.layerHeight, "strato", decimalSeparator));
         NearestLayers layers = nearestLayers(drive, height);
         withinRange(layers.above.travel, "strato");
         answers.layers = std::move(layers);
     }
     if (options.speed) {
-        const Ratio speed = positiveAmount(*options.speed, "velocita", decimalSeparator);
+        // In inches, V in/s x steps per inch is V x 25.4 mm/s x steps per mm:
+        // the same exact number.
+        const Ratio speed = typedInMillimetres(
+            options, positiveAmount(*options.speed, "velocita", decimalSeparator));
+        if (options.inches) {
+            withinRange(perMinute(speed), "velocita");
+            answers.speedMmPerS = speed;
+        }
         answers.stepFrequencyKhz = withinRange(stepFrequencyKhz(drive, speed), "velocita");
     }
     if (options.maxFrequency) {

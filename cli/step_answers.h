@@ -33,6 +33,10 @@ struct StepAnswers {
     std::optional<NearestLayers> layers;
     std::optional<Ratio> stepFrequencyKhz;
     std::optional<Ratio> largestSpeedMmPerS;
+    // --pollici: the layer and the speed were typed in inches, the figures
+    // above are in mm all the same (inch_answers.h prints both).
+    bool inches = false;
+    std::optional<Ratio> speedMmPerS;  // --velocita, on an inch machine
 };
 
 // Whether the options ask any of them.

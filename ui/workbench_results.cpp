@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "calc/translation.h"
 #include "ui/qt_text.h"
 #include "ui/workbench_look.h"
 
@@ -42,12 +43,14 @@ WorkbenchResults::WorkbenchResults(QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->addWidget(errors_, 0, 0, 1, 2);
     int line = 1;
+    // The command line's labels in the user's language, as it prints them.
     for (const std::string_view label : workbench::resultLabels()) {
-        auto* caption = new QLabel(qText(_(label)));
+        const QString shown = qText(_(label));
+        auto* caption = new QLabel(shown);
         auto* value = new QLineEdit;
         value->setObjectName(QStringLiteral("banco-risultato-%1").arg(line - 1));
         value->setReadOnly(true);
-        value->setAccessibleName(qText(_(label)));
+        value->setAccessibleName(shown);
         caption->setBuddy(value);
         grid->addWidget(caption, line, 0);
         grid->addWidget(value, line, 1);

@@ -225,7 +225,9 @@ void WorkbenchWindow::chooseScrew(int index) {
 void WorkbenchWindow::refresh() {
     // A section is shown while one of its inputs is.
     std::vector<const QGroupBox*> shownSections;
+    const bool inches = workbench::inInches(entries_);
     for (const InputRow& row : rows_) {
+        showLabel(row, inches);
         const bool shown = workbench::isShown(*row.input, entries_);
         row.caption->setVisible(shown);
         row.field->setVisible(shown);
@@ -264,9 +266,20 @@ void WorkbenchWindow::showAnswers(const workbench::Evaluation& evaluation) {
         const QString text = messages[i].join(QLatin1Char('\n'));
         row.error->setText(text);
         row.error->setVisible(!text.isEmpty());
-        showInputError(row.field, text, qText(_(row.input->description)));
+        showInputError(row.field, text,
+                       qText(workbench::descriptionOf(*row.input, workbench::inInches(entries_))));
     }
     results_->show(evaluation, general);
+}
+
+// The label in the unit of the machine; set only when it changes, so that
+// a screen reader hears of no change that is none.
+void WorkbenchWindow::showLabel(const InputRow& row, bool inches) {
+    const QString label = qText(workbench::labelOf(*row.input, inches));
+    if (row.caption->text() == label) return;
+    row.caption->setText(label);
+    row.field->setAccessibleName(label);
+    row.field->setToolTip(qText(workbench::descriptionOf(*row.input, inches)));
 }
 
 // The row of the shown input an error's options belong to; none for the

@@ -72,6 +72,7 @@ private:
     // Entries -> answers -> results, errors and what is shown.
     void refresh();
     void showAnswers(const workbench::Evaluation& evaluation);
+    void showLabel(const InputRow& row, bool inches);
     const InputRow* rowOfError(std::span<const std::string> options) const;
 
     workbench::Entries entries_;

@@ -29,16 +29,21 @@ window.cncWorkbench = (() => {
     const message = make("span", { id: `${id}-message`, className: "wb-message", role: "status" });
     control.setAttribute("aria-describedby", description.id);
     control.setAttribute("aria-invalid", "false");
+    const label = make("label", { htmlFor: id }, input.label);
     const box = make("div", { className: "wb-field" },
-      make("label", { htmlFor: id }, input.label),
-      make("div", { className: "wb-control" }, control, message), description);
+      label, make("div", { className: "wb-control" }, control, message), description);
     const setMessage = (text) => {
       message.textContent = text;
       control.setAttribute("aria-describedby",
         text ? `${description.id} ${message.id}` : description.id);
       control.setAttribute("aria-invalid", text ? "true" : "false");
     };
-    return { input, control, box, setMessage };
+    // The label and description in the machine's unit, changed only when they change.
+    const setLabel = (text, describing) => {
+      if (label.textContent !== text) label.textContent = text;
+      if (description.textContent !== describing) description.textContent = describing;
+    };
+    return { input, control, box, setMessage, setLabel };
   }
 
   // Empty is the command line's default, which the placeholder shows.
@@ -182,6 +187,9 @@ window.cncWorkbench = (() => {
         f.box.hidden = !outcome.shown.includes(f.input.key);
         f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
           .map((e) => e.message).join(" "));
+      }
+      for (const { key, label, description } of outcome.labels) {
+        fieldsByKey.get(key).setLabel(label, description);
       }
       screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
       general.textContent = outcome.errors.filter((e) => !fieldsByKey.has(e.key))

@@ -131,11 +131,14 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                            const std::string& decimalSeparator, const std::string& groupSeparator) {
     const Evaluation evaluation = evaluate(state, decimalSeparator, groupSeparator);
     std::vector<std::string_view> shown;
+    std::vector<const Input*> inUnits;  // those whose label says a unit of the machine's
     for (const Input& input : inputs()) {
         if (isShown(input, entries)) shown.push_back(input.key);
+        if (!input.inchLabel.empty() || !input.inchDescription.empty()) inUnits.push_back(&input);
     }
+    const bool inches = inInches(entries);
     return fmt::format(
-        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"address":{}}})",
+        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{}}})",
         jsonArray(evaluation.results,
                   [](const Result& result) {
                       return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
@@ -148,7 +151,15 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                                          jsonString(errorKey(error, entries)),
                                          jsonString(error.message));
                   }),
-        jsonArray(shown, jsonString), jsonString(addressOf(state, decimalSeparator)));
+        jsonArray(shown, jsonString),
+        jsonArray(inUnits,
+                  [&](const Input* input) {
+                      return fmt::format(R"({{"key":{},"label":{},"description":{}}})",
+                                         jsonString(input->key),
+                                         jsonString(labelOf(*input, inches)),
+                                         jsonString(descriptionOf(*input, inches)));
+                  }),
+        jsonString(addressOf(state, decimalSeparator)));
 }
 
 // The state and entries of an address's query, read with the reader's
@@ -175,7 +186,8 @@ std::pair<State, Entries> givenState(const val& given, const std::string& decima
 
 // given: the page's entries, or the query of a link (givenState). Gives
 // {results: [{label, value}], firmware: [lines], errors: [{key, message}],
-// shown: [input keys], address}.
+// shown: [input keys], labels: [{key, label, description}] of the inputs
+// whose unit follows the machine's, address}.
 std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
     const auto [state, entries] = givenState(given, decimalSeparator);

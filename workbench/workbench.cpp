@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "calc/ascii_case.h"
+#include "calc/translation.h"
 #include "cli/options.h"
 #include "workbench/input_options.h"
 
@@ -141,6 +142,17 @@ bool isShown(const Input& input, const Entries& entries) {
         at = end + 1;
     }
     return false;
+}
+
+bool inInches(const Entries& entries) { return chosen(entries, "pollici"); }
+
+std::string labelOf(const Input& input, bool inches) {
+    return _(inches && !input.inchLabel.empty() ? input.inchLabel : input.label);
+}
+
+std::string descriptionOf(const Input& input, bool inches) {
+    return _(inches && !input.inchDescription.empty() ? input.inchDescription
+                                                       : input.description);
 }
 
 State stateOf(const Entries& entries) {

@@ -66,6 +66,11 @@ struct Input {
     // A number, whose decimal separator an address writes as '.' and reads
     // as the reader's.
     bool number = false;
+    // The label and description while the machine is in inches, for a
+    // length or a speed the command line then reads in inches; empty: the
+    // same in either unit.
+    std::string_view inchLabel = {};
+    std::string_view inchDescription = {};
 };
 
 // Every input, section by section, in the order they are shown.
@@ -139,6 +144,15 @@ struct Entries {
 // alternative.
 Entries initialEntries();
 bool isShown(const Input& input, const Entries& entries);
+
+// Whether the machine's unit chosen is the inch ("Pollici").
+bool inInches(const Entries& entries);
+// The label and the description `input` shows: its inch ones, in the user's
+// language, while `inches`, where it has them.
+//   labelOf(velocita, false) -> "Velocità (mm/s)"
+//   labelOf(velocita, true)  -> "Velocità (pollici/s)"
+std::string labelOf(const Input& input, bool inches);
+std::string descriptionOf(const Input& input, bool inches);
 
 // `entries` with `screw` filled in: its pitch or threads per inch, its starts,
 // and in its choice the alternative that shows that kind of screw.

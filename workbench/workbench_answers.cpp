@@ -75,20 +75,23 @@ std::string inputOfField(Field field, const State& state) {
     return {};
 }
 
-// An option named as the workbench shows it: «the label of its input».
-std::string optionLabel(std::string_view key) {
+// An option named as the workbench shows it: «the label of its input», in
+// inches where the machine is.
+std::string optionLabel(std::string_view key, bool inches) {
     // TRANSLATORS: how the workbench's messages name the calibration, which no one input holds:
     // "{0} vuole ..."
     if (key == "calibra") return _("la calibrazione");
     const Input* input = internal::inputOfOption(key);
-    return input ? quoted(_(input->label)) : cli::optionNameShown(key);
+    return input ? quoted(labelOf(*input, inches)) : cli::optionNameShown(key);
 }
 
 // The command line's message with the workbench's names.
 std::string inWorkbenchWords(const cli::Wording& said, const State& state) {
-    return said.spelled(optionLabel, [&](Field field) {
+    const bool inches = gives(state, "pollici");
+    const auto label = [inches](std::string_view key) { return optionLabel(key, inches); };
+    return said.spelled(label, [&](Field field) {
         const std::string key = inputOfField(field, state);
-        return key.empty() ? quoted(_(fieldCaption(field))) : optionLabel(key);
+        return key.empty() ? quoted(_(fieldCaption(field))) : label(key);
     });
 }
 
@@ -229,8 +232,10 @@ Evaluation evaluate(const State& state, std::string_view decimalSeparator,
     for (const auto& pair : state) {
         const bool figure = isOneOf(kCalibration, pair.first);
         (figure ? calibration : drive).push_back(pair);
-        const bool lines =
-            pair.first == "micropassi" ? repRap : isOneOf(kCalibrationLines, pair.first);
+        // An inch machine's distances are in inches, and its LinuxCNC SCALE per inch.
+        const bool lines = pair.first == "micropassi" ? repRap
+                                                      : isOneOf(kCalibrationLines, pair.first) ||
+                                                            pair.first == "pollici";
         if (lines) calibration.push_back(pair);
     }
     Evaluation evaluation;

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "calc/translation.h"
-
 #include "workbench/workbench.h"
 
 namespace cnc::workbench {
@@ -207,7 +206,9 @@ constexpr std::array kInputs{
           {},
           {},
           {},
-          kNumber},
+          kNumber,
+          N_("Distanza comandata (pollici)"),
+          N_("La distanza dell'ultimo movimento comandato, in pollici.")},
     Input{InputKind::Text,
           "misurati",
           N_("Distanza misurata (mm)"),
@@ -216,7 +217,9 @@ constexpr std::array kInputs{
           {},
           {},
           {},
-          kNumber},
+          kNumber,
+          N_("Distanza misurata (pollici)"),
+          N_("La distanza che l'asse ha percorso davvero, misurata, in pollici.")},
     // TRANSLATORS: a layer height of a 3D printer; the section "Strato" is the layer
     Input{InputKind::Text,
           "strato",
@@ -227,7 +230,10 @@ constexpr std::array kInputs{
           {},
           {},
           {},
-          kNumber},
+          kNumber,
+          N_("Altezza dello strato (pollici)"),
+          N_("Facoltativo: l'altezza di strato voluta, in pollici, per trovare quella a passi "
+             "interi più vicina.")},
     Input{InputKind::Text,
           "velocita",
           N_("Velocità (mm/s)"),
@@ -236,7 +242,9 @@ constexpr std::array kInputs{
           {},
           {},
           {},
-          kNumber},
+          kNumber,
+          N_("Velocità (pollici/s)"),
+          N_("Facoltativo: una velocità dell'asse in pollici al secondo.")},
     Input{InputKind::Text,
           "frequenza-max",
           N_("Frequenza massima dei passi (kHz)"),
@@ -260,18 +268,21 @@ constexpr std::array kCommonScrews{
     CommonScrew{"ACME 3/8\"-12", "", "12", "1"},
 };
 
-constexpr std::array<std::string_view, 14> kResultLabels{
+constexpr std::array<std::string_view, 17> kResultLabels{
     N_("Step/mm"),
     N_("Risoluzione del passo (mm)"),
     N_("Interasse"),
     N_("Step/pollice"),
     N_("Risoluzione del passo (pollici)"),
     N_("Passo intero (mm)"),
+    N_("Passo intero (pollici)"),
     N_("Strato più vicino per difetto"),
     N_("Strato più vicino per eccesso"),
+    N_("Velocità"),
     N_("Frequenza dei passi"),
     N_("Velocità massima"),
     N_("Step/mm corretti"),
+    N_("Step/pollice corretti"),
     N_("rotation_distance corretta"),
     N_("Correzione"),
     N_("Interasse esatto"),

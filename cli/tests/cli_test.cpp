@@ -159,6 +159,54 @@ INSTANTIATE_TEST_SUITE_P(Questions, CliTest, testing::Values(
             {"--calibra", "--attuali", "80", "--comandati", "100", "--misurati", "99",
              "--firmware", "klipper"}, "", 2, "si calibra --rotation-distance"}));
 
+// An inch machine types its layer, speeds and calibration distances in
+// inches and reads each figure in inches with the millimetres beside it; the
+// step rate is the same number as from the speed in mm/s.
+const std::string kAcmeSteps =
+    "Step/mm: 629.921259843\nRisoluzione del passo (mm): 0.001587500\n"
+    "Step/pollice: 16000.000000000\nRisoluzione del passo (pollici): 0.000062500\n";
+
+INSTANTIATE_TEST_SUITE_P(Inches, CliTest, testing::Values(
+    CliCase{"speed, its step rate and the largest speed",
+            {"--micropassi", "8", "--filetti-pollice", "10", "--pollici", "--velocita", "1",
+             "--frequenza-max", "40"},
+            kAcmeSteps +
+            "Velocità: 1.000 pollici/s, 60.000 pollici/min (25.400 mm/s, 1524.000 mm/min)\n"
+            "Frequenza dei passi: 16.000000 kHz\n"
+            "Velocità massima: 2.500 pollici/s, 150.000 pollici/min (63.500 mm/s, 3810.000 mm/min)\n"},
+    CliCase{"the same step rate from 25.4 mm/s",
+            {"--micropassi", "8", "--filetti-pollice", "10", "--velocita", "25.4"},
+            "Step/mm: 629.921259843\nRisoluzione del passo (mm): 0.001587500\n"
+            "Frequenza dei passi: 16.000000 kHz\n"},
+    CliCase{"layers of whole steps",
+            {"--micropassi", "16", "--passo-vite", "8", "--pollici", "--strato", "0.008"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Step/pollice: 10160.000000000\nRisoluzione del passo (pollici): 0.000098425\n"
+            "Passo intero (mm): 0.040000000\nPasso intero (pollici): 0.001574803\n"
+            "Strato più vicino per difetto: 0.007874016 pollici (0.200000000 mm, 5 passi interi)\n"
+            "Strato più vicino per eccesso: 0.009448819 pollici (0.240000000 mm, 6 passi interi)\n"},
+    CliCase{"a layer below one full step",
+            {"--micropassi", "16", "--passo-vite", "8", "--pollici", "--strato", "0.001"},
+            "Step/mm: 400.000000000\nRisoluzione del passo (mm): 0.002500000\n"
+            "Step/pollice: 10160.000000000\nRisoluzione del passo (pollici): 0.000098425\n"
+            "Passo intero (mm): 0.040000000\nPasso intero (pollici): 0.001574803\n"
+            "Strato più vicino per difetto: nessuno (meno di un passo intero)\n"
+            "Strato più vicino per eccesso: 0.001574803 pollici (0.040000000 mm, 1 passo intero)\n"},
+    CliCase{"calibration in inches, LinuxCNC's SCALE per inch",
+            {"--calibra", "--pollici", "--attuali", "80", "--comandati", "4", "--misurati", "4.04",
+             "--firmware", "linuxcnc"},
+            "Step/mm corretti: 79.207920792\nStep/pollice corretti: 2011.881188119\n"
+            "Correzione: Step/mm -0.9901 %\n[JOINT_0]\nSCALE = 2011.881188118812\n"},
+    CliCase{"calibration in inches, Grbl's steps per mm",
+            {"--calibra", "--pollici", "--attuali", "80", "--comandati", "4", "--misurati", "4.04",
+             "--firmware", "grbl"},
+            "Step/mm corretti: 79.207920792\nStep/pollice corretti: 2011.881188119\n"
+            "Correzione: Step/mm -0.9901 %\n$100=79.20792\n"},
+    CliCase{"Klipper's rotation distance stays in mm",
+            {"--calibra", "--pollici", "--rotation-distance", "40", "--comandati", "4",
+             "--misurati", "3.96"},
+            "rotation_distance corretta: 39.600000000\nCorrezione: rotation_distance -1.0000 %\n"}));
+
 INSTANTIATE_TEST_SUITE_P(Errors, CliTest, testing::Values(
     CliCase{"belt too short", {"--ingranaggi", "--passo-intero", "--cinta", "65"},
             "Step/mm: 141.176470588\nRisoluzione del passo (mm): 0.007083333\n", 1,
@@ -421,6 +469,13 @@ TEST(Cli, JsonKeys) {
                                               "--firmware", "klipper"};
     const std::vector<std::string> acme = {"--json", "--micropassi", "8", "--filetti-pollice",
                                            "10", "--pollici"};
+    const std::vector<std::string> inchAnswers = {"--json", "--micropassi", "8",
+                                                  "--filetti-pollice", "10", "--pollici",
+                                                  "--strato", "0.001", "--velocita", "1",
+                                                  "--frequenza-max", "40"};
+    const std::vector<std::string> inchCalibration = {"--json", "--calibra", "--pollici",
+                                                      "--attuali", "80", "--comandati", "4",
+                                                      "--misurati", "4.04"};
     const Row rows[] = {
         // a belt axis, its firmware, several axes
         {beltAxis, "ingressi/puleggia_asse", "\"20\""},
@@ -496,6 +551,24 @@ TEST(Cli, JsonKeys) {
         {acme, "risultati/corsa_per_giro_mm/testo", "\"2.540000000\""},
         {acme, "risultati/step_pollice/testo", "\"16000.000000000\""},
         {acme, "risultati/risoluzione_pollici/numero", "6.25e-05"},
+        // an inch machine's answers beside the mm ones, its inputs as typed
+        {inchAnswers, "ingressi/strato", "\"0.001\""},
+        {inchAnswers, "risultati/passo_intero_mm/testo", "\"0.012700000\""},
+        {inchAnswers, "risultati/passo_intero_pollici/testo", "\"0.000500000\""},
+        {inchAnswers, "risultati/strato_per_difetto_pollici/passi", "2"},
+        {inchAnswers, "risultati/strato_per_eccesso_mm/numero", "0.0254"},
+        {inchAnswers, "risultati/velocita_pollici_s/testo", "\"1.000\""},
+        {inchAnswers, "risultati/velocita_pollici_min/numero", "60"},
+        {inchAnswers, "risultati/velocita_mm_s/numero", "25.4"},
+        {inchAnswers, "risultati/velocita_mm_min/testo", "\"1524.000\""},
+        {inchAnswers, "risultati/frequenza_khz/numero", "16"},
+        {inchAnswers, "risultati/velocita_max_mm_s/numero", "63.5"},
+        {inchAnswers, "risultati/velocita_max_pollici_s/testo", "\"2.500\""},
+        {inchAnswers, "risultati/velocita_max_pollici_min/numero", "150"},
+        {inchCalibration, "ingressi/comandati", "\"4\""},
+        {inchCalibration, "scelte/pollici", "true"},
+        {inchCalibration, "risultati/step_mm_corretti/testo", "\"79.207920792\""},
+        {inchCalibration, "risultati/step_pollice_corretti/testo", "\"2011.881188119\""},
         {{"--json", "--passo-vite", "2", "--principi", "4"}, "ingressi/principi", "\"4\""},
         {{"--json", "--passo-vite", "2", "--principi", "4"}, "risultati/corsa_per_giro_mm/numero",
          "8"},

@@ -187,7 +187,8 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints_data() {
          "micropassi=8&passo-vite=5&ingranaggi&motore=20&vite=60&cinta=200&firmware=grbl"},
         {"0.9 degree motor", "angolo-passo=0.9&micropassi=16&passo-vite=8&firmware=marlin&asse=Z"},
         {"T8x8 on Z", "micropassi=16&passo-vite=2&principi=4&strato=0.2&firmware=reprapfirmware&asse=Z"},
-        {"1/2\"-10 ACME, inch machine", "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc"},
+        {"1/2\"-10 ACME, inch machine",
+         "micropassi=8&filetti-pollice=10&pollici&strato=0.008&velocita=1.5&firmware=linuxcnc"},
         {"no belt, no centre distance", "micropassi=16&passo-vite=8"},
         {"a speed linked with a comma", "micropassi=16&passo-vite=8&velocita=30,5"},
         {"a speed linked with a point", "micropassi=16&passo-vite=8&velocita=30.5"},
@@ -224,24 +225,29 @@ void WorkbenchWindowTest::showsWhatTheCommandLinePrints() {
 
 // Every input is named by its label, a choice too (on Linux Qt names a
 // drop-down by its chosen text), and the tree gives the label as its own
-// (beside the section's title, which labels every field of the section).
+// (beside the section's title, which labels every field of the section);
+// on an inch machine, the label in inches where it has one.
 void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
-    WorkbenchWindow& window = open(kGt2);
-    for (const workbench::Input& input : workbench::inputs()) {
-        QAccessibleInterface* field = QAccessible::queryAccessibleInterface(
-            named(window, QStringLiteral("banco-") + qText(input.key)));
-        QStringList labels;
-        for (const auto& [label, relation] : field->relations(QAccessible::Label)) {
-            labels << label->text(QAccessible::Name);
+    for (const bool inches : {false, true}) {
+        WorkbenchWindow& window = open(inches ? QStringLiteral("pollici") : QString(kGt2));
+        for (const workbench::Input& input : workbench::inputs()) {
+            const QString expected = qText(workbench::labelOf(input, inches));
+            QAccessibleInterface* field = QAccessible::queryAccessibleInterface(
+                named(window, QStringLiteral("banco-") + qText(input.key)));
+            QStringList labels;
+            for (const auto& [label, relation] : field->relations(QAccessible::Label)) {
+                labels << label->text(QAccessible::Name);
+            }
+            QVERIFY2(labels.contains(expected), qPrintable(labels.join(" | ")));
+            QCOMPARE(field->text(QAccessible::Name), expected);
+            if (input.kind == workbench::InputKind::Text) {
+                QCOMPARE(named<QLineEdit>(window, QStringLiteral("banco-") + qText(input.key))
+                             ->placeholderText(),
+                         shownAs(input.placeholder));
+            }
+            QCOMPARE(field->text(QAccessible::Description),
+                     qText(workbench::descriptionOf(input, inches)));
         }
-        QVERIFY2(labels.contains(shownAs(input.label)), qPrintable(labels.join(" | ")));
-        QCOMPARE(field->text(QAccessible::Name), shownAs(input.label));
-        if (input.kind == workbench::InputKind::Text) {
-            QCOMPARE(named<QLineEdit>(window, QStringLiteral("banco-") + qText(input.key))
-                         ->placeholderText(),
-                     shownAs(input.placeholder));
-        }
-        QCOMPARE(field->text(QAccessible::Description), shownAs(input.description));
     }
 }
 

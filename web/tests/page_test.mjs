@@ -314,6 +314,11 @@ const drives = [
       "&firmware=reprapfirmware&asse=Z" },
   { name: "ACME 1/2\"-10, an inch machine, LinuxCNC", firmwareLines: 2,
     address: "micropassi=8&filetti-pollice=10&pollici&firmware=linuxcnc" },
+  { name: "an inch machine's layer and speeds, asked in inches", firmwareLines: 2,
+    address: "micropassi=8&filetti-pollice=10&pollici&strato=0.008&velocita=1.5" +
+      "&frequenza-max=40&firmware=linuxcnc",
+    inputs: { en: ["Layer height (in)", "Speed (in/s)"],
+      "it-IT": ["Altezza dello strato (pollici)", "Velocità (pollici/s)"] } },
   { name: "no belt, no centre distance", firmwareLines: 0, address: "micropassi=16&passo-vite=8" },
   { name: "a speed linked in Italian", firmwareLines: 0,
     address: "micropassi=16&passo-vite=8&velocita=30,5" },
@@ -417,6 +422,8 @@ for (const lang of ["en", "it-IT"]) {
         assert.equal(await browser.run("return document.title"), said("Banco dell'asse"));
         assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
         await agreesWithTheCommandLine(d.address, d.firmwareLines);
+        const found = await controls();
+        for (const input of d.inputs?.[lang] ?? []) named(found, "textbox", input);
       });
     }
 
@@ -524,7 +531,11 @@ for (const lang of ["en", "it-IT"]) {
         }
         assert.ok(link, `no link named «${v.link}»`);
         await browser.click(link);
-        assert.equal(await browser.displayed((await browser.find(v.view))[0]), true, v.view);
+        // The workbench is built once its catalogue has come: not at once.
+        await waitFor(async () => {
+          const [view] = await browser.find(v.view);
+          return view !== undefined && await browser.displayed(view);
+        }, `${v.view} shown`);
         assert.equal(await browser.displayed((await browser.find(".start"))[0]), false);
         assert.equal(await browser.run("return document.title"), v.title);
       }
@@ -764,9 +775,10 @@ describe("the page's start, its look, and the page offline and from a file", () 
   });
 });
 
-// Polls `condition` for up to 5 s.
+// Polls `condition` for up to 30 s: a loaded machine may be slow, a
+// condition that never comes fails all the same.
 async function waitFor(condition, what) {
-  for (let i = 0; i < 200; ++i) {
+  for (const end = Date.now() + 30000; Date.now() < end;) {
     if (await condition()) return;
     await new Promise((r) => setTimeout(r, 25));
   }

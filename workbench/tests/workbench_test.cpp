@@ -50,7 +50,8 @@ const State kT8x8{{"micropassi", "16"}, {"passo-vite", "2"}, {"principi", "4"},
                   {"strato", "0.2"}, {"velocita", "50"}, {"firmware", "reprapfirmware"},
                   {"asse", "Z"}};
 const State kAcme{{"micropassi", "8"}, {"filetti-pollice", "10"}, {"pollici", ""},
-                  {"frequenza-max", "40"}, {"firmware", "linuxcnc"}};
+                  {"strato", "0.008"}, {"velocita", "1.5"}, {"frequenza-max", "40"},
+                  {"firmware", "linuxcnc"}};
 const State kThreeStartsPerInch{{"micropassi", "16"}, {"filetti-pollice", "8"}, {"principi", "3"},
                                 {"ingranaggi", ""}, {"firmware", "klipper"}, {"asse", "E"}};
 const State kDrives[] = {kGt2Pulley, kRouter, kHalfDegree, kT8x8, kAcme, kThreeStartsPerInch,
@@ -92,6 +93,22 @@ TEST(Workbench, CalibratesAsItsOwnQuestion) {
         EXPECT_EQ(shown(evaluate(state, ",", ".")),
                   driveResults + commandLineOutput(calibration, comma));
     }
+}
+
+// An inch machine's calibration: its distances in inches, its LinuxCNC
+// SCALE per inch, as the drive's.
+TEST(Workbench, CalibratesAnInchMachine) {
+    const State figures{{"attuali", "629.92126"}, {"comandati", "4"}, {"misurati", "4.04"}};
+    State state = kAcme;
+    state.insert(state.end(), figures.begin(), figures.end());
+    State calibration{{"calibra", ""}, {"pollici", ""}, {"firmware", "linuxcnc"}};
+    calibration.insert(calibration.end(), figures.begin(), figures.end());
+    const cli::Separators dot{".", ""};
+    const std::string drive = commandLineOutput(kAcme, dot);
+    const std::string calibrated = commandLineOutput(calibration, dot);
+    EXPECT_NE(calibrated.find("SCALE = 15841.5841"), std::string::npos) << calibrated;
+    EXPECT_EQ(shown(evaluate(state, ".", "")),
+              drive.substr(0, drive.find("[JOINT_0]")) + calibrated);
 }
 
 // A link may spell the firmware as its makers do; its calibration still
@@ -229,6 +246,10 @@ TEST(Workbench, MarksTheInputThatCannotBeUsed) {
          {"Step/mm", "Risoluzione del passo (mm)", "Frequenza dei passi"}},
         {with(screw, {{"velocita", "0"}, {"frequenza-max", "40"}}), {"velocita"},
          "«Velocità (mm/s)»", {"Step/mm", "Risoluzione del passo (mm)", "Velocità massima"}},
+        {with(screw, {{"pollici", ""}, {"strato", "-1"}}), {"strato"},
+         "«Altezza dello strato (pollici)» vuole",
+         {"Step/mm", "Risoluzione del passo (mm)", "Step/pollice",
+          "Risoluzione del passo (pollici)"}},
         {{{"strato", "0"}, {"velocita", "0"}}, {"strato", "velocita"}, "«Altezza", steps},
         {with(screw, {{"strato", "0"}, {"velocita", "0"}, {"frequenza-max", "0"}}),
          {"strato", "velocita", "frequenza-max"}, "«Altezza", steps},
