@@ -11,6 +11,7 @@
 #include "calc/calc_error.h"
 #include "calc/entry_value.h"
 #include "calc/result_text.h"
+#include "calc/translation.h"
 
 namespace cnc {
 namespace {
@@ -26,8 +27,8 @@ constexpr double kWholeLimit = 0x1p53;
 void require(bool holds) {
     if (!holds) {
         throw CalcError(ErrorKind::InvalidArgument, std::nullopt,
-                        "il passo, i raggi delle pulegge o la lunghezza della cinta non sono "
-                        "misure valide.");
+                        _("il passo, i raggi delle pulegge o la lunghezza della cinta non sono "
+                          "misure valide."));
     }
 }
 

@@ -29,8 +29,9 @@ public:
 
     ErrorKind kind() const noexcept { return kind_; }
     std::optional<Field> field() const noexcept { return field_; }
-    // What the message says after the field: the hint given, or the kind's own.
-    std::string_view hint() const noexcept;
+    // What the message says after the field: the hint given, or the kind's
+    // own in the language of the messages.
+    std::string hint() const;
 
     // The same error, blamed on `field`.
     CalcError blaming(Field field) const { return CalcError(kind_, field, hint_); }
@@ -41,13 +42,17 @@ private:
     std::string hint_;
 };
 
-// The Italian name of the error ("Overflow", "Divisione per zero", ...).
+// The Italian name of the error ("Overflow", "Divisione per zero", ...),
+// the same in every language: what JSON's "tipo" holds.
 std::string_view errorName(ErrorKind kind);
+// The name in the language of the messages ("Type mismatch" in English).
+std::string errorTitle(ErrorKind kind);
 
-// The message shown to the user: the error's name, the caption of the field at
-// fault in «», and a plain hint, e.g.
+// The message shown to the user, in the language of the messages: the
+// error's name, the caption of the field at fault, quoted, and a plain
+// hint, e.g.
 //   Tipo non corrispondente in «Passi del motore»: il campo è vuoto o non contiene un numero.
-// A non-empty `hint` replaces the kind's own.
+// A non-empty `hint`, already translated, replaces the kind's own.
 std::string errorMessage(ErrorKind kind, std::optional<Field> field, std::string_view hint = {});
 
 // The belt of «Cinta» cannot go round the pulleys: "Argomento non valido",

@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "calc/calc_error.h"
+#include "calc/translation.h"
 
 namespace cnc {
 namespace {
@@ -74,10 +75,13 @@ CalcError ambiguousPoint(const DecimalDigits& digits, std::string_view decimalSe
     const std::string sign = digits.negative ? "-" : "";
     const std::string integer(digits.integer);
     const std::string fraction(digits.fraction);
-    return CalcError(ErrorKind::TypeMismatch, std::nullopt,
-                     "il punto può indicare le migliaia o i decimali; scrivi " + sign + integer +
-                         std::string(decimalSeparator) + fraction + " oppure " + sign + integer +
-                         fraction + ".");
+    return CalcError(
+        ErrorKind::TypeMismatch, std::nullopt,
+        // TRANSLATORS: {0} is the number with the decimal separator, {1} without a separator
+        filled(_("il punto può indicare le migliaia o i decimali; scrivi {0} "
+                 "oppure {1}."),
+               {sign + integer + std::string(decimalSeparator) + fraction,
+                sign + integer + fraction}));
 }
 
 DecimalDigits scanEntry(std::string_view text, std::string_view decimalSeparator,

@@ -26,6 +26,7 @@
 #include "calc/exact_ratio.h"
 #include "calc/firmware_numbers.h"
 #include "calc/gear_ratio.h"
+#include "calc/translation.h"
 
 namespace cnc {
 namespace {
@@ -37,7 +38,9 @@ constexpr int kAnyDigits = 64;
 constexpr int kKlipperStepMultiple = 4;
 // trivkins's joints and the axis numbers of Grbl's and grblHAL's settings.
 constexpr std::string_view kNumberedAxes = "XYZABC";
-constexpr std::string_view kStepsPerMm = "passi per millimetro";
+// TRANSLATORS: the figure a firmware is refused, the subject of "{0} oltre il numero più grande del
+// firmware."
+constexpr std::string_view kStepsPerMm = N_("passi per millimetro");
 
 int axisNumber(char axis) {
     const std::size_t number = kNumberedAxes.find(axis);
@@ -51,8 +54,8 @@ constexpr std::string_view kNoGroups = "";
 Ratio positiveStepsPerMm(const Ratio& exact) {
     if (exact.negative || exact.numerator.isZero() || exact.denominator.isZero()) {
         throw FirmwareRefusal(Field::StepsPerMm,
-                              "il firmware vuole passi per millimetro maggiori di zero: il verso "
-                              "dell'asse si inverte nella sua configurazione.");
+                              _("il firmware vuole passi per millimetro maggiori di zero: il "
+                                "verso dell'asse si inverte nella sua configurazione."));
     }
     return exact;
 }
@@ -69,15 +72,19 @@ struct FloatReading {
 std::string floatSetting(const Ratio& exact, FloatReading reading, std::string_view what) {
     const float nearest = nearestFloat(exact);
     if (std::isinf(nearest)) {
-        throw FirmwareRefusal(Field::StepsPerMm,
-                              std::string(what) + " oltre il numero più grande del firmware.");
+        throw FirmwareRefusal(
+            Field::StepsPerMm,
+            // TRANSLATORS: {0} is the figure refused ("passi per millimetro", "SCALE")
+            filled(_("{0} oltre il numero più grande del firmware."), {_(what)}));
     }
     // Digits beyond the reader's would be dropped from the integer part.
     if (!belowPowerOfTen(exact, reading.maxDigits)) {
-        throw FirmwareRefusal(Field::StepsPerMm, "il firmware legge al più " +
-                                                     std::to_string(reading.maxDigits) +
-                                                     " cifre: " + std::string(what) +
-                                                     " troppo grandi per scriverli.");
+        throw FirmwareRefusal(Field::StepsPerMm,
+                              // TRANSLATORS: {0} is a count of digits, {1} the figure refused
+                              // ("passi per millimetro", "SCALE")
+                              filled(_("il firmware legge al più {0} cifre: {1} troppo grandi per "
+                                       "scriverli."),
+                                     {std::to_string(reading.maxDigits), _(what)}));
     }
     // Below half the smallest float, the nearest is 0.
     if (nearest != 0) {
@@ -85,8 +92,10 @@ std::string floatSetting(const Ratio& exact, FloatReading reading, std::string_v
             return *std::move(text);
         }
     }
-    throw FirmwareRefusal(Field::StepsPerMm, std::string(what) +
-                                                 " così piccoli che il firmware leggerebbe 0.");
+    throw FirmwareRefusal(
+        Field::StepsPerMm,
+        // TRANSLATORS: {0} is the figure refused ("passi per millimetro", "SCALE")
+        filled(_("{0} così piccoli che il firmware leggerebbe 0."), {_(what)}));
 }
 
 // A firmware that keeps a double gets a positive figure as one: never 0 nor
@@ -94,8 +103,10 @@ std::string floatSetting(const Ratio& exact, FloatReading reading, std::string_v
 double doubleSetting(const Ratio& exact, Field field, std::string_view what) {
     const double nearest = nearestDouble(exact);
     if (nearest == 0 || std::isinf(nearest)) {
-        throw FirmwareRefusal(field, std::string(what) +
-                                         " fuori dall'intervallo dei numeri del firmware.");
+        // TRANSLATORS: {0} is the figure refused ("passi per millimetro", "SCALE",
+        // "rotation_distance")
+        throw FirmwareRefusal(
+            field, filled(_("{0} fuori dall'intervallo dei numeri del firmware."), {_(what)}));
     }
     return nearest;
 }
@@ -167,14 +178,13 @@ std::vector<std::string> klipperSection(char axis, const ExactDrive& drive) {
     const auto [quarters, rest] =
         divide(steps.numerator, steps.denominator * Natural(kKlipperStepMultiple));
     if (steps.negative || !rest.isZero() || quarters.isZero()) {
-        throw FirmwareRefusal(Field::MotorSteps,
-                              "Klipper vuole passi del motore multipli di 4 "
-                              "(full_steps_per_rotation).");
+        throw FirmwareRefusal(Field::MotorSteps, _("Klipper vuole passi del motore multipli di 4 "
+                                                   "(full_steps_per_rotation)."));
     }
     if (drive.lead.negative || drive.lead.numerator.isZero()) {
         throw FirmwareRefusal(Field::ScrewPitch,
-                              "Klipper vuole un passo maggiore di zero (rotation_distance): il "
-                              "verso si inverte con dir_pin.");
+                              _("Klipper vuole un passo maggiore di zero (rotation_distance): il "
+                                "verso si inverte con dir_pin."));
     }
     const double distance = doubleSetting(drive.lead, Field::ScrewPitch, "rotation_distance");
     std::vector<std::string> section{
@@ -197,11 +207,10 @@ std::optional<FirmwareName> firmwareNamed(std::string_view name) {
 void requireWholeCounts(const Form& form, std::string_view decimalSeparator,
                         std::string_view groupSeparator) {
     requireWhole(form, Field::MotorSteps, decimalSeparator, groupSeparator,
-                 "i passi per giro del motore sono un numero intero maggiore di zero: 360 "
-                 "gradi diviso l'angolo di un passo, come 200 o 400.");
+                 _("i passi per giro del motore sono un numero intero maggiore di zero: 360 "
+                   "gradi diviso l'angolo di un passo, come 200 o 400."));
     if (!form.isSelected(Coupling::Belt)) return;
-    constexpr std::string_view teeth =
-        "le pulegge hanno un numero intero di denti, maggiore di zero.";
+    const std::string teeth = _("le pulegge hanno un numero intero di denti, maggiore di zero.");
     requireWhole(form, Field::MotorTeeth, decimalSeparator, groupSeparator, teeth);
     requireWhole(form, Field::ScrewTeeth, decimalSeparator, groupSeparator, teeth);
 }
@@ -241,8 +250,8 @@ std::string firmwareSettingText(Firmware firmware, const Ratio& exactFigure,
         case Firmware::RepRapFirmware:
             if (belowPowerOfTen(exact, 0)) {
                 throw FirmwareRefusal(Field::StepsPerMm,
-                                      "RepRapFirmware porta a 1 ogni valore sotto 1 passo per "
-                                      "millimetro: con questo asse servono più micropassi.");
+                                      _("RepRapFirmware porta a 1 ogni valore sotto 1 passo per "
+                                        "millimetro: con questo asse servono più micropassi."));
             }
             return floatSetting(exact, {repRapRead}, what);
         case Firmware::Grbl: return floatSetting(exact, {grblRead, kGrblDigits}, what);
@@ -253,8 +262,8 @@ std::string firmwareSettingText(Firmware firmware, const Ratio& exactFigure,
         case Firmware::Klipper: break;
     }
     throw FirmwareRefusal(Field::StepsPerMm,
-                          "Klipper non ha un'impostazione dei passi per millimetro: "
-                          "calcola i suoi da rotation_distance.");
+                          _("Klipper non ha un'impostazione dei passi per millimetro: calcola i "
+                            "suoi da rotation_distance."));
 }
 
 std::string marlinHeaderText(const Ratio& exact) {
@@ -266,7 +275,7 @@ std::vector<std::string> klipperRotationDistanceLines(const Axes& axes,
     const double distance = nearestDouble(rotationDistance);
     if (rotationDistance.negative || !(distance > 0) || std::isinf(distance)) {
         throw FirmwareRefusal(Field::ScrewPitch,
-                              "Klipper vuole una rotation_distance maggiore di zero e finita.");
+                              _("Klipper vuole una rotation_distance maggiore di zero e finita."));
     }
     std::vector<std::string> lines;
     for (const char axis : axes.letters) {

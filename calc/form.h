@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/translation.h"
+
 namespace cnc {
 
 // Numbered from zero without gaps: forms keep their fields in arrays indexed
@@ -54,18 +56,28 @@ constexpr bool isEntry(Field field) {
     return false;
 }
 
-// The Italian caption that names a field in the window ("Passi del motore").
+// The Italian caption that names a field in the window ("Passi del motore");
+// messages and the command line's results show it through _(), the window
+// as it is.
 constexpr std::string_view fieldCaption(Field field) {
     switch (field) {
-        case Field::MotorSteps: return "Passi del motore";
-        case Field::ScrewPitch: return "Passo della vite (mm)";
-        case Field::StepsPerMm: return "Step/mm";
-        case Field::MmPerStep: return "Risoluzione del passo (mm)";
-        case Field::MotorTeeth: return "Motore";
-        case Field::ScrewTeeth: return "Vite";
+        case Field::MotorSteps: return N_("Passi del motore");
+        // TRANSLATORS: the screw's pitch, its travel per turn: "passo" is both pitch and step
+        case Field::ScrewPitch: return N_("Passo della vite (mm)");
+        // TRANSLATORS: the label of the steps per millimetre, the figure a firmware takes
+        case Field::StepsPerMm: return N_("Step/mm");
+        // TRANSLATORS: the label of the travel of one (micro)step, in mm
+        case Field::MmPerStep: return N_("Risoluzione del passo (mm)");
+        // TRANSLATORS: the teeth of the motor's pulley, in the window's belt drive
+        case Field::MotorTeeth: return N_("Motore");
+        // TRANSLATORS: the teeth of the screw's pulley ("vite" is the screw), in the window's belt
+        // drive
+        case Field::ScrewTeeth: return N_("Vite");
         case Field::CentreDistance: return "INTERASSE";
-        case Field::CentreDistanceMm: return "Interasse";
-        case Field::BeltLengthCode: return "Cinta";
+        // TRANSLATORS: the distance between the centres of the two pulleys of the XL belt
+        case Field::CentreDistanceMm: return N_("Interasse");
+        // TRANSLATORS: the length code of the XL belt ("cinta"), 120 for a 120XL belt
+        case Field::BeltLengthCode: return N_("Cinta");
     }
     return "";
 }

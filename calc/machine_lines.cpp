@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "calc/translation.h"
+
 namespace cnc {
 namespace {
 
@@ -28,8 +30,10 @@ constexpr std::string_view kNumberedAxes = "XYZABC";
 // The axes Marlin's #define can list by position, E apart.
 constexpr std::string_view kMarlinArrayAxes = "XYZABC";
 constexpr std::size_t kMarlinLinearAxes = 3;
-constexpr std::string_view kStepsPerMm = "passi per millimetro";
-constexpr std::string_view kLargestRate = "valori della velocità massima";
+constexpr std::string_view kStepsPerMm = N_("passi per millimetro");
+// TRANSLATORS: the figures a firmware is refused, the subject of "{0} oltre il numero più grande
+// del firmware."
+constexpr std::string_view kLargestRate = N_("valori della velocità massima");
 
 using AxisList = std::vector<const MachineAxis*>;
 

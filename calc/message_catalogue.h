@@ -35,6 +35,9 @@ public:
 
     static std::optional<MessageCatalogue> read(std::string bytes);
 
+    // No message at all: the empty catalogue, which translates nothing.
+    bool isEmpty() const { return count_ == 0; }
+
     // The translation of `original`; nullopt when the catalogue has none or
     // an empty one (msgfmt leaves untranslated messages out).
     std::optional<std::string_view> translation(std::string_view original) const;

@@ -29,6 +29,8 @@ std::optional<std::pair<std::size_t, std::size_t>> placeholderAt(std::string_vie
 
 void useCatalogue(MessageCatalogue catalogue) { processCatalogue() = std::move(catalogue); }
 
+bool speaksItalian() { return processCatalogue().isEmpty(); }
+
 std::string _(std::string_view italian) {
     return std::string(processCatalogue().translation(italian).value_or(italian));
 }
@@ -38,7 +40,10 @@ std::string _n(std::string_view singular, std::string_view plural, unsigned long
     return std::string(translated ? *translated : n == 1 ? singular : plural);
 }
 
-std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
+namespace {
+
+template <class Values>
+std::string fill(std::string_view pattern, const Values& values) {
     std::string text;
     text.reserve(pattern.size());
     for (std::size_t at = 0; at < pattern.size();) {
@@ -50,8 +55,8 @@ std::string filled(std::string_view pattern, std::initializer_list<std::string_v
         }
         if (c == '{') {
             const auto placeholder = placeholderAt(pattern, at);
-            if (placeholder && placeholder->first < values.size()) {
-                text += values.begin()[placeholder->first];
+            if (placeholder && placeholder->first < std::size(values)) {
+                text += std::data(values)[placeholder->first];
                 at = placeholder->second;
                 continue;
             }
@@ -60,6 +65,22 @@ std::string filled(std::string_view pattern, std::initializer_list<std::string_v
         ++at;
     }
     return text;
+}
+
+}  // namespace
+
+std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    return fill(pattern, values);
+}
+
+std::string filled(std::string_view pattern, std::span<const std::string> values) {
+    return fill(pattern, values);
+}
+
+std::string quoted(std::string_view text) {
+    // TRANSLATORS: quotation marks around a name or a typed text inside a message, as your language
+    // writes them: “{0}”, „{0}“, « {0} » (with no-break spaces), «{0}»
+    return filled(_("«{0}»"), {text});
 }
 
 }  // namespace cnc

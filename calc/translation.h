@@ -31,6 +31,7 @@
 // useCatalogue is not safe against a lookup running at the same time.
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,12 @@ namespace cnc {
 
 // Makes `catalogue` the process's from now on; an empty one gives Italian.
 void useCatalogue(MessageCatalogue catalogue);
+
+// Whether the messages are the Italian texts as written: no catalogue is in
+// use (the C locale, an Italian one, the page's classic window). What a
+// message names by a name of its own language (a command-line option) is
+// then named in Italian, else in English.
+bool speaksItalian();
 
 // `italian` in the catalogue's language, or `italian` itself; a copy, so
 // that a catalogue replaced later leaves no text dangling.
@@ -60,5 +67,10 @@ std::string _n(std::string_view singular, std::string_view plural, unsigned long
 //   filled("{1} di {0}", {"Vite", "Passo"})  -> "Passo di Vite"
 //   filled("{{{0}}}", {"x"})                 -> "{x}"
 std::string filled(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string filled(std::string_view pattern, std::span<const std::string> values);
+
+// A name or a typed text quoted in a message, as the language quotes:
+//   quoted("Cinta") -> "«Cinta»" in Italian, "“Cinta”" in English
+std::string quoted(std::string_view text);
 
 }  // namespace cnc

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "calc/calc_error.h"
+#include "calc/translation.h"
 
 namespace cnc {
 namespace {
@@ -26,7 +27,8 @@ NearestLayers nearestLayers(const ExactDrive& drive, const Ratio& height) {
     if (!rest.isZero()) upper.multiplyAdd(1, 1);
     if (compare(upper, Natural(kMostFullSteps)) > 0) {
         throw CalcError(ErrorKind::Overflow, std::nullopt,
-                        "lo strato è più di 2^53 passi interi, fuori dall'intervallo di calcolo.");
+                        _("lo strato è più di 2^53 passi interi, fuori dall'intervallo di "
+                          "calcolo."));
     }
     if (!whole.isZero()) layers.below = multipleOf(step, std::move(whole));
     layers.above = multipleOf(step, std::move(upper));

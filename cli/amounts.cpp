@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calc/calc_error.h"
+#include "calc/translation.h"
 
 namespace cnc::cli {
 namespace {
@@ -14,9 +15,12 @@ constexpr int kLargestPowerOfTen = 300;
 
 OptionError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
                         std::string_view text) {
-    return OptionError(kind, option,
-                       Wording().option(option).text(" vuole " + std::string(wanted) + ", non «" +
-                                                     std::string(text) + "»."));
+    return OptionError(
+        kind, option,
+        // TRANSLATORS: {0} is an option or an input of the workbench, {1} what it takes, {2} the
+        // text given, quoted
+        Wording(_("{0} vuole {1}, non {2}."),
+                {say::option(option), say::text(_(wanted)), say::typed(std::string(text))}));
 }
 
 Ratio positiveAmount(std::string_view text, std::string_view option,
@@ -35,9 +39,10 @@ Ratio positiveAmount(std::string_view text, std::string_view option,
 
 const Ratio& withinRange(const Ratio& value, std::string_view option) {
     if (!belowPowerOfTen(value, kLargestPowerOfTen)) {
-        throw OptionError(
-            ErrorKind::Overflow, option,
-            Wording().option(option).text(": il risultato è fuori dall'intervallo di calcolo."));
+        throw OptionError(ErrorKind::Overflow, option,
+                          // TRANSLATORS: {0} is the option whose answer it is
+                          Wording(_("{0}: il risultato è fuori dall'intervallo di calcolo."),
+                                  {say::option(option)}));
     }
     return value;
 }

@@ -6,14 +6,16 @@
 
 #include "calc/calc_error.h"
 #include "calc/exact_ratio.h"
+#include "calc/translation.h"
 #include "cli/failure.h"
 
 namespace cnc::cli {
 
-inline constexpr std::string_view kAboveZero = "un numero maggiore di zero";
+inline constexpr std::string_view kAboveZero = N_("un numero maggiore di zero");
 
 // The error of the text of `option` (its key, without dashes), e.g. for "strato":
 //   Argomento non valido: --strato vuole un numero maggiore di zero, non «0».
+// `wanted` is an Italian text marked N_, said in the language of the messages.
 OptionError optionError(ErrorKind kind, std::string_view option, std::string_view wanted,
                         std::string_view text);
 

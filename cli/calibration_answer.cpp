@@ -4,6 +4,7 @@
 #include "calc/calc_error.h"
 #include "calc/calibration.h"
 #include "calc/firmware_lines.h"
+#include "calc/translation.h"
 #include "cli/amounts.h"
 #include "cli/inch_answers.h"
 
@@ -75,12 +76,18 @@ std::string correctionText(const Ratio& percent, std::string_view decimalSeparat
 std::string calibrationLines(const CalibrationAnswer& answer, std::string_view decimalSeparator) {
     std::string lines;
     if (answer.corrected) {
-        lines += (answer.rotationDistance ? "rotation_distance corretta: " : "Step/mm corretti: ") +
-                 correctedText(*answer.corrected, decimalSeparator) + "\n";
+        lines +=
+            (answer.rotationDistance
+                 // TRANSLATORS: the label of Klipper's rotation_distance corrected by a calibration
+                 ? _("rotation_distance corretta")
+                 // TRANSLATORS: the label of the steps per mm corrected by a calibration
+                 : _("Step/mm corretti")) +
+            ": " + correctedText(*answer.corrected, decimalSeparator) + "\n";
     }
     lines += inchCalibrationLines(answer, decimalSeparator);
     if (answer.correctionPercent) {
-        lines += "Correzione: " + std::string(correctedFigure(answer)) + " " +
+        // TRANSLATORS: the label of a calibration's change of the figure, in per cent
+        lines += _("Correzione") + ": " + _(correctedFigure(answer)) + " " +
                  correctionText(*answer.correctionPercent, decimalSeparator) + " %\n";
     }
     return lines;

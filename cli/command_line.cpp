@@ -10,6 +10,7 @@
 #include "calc/belt_geometry.h"
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
+#include "calc/translation.h"
 #include "cli/belt_answers.h"
 #include "cli/calibration_answer.h"
 #include "cli/json_report.h"
@@ -66,7 +67,9 @@ int answerWantedDistance(const Options& options, const Separators& separators,
                              : nearestBeltLines(belts, separators.decimal));
     } catch (const CalcError& error) {
         const std::string message =
-            std::string(error.field() ? "" : "--interasse-voluto: ") + error.what();
+            error.field()
+                ? std::string(error.what())
+                : filled(_("{0}: {1}"), {optionNameShown("interasse-voluto"), error.what()});
         if (options.json) out << wantedDistanceFailure(options, error, message);
         err << message << '\n';
         return 1;
@@ -103,8 +106,11 @@ int runCommandLine(const std::vector<std::string>& arguments, const Separators& 
     auto parsed = parseOptions(arguments, separators.decimal, separators.group);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         if (asksForJson(arguments)) out << usageErrorReport(error->message);
-        err << kProgram << ": " << error->message << "; usare «" << kProgram
-            << " --help» per le opzioni\n";
+        err << kProgram
+            << ": "
+            // TRANSLATORS: {0} is what is wrong with the options, {1} the program's name
+            << filled(_("{0}; usare «{1} --help» per le opzioni"), {error->message, kProgram})
+            << '\n';
         return 2;
     }
     const auto& options = std::get<Options>(parsed);

@@ -2,6 +2,7 @@
 #include "cli/drive_options.h"
 
 #include "calc/calc_error.h"
+#include "calc/translation.h"
 #include "calc/travel_per_turn.h"
 #include "cli/amounts.h"
 
@@ -19,17 +20,18 @@ Ratio wholeCount(std::string_view text, std::string_view option, std::string_vie
 }
 
 Ratio rackTravel(const Options& options, std::string_view separator) {
-    const Ratio teeth = wholeCount(*options.pinionTeeth, "denti-pignone",
-                                   "i denti del pignone, un numero intero da 1 in su", separator);
+    const Ratio teeth =
+        wholeCount(*options.pinionTeeth, "denti-pignone",
+                   N_("i denti del pignone, un numero intero da 1 in su"), separator);
     if (options.rackModule) {
         return rackTravelByModule(
             positiveAmount(*options.rackModule, "modulo", separator,
-                           "il modulo della cremagliera in mm, un numero maggiore di zero"),
+                           N_("il modulo della cremagliera in mm, un numero maggiore di zero")),
             teeth);
     }
     return rackTravelByPitch(
         positiveAmount(*options.rackPitch, "passo-cremagliera", separator,
-                       "il passo della cremagliera in mm, un numero maggiore di zero"),
+                       N_("il passo della cremagliera in mm, un numero maggiore di zero")),
         teeth);
 }
 
@@ -44,14 +46,14 @@ Ratio leadOfItsOwn(const Options& options, const ExactDrive& drive,
                    std::string_view decimalSeparator) {
     if (options.rotary) return ratioOf(kDegreesPerTurn);
     if (options.wheelDiameter) {
-        return wheelTravel(positiveAmount(
-            *options.wheelDiameter, "diametro-ruota", decimalSeparator,
-            "il diametro della ruota in mm, un numero maggiore di zero"));
+        return wheelTravel(
+            positiveAmount(*options.wheelDiameter, "diametro-ruota", decimalSeparator,
+                           N_("il diametro della ruota in mm, un numero maggiore di zero")));
     }
     if (options.pinionTeeth) return rackTravel(options, decimalSeparator);
     return travelOfKnownSteps(
         drive, positiveAmount(*options.knownStepsPerMm, "step-mm", decimalSeparator,
-                              "i passi per mm dell'asse, un numero maggiore di zero"));
+                              N_("i passi per mm dell'asse, un numero maggiore di zero")));
 }
 
 std::vector<GearStage> gearStagesOfOptions(const Options& options) {
@@ -59,8 +61,8 @@ std::vector<GearStage> gearStagesOfOptions(const Options& options) {
     auto stages = gearStagesOf(*options.gearRatio);
     if (!stages) {
         throw optionError(ErrorKind::InvalidArgument, "rapporto",
-                          "giri del motore e giri dell'uscita, numeri interi maggiori di zero "
-                          "come 50:17, più stadi separati da virgole come 57:11,2:1",
+                          N_("giri del motore e giri dell'uscita, numeri interi maggiori di "
+                             "zero come 50:17, più stadi separati da virgole come 57:11,2:1"),
                           *options.gearRatio);
     }
     return *std::move(stages);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/failure.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "calc/translation.h"
 
 namespace cnc::cli {
 
@@ -18,23 +21,31 @@ Failure::Failure(std::string kindName, std::optional<Field> fieldAtFault,
 
 // As errorMessage writes it: "Name in «caption»: hint".
 Failure failureOf(const CalcError& error) {
-    Wording said{std::string(errorName(error.kind()))};
-    if (error.field()) said.text(" in ").field(*error.field());
-    said.text(": ").text(error.hint());
+    const std::string title = errorTitle(error.kind());
+    Wording said =
+        error.field() ? Wording(_("{0} in {1}: {2}"), {say::text(title), say::field(*error.field()),
+                                                       say::text(error.hint())})
+                      : Wording(_("{0}: {1}"), {say::text(title), say::text(error.hint())});
     return Failure(std::string(errorName(error.kind())), error.field(), std::nullopt,
                    std::move(said));
 }
 
+// "Name: " and the option's wording, whose names each view chooses: the
+// translated "{0}: {1}" around it, wherever the language puts {1}.
 Failure failureOf(const OptionError& error) {
-    Wording said{std::string(errorName(error.kind())) + ": "};
+    const std::string pattern = filled(_("{0}: {1}"), {errorTitle(error.kind()), "{1}"});
+    const std::size_t at = std::min(pattern.find("{1}"), pattern.size());
+    Wording said(pattern.substr(0, at));
     said += error.wording();
+    said += Wording(pattern.substr(std::min(at + 3, pattern.size())));
     return Failure(std::string(errorName(error.kind())), std::nullopt, error.option(),
                    std::move(said));
 }
 
 Failure failureOf(const FirmwareRefusal& refusal, std::string_view firmware,
                   std::optional<Field> field) {
-    return Failure("Firmware", field, "firmware", std::string(firmware) + ": " + refusal.what());
+    return Failure("Firmware", field, "firmware",
+                   filled(_("{0}: {1}"), {firmware, refusal.what()}));
 }
 
 }  // namespace cnc::cli

@@ -39,11 +39,11 @@ struct Failure {
     Failure(std::string kind, std::optional<Field> field, std::optional<std::string> option,
             Wording said);
 
-    std::string kind;  // "Overflow", "Divisione per zero", ..., or "Firmware"
+    std::string kind;  // errorName's, "Overflow", "Divisione per zero", ..., or "Firmware"
     std::optional<Field> field;
     std::optional<std::string> option;  // without dashes; "firmware" for a refusal
     Wording said;
-    std::string message;  // said as the command line says it
+    std::string message;  // said as the command line says it, in the language of the messages
 };
 
 Failure failureOf(const CalcError& error);

@@ -85,21 +85,21 @@ Ratio typedInMillimetres(const Options& options, const Ratio& typed) {
 std::string inchStepAnswerLines(const StepAnswers& answers, std::string_view separator) {
     std::string lines;
     if (const auto& layers = answers.layers) {
-        lines += line("Passo intero (mm)", text(layers->fullStep, kLengthDecimals, separator));
+        lines += line(_("Passo intero (mm)"), text(layers->fullStep, kLengthDecimals, separator));
         lines += line(_("Passo intero (pollici)"),
                       text(inInches(layers->fullStep), kLengthDecimals, separator));
-        lines += line("Strato più vicino per difetto", layerText(layers->below, separator));
-        lines += line("Strato più vicino per eccesso", layerText(layers->above, separator));
+        lines += line(_("Strato più vicino per difetto"), layerText(layers->below, separator));
+        lines += line(_("Strato più vicino per eccesso"), layerText(layers->above, separator));
     }
     if (const auto& speed = answers.speedMmPerS) {
         lines += line(_("Velocità"), speedText(*speed, separator));
     }
     if (const auto& frequency = answers.stepFrequencyKhz) {
-        lines += line("Frequenza dei passi",
+        lines += line(_("Frequenza dei passi"),
                       text(*frequency, kKilohertzDecimals, separator) + " kHz");
     }
     if (const auto& most = answers.largestSpeedMmPerS) {
-        lines += line("Velocità massima", speedText(*most, separator));
+        lines += line(_("Velocità massima"), speedText(*most, separator));
     }
     return lines;
 }

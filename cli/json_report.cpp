@@ -10,6 +10,7 @@
 
 #include "calc/entry_value.h"
 #include "calc/result_text.h"
+#include "calc/translation.h"
 #include "cli/drive_options.h"
 #include "cli/inch_answers.h"
 
@@ -188,7 +189,7 @@ QJsonObject errorObject(std::string_view kind, std::optional<Field> field,
                         std::string_view message) {
     return {
         {"tipo", qs(kind)},
-        {"campo", field ? QJsonValue(qs(fieldCaption(*field))) : QJsonValue()},
+        {"campo", field ? QJsonValue(qs(_(fieldCaption(*field)))) : QJsonValue()},
         {"messaggio", qs(message)},
     };
 }

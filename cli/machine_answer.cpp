@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "calc/machine_lines.h"
+#include "calc/translation.h"
 #include "cli/result_lines.h"
 #include "cli/screw_answers.h"
 #include "cli/step_answers.h"
@@ -22,8 +23,11 @@ struct Answering {
 
     void stop(MachineProblem problem) {
         std::string placed(fileName);
-        if (problem.axis) placed += std::string(": asse ") + *problem.axis;
-        problem.message = placed + ": " + problem.message;
+        if (problem.axis) {
+            placed = filled(_("{0}: {1}"),
+                            {placed, filled(_("asse {0}"), {std::string(1, *problem.axis)})});
+        }
+        problem.message = filled(_("{0}: {1}"), {placed, problem.message});
         answer.status = std::max(answer.status, problem.kind == kUsage ? 2 : 1);
         answer.problems.push_back(std::move(problem));
     }
@@ -61,8 +65,10 @@ void assignJoints(std::vector<AnsweredAxis>& axes, Answering& answering) {
         for (const int joint : axis.options.axes.joints) {
             if (const auto [other, added] = taken.emplace(joint, axis.letter); !added) {
                 answering.stopUsage(axis.letter, "giunto",
-                                    "il giunto " + std::to_string(joint) + " è già dell'asse " +
-                                        other->second + ".");
+                                    // TRANSLATORS: {0} is a joint's number, {1} the letter of the
+                                    // axis it is already of
+                                    filled(_("il giunto {0} è già dell'asse {1}."),
+                                           {std::to_string(joint), std::string(1, other->second)}));
                 return;
             }
         }
@@ -77,8 +83,10 @@ void assignJoints(std::vector<AnsweredAxis>& axes, Answering& answering) {
     for (int joint = 0; joint < static_cast<int>(taken.size()); ++joint) {
         if (!taken.contains(joint)) {
             answering.stopUsage(std::nullopt, "giunto",
-                                "i giunti vanno da 0 in su senza salti, come trivkins li numera: "
-                                "manca il giunto " + std::to_string(joint) + ".");
+                                // TRANSLATORS: {0} is the number of the joint missing
+                                filled(_("i giunti vanno da 0 in su senza salti, come trivkins li "
+                                         "numera: manca il giunto {0}."),
+                                       {std::to_string(joint)}));
             return;
         }
     }
@@ -124,7 +132,7 @@ void makeBlock(const FirmwareName& firmware, MachineAnswer& answer, Answering& a
         answer.firmwareLines = machineLines(firmware.firmware, axes);
     } catch (const FirmwareRefusal& refusal) {
         answering.stop({"Firmware", std::nullopt, std::nullopt, refusal.field(),
-                        std::string(firmware.name) + ": " + refusal.what()});
+                        filled(_("{0}: {1}"), {firmware.name, refusal.what()})});
     }
 }
 

@@ -17,6 +17,7 @@
 #include "calc/decimal_text.h"
 #include "calc/exact_ratio.h"
 #include "calc/firmware_lines.h"
+#include "calc/translation.h"
 #include "cli/options.h"
 
 namespace cnc::cli {
@@ -143,6 +144,12 @@ struct Entry {
     std::string text;
 };
 
+// "asse X", as the messages of a machine's axis begin.
+std::string axisNamed(char letter) {
+    // TRANSLATORS: an axis of a machine file, by its letter: "asse X"
+    return filled(_("asse {0}"), {std::string(1, letter)});
+}
+
 bool precedes(const toml::source_position& a, const toml::source_position& b) {
     return std::tie(a.line, a.column) < std::tie(b.line, b.column);
 }
@@ -159,8 +166,8 @@ public:
     MachineReading read() {
         if (const auto place = OutsideStrings(text_).firstNonAscii()) {
             fail({*place, *place, nullptr},
-                 "un carattere oltre l'ASCII sta solo in un testo tra virgolette o in un "
-                 "commento.");
+                 _("un carattere oltre l'ASCII sta solo in un testo tra virgolette o in un "
+                   "commento."));
             return sortedErrors();
         }
         toml::table table;
@@ -174,7 +181,7 @@ public:
         Machine machine;
         for (const auto& [key, node] : table) readTopLevel(key, node, machine);
         if (machine.axes.empty() && errors_.empty()) {
-            fail({}, "la macchina non ha assi: ciascuno è una tabella come [asse.X].");
+            fail({}, _("la macchina non ha assi: ciascuno è una tabella come [asse.X]."));
         }
         if (!errors_.empty()) return sortedErrors();
         std::sort(machine.axes.begin(), machine.axes.end(), [](const auto& a, const auto& b) {
@@ -216,20 +223,26 @@ private:
                 for (const FirmwareName& each : kFirmwares) {
                     names += (names.empty() ? "" : ", ") + std::string(each.name);
                 }
-                fail(node.source(), "firmware vuole il nome di un firmware: " + names + ".",
+                // TRANSLATORS: "firmware" is the machine file's key; {0} the firmwares' names
+                fail(node.source(),
+                     filled(_("firmware vuole il nome di un firmware: {0}."), {names}),
                      std::nullopt, std::string(key.str()));
             }
         } else if (isKey(key.str(), kNameKey)) {
             if (const auto* name = node.as_string()) {
                 machine.name = name->get();
             } else {
-                fail(node.source(), "nome vuole un testo.", std::nullopt, std::string(key.str()));
+                // TRANSLATORS: {0} is the machine file's key of the machine's name, as written
+                fail(node.source(), filled(_("{0} vuole un testo."), {key.str()}), std::nullopt,
+                     std::string(key.str()));
             }
         } else if (isKey(key.str(), kAxesKey)) {
             readAxes(key, node, machine);
         } else {
             fail(key.source(),
-                 "chiave sconosciuta «" + std::string(key.str()) + "» (firmware, nome, asse).",
+                 // TRANSLATORS: {0} is a key of the machine file, quoted; the keys in parentheses
+                 // are the file's own
+                 filled(_("chiave sconosciuta {0} (firmware, nome, asse)."), {quoted(key.str())}),
                  std::nullopt, std::string(key.str()));
         }
     }
@@ -237,7 +250,10 @@ private:
     void readAxes(const toml::key& key, const toml::node& node, Machine& machine) {
         const auto* axes = node.as_table();
         if (!axes) {
-            fail(node.source(), "asse vuole una tabella per ciascun asse, come [asse.X].",
+            fail(node.source(),
+                 // TRANSLATORS: {0} is the machine file's key of the axes, as written ("asse",
+                 // "axis")
+                 filled(_("{0} vuole una tabella per ciascun asse, come [asse.X]."), {key.str()}),
                  std::nullopt, std::string(key.str()));
             return;
         }
@@ -250,14 +266,16 @@ private:
                                     : '\0';
             if (letter == '\0' || kMachineAxisOrder.find(letter) == std::string_view::npos) {
                 fail(letterKey.source(),
-                     "asse «" + std::string(written) + "»: un asse è X, Y, Z, E, A, B o C.",
+                     // TRANSLATORS: {0} is the axis's letter as written, quoted
+                     filled(_("asse {0}: un asse è X, Y, Z, E, A, B o C."), {quoted(written)}),
                      std::nullopt, std::string(written));
                 continue;
             }
             const bool twice = std::any_of(machine.axes.begin(), machine.axes.end(),
                                            [&](const auto& axis) { return axis.letter == letter; });
             if (twice) {
-                fail(letterKey.source(), std::string("asse ") + letter + ": dato due volte.", letter);
+                fail(letterKey.source(), filled(_("{0}: dato due volte."), {axisNamed(letter)}),
+                     letter);
                 continue;
             }
             readAxis(letter, letterKey, options, machine);
@@ -267,10 +285,11 @@ private:
     void readAxis(char letter, const toml::key& letterKey, const toml::node& node,
                   Machine& machine) {
         const auto* table = node.as_table();
-        const std::string axisName = std::string("asse ") + letter + ": ";
         if (!table) {
-            fail(letterKey.source(), axisName + "vuole una tabella di opzioni, come [asse.X].",
-                 letter);
+            fail(
+                letterKey.source(),
+                filled(_("{0}: vuole una tabella di opzioni, come [asse.X]."), {axisNamed(letter)}),
+                letter);
             return;
         }
         // In the file's order, which the table does not keep.
@@ -292,31 +311,40 @@ private:
     std::optional<Entry> entryOf(char letter, const toml::key& key, const toml::node& value,
                                  const std::vector<Entry>& before) {
         const std::string written(key.str());
-        const std::string axisName = std::string("asse ") + letter + ": ";
+        const std::string axis = axisNamed(letter);
+        const std::string quotedKey = quoted(written);
         const auto name = optionName("--" + written);
         if (!name) {
-            fail(key.source(), axisName + "chiave sconosciuta «" + written + "».", letter, written);
+            // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted
+            fail(key.source(), filled(_("{0}: chiave sconosciuta {1}."), {axis, quotedKey}), letter,
+                 written);
             return std::nullopt;
         }
         if (!isAxisOption(*name)) {
-            fail(key.source(), axisName + "«" + written + "» non è una chiave di un asse.",
-                 letter, written);
+            // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted
+            fail(key.source(),
+                 filled(_("{0}: {1} non è una chiave di un asse."), {axis, quotedKey}), letter,
+                 written);
             return std::nullopt;
         }
         const std::string italian(name->substr(2));
         const bool twice = std::any_of(before.begin(), before.end(),
                                        [&](const Entry& entry) { return entry.name == italian; });
         if (twice) {
-            fail(key.source(), axisName + "«" + written + "» è di nuovo l'opzione «" + italian +
-                                   "», già data.",
+            fail(key.source(),
+                 // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted, {2} the
+                 // option it is, quoted
+                 filled(_("{0}: {1} è di nuovo l'opzione {2}, già data."),
+                        {axis, quotedKey, quoted(optionNameShown(italian).substr(2))}),
                  letter, written);
             return std::nullopt;
         }
         if (!*takesText(*name)) {
             const auto* flag = value.as_boolean();
             if (!flag) {
-                fail(value.source(), axisName + "«" + written + "» vuole true o false.", letter,
-                     written);
+                // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted
+                fail(value.source(), filled(_("{0}: {1} vuole true o false."), {axis, quotedKey}),
+                     letter, written);
                 return std::nullopt;
             }
             if (!flag->get()) return std::nullopt;
@@ -324,8 +352,10 @@ private:
         }
         auto text = textOf(value);
         if (!text) {
-            fail(value.source(), axisName + "«" + written + "» vuole un testo o un numero.",
-                 letter, written);
+            fail(value.source(),
+                 // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted
+                 filled(_("{0}: {1} vuole un testo o un numero."), {axis, quotedKey}), letter,
+                 written);
             return std::nullopt;
         }
         return Entry{italian, *std::move(text)};
@@ -457,11 +487,14 @@ MachineReading readMachineFile(const std::string& path) {
         text.resize(static_cast<std::size_t>(file.gcount()));
     }
     if (!file && !file.eof()) {
-        return std::vector<MachineFileError>{{path + ": il file non si può leggere.", {}, {}}};
+        return std::vector<MachineFileError>{
+            {filled(_("{0}: il file non si può leggere."), {path}), {}, {}}};
     }
     if (text.size() > kMostFileBytes) {
         return std::vector<MachineFileError>{
-            {path + ": il file supera 1 MiB, troppo per un file di macchina.", {}, {}}};
+            {filled(_("{0}: il file supera 1 MiB, troppo per un file di macchina."), {path}),
+             {},
+             {}}};
     }
     return readMachineText(text, path);
 }

@@ -10,6 +10,7 @@
 #include "calc/calc_error.h"
 #include "calc/decimal_text.h"
 #include "calc/exact_ratio.h"
+#include "calc/translation.h"
 
 namespace cnc::cli {
 namespace {
@@ -35,10 +36,10 @@ using Complaint = std::optional<Wording>;
 using Handler = Complaint (*)(Parsing&, std::string_view value);
 
 struct Option {
-    std::string_view name;  // Italian, the one messages use
+    std::string_view name;  // Italian
     bool takesValue;
     Handler handle;
-    std::string_view alias = {};  // English
+    std::string_view alias = {};  // English, where it differs
 };
 
 template <Field field>
@@ -70,11 +71,12 @@ std::optional<int> wholeNumber(std::string_view text, int least, int most) {
     return value;
 }
 
-std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
-
 // "--option vuole WHAT, non «text»".
-Wording wants(std::string_view option, std::string_view what, std::string_view text) {
-    return Wording().option(option).text(" vuole " + std::string(what) + ", non " + quoted(text));
+Wording wants(std::string_view key, std::string what, std::string_view text) {
+    // TRANSLATORS: {0} is an option (--micropassi) or an input of the workbench, {1} what it takes,
+    // {2} the text given, quoted
+    return Wording(_("{0} vuole {1}, non {2}"),
+                   {say::option(key), say::text(std::move(what)), say::typed(std::string(text))});
 }
 
 Complaint setWantedDistance(Parsing& parsing, std::string_view text) {
@@ -91,14 +93,17 @@ Complaint setOptionText(Parsing& parsing, std::string_view value) {
 Complaint setMicrosteps(Parsing& parsing, std::string_view text) {
     parsing.options.microsteps = wholeNumber(text, 1, kMaxMicrosteps);
     if (parsing.options.microsteps) return std::nullopt;
-    return wants("micropassi", "un numero intero da 1 a " + std::to_string(kMaxMicrosteps), text);
+    return wants("micropassi",
+                 filled(_("un numero intero da 1 a {0}"), {std::to_string(kMaxMicrosteps)}), text);
 }
 
 Complaint setPulleyTeeth(Parsing& parsing, std::string_view text) {
     const std::optional<int> teeth = wholeNumber(text, 1, kMaxPulleyTeeth);
     if (!teeth) {
-        return wants("puleggia-asse",
-                     "un numero intero di denti da 1 a " + std::to_string(kMaxPulleyTeeth), text);
+        return wants(
+            "puleggia-asse",
+            filled(_("un numero intero di denti da 1 a {0}"), {std::to_string(kMaxPulleyTeeth)}),
+            text);
     }
     parsing.pulleyTeeth = *teeth;
     parsing.pulleyTeethText = text;
@@ -138,7 +143,9 @@ std::string namesOf(const Table& table) {
 Complaint setFirmware(Parsing& parsing, std::string_view name) {
     parsing.options.firmware = firmwareNamed(name);
     if (parsing.options.firmware) return std::nullopt;
-    return "firmware sconosciuto: " + quoted(name) + " (" + namesOf(kFirmwares) + ")";
+    // TRANSLATORS: {0} is the name given, quoted; {1} the firmwares' names
+    return Wording(_("firmware sconosciuto: {0} ({1})"),
+                   {say::typed(std::string(name)), say::text(namesOf(kFirmwares))});
 }
 
 char upper(char letter) { return letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter; }
@@ -154,7 +161,7 @@ Complaint setAxes(Parsing& parsing, std::string_view letters) {
         axes += axis;
     }
     if (axes.empty()) {
-        return wants("asse", "una o più lettere tra X, Y, Z, E, A, B, C, ciascuna una volta",
+        return wants("asse", _("una o più lettere tra X, Y, Z, E, A, B, C, ciascuna una volta"),
                      letters);
     }
     parsing.options.axes.letters = axes;
@@ -168,8 +175,9 @@ Complaint setJoints(Parsing& parsing, std::string_view list) {
         const auto joint = wholeNumber(rest.substr(0, comma), 0, kMostJoints - 1);
         if (!joint || std::find(joints.begin(), joints.end(), *joint) != joints.end()) {
             return wants("giunto",
-                         "numeri di giunto da 0 a " + std::to_string(kMostJoints - 1) +
-                             " separati da virgole, ciascuno una volta",
+                         filled(_("numeri di giunto da 0 a {0} separati da virgole, ciascuno "
+                                  "una volta"),
+                                {std::to_string(kMostJoints - 1)}),
                          list);
         }
         joints.push_back(*joint);
@@ -197,7 +205,7 @@ constexpr double kMostSteps = 1e14;
 // The motor's steps from the angle of one step: 360 / angle, which must be whole.
 Complaint setStepAngle(Parsing& parsing, std::string_view text) {
     const Wording wrong =
-        wants("angolo-passo", "l'angolo di un passo in gradi, maggiore di zero", text);
+        wants("angolo-passo", _("l'angolo di un passo in gradi, maggiore di zero"), text);
     Ratio angle;
     try {
         angle = decimalRatio(text, parsing.separator);
@@ -209,10 +217,13 @@ Complaint setStepAngle(Parsing& parsing, std::string_view text) {
     if (!(nearest < kMostSteps)) return wrong;
     const auto steps = static_cast<std::uint64_t>(nearest);
     if (compare(angle.numerator * Natural(steps), Natural(360) * angle.denominator) != 0) {
-        return Wording().option("angolo-passo").text(
-            " " + quoted(text) + ": 360 diviso l'angolo non dà un numero intero di passi; il più "
-            "vicino è " + std::to_string(steps) + " passi (" + degrees(steps, parsing.separator) +
-            "°)");
+        // TRANSLATORS: {0} is --angolo-passo, {1} the angle given, quoted, {2} the motor's steps
+        // per revolution nearest to it, {3} their angle in degrees
+        return Wording(
+            _("{0} {1}: 360 diviso l'angolo non dà un numero intero di passi; il più "
+              "vicino è {2} passi ({3}°)"),
+            {say::option("angolo-passo"), say::typed(std::string(text)),
+             say::text(std::to_string(steps)), say::text(degrees(steps, parsing.separator))});
     }
     parsing.options.form.setText(Field::MotorSteps, std::to_string(steps));
     parsing.options.stepAngle = std::string(text);
@@ -221,35 +232,35 @@ Complaint setStepAngle(Parsing& parsing, std::string_view text) {
 
 // Adding an option is one row here and, for a new kind, one handler above.
 constexpr Option kOptions[] = {
-    {"--passi", true, setText<Field::MotorSteps>},
-    {"--passo-vite", true, setText<Field::ScrewPitch>},
-    {"--motore", true, setText<Field::MotorTeeth>},
-    {"--vite", true, setText<Field::ScrewTeeth>},
-    {"--cinta", true, setText<Field::BeltLengthCode>},
-    {"--mezzo-passo", false, select<SteppingMode::HalfStep>},
-    {"--passo-intero", false, select<SteppingMode::FullStep>},
-    {"--diretto", false, select<Coupling::Direct>},
-    {"--ingranaggi", false, select<Coupling::Belt>},
-    {"--micropassi", true, setMicrosteps},
-    {"--puleggia-asse", true, setPulleyTeeth},
-    {"--profilo-cinghia", true, setProfile},
+    {"--passi", true, setText<Field::MotorSteps>, "--steps"},
+    {"--passo-vite", true, setText<Field::ScrewPitch>, "--lead"},
+    {"--motore", true, setText<Field::MotorTeeth>, "--motor-teeth"},
+    {"--vite", true, setText<Field::ScrewTeeth>, "--screw-teeth"},
+    {"--cinta", true, setText<Field::BeltLengthCode>, "--belt-code"},
+    {"--mezzo-passo", false, select<SteppingMode::HalfStep>, "--half-step"},
+    {"--passo-intero", false, select<SteppingMode::FullStep>, "--full-step"},
+    {"--diretto", false, select<Coupling::Direct>, "--direct"},
+    {"--ingranaggi", false, select<Coupling::Belt>, "--belt-reduction"},
+    {"--micropassi", true, setMicrosteps, "--microsteps"},
+    {"--puleggia-asse", true, setPulleyTeeth, "--axis-pulley"},
+    {"--profilo-cinghia", true, setProfile, "--belt-profile"},
     {"--firmware", true, setFirmware},
-    {"--angolo-passo", true, setStepAngle},
-    {"--filetti-pollice", true, setOptionText<&Options::threadsPerInch>},
-    {"--principi", true, setStarts},
-    {"--pollici", false, setFlag<&Options::inches>},
-    {"--asse", true, setAxes},
-    {"--giunto", true, setJoints},
-    {"--esatto", false, setFlag<&Options::exactDistance>},
-    {"--interasse-voluto", true, setWantedDistance},
-    {"--calibra", false, setFlag<&Options::calibrate>},
-    {"--attuali", true, setOptionText<&Options::currentStepsPerMm>},
+    {"--angolo-passo", true, setStepAngle, "--step-angle"},
+    {"--filetti-pollice", true, setOptionText<&Options::threadsPerInch>, "--threads-per-inch"},
+    {"--principi", true, setStarts, "--starts"},
+    {"--pollici", false, setFlag<&Options::inches>, "--inch"},
+    {"--asse", true, setAxes, "--axis"},
+    {"--giunto", true, setJoints, "--joint"},
+    {"--esatto", false, setFlag<&Options::exactDistance>, "--exact"},
+    {"--interasse-voluto", true, setWantedDistance, "--wanted-centre-distance"},
+    {"--calibra", false, setFlag<&Options::calibrate>, "--calibrate"},
+    {"--attuali", true, setOptionText<&Options::currentStepsPerMm>, "--current"},
     {"--rotation-distance", true, setOptionText<&Options::rotationDistance>},
-    {"--comandati", true, setOptionText<&Options::commandedMove>},
-    {"--misurati", true, setOptionText<&Options::measuredMove>},
-    {"--strato", true, setOptionText<&Options::layerHeight>},
-    {"--velocita", true, setOptionText<&Options::speed>},
-    {"--frequenza-max", true, setOptionText<&Options::maxFrequency>},
+    {"--comandati", true, setOptionText<&Options::commandedMove>, "--commanded"},
+    {"--misurati", true, setOptionText<&Options::measuredMove>, "--measured"},
+    {"--strato", true, setOptionText<&Options::layerHeight>, "--layer"},
+    {"--velocita", true, setOptionText<&Options::speed>, "--speed"},
+    {"--frequenza-max", true, setOptionText<&Options::maxFrequency>, "--max-step-rate"},
     {"--rapporto", true, setOptionText<&Options::gearRatio>, "--gear-ratio"},
     {"--diametro-ruota", true, setOptionText<&Options::wheelDiameter>, "--wheel-diameter"},
     {"--denti-pignone", true, setOptionText<&Options::pinionTeeth>, "--pinion-teeth"},
@@ -384,29 +395,21 @@ std::optional<std::string_view> firstNotRead(const Parsing& parsing,
 // RepRapFirmware states the microstepping of the figure.
 std::optional<UsageError> checkCalibration(const Parsing& parsing) {
     if (const auto option = firstNotRead(parsing, kCalibrationOptions)) {
-        return UsageError(Wording()
-                              .option("calibra")
-                              .text(" legge solo ")
-                              .option("attuali")
-                              .text(" o ")
-                              .option("rotation-distance")
-                              .text(", ")
-                              .option("comandati")
-                              .text(", ")
-                              .option("misurati")
-                              .text(" e le opzioni del firmware, non ")
-                              .option(keyOf(*option)),
+        // TRANSLATORS: {0} is --calibra, {1} to {4} the options it reads, {5} the option given
+        return UsageError(Wording(_("{0} legge solo {1} o {2}, {3}, {4} e le opzioni del "
+                                    "firmware, non {5}"),
+                                  {say::option("calibra"), say::option("attuali"),
+                                   say::option("rotation-distance"), say::option("comandati"),
+                                   say::option("misurati"), say::option(keyOf(*option))}),
                           {keyOf(*option), "calibra"});
     }
     const bool klipperFigure = parsing.wasGiven("--rotation-distance");
     if (!klipperFigure && !parsing.wasGiven("--attuali")) {
-        return UsageError(Wording()
-                              .option("calibra")
-                              .text(" vuole ")
-                              .option("attuali")
-                              .text(" (passi per mm) o ")
-                              .option("rotation-distance")
-                              .text(" (Klipper)"),
+        // TRANSLATORS: {0} is --calibra, {1} the option of the steps per mm, {2} Klipper's
+        // --rotation-distance
+        return UsageError(Wording(_("{0} vuole {1} (passi per mm) o {2} (Klipper)"),
+                                  {say::option("calibra"), say::option("attuali"),
+                                   say::option("rotation-distance")}),
                           {"attuali", "rotation-distance"});
     }
     // A firmware that keeps the other figure: its lines cannot be written,
@@ -416,60 +419,63 @@ std::optional<UsageError> checkCalibration(const Parsing& parsing) {
     const bool repRap = firmware && firmware->firmware == Firmware::RepRapFirmware;
     if (firmware && klipper != klipperFigure) {
         if (klipper) {
-            return UsageError(Wording("Klipper non ha un'impostazione dei passi per mm: con ")
-                                  .option("firmware")
-                                  .text(" klipper si calibra ")
-                                  .option("rotation-distance"),
+            // TRANSLATORS: {0} is --firmware, {1} --rotation-distance
+            return UsageError(Wording(_("Klipper non ha un'impostazione dei passi per mm: con {0} "
+                                        "klipper si calibra {1}"),
+                                      {say::option("firmware"), say::option("rotation-distance")}),
                               {"firmware", "attuali"});
         }
-        return UsageError(Wording()
-                              .option("rotation-distance")
-                              .text(" è di Klipper: con ")
-                              .option("firmware")
-                              .text(" " + std::string(firmware->name) + " si calibra ")
-                              .option("attuali"),
+        // TRANSLATORS: {0} is --rotation-distance, {1} --firmware, {2} the firmware's name, {3} the
+        // option of the steps per mm
+        return UsageError(Wording(_("{0} è di Klipper: con {1} {2} si calibra {3}"),
+                                  {say::option("rotation-distance"), say::option("firmware"),
+                                   say::text(std::string(firmware->name)), say::option("attuali")}),
                           {"firmware", "rotation-distance"});
     }
     if (repRap && !parsing.wasGiven("--micropassi")) {
-        return UsageError(Wording("con ")
-                              .option("calibra")
-                              .text(", reprapfirmware vuole ")
-                              .option("micropassi")
-                              .text(": la riga M92 dice con S a quanti micropassi sono i passi "
-                                    "per mm"),
+        // TRANSLATORS: {0} is --calibra, {1} --micropassi
+        return UsageError(Wording(_("con {0}, reprapfirmware vuole {1}: la riga M92 dice con S a "
+                                    "quanti micropassi sono i passi per mm"),
+                                  {say::option("calibra"), say::option("micropassi")}),
                           {"micropassi", "firmware"});
     }
     if (!repRap && parsing.wasGiven("--micropassi")) {
-        return UsageError(Wording("con ")
-                              .option("calibra")
-                              .text(", ")
-                              .option("micropassi")
-                              .text(" vale solo per ")
-                              .option("firmware")
-                              .text(" reprapfirmware"),
-                          {"micropassi"});
+        // TRANSLATORS: {0} is --calibra, {1} --micropassi, {2} --firmware
+        return UsageError(
+            Wording(_("con {0}, {1} vale solo per {2} reprapfirmware"),
+                    {say::option("calibra"), say::option("micropassi"), say::option("firmware")}),
+            {"micropassi"});
     }
     return std::nullopt;
 }
 
 // Why a firmware's lines cannot be per degree.
 Wording withoutRotaryAxes(const FirmwareName& firmware) {
-    Wording said = Wording().option("rotativo");
+    std::string why;
     switch (firmware.firmware) {
         case Firmware::Marlin:
-            return said.text(
-                ": le righe M92 di marlin sono qui per assi in millimetri (un asse rotativo di "
-                "Marlin si dichiara quando lo si compila)");
+            // TRANSLATORS: {0} is --rotativo
+            why =
+                _("{0}: le righe M92 di marlin sono qui per assi in millimetri (un asse "
+                  "rotativo di Marlin si dichiara quando lo si compila)");
+            break;
         case Firmware::Grbl:
-            return said.text(": grbl non ha assi rotativi, solo X, Y e Z in millimetri");
+            // TRANSLATORS: {0} is --rotativo
+            why = _("{0}: grbl non ha assi rotativi, solo X, Y e Z in millimetri");
+            break;
         case Firmware::Klipper:
-            return said.text(
-                ": klipper non ha assi rotativi, la sua rotation_distance è in millimetri");
+            // TRANSLATORS: {0} is --rotativo
+            why = _("{0}: klipper non ha assi rotativi, la sua rotation_distance è in millimetri");
+            break;
         case Firmware::RepRapFirmware:
         case Firmware::LinuxCnc:
-        case Firmware::GrblHal: break;
+        case Firmware::GrblHal:
+            // TRANSLATORS: {0} is --rotativo, {1} a firmware's name
+            why = _("{0}: {1} non ha assi rotativi");
+            break;
     }
-    return said.text(": " + std::string(firmware.name) + " non ha assi rotativi");
+    return Wording(std::move(why),
+                   {say::option("rotativo"), say::text(std::string(firmware.name))});
 }
 
 // A rotary axis is A, B or C, of a firmware that has it turn.
@@ -489,33 +495,45 @@ std::optional<UsageError> checkAxes(const Parsing& parsing) {
     if (auto error = checkRotaryAxes(parsing)) return error;
     for (const char axis : axes.letters) {
         if (firmware->axes.find(axis) == std::string_view::npos) {
-            return UsageError(std::string(firmware->name) + " non ha righe per l'asse " + axis +
-                                  " (assi: " + std::string(firmware->axes) + ")",
+            // TRANSLATORS: {0} is a firmware's name, {1} an axis letter, {2} the letters of the
+            // axes it has
+            return UsageError(filled(_("{0} non ha righe per l'asse {1} (assi: {2})"),
+                                     {firmware->name, std::string(1, axis), firmware->axes}),
                               {"asse", "firmware"});
         }
     }
     if (axes.joints.empty()) return std::nullopt;
     if (firmware->firmware != Firmware::LinuxCnc) {
-        return UsageError(Wording()
-                              .option("giunto")
-                              .text(" vale per linuxcnc, che numera i giunti, non per " +
-                                    std::string(firmware->name)),
+        // TRANSLATORS: {0} is --giunto, {1} a firmware's name
+        return UsageError(Wording(_("{0} vale per linuxcnc, che numera i giunti, non per {1}"),
+                                  {say::option("giunto"), say::text(std::string(firmware->name))}),
                           {"giunto", "firmware"});
     }
     if (axes.letters.size() > 1 && axes.joints.size() != axes.letters.size()) {
-        return UsageError(Wording()
-                              .option("giunto")
-                              .text(" vuole un giunto per ciascuno degli assi " + axes.letters +
-                                    " (o più giunti per un asse solo)"),
+        // TRANSLATORS: {0} is --giunto, {1} the axes' letters (XY)
+        return UsageError(Wording(_("{0} vuole un giunto per ciascuno degli assi {1} (o più "
+                                    "giunti per un asse solo)"),
+                                  {say::option("giunto"), say::text(axes.letters)}),
                           {"giunto", "asse"});
     }
     return std::nullopt;
 }
 
+// "--question legge solo --first e --second, non --given".
+Wording readsOnly(std::string_view question, std::string_view first, std::string_view second,
+                  const std::string& given) {
+    // TRANSLATORS: {0} is an option that asks a question of its own, {1} and {2} the options it
+    // reads, {3} the option given
+    return Wording(
+        _("{0} legge solo {1} e {2}, non {3}"),
+        {say::option(question), say::option(first), say::option(second), say::option(given)});
+}
+
 UsageError conflict(std::string_view first, std::string_view second) {
-    return UsageError(
-        Wording("opzioni in contrasto: ").option(keyOf(first)).text(" e ").option(keyOf(second)),
-        {keyOf(first), keyOf(second)});
+    // TRANSLATORS: {0} and {1} are options
+    return UsageError(Wording(_("opzioni in contrasto: {0} e {1}"),
+                              {say::option(keyOf(first)), say::option(keyOf(second))}),
+                      {keyOf(first), keyOf(second)});
 }
 
 // The first option given of `options`.
@@ -546,44 +564,29 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     if (auto error = checkDrives(parsing)) return error;
     for (const auto& [option, needed] : kRequirements) {
         if (parsing.wasGiven(option) && !parsing.wasGiven(needed)) {
-            return UsageError(
-                Wording().option(keyOf(option)).text(" vuole anche ").option(keyOf(needed)),
-                {keyOf(needed), keyOf(option)});
+            // TRANSLATORS: {0} and {1} are options
+            return UsageError(Wording(_("{0} vuole anche {1}"),
+                                      {say::option(keyOf(option)), say::option(keyOf(needed))}),
+                              {keyOf(needed), keyOf(option)});
         }
     }
     if (parsing.wasGiven("--denti-pignone") && !parsing.wasGiven("--modulo") &&
         !parsing.wasGiven("--passo-cremagliera")) {
-        return UsageError(Wording()
-                              .option("denti-pignone")
-                              .text(" vuole anche ")
-                              .option("modulo")
-                              .text(" o ")
-                              .option("passo-cremagliera"),
+        // TRANSLATORS: {0}, {1} and {2} are options
+        return UsageError(Wording(_("{0} vuole anche {1} o {2}"),
+                                  {say::option("denti-pignone"), say::option("modulo"),
+                                   say::option("passo-cremagliera")}),
                           {"modulo", "passo-cremagliera", "denti-pignone"});
     }
     if (parsing.wasGiven("--macchina")) {
         if (const auto option = firstNotRead(parsing, kMachineOptions)) {
-            return UsageError(Wording()
-                                  .option("macchina")
-                                  .text(" legge solo ")
-                                  .option("firmware")
-                                  .text(" e ")
-                                  .option("json")
-                                  .text(", non ")
-                                  .option(keyOf(*option)),
+            return UsageError(readsOnly("macchina", "firmware", "json", keyOf(*option)),
                               {keyOf(*option), "macchina"});
         }
     }
     if (parsing.wasGiven("--interasse-voluto")) {
         if (const auto option = firstNotRead(parsing, kWantedDistanceOptions)) {
-            return UsageError(Wording()
-                                  .option("interasse-voluto")
-                                  .text(" legge solo ")
-                                  .option("motore")
-                                  .text(" e ")
-                                  .option("vite")
-                                  .text(", non ")
-                                  .option(keyOf(*option)),
+            return UsageError(readsOnly("interasse-voluto", "motore", "vite", keyOf(*option)),
                               {keyOf(*option), "interasse-voluto"});
         }
     }
@@ -596,12 +599,10 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
     const auto beyond = firstBeyondWindowsDrive(parsing);
     if (parsing.wasGiven("--esatto") && beyond &&
         !parsing.options.form.isSelected(Coupling::Belt)) {
-        return UsageError(Wording()
-                              .option("esatto")
-                              .text(" misura la cinta XL tra motore e vite: con ")
-                              .option(keyOf(*beyond))
-                              .text(" vuole ")
-                              .option("ingranaggi"),
+        // TRANSLATORS: {0} is --esatto, {1} the option given, {2} --ingranaggi
+        return UsageError(Wording(_("{0} misura la cinta XL tra motore e vite: con {1} vuole {2}"),
+                                  {say::option("esatto"), say::option(keyOf(*beyond)),
+                                   say::option("ingranaggi")}),
                           {"esatto", keyOf(*beyond)});
     }
     return checkAxes(parsing);
@@ -614,20 +615,21 @@ std::optional<UsageError> checkCombinations(const Parsing& parsing) {
 std::optional<UsageError> placeBeltAxis(Parsing& parsing, std::string_view separator,
                                         std::string_view group) {
     const UsageError wrongProfile(
-        Wording().option("profilo-cinghia").text(" " + quoted(parsing.profile) +
-                                                 " non è un profilo (" + namesOf(kBeltProfiles) +
-                                                 ") né un passo in mm maggiore di zero"),
+        // TRANSLATORS: {0} is --profilo-cinghia, {1} the text given, quoted, {2} the profiles'
+        // names
+        Wording(_("{0} {1} non è un profilo ({2}) né un passo in mm maggiore di zero"),
+                {say::option("profilo-cinghia"), say::typed(parsing.profile),
+                 say::text(namesOf(kBeltProfiles))}),
         {"profilo-cinghia"});
     EntryValue travel;
     try {
         travel = pulleyTravel(parsing.pulleyTeeth, parsing.profile, separator, group);
     } catch (const CalcError& error) {
         if (error.kind() != ErrorKind::Overflow) return wrongProfile;
-        return UsageError(Wording()
-                              .option("puleggia-asse")
-                              .text(" per ")
-                              .option("profilo-cinghia")
-                              .text(": la corsa per giro è fuori dall'intervallo di calcolo"),
+        // TRANSLATORS: {0} is --puleggia-asse, {1} --profilo-cinghia
+        return UsageError(Wording(_("{0} per {1}: la corsa per giro è fuori dall'intervallo di "
+                                    "calcolo"),
+                                  {say::option("puleggia-asse"), say::option("profilo-cinghia")}),
                           {"puleggia-asse", "profilo-cinghia"});
     }
     if (travel.tenThousandths <= 0) return wrongProfile;
@@ -658,7 +660,7 @@ std::optional<UsageError> rotaryAxisError(std::string_view letters) {
     if (letters.find_first_not_of(kRotaryAxisLetters) == std::string_view::npos) {
         return std::nullopt;
     }
-    return UsageError(wants("rotativo", "un asse A, B o C", letters), {"asse", "rotativo"});
+    return UsageError(wants("rotativo", _("un asse A, B o C"), letters), {"asse", "rotativo"});
 }
 
 bool hasXlBelt(const std::vector<std::pair<std::string, std::string>>& options,
@@ -690,6 +692,21 @@ std::optional<std::string_view> optionName(std::string_view name) {
     return option ? std::optional<std::string_view>(option->name) : std::nullopt;
 }
 
+std::string optionNameShown(std::string_view key) {
+    const std::string name = "--" + std::string(key);
+    const Option* option = optionNamed(name);
+    if (!option) return name;
+    return std::string(speaksItalian() || option->alias.empty() ? option->name : option->alias);
+}
+
+std::vector<OptionNames> optionNames() {
+    std::vector<OptionNames> names;
+    for (const Option& option : kOptions) {
+        if (!option.alias.empty()) names.push_back({option.name, option.alias});
+    }
+    return names;
+}
+
 std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments,
                                                std::string_view decimalSeparator,
                                                std::string_view groupSeparator) {
@@ -699,17 +716,22 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         const std::string_view argument = arguments[i];
         const std::size_t equals = argument.starts_with("--") ? argument.find('=') : argument.npos;
         const Option* option = optionNamed(argument.substr(0, equals));
-        if (!option) return UsageError("opzione sconosciuta: " + std::string(argument));
+        if (!option) {
+            // TRANSLATORS: {0} is the argument given, as written
+            return UsageError(filled(_("opzione sconosciuta: {0}"), {argument}));
+        }
         const std::string key = keyOf(option->name);
         std::string_view value;
         if (equals != argument.npos) {
             if (!option->takesValue) {
-                return UsageError(Wording().option(key).text(" non vuole un testo"), {key});
+                // TRANSLATORS: {0} is an option that is a switch, given a text with "="
+                return UsageError(Wording(_("{0} non vuole un testo"), {say::option(key)}), {key});
             }
             value = argument.substr(equals + 1);
         } else if (option->takesValue) {
             if (i + 1 == arguments.size()) {
-                return UsageError(Wording("manca il testo dopo ").option(key), {key});
+                // TRANSLATORS: {0} is the option given last, without its text
+                return UsageError(Wording(_("manca il testo dopo {0}"), {say::option(key)}), {key});
             }
             value = arguments[++i];
         }
@@ -729,140 +751,6 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
         if (auto error = placeBeltAxis(parsing, decimalSeparator, groupSeparator)) return *error;
     }
     return std::move(parsing.options);
-}
-
-std::string usage() {
-    return "uso: cnc-axis-calc-cli [--passi TESTO | --angolo-passo GRADI]\n"
-           "         [--passo-vite TESTO | --filetti-pollice T |\n"
-           "          --puleggia-asse DENTI --profilo-cinghia P | --diametro-ruota D |\n"
-           "          --denti-pignone Z (--modulo M | --passo-cremagliera P) |\n"
-           "          --step-mm S | --rotativo] [--principi N] [--pollici]\n"
-           "         [--rapporto A:B[,A:B...]]\n"
-           "         [--mezzo-passo | --passo-intero | --micropassi N]\n"
-           "         [--diretto | --ingranaggi] [--motore TESTO] [--vite TESTO] [--cinta TESTO]\n"
-           "         [--firmware NOME [--asse LETTERE] [--giunto N[,N...]]]\n"
-           "         [--esatto] [--strato H] [--velocita V] [--frequenza-max F] [--json]\n"
-           "       cnc-axis-calc-cli [--motore TESTO] [--vite TESTO] --interasse-voluto D\n"
-           "       cnc-axis-calc-cli --calibra (--attuali S | --rotation-distance R)\n"
-           "         --comandati C --misurati M [--firmware NOME [--asse LETTERE]\n"
-           "         [--giunto N[,N...]] [--micropassi N]] [--pollici] [--json]\n"
-           "       cnc-axis-calc-cli --macchina FILE [--firmware NOME] [--json]\n"
-           "       cnc-axis-calc-cli -h | --help | --version\n"
-           "\n"
-           "Calcola passi per millimetro, millimetri per passo e interasse delle pulegge.\n"
-           "Le opzioni oltre la finestra vogliono passi per giro e denti interi.\n"
-           "\n"
-           "  --passi TESTO          passi del motore per giro (200)\n"
-           "  --angolo-passo GRADI   al posto di --passi, l'angolo di un passo: 1.8 per 200\n"
-           "                         passi, 0.9 per 400; 360 / GRADI dev'essere intero\n"
-           "  --passo-vite TESTO     passo della vite in mm (3); per una vite a più principi\n"
-           "                         l'avanzamento per giro (8 per una T8x8)\n"
-           "  --filetti-pollice T    al posto di --passo-vite, i filetti per pollice della\n"
-           "                         vite: passo 25,4 / T mm (10 per una 1/2\"-10 ACME)\n"
-           "  --principi N           principi della vite, intero da 1 in su: avanzamento =\n"
-           "                         passo x N (--passo-vite 2 --principi 4 per una T8 a\n"
-           "                         4 principi); non con --puleggia-asse\n"
-           "  --pollici              macchina in pollici: aggiunge step per pollice e\n"
-           "                         risoluzione in pollici; SCALE per pollice in linuxcnc;\n"
-           "                         --strato, --velocita e le distanze di --calibra in\n"
-           "                         pollici, le risposte in pollici e in mm\n"
-           "  --mezzo-passo          scheda in mezzo passo (predefinito)\n"
-           "  --passo-intero         scheda in passo intero\n"
-           "  --micropassi N         scheda a N micropassi per passo, da 1 a 256\n"
-           "  --diretto              accoppiamento diretto (predefinito)\n"
-           "  --ingranaggi           accoppiamento con pulegge e cinta\n"
-           "  --motore TESTO         denti della puleggia del motore (17)\n"
-           "  --vite TESTO           denti della puleggia della vite (36)\n"
-           "  --cinta TESTO          codice di lunghezza della cinta XL, il numero prima di\n"
-           "                         \"XL\" (decimi di pollice, il doppio dei denti): 120 per\n"
-           "                         una cinta 120XL037 di 60 denti (120)\n"
-           "  --puleggia-asse DENTI  asse mosso da una cinghia al posto della vite: denti\n"
-           "                         della sua puleggia, da 1 a 32767\n"
-           "  --profilo-cinghia P    GT2, GT3, HTD3M, HTD5M, T2.5, T5, MXL, XL, L,\n"
-           "                         oppure il passo della cinghia in mm\n"
-           "  --rapporto A:B[,A:B...]\n"
-           "                         riduzione dopo il motore: giri del motore e giri\n"
-           "                         dell'uscita, interi (50:17 per un ingranaggio di 17\n"
-           "                         denti che ne muove 50, 5:1 per un riduttore); più stadi\n"
-           "                         separati da virgole si moltiplicano; non con --ingranaggi\n"
-           "  --diametro-ruota D     al posto della vite, una ruota di D mm: corsa per giro\n"
-           "                         pi greco x D (l'ingranaggio di un estrusore, un rullo)\n"
-           "  --denti-pignone Z      al posto della vite, un pignone di Z denti su una\n"
-           "                         cremagliera di modulo M o di passo P\n"
-           "  --modulo M             il modulo della cremagliera: corsa pi greco x M x Z mm\n"
-           "  --passo-cremagliera P  il passo della cremagliera in mm: corsa P x Z mm\n"
-           "  --step-mm S            al posto della vite, i passi per mm già noti (da una\n"
-           "                         configurazione): per klipper rotation_distance =\n"
-           "                         passi x micropassi x rapporto / S\n"
-           "  --rotativo             asse rotativo, in gradi: Step/grado e risoluzione in\n"
-           "                         gradi, velocità in gradi; righe per l'asse A\n"
-           "                         (predefinito), B o C di linuxcnc, reprapfirmware o\n"
-           "                         grblhal; non con vite, cinghia, ruota, cremagliera,\n"
-           "                         --step-mm, --pollici o --strato\n"
-           "  --firmware NOME        dopo i risultati, le righe da incollare in marlin,\n"
-           "                         reprapfirmware, grbl, grblhal, klipper o linuxcnc\n"
-           "  --asse LETTERE         l'asse di quelle righe: X (predefinito), Y, Z, E, A, B, C;\n"
-           "                         più lettere per più assi dello stesso azionamento (XY)\n"
-           "  --giunto N[,N...]      solo linuxcnc: i giunti [JOINT_n], da 0 a 15; più giunti\n"
-           "                         per un asse a portale (--asse Y --giunto 1,2)\n"
-           "  --esatto               dopo i risultati, l'interasse dalla geometria esatta\n"
-           "                         della cinta; oltre le opzioni della finestra vuole\n"
-           "                         --ingranaggi, che sola dà la cinta XL\n"
-           "  --interasse-voluto D   le due cinte XL a denti interi con l'interasse esatto\n"
-           "                         più vicino a D mm, sotto e sopra; legge solo --motore\n"
-           "                         e --vite, e non vuole altre opzioni del calcolo\n"
-           "  --strato H             dopo i risultati, il movimento di un passo intero e i\n"
-           "                         suoi multipli più vicini ad H mm, sotto e sopra\n"
-           "                         (H in pollici con --pollici)\n"
-           "  --velocita V           la frequenza dei passi, in kHz, a V mm/s (pollici/s con\n"
-           "                         --pollici)\n"
-           "  --frequenza-max F      la velocità massima, in mm/s e mm/min, a F kHz di passi\n"
-           "                         (anche in pollici/s e pollici/min con --pollici)\n"
-           "  --calibra              corregge i passi per mm da un movimento misurato: con\n"
-           "                         --attuali S (i passi per mm del firmware) o, per\n"
-           "                         Klipper, --rotation-distance R, --comandati C (mm\n"
-           "                         comandati) e --misurati M (mm misurati); legge solo\n"
-           "                         queste e le opzioni del firmware (reprapfirmware vuole\n"
-           "                         --micropassi); con --pollici C e M in pollici\n"
-           "  --macchina FILE        una macchina intera da un file TOML: firmware, nome e\n"
-           "                         una tabella [asse.X] per asse con le opzioni qui sopra\n"
-           "                         senza trattini; ogni riga di un asse comincia con la\n"
-           "                         sua lettera, poi le righe del firmware per tutta la\n"
-           "                         macchina; --firmware sostituisce quello del file\n"
-           "  --json                 un oggetto JSON al posto delle righe, anche per gli errori\n"
-           "  -h, --help             mostra questo aiuto\n"
-           "  --version              mostra la versione e la licenza\n"
-           "\n"
-           "Nomi inglesi delle stesse opzioni: --gear-ratio (--rapporto), --wheel-diameter\n"
-           "(--diametro-ruota), --pinion-teeth (--denti-pignone), --module (--modulo),\n"
-           "--rack-pitch (--passo-cremagliera), --rotary (--rotativo), --steps-per-mm\n"
-           "(--step-mm), --machine (--macchina).\n"
-           "\n"
-           "Esempi, con un motore di 200 passi:\n"
-           "  a 1/16 con una vite T8x8: 400 passi/mm\n"
-           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8\n"
-           "  a 1/16 con una puleggia GT2 di 20 denti: 80 passi/mm\n"
-           "    cnc-axis-calc-cli --micropassi 16 --puleggia-asse 20 --profilo-cinghia GT2\n"
-           "  a 1/8 con una vite 1/2\"-10 ACME, in pollici: 16000 passi/pollice\n"
-           "    cnc-axis-calc-cli --micropassi 8 --filetti-pollice 10 --pollici\n"
-           "  un estrusore: ingranaggi 17 e 50, ruota di 7,3 mm, le righe di Klipper\n"
-           "    cnc-axis-calc-cli --micropassi 16 --rapporto 50:17 --diametro-ruota 7.3 \\\n"
-           "      --firmware klipper --asse E\n"
-           "  una tavola rotante a vite senza fine 90:1: 800 passi/grado\n"
-           "    cnc-axis-calc-cli --micropassi 16 --rotativo --rapporto 90:1\n"
-           "  le righe per l'asse Y di Klipper\n"
-           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --firmware klipper --asse Y\n"
-           "  in JSON\n"
-           "    cnc-axis-calc-cli --micropassi 16 --passo-vite 8 --json\n"
-           "  le cinte per pulegge di 17 e 36 denti a 100 mm: 132XL e 134XL\n"
-           "    cnc-axis-calc-cli --interasse-voluto 100\n"
-           "  80 passi per mm, 100 mm comandati, 99 misurati: 80.808080808 passi per mm\n"
-           "    cnc-axis-calc-cli --calibra --attuali 80 --comandati 100 --misurati 99\n"
-           "  una stampante intera, le righe di Marlin\n"
-           "    cnc-axis-calc-cli --macchina stampante.toml --firmware marlin\n"
-           "\n"
-           "I numeri usano il separatore decimale della lingua (LC_ALL, LC_NUMERIC, LANG);\n"
-           "il punto è sempre accettato. Le righe dei firmware e il JSON usano il punto.\n";
 }
 
 int microstepsOf(const Options& options) {

@@ -4,8 +4,10 @@
 // options, each TEXT taken as an entry field's text exactly as given, and
 // what goes beyond the window: microstepping, belt-driven axes, gears,
 // wheels, racks and rotary axes, firmware lines, JSON and whole machines.
-// Every option has its Italian name and may have an English one
-// (--rapporto, --gear-ratio); both work, and messages use the Italian.
+// Every option has its Italian name and most an English one (--passo-vite,
+// --lead); both always work. The options are known by their Italian names
+// (keys without dashes, "passo-vite"); messages show the name of their
+// language (optionNameShown).
 
 #include <optional>
 #include <string>
@@ -122,6 +124,21 @@ std::optional<bool> takesText(std::string_view name);
 // The option's Italian name for either of its names: "--gear-ratio" ->
 // "--rapporto", "--rapporto" -> "--rapporto"; nullopt for no option.
 std::optional<std::string_view> optionName(std::string_view name);
+
+// The option `key` (without dashes, either name) as messages and the help
+// name it: by its Italian name while the messages are Italian
+// (speaksItalian), else by its English one where it has one:
+//   "passo-vite" -> "--passo-vite" in Italian, "--lead" in any other language
+//   "firmware"   -> "--firmware"
+// A key that is no option is named as it is, "--key".
+std::string optionNameShown(std::string_view key);
+
+// The options with an English name, in the help's order.
+struct OptionNames {
+    std::string_view italian;  // "--passo-vite"
+    std::string_view english;  // "--lead"
+};
+std::vector<OptionNames> optionNames();
 
 // A rotary axis is one of kRotaryAxisLetters: the usage error for `letters`
 // that are not, blaming {"asse", "rotativo"}, else nullopt.

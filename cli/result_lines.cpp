@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/result_lines.h"
 
+#include "calc/translation.h"
 #include "cli/inch_answers.h"
 
 namespace cnc::cli {
@@ -16,16 +17,19 @@ void appendLines(std::vector<std::string>& lines, std::string_view text) {
 
 }  // namespace
 
-std::string_view resultCaption(Field field, bool rotary) {
-    if (rotary && field == Field::StepsPerMm) return "Step/grado";
-    if (rotary && field == Field::MmPerStep) return "Risoluzione del passo (gradi)";
-    return fieldCaption(field);
+std::string resultCaption(Field field, bool rotary) {
+    // TRANSLATORS: the label of the steps per degree of a rotary axis
+    if (rotary && field == Field::StepsPerMm) return _("Step/grado");
+    // TRANSLATORS: the label of the turn of one (micro)step of a rotary axis, in degrees
+    if (rotary && field == Field::MmPerStep) return _("Risoluzione del passo (gradi)");
+    return _(fieldCaption(field));
 }
 
 std::string answerLines(const Outcome& outcome, std::string_view decimalSeparator) {
     std::string lines = inchLines(outcome.screw);
     if (!outcome.exactDistance.empty()) {
-        lines += "Interasse esatto: " + outcome.exactDistance + " mm\n";
+        // TRANSLATORS: the label of the centre distance from the exact geometry of the belt
+        lines += _("Interasse esatto") + ": " + outcome.exactDistance + " mm\n";
     }
     if (outcome.stepAnswers.inches) {
         return lines + inchStepAnswerLines(outcome.stepAnswers, decimalSeparator);
@@ -41,7 +45,7 @@ std::vector<std::string> resultLines(const Outcome& outcome, std::string_view de
     for (const Field field : {Field::StepsPerMm, Field::MmPerStep, Field::CentreDistanceMm}) {
         const std::string text = outcome.form.text(field);
         if (!text.empty()) {
-            lines.push_back(std::string(resultCaption(field, outcome.rotary)) + ": " + text);
+            lines.push_back(resultCaption(field, outcome.rotary) + ": " + text);
         }
     }
     appendLines(lines, answerLines(outcome, decimalSeparator));

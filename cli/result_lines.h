@@ -12,9 +12,10 @@
 
 namespace cnc::cli {
 
-// The label a result is printed with: the window's caption, or on a rotary
-// axis "Step/grado" and "Risoluzione del passo (gradi)".
-std::string_view resultCaption(Field field, bool rotary);
+// The label a result is printed with, in the language of the messages: the
+// window's caption, or on a rotary axis "Step/grado" and "Risoluzione del
+// passo (gradi)". The workbench shows the same labels (resultLabels).
+std::string resultCaption(Field field, bool rotary);
 
 // "Label: value" for each result written, in the order printed, with the
 // user's `decimalSeparator`; the firmware lines are apart, in

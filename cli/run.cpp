@@ -5,6 +5,7 @@
 
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
+#include "calc/translation.h"
 #include "cli/belt_answers.h"
 
 namespace cnc::cli {
@@ -29,9 +30,10 @@ Failure withStepAngleHint(Failure failure) {
     if (failure.kind == errorName(ErrorKind::InvalidArgument) &&
         failure.field == Field::MotorSteps) {
         Wording said = failure.said;
-        said.text(" Con ")
-            .option("angolo-passo", "GRADI")
-            .text(" i passi vengono dall'angolo del passo.");
+        // TRANSLATORS: a sentence after a message, with its leading space; {0} is --angolo-passo
+        // and what it takes
+        said += Wording(_(" Con {0} i passi vengono dall'angolo del passo."),
+                        {say::option("angolo-passo", _("GRADI"))});
         return Failure(failure.kind, failure.field, failure.option, std::move(said));
     }
     return failure;

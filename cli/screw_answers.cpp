@@ -5,6 +5,7 @@
 #include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
 #include "calc/firmware_lines.h"
+#include "calc/translation.h"
 #include "cli/amounts.h"
 #include "cli/drive_options.h"
 
@@ -15,12 +16,12 @@ constexpr int kLeadDecimals = 9;
 
 Ratio threadsPerInch(std::string_view text, std::string_view separator) {
     return positiveAmount(text, "filetti-pollice", separator,
-                          "i filetti per pollice della vite, un numero maggiore di zero");
+                          N_("i filetti per pollice della vite, un numero maggiore di zero"));
 }
 
 // A whole count of starts (4.0 is 4).
 Ratio starts(std::string_view text, std::string_view separator) {
-    constexpr std::string_view wanted = "i principi della vite, un numero intero da 1 in su";
+    constexpr std::string_view wanted = N_("i principi della vite, un numero intero da 1 in su");
     const Ratio count = positiveAmount(text, "principi", separator, wanted);
     if (!divide(count.numerator, count.denominator).second.isZero()) {
         throw optionError(ErrorKind::InvalidArgument, "principi", wanted, text);
@@ -38,11 +39,10 @@ auto blamingDriveOption(const Options& options, Compute&& compute) -> decltype(c
     } catch (const CalcError& error) {
         const auto blamed = driveOption(options);
         if (!blamed || error.field() != Field::ScrewPitch) throw;
-        throw OptionError(
-            error.kind(), blamed->option,
-            Wording()
-                .option(blamed->option)
-                .text(" «" + blamed->text + "»: il numero è fuori dall'intervallo di calcolo."));
+        throw OptionError(error.kind(), blamed->option,
+                          // TRANSLATORS: {0} is an option, {1} its text, quoted
+                          Wording(_("{0} {1}: il numero è fuori dall'intervallo di calcolo."),
+                                  {say::option(blamed->option), say::typed(blamed->text)}));
     }
 }
 
@@ -101,8 +101,10 @@ std::vector<std::string> firmwareLinesOf(const Options& options, const ExactDriv
 
 std::string inchLines(const ScrewAnswers& answers) {
     if (!answers.inches) return "";
-    return "Step/pollice: " + answers.inches->stepsPerUnit +
-           "\nRisoluzione del passo (pollici): " + answers.inches->unitsPerStep + "\n";
+    // TRANSLATORS: the label of the steps per inch of an inch machine
+    return _("Step/pollice") + ": " + answers.inches->stepsPerUnit + "\n" +
+           // TRANSLATORS: the label of the travel of one (micro)step, in inches
+           _("Risoluzione del passo (pollici)") + ": " + answers.inches->unitsPerStep + "\n";
 }
 
 }  // namespace cnc::cli

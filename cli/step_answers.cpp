@@ -5,6 +5,7 @@
 
 #include "calc/exact_drive.h"
 #include "calc/step_speed.h"
+#include "calc/translation.h"
 #include "cli/amounts.h"
 #include "cli/inch_answers.h"
 #include "cli/screw_answers.h"
@@ -25,17 +26,19 @@ std::uint64_t countOf(const Natural& count) {
     return value;
 }
 
-std::string fullStepsText(const Natural& count) {
-    const std::string digits = count.decimalDigits();
-    return digits + (digits == "1" ? " passo intero" : " passi interi");
-}
-
-std::string layerLine(std::string_view which, const std::optional<FullStepMultiple>& layer,
+// `label` is an Italian text marked N_.
+std::string layerLine(std::string_view label, const std::optional<FullStepMultiple>& layer,
                       std::string_view separator) {
-    std::string line = "Strato più vicino per " + std::string(which) + ": ";
-    if (!layer) return line + "nessuno (meno di un passo intero)\n";
-    return line + roundedText(layer->travel, kMillimetreDecimals, separator) + " mm (" +
-           fullStepsText(layer->fullSteps) + ")\n";
+    std::string line = _(label) + ": ";
+    // TRANSLATORS: the answer of a layer when the height asked is below one full step
+    if (!layer) return line + _("nessuno (meno di un passo intero)") + "\n";
+    const std::uint64_t steps = countOf(layer->fullSteps);
+    return line +
+           // TRANSLATORS: {0} is a layer's height in mm, {1} its count of full steps
+           filled(_n("{0} mm ({1} passo intero)", "{0} mm ({1} passi interi)", steps),
+                  {roundedText(layer->travel, kMillimetreDecimals, separator),
+                   layer->fullSteps.decimalDigits()}) +
+           "\n";
 }
 
 StepResult layerResult(const char* key, const std::optional<FullStepMultiple>& layer) {
@@ -83,20 +86,28 @@ std::string stepAnswerLines(const StepAnswers& answers, std::string_view separat
                             std::string_view unit) {
     std::string lines;
     if (const auto& layers = answers.layers) {
-        lines += "Passo intero (mm): " +
+        // TRANSLATORS: the label of the travel of one full step of the motor, in mm
+        lines += _("Passo intero (mm)") + ": " +
                  roundedText(layers->fullStep, kMillimetreDecimals, separator) + "\n";
-        lines += layerLine("difetto", layers->below, separator);
-        lines += layerLine("eccesso", layers->above, separator);
+        // TRANSLATORS: the label of the largest layer height of whole full steps up to the one
+        // asked
+        lines += layerLine(N_("Strato più vicino per difetto"), layers->below, separator);
+        // TRANSLATORS: the label of the smallest layer height of whole full steps from the one
+        // asked
+        lines += layerLine(N_("Strato più vicino per eccesso"), layers->above, separator);
     }
     if (const auto& frequency = answers.stepFrequencyKhz) {
-        lines += "Frequenza dei passi: " + roundedText(*frequency, kKilohertzDecimals, separator) +
-                 " kHz\n";
+        // TRANSLATORS: the label of the step rate the driver must take at a speed, in kHz
+        lines += _("Frequenza dei passi") + ": " +
+                 roundedText(*frequency, kKilohertzDecimals, separator) + " kHz\n";
     }
     if (const auto& speed = answers.largestSpeedMmPerS) {
-        lines += "Velocità massima: " + roundedText(*speed, kSpeedDecimals, separator) + " " +
-                 std::string(unit) + "/s, " +
-                 roundedText(perMinute(*speed), kSpeedDecimals, separator) + " " +
-                 std::string(unit) + "/min\n";
+        const std::string shownUnit = _(unit);
+        // TRANSLATORS: the label of the largest speed a step rate allows
+        lines += _("Velocità massima") + ": " + roundedText(*speed, kSpeedDecimals, separator) +
+                 " " + shownUnit + "/s, " +
+                 roundedText(perMinute(*speed), kSpeedDecimals, separator) + " " + shownUnit +
+                 "/min\n";
     }
     return lines;
 }

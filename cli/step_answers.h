@@ -23,6 +23,7 @@
 
 #include "calc/exact_drive.h"
 #include "calc/exact_ratio.h"
+#include "calc/translation.h"
 #include "calc/whole_step_layers.h"
 #include "cli/options.h"
 
@@ -48,9 +49,11 @@ bool asksStepQuestions(const Options& options);
 void answerStepQuestions(const Options& options, const ExactDrive& drive,
                          std::string_view decimalSeparator, StepAnswers& answers);
 
-// The unit of the axis's travel, in the lines and in the keys.
+// The unit of the axis's travel, in the keys as it is, in the lines
+// through _().
 inline constexpr std::string_view kMillimetres = "mm";
-inline constexpr std::string_view kDegrees = "gradi";
+// TRANSLATORS: degrees, a rotary axis's unit in speeds: "{0} gradi/s"
+inline constexpr std::string_view kDegrees = N_("gradi");
 
 std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator,
                             std::string_view unit = kMillimetres);

@@ -34,7 +34,7 @@ DriveForm::DriveForm(workbench::Entries entries,
     for (const Input& input : workbench::inputs()) {
         if (!wanted(input)) continue;
         const auto section = std::ranges::find_if(
-            sections_, [&](const QGroupBox* box) { return box->title() == qText(input.section); });
+            sections_, [&](const QGroupBox* box) { return box->title() == qText(_(input.section)); });
         QGroupBox* box = section == sections_.end() ? nullptr : *section;
         if (!box) {
             box = buildSection(input.section);
@@ -53,7 +53,7 @@ DriveForm::DriveForm(workbench::Entries entries,
 }
 
 QGroupBox* DriveForm::buildSection(std::string_view section) {
-    auto* box = new QGroupBox(qText(section));
+    auto* box = new QGroupBox(qText(_(section)));
     auto* grid = new QGridLayout(box);
     grid->setColumnStretch(1, 1);
     sections_.push_back(box);
@@ -69,7 +69,7 @@ void DriveForm::addInput(const Input& input, QGroupBox* box) {
     if (input.kind == InputKind::Text) {
         auto* edit = accessibleInput(new QLineEdit);
         // Empty is the command line's default, which the placeholder shows.
-        edit->setPlaceholderText(qText(input.placeholder));
+        edit->setPlaceholderText(qText(_(input.placeholder)));
         // Every change of the text, however it came (typed, pasted, undone,
         // set through the accessibility interface); the form's own fills
         // (putEntries) block the signal.
@@ -78,16 +78,16 @@ void DriveForm::addInput(const Input& input, QGroupBox* box) {
     } else {
         auto* combo = accessibleInput(new QComboBox);
         for (const workbench::Alternative& alternative : input.alternatives) {
-            combo->addItem(qText(alternative.label));
+            combo->addItem(qText(_(alternative.label)));
         }
         QObject::connect(combo, &QComboBox::currentIndexChanged, this, [this] { changed(); });
         field = combo;
     }
     field->setObjectName(QStringLiteral("banco-") + key);
-    field->setAccessibleName(qText(input.label));
-    field->setAccessibleDescription(qText(input.description));
-    field->setToolTip(qText(input.description));
-    auto* caption = new QLabel(qText(input.label));
+    field->setAccessibleName(qText(_(input.label)));
+    field->setAccessibleDescription(qText(_(input.description)));
+    field->setToolTip(qText(_(input.description)));
+    auto* caption = new QLabel(qText(_(input.label)));
     caption->setBuddy(field);
     QLabel* error = errorLabel(QStringLiteral("banco-errore-") + key);
     auto* grid = static_cast<QGridLayout*>(box->layout());

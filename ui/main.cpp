@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // cnc-axis-calc: the window. The program has no start of its own beyond its
 // window: built from its layout and loaded, shown maximised, then it waits for
-// the user until "Fine lavoro" or the window is closed. With "--banco" it
-// opens the workbench instead, filled in from the options that follow; with
-// "--macchina FILE" ("--machine") the machine, with the file's.
+// the user until "Fine lavoro" or the window is closed. With "--banco"
+// (--bench) it opens the workbench instead, filled in from the options that
+// follow; with "--macchina FILE" (--machine) the machine, with the file's. Its
+// own messages, the workbench and the machine speak the user's language; the
+// window, Italian.
 
 #include <QApplication>
 
@@ -146,6 +148,9 @@ int main(int argc, char* argv[]) {
         return openMachine(QApplication::arguments(), at);
     }
     cnc::ui::applyLook();
+    // The classic window is the program's original design and stays Italian,
+    // its calculation's messages too: no catalogue from here on.
+    cnc::useCatalogue({});
     cnc::ui::MainWindow window;
     window.showMaximized();
     return QApplication::exec();

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/workbench_arguments.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace cnc::ui {
 namespace {
 
+// Either name asks for the workbench.
 constexpr auto kWorkbenchOption = "--banco";
+constexpr auto kWorkbenchOptionInEnglish = "--bench";
 
 // The argument the reading of `arguments` cannot get past: the last one of
 // the shortest beginning that no longer one reads again ("--micropassi" read
@@ -39,7 +42,9 @@ QString firstUnshowable(const workbench::State& state) {
 
 WorkbenchRequest workbenchRequest(const QStringList& arguments) {
     WorkbenchRequest request;
-    const qsizetype at = arguments.indexOf(QLatin1String(kWorkbenchOption));
+    const qsizetype italian = arguments.indexOf(QLatin1String(kWorkbenchOption));
+    const qsizetype english = arguments.indexOf(QLatin1String(kWorkbenchOptionInEnglish));
+    const qsizetype at = italian < 1 ? english : english < 1 ? italian : std::min(italian, english);
     if (at < 1) return request;
     request.asked = true;
     std::vector<std::string> options;

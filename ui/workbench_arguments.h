@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// `cnc-axis-calc --banco [OPTIONS]`: the workbench, filled in from the
-// command line's own options written after "--banco".
+// `cnc-axis-calc --banco [OPTIONS]` (or --bench): the workbench, filled in
+// from the command line's own options written after it, by either of their
+// names.
 //
 //   {"cnc-axis-calc"}                                 -> not asked for
 //   {"cnc-axis-calc", "--banco", "--micropassi", "16"} -> entries with micropassi 16
+//   {"cnc-axis-calc", "--bench", "--microsteps", "16"} -> entries with micropassi 16
 //   {"cnc-axis-calc", "--banco", "--velocita-luce"}   -> unusable "--velocita-luce"
 
 #include <QString>
@@ -15,7 +17,7 @@
 namespace cnc::ui {
 
 struct WorkbenchRequest {
-    bool asked = false;  // "--banco" was given
+    bool asked = false;          // "--banco" or "--bench" was given
     workbench::Entries entries;  // what the workbench opens with
     // The first argument after "--banco" that is not a workbench option, or
     // an option whose text is none of its choice's; empty when all are.

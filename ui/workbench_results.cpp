@@ -35,11 +35,11 @@ void fitToText(QLineEdit* field) {
 }  // namespace
 
 WorkbenchResults::WorkbenchResults(QWidget* parent)
-    : QGroupBox(QStringLiteral("Risultati"), parent),
+    : QGroupBox(qText(_(workbench::kResultsLabel)), parent),
       errors_(errorLabel(QStringLiteral("banco-errore-generale"))),
-      firmwareCaption_(new QLabel(qText(workbench::kFirmwareLinesLabel))),
+      firmwareCaption_(new QLabel(qText(_(workbench::kFirmwareLinesLabel)))),
       firmwareLines_(new QPlainTextEdit),
-      copy_(new QPushButton(qText(workbench::kCopyLabel))) {
+      copy_(new QPushButton(qText(_(workbench::kCopyLabel)))) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(errors_, 0, 0, 1, 2);
     int line = 1;
@@ -59,7 +59,7 @@ WorkbenchResults::WorkbenchResults(QWidget* parent)
     }
     firmwareLines_->setObjectName(QStringLiteral("banco-righe-firmware"));
     firmwareLines_->setReadOnly(true);
-    firmwareLines_->setAccessibleName(qText(workbench::kFirmwareLinesLabel));
+    firmwareLines_->setAccessibleName(qText(_(workbench::kFirmwareLinesLabel)));
     firmwareLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     firmwareLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     firmwareCaption_->setBuddy(firmwareLines_);

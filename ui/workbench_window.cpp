@@ -41,7 +41,7 @@ WorkbenchWindow::WorkbenchWindow(workbench::Entries entries, QWidget* parent)
       form_(new DriveForm(std::move(entries))),
       diagram_(new DriveDiagramView),
       results_(new WorkbenchResults) {
-    setWindowTitle(qText(workbench::kTitle));
+    setWindowTitle(qText(_(workbench::kTitle)));
     columns_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
     columns_->setContentsMargins(0, 0, 0, 0);
     columns_->setSpacing(0);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's language on the page: which one, its catalogue for the
-// WebAssembly module (the .mo files the programs read, in locale/), and the
+// WebAssembly module (the .mo files the programs read, gzipped, in locale/), and the
 // menu that changes it. The classic window stays Italian.
 //
 // The language is, first to last: a link's "lingua=" (#banco?lingua=de&...),
@@ -44,12 +44,15 @@ window.cncLanguage = (() => {
     return candidates.map(ours).find(Boolean) ?? "en";
   }
 
-  // Each catalogue is fetched once; null when it cannot be.
+  // Each catalogue is fetched once, gzipped (the page's files are counted
+  // by their bytes, whatever the server does), and unpacked here; null when
+  // it cannot be had.
   const catalogues = new Map([[ITALIAN, Promise.resolve(new Uint8Array())]]);
   function catalogue(code) {
     if (!catalogues.has(code)) {
-      catalogues.set(code, fetch(`locale/${code}.mo`)
-        .then((response) => (response.ok ? response.arrayBuffer() : null))
+      catalogues.set(code, fetch(`locale/${code}.mo.gz`)
+        .then((response) => (response.ok ? new Response(
+          response.body.pipeThrough(new DecompressionStream("gzip"))).arrayBuffer() : null))
         .then((bytes) => bytes && new Uint8Array(bytes))
         .catch(() => null));
     }
@@ -127,10 +130,12 @@ window.cncLanguage = (() => {
     return element;
   }
 
-  // A link to the workbench or the machine starts fetching its language's
-  // catalogue while the module loads.
+  // The language the page opens in, the start's and the switches': a link's
+  // to the workbench or the machine, else as chosen. Its catalogue is fetched
+  // while the module loads.
   const atStart = /^#(?:banco|macchina)(?:\?(.*))?$/.exec(location.hash);
-  if (atStart) catalogue(chosen(fromQuery(atStart[1] ?? "").language));
+  const opening = chosen(atStart ? fromQuery(atStart[1] ?? "").language : null);
+  catalogue(opening);
 
-  return { chosen, use, fromQuery, address, menu, current: () => current };
+  return { chosen, use, fromQuery, address, menu, current: () => current, opening };
 })();

@@ -240,7 +240,9 @@
     };
     const menu = language.menu(core, () => {
       // A language picked from the menu: the view shown asked again of the
-      // module, what was typed kept, the menu still in hand.
+      // module, what was typed kept, the menu still in hand; the start and
+      // the switches speak it too.
+      views.retitle(JSON.parse(core.startDescription()), language.current());
       const shown = Object.values(moduleViews).find((each) => each.root && !each.root.hidden);
       if (!shown) return;
       const wasFocused = menu.contains(document.activeElement);
@@ -330,8 +332,12 @@
     });
 
     showBeltGroups();
-    const views = { ...window.cncStart(JSON.parse(core.startDescription())), window: main,
-      windowTitle: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
+    // The start and the switches in the page's language; the window stays Italian.
+    await window.cncLanguage.use(core, window.cncLanguage.opening);
+    const views = Object.assign(window.cncStart(JSON.parse(core.startDescription()),
+      window.cncLanguage.current()), {
+      window: main, windowTitle: layout.window.title,
+      firstField: fields.find((field) => field.tabIndex === 1) });
     document.body.append(views.screen, views.toWorkbench);
     await showWhatTheAddressAsks(core, views);
     window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));

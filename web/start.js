@@ -14,44 +14,62 @@ window.cncStart = (() => {
   }
 
   // A large link named by its title alone; its line describes it.
-  function choice(address, title, line) {
+  function choice(address) {
     const link = element("a", "start-choice");
     link.href = address;
-    const caption = element("strong", "start-title", title);
-    const description = element("span", "start-line", line);
+    const caption = element("strong", "start-title");
+    const description = element("span", "start-line");
     caption.id = `start-${address.slice(1)}-title`;
     description.id = `start-${address.slice(1)}-line`;
     link.setAttribute("aria-labelledby", caption.id);
     link.setAttribute("aria-describedby", description.id);
     link.append(caption, description);
-    return link;
+    return { link, caption, description };
   }
 
-  function switchTo(address, title) {
-    const link = element("a", "switch", title);
+  function switchTo(address) {
+    const link = element("a", "switch");
     link.href = address;
     return link;
   }
 
-  // start: the module's startDescription(). Gives {title, screen,
-  // toWorkbench, toClassic, toMachine, machineToWorkbench}: the start's title
-  // and element, and the switches, for the page to place: to the workbench
-  // from the window, to the window and to the machine from the workbench,
-  // and to the workbench from the machine.
-  return function build(start) {
+  // start: the module's startDescription(), in the language `lang`. Gives
+  // {title, screen, toWorkbench, toClassic, toMachine, machineToWorkbench,
+  // retitle(start, lang)}: the start's title and element, the switches, for
+  // the page to place (to the workbench from the window, to the window and to
+  // the machine from the workbench, to the workbench from the machine), and
+  // what puts the texts of another startDescription() in them.
+  return function build(start, lang) {
     const screen = element("main", "start");
     screen.setAttribute("aria-labelledby", "start-heading");
-    const heading = element("h1", "", start.title);
+    const heading = element("h1", "");
     heading.id = "start-heading";
     const choices = element("nav", "start-choices");
     choices.setAttribute("aria-labelledby", heading.id);
-    choices.append(choice("#banco", start.workbenchTitle, start.workbenchLine),
-      choice("#macchina", start.machineTitle, start.machineLine),
-      choice("#finestra", start.classicTitle, start.classicLine));
+    const workbench = choice("#banco");
+    const machine = choice("#macchina");
+    const classic = choice("#finestra");
+    choices.append(workbench.link, machine.link, classic.link);
     screen.append(heading, choices);
-    return { title: start.title, screen, toWorkbench: switchTo("#banco", start.workbenchTitle),
-      toClassic: switchTo("#finestra", start.classicTitle),
-      toMachine: switchTo("#macchina", start.machineTitle),
-      machineToWorkbench: switchTo("#banco", start.workbenchTitle) };
+    const views = { screen, toWorkbench: switchTo("#banco"), toClassic: switchTo("#finestra"),
+      toMachine: switchTo("#macchina"), machineToWorkbench: switchTo("#banco") };
+    views.retitle = (texts, language) => {
+      for (const element of [screen, views.toWorkbench, views.toClassic, views.toMachine,
+        views.machineToWorkbench]) element.lang = language;
+      views.title = texts.title;
+      heading.textContent = texts.title;
+      for (const [view, title, line] of [[workbench, texts.workbenchTitle, texts.workbenchLine],
+        [machine, texts.machineTitle, texts.machineLine],
+        [classic, texts.classicTitle, texts.classicLine]]) {
+        view.caption.textContent = title;
+        view.description.textContent = line;
+      }
+      views.toWorkbench.textContent = texts.workbenchTitle;
+      views.machineToWorkbench.textContent = texts.workbenchTitle;
+      views.toClassic.textContent = texts.classicTitle;
+      views.toMachine.textContent = texts.machineTitle;
+    };
+    views.retitle(start, lang);
+    return views;
   };
 })();

@@ -225,7 +225,7 @@ window.cncWorkbench = (() => {
     const diagram = diagramBox();
     const results = resultList("wb");
     const firmware = firmwarePanel(description, "wb");
-    const answers = make("section", { className: "wb-answers", "aria-label": "Risultati",
+    const answers = make("section", { className: "wb-answers", "aria-label": description.resultsLabel,
       tabIndex: -1 }, diagram.element, general, results.element, firmware.element);
     const summary = window.cncSummary(description, answers);
     root.replaceChildren(...(header ? [header] : []),

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/translation.h"
 #include "json_text.h"
 #include "workbench/drive_diagram.h"
 #include "workbench/machine.h"
@@ -26,8 +27,11 @@ namespace {
 using emscripten::val;
 using namespace cnc::workbench;
 
+// The texts in the language of the module's messages.
+std::string jsonText(std::string_view italian) { return jsonString(_(italian)); }
+
 std::string jsonAlternative(const Alternative& alternative) {
-    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonString(alternative.label),
+    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonText(alternative.label),
                        jsonString(alternative.option), jsonString(alternative.value));
 }
 
@@ -36,10 +40,10 @@ std::string jsonInput(const Input& input) {
     return fmt::format(
         R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
         R"("shownWith":{},"placeholder":{}}})",
-        text ? R"("text")" : R"("choice")", jsonString(input.key), jsonString(input.label),
-        jsonString(input.description), jsonString(input.section),
+        text ? R"("text")" : R"("choice")", jsonString(input.key), jsonText(input.label),
+        jsonText(input.description), jsonText(input.section),
         jsonArray(input.alternatives, jsonAlternative), jsonString(input.shownWith),
-        jsonString(input.placeholder));
+        jsonText(input.placeholder));
 }
 
 std::string jsonTexts(const Entries& entries) {
@@ -55,41 +59,41 @@ std::string jsonChosen(const Entries& entries) {
 //            "chosen":{"asse-mosso-da":0}}
 std::string jsonDrive(const CommonDrive& drive) {
     const Entries fills = withDrive(Entries{}, drive);
-    return fmt::format(R"({{"label":{},"mover":{},"texts":{},"chosen":{}}})",
-                       jsonString(drive.label), jsonString(drive.mover), jsonTexts(fills),
-                       jsonChosen(fills));
+    return fmt::format(R"({{"label":{},"mover":{},"texts":{},"chosen":{}}})", jsonText(drive.label),
+                       jsonString(drive.mover), jsonTexts(fills), jsonChosen(fills));
 }
 
-// {title, firmwareLinesLabel, copyLabel, commonDrivesLabel,
+// {title, resultsLabel, firmwareLinesLabel, copyLabel, commonDrivesLabel,
 // invalidAddressMessage, inputs: [{kind, key, label, description, section,
 // alternatives: [{label, option, value}], shownWith, placeholder}],
 // commonDrives: [...], resultLabels: [...], summaryLabels: [...],
-// summaryHint, foldedSections: [section...]}. The workbench opens with every
-// text empty and each choice at its first alternative.
+// summaryHint, foldedSections: [section...]}, every text in the language of
+// the messages. The workbench opens with every text empty and each choice at
+// its first alternative.
 std::string workbenchDescription() {
     return fmt::format(
-        R"({{"title":{},"firmwareLinesLabel":{},"copyLabel":{},"commonDrivesLabel":{},)"
-        R"("invalidAddressMessage":{},"inputs":{},"commonDrives":{},"resultLabels":{},)"
-        R"("summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
-        jsonString(kTitle), jsonString(kFirmwareLinesLabel), jsonString(kCopyLabel),
-        jsonString(kCommonDrivesLabel), jsonString(kInvalidAddressMessage),
+        R"({{"title":{},"resultsLabel":{},"firmwareLinesLabel":{},"copyLabel":{},)"
+        R"("commonDrivesLabel":{},"invalidAddressMessage":{},"inputs":{},"commonDrives":{},)"
+        R"("resultLabels":{},"summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
+        jsonText(kTitle), jsonText(kResultsLabel), jsonText(kFirmwareLinesLabel),
+        jsonText(kCopyLabel), jsonText(kCommonDrivesLabel), jsonText(kInvalidAddressMessage),
         jsonArray(inputs(), jsonInput), jsonArray(commonDrives(), jsonDrive),
-        jsonArray(resultLabels(), jsonString), jsonArray(summaryLabels(), jsonString),
-        jsonString(kSummaryHint), jsonArray(foldedSections(), jsonString));
+        jsonArray(resultLabels(), jsonText), jsonArray(summaryLabels(), jsonText),
+        jsonText(kSummaryHint), jsonArray(foldedSections(), jsonText));
 }
 
 // The page's start and the switches between its views: {title,
 // workbenchTitle, workbenchLine, classicTitle, classicLine, machineTitle,
-// machineLine}. Kept apart
-// from the workbench's description, which takes milliseconds to write and
-// parse: the start is shown as the page opens and need not wait for it.
+// machineLine}, in the language of the messages. Kept apart from the
+// workbench's description, which takes milliseconds to write and parse: the
+// start is shown as the page opens and need not wait for it.
 std::string startDescription() {
     return fmt::format(
         R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
         R"("classicLine":{},"machineTitle":{},"machineLine":{}}})",
-        jsonString(kStartTitle), jsonString(kTitle), jsonString(kWorkbenchLine),
-        jsonString(kClassicTitle), jsonString(kClassicLine), jsonString(_(kMachineTitle)),
-        jsonString(_(kMachineLine)));
+        jsonText(kStartTitle), jsonText(kTitle), jsonText(kWorkbenchLine),
+        jsonText(kClassicTitle), jsonText(kClassicLine), jsonText(kMachineTitle),
+        jsonText(kMachineLine));
 }
 
 // The page's entries over the initial ones; an index that names no

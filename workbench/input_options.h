@@ -36,4 +36,9 @@ std::string encoded(std::string_view text, bool number, std::string_view separat
 // `text` decoded; in a number, a bare '.' or ',' is the reader's separator.
 std::string decoded(std::string_view text, bool number, std::string_view separator);
 
+// The key the state keeps for an option given by either of its names:
+// "microsteps" -> "micropassi", "micropassi" -> "micropassi"; a key that is
+// no option, as it is.
+std::string canonicalKey(std::string_view key);
+
 }  // namespace cnc::workbench::internal

@@ -36,6 +36,11 @@ bool isFlag(std::string_view key) {
 
 bool isOption(std::string_view key) { return key == "calibra" || inputOfOption(key); }
 
+std::string canonicalKey(std::string_view key) {
+    const auto italian = cli::optionName("--" + std::string(key));
+    return italian ? std::string(italian->substr(2)) : std::string(key);
+}
+
 }  // namespace internal
 
 namespace {
@@ -152,12 +157,12 @@ bool isShown(const Input& input, const Entries& entries) {
 bool inInches(const Entries& entries) { return chosen(entries, "pollici"); }
 
 std::string labelOf(const Input& input, bool inches) {
-    return inches && !input.inchLabel.empty() ? _(input.inchLabel) : std::string(input.label);
+    return _(inches && !input.inchLabel.empty() ? input.inchLabel : input.label);
 }
 
 std::string descriptionOf(const Input& input, bool inches) {
-    return inches && !input.inchDescription.empty() ? _(input.inchDescription)
-                                                    : std::string(input.description);
+    return _(inches && !input.inchDescription.empty() ? input.inchDescription
+                                                       : input.description);
 }
 
 State stateOf(const Entries& entries) {
@@ -249,7 +254,7 @@ std::optional<State> stateOfArguments(const std::vector<std::string>& arguments)
         if (!argument.starts_with("--")) return std::nullopt;
         argument.remove_prefix(2);
         const std::size_t equals = argument.find('=');
-        const std::string key(argument.substr(0, equals));
+        const std::string key = internal::canonicalKey(argument.substr(0, equals));
         if (!internal::isOption(key)) return std::nullopt;
         if (internal::isFlag(key)) {
             if (equals != std::string_view::npos) return std::nullopt;

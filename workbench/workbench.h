@@ -7,7 +7,15 @@
 // Its vocabulary is the command line's: the state is a list of options
 // without their dashes ({"micropassi", "16"}, {"ingranaggi", ""}), which is
 // also what `cnc-axis-calc --banco --micropassi 16` gives and what the page
-// keeps in its address ("micropassi=16&ingranaggi"). It has no defaults of
+// keeps in its address ("micropassi=16&ingranaggi"). An option is kept by
+// its Italian name; its English one is read as the same option
+// ("microsteps=16" is {"micropassi", "16"}), so that links written by the
+// page keep one key per option.
+//
+// Every text here (labels, descriptions, sections, titles) is the Italian
+// text, marked N_: a view shows it through _(), in the language of the
+// messages. The results and messages evaluate gives are already in it, so a
+// result is found by its label through _() too. It has no defaults of
 // its own: an input left empty is an option not given, whose default the
 // command line chooses (and the input shows as its placeholder), so an
 // empty workbench is the command line with no options. The results are the
@@ -35,7 +43,7 @@ enum class InputKind {
 };
 
 struct Alternative {
-    std::string_view label;
+    std::string_view label;  // shown through _()
     // A flag set while chosen ("ingranaggi"), or a text input shown while
     // chosen ("angolo-passo"); empty: neither (no firmware, millimetres).
     std::string_view option;
@@ -90,28 +98,33 @@ inline constexpr std::string_view kScrewStartsKey = "principi";
 // The labels of the results, in the order the command line prints them; a
 // result is shown when the command line prints it.
 std::span<const std::string_view> resultLabels();
-inline constexpr std::string_view kFirmwareLinesLabel = "Righe per il firmware";
-inline constexpr std::string_view kCopyLabel = "Copia";
-inline constexpr std::string_view kTitle = "Banco dell'asse";
+inline constexpr std::string_view kFirmwareLinesLabel = N_("Righe per il firmware");
+// TRANSLATORS: the button that copies the firmware's lines to the clipboard
+inline constexpr std::string_view kCopyLabel = N_("Copia");
+inline constexpr std::string_view kTitle = N_("Banco dell'asse");
+// The results' own heading.
+inline constexpr std::string_view kResultsLabel = N_("Risultati");
 
 // The results a phone keeps pinned in view while the user types, with the
 // first message, in this order; those the answers hold are shown.
 std::span<const std::string_view> summaryLabels();
-inline constexpr std::string_view kSummaryHint = "Vai a tutti i risultati";
+inline constexpr std::string_view kSummaryHint = N_("Vai a tutti i risultati");
 // The sections a user may skip: they start folded and open when one of their
 // inputs holds text.
 std::span<const std::string_view> foldedSections();
 
 // The page's start, which offers the workbench and the classic window, each
 // with one line saying what it is; each view links to the other by its title.
-inline constexpr std::string_view kStartTitle = "Calcolo asse CNC";
+inline constexpr std::string_view kStartTitle = N_("Calcolo asse CNC");
 inline constexpr std::string_view kWorkbenchLine =
-    "Tutte le domande in un modulo: vite, cinghia o riduzione, righe per il firmware, "
-    "calibrazione, strato e velocità; i risultati cambiano mentre scrivi.";
-inline constexpr std::string_view kClassicTitle = "Calcolo classico";
+    N_("Tutte le domande in un modulo: vite, cinghia o riduzione, righe per il firmware, "
+       "calibrazione, strato e velocità; i risultati cambiano mentre scrivi.");
+// TRANSLATORS: the original window's own design, whose captions stay Italian
+inline constexpr std::string_view kClassicTitle = N_("Calcolo classico");
 inline constexpr std::string_view kClassicLine =
-    "La finestra classica: passi per millimetro, risoluzione e interasse di un asse a vite, "
-    "diretto o con pulegge e cinghia XL, con «calcola».";
+    // TRANSLATORS: «calcola» is the classic window's button, which stays Italian
+    N_("La finestra classica: passi per millimetro, risoluzione e interasse di un asse a vite, "
+       "diretto o con pulegge e cinghia XL, con «calcola».");
 
 // The options, without dashes, in the order of the inputs.
 using State = std::vector<std::pair<std::string, std::string>>;
@@ -181,7 +194,7 @@ std::optional<State> stateOfAddress(std::string_view query, std::string_view dec
 // What a view says, in one line, of an address that is no state; it keeps
 // what it showed.
 inline constexpr std::string_view kInvalidAddressMessage =
-    "Il collegamento non è valido: il banco resta com'era.";
+    N_("Il collegamento non è valido: il banco resta com'era.");
 
 struct Result {
     std::string label;

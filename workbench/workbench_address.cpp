@@ -102,7 +102,8 @@ std::optional<State> stateOfAddress(std::string_view query, std::string_view dec
         query.remove_prefix(std::min(amp + 1, query.size()));
         if (pair.empty()) continue;  // "a=1&&b=2", or a trailing '&'
         const std::size_t equals = std::min(pair.find('='), pair.size());
-        const std::string key = decoded(pair.substr(0, equals), false, separator);
+        const std::string key =
+            internal::canonicalKey(decoded(pair.substr(0, equals), false, separator));
         if (!internal::isOption(key) || key == "calibra") return std::nullopt;
         const std::string_view value = pair.substr(std::min(equals + 1, pair.size()));
         state.emplace_back(

@@ -8,6 +8,7 @@
 #include <span>
 
 #include "calc/ascii_case.h"
+#include "calc/translation.h"
 #include "cli/calibration_answer.h"
 #include "cli/options.h"
 #include "cli/result_lines.h"
@@ -47,6 +48,7 @@ constexpr std::array<std::string_view, 4> kCalibration{"attuali", "rotation-dist
 // What the XL belt's centre distance reads: the pulleys, the belt and the coupling.
 constexpr std::array<std::string_view, 4> kCentreDistance{"ingranaggi", "motore", "vite", "cinta"};
 
+// Its label, Italian: the results' are through _().
 constexpr std::string_view kCentreDistanceLabel = "Interasse";
 
 // The input a field of the window stands for in `state`: the first of its
@@ -76,9 +78,11 @@ std::string inputOfField(Field field, const State& state) {
 // An option named as the workbench shows it: «the label of its input», in
 // inches where the machine is.
 std::string optionLabel(std::string_view key, bool inches) {
-    if (key == "calibra") return "la calibrazione";
+    // TRANSLATORS: how the workbench's messages name the calibration, which no one input holds:
+    // "{0} vuole ..."
+    if (key == "calibra") return _("la calibrazione");
     const Input* input = internal::inputOfOption(key);
-    return input ? "«" + labelOf(*input, inches) + "»" : "--" + std::string(key);
+    return input ? quoted(labelOf(*input, inches)) : cli::optionNameShown(key);
 }
 
 // The command line's message with the workbench's names.
@@ -87,7 +91,7 @@ std::string inWorkbenchWords(const cli::Wording& said, const State& state) {
     const auto label = [inches](std::string_view key) { return optionLabel(key, inches); };
     return said.spelled(label, [&](Field field) {
         const std::string key = inputOfField(field, state);
-        return key.empty() ? "«" + std::string(fieldCaption(field)) + "»" : label(key);
+        return key.empty() ? quoted(_(fieldCaption(field))) : label(key);
     });
 }
 
@@ -124,10 +128,11 @@ bool withoutQuestionsOf(State& state, const std::vector<std::string>& atFault,
 // does not give it.
 void addResults(Evaluation& evaluation, const std::vector<std::string>& lines,
                 const std::vector<std::string>& firmwareLines, bool beltless) {
+    const std::string centreDistance = _(kCentreDistanceLabel);
     for (const std::string& line : lines) {
         const std::size_t colon = line.find(": ");
         Result result{line.substr(0, colon), line.substr(colon + 2)};
-        if (beltless && result.label == kCentreDistanceLabel) continue;
+        if (beltless && result.label == centreDistance) continue;
         evaluation.results.push_back(std::move(result));
     }
     evaluation.firmwareLines.insert(evaluation.firmwareLines.end(), firmwareLines.begin(),
@@ -187,7 +192,8 @@ bool hasResult(const Evaluation& evaluation, std::string_view label) {
 // results, as the command line prints it.
 void answerCentreDistance(const State& drive, Separators separators, Evaluation& evaluation) {
     const bool stopped = !evaluation.errors.empty();
-    if (!stopped || hasResult(evaluation, kCentreDistanceLabel) ||
+    const std::string centreDistance = _(kCentreDistanceLabel);
+    if (!stopped || hasResult(evaluation, centreDistance) ||
         !cli::hasXlBelt(drive, separators.decimal)) {
         return;
     }
@@ -198,11 +204,13 @@ void answerCentreDistance(const State& drive, Separators separators, Evaluation&
     answer(belt, {}, separators, alone);
     const auto distance =
         std::find_if(alone.results.begin(), alone.results.end(),
-                     [](const Result& result) { return result.label == kCentreDistanceLabel; });
+                     [&](const Result& result) { return result.label == centreDistance; });
     if (distance != alone.results.end()) {
+        const std::string steps = _(fieldCaption(Field::StepsPerMm));
+        const std::string resolution = _(fieldCaption(Field::MmPerStep));
         const auto after = std::find_if(
-            evaluation.results.begin(), evaluation.results.end(), [](const Result& result) {
-                return result.label != "Step/mm" && result.label != "Risoluzione del passo (mm)";
+            evaluation.results.begin(), evaluation.results.end(), [&](const Result& result) {
+                return result.label != steps && result.label != resolution;
             });
         evaluation.results.insert(after, *distance);
     }

@@ -5,7 +5,9 @@
 // typed or set through the accessibility interface answers at once, an input
 // that cannot be used is marked beside it, «Copia» copies, and "--banco"
 // fills the window in. The answers stay in view as the inputs scroll, and
-// every text stays legible in light and dark palettes.
+// every text stays legible in light and dark palettes. The window speaks the
+// environment's language (ctest runs it in Italian and in English), so the
+// texts looked for are the Italian ones through the catalogue.
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,6 +26,8 @@
 
 #include <sstream>
 
+#include "calc/translation.h"
+#include "calc/user_language.h"
 #include "cli/command_line.h"
 #include "test_support.h"
 #include "ui/qt_text.h"
@@ -36,9 +40,12 @@ namespace {
 
 using workbench::State;
 
+// `italian` as the window shows it, in the language of the messages.
+QString shownAs(std::string_view italian) { return qText(_(italian)); }
+
 bool isResultLabel(const QString& name) {
     for (const std::string_view label : workbench::resultLabels()) {
-        if (name == qText(label)) return true;
+        if (name == shownAs(label)) return true;
     }
     return false;
 }
@@ -58,7 +65,7 @@ void collectShown(QAccessibleInterface* node, Shown& shown) {
         const QString name = child->text(QAccessible::Name);
         if (child->role() == QAccessible::EditableText) {
             if (isResultLabel(name)) shown.results.insert(name, child->text(QAccessible::Value));
-            if (name == qText(workbench::kFirmwareLinesLabel)) {
+            if (name == shownAs(workbench::kFirmwareLinesLabel)) {
                 shown.firmwareLines = child->text(QAccessible::Value);
             }
         }
@@ -123,6 +130,9 @@ class WorkbenchWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        qInfo("in the language \"%s\"", useTheEnvironmentsLanguage().c_str());
+    }
     void init() { watchdog_ = std::make_unique<ModalWatchdog>(); }
     void cleanup();
     void showsWhatTheCommandLinePrints_data();
@@ -243,7 +253,7 @@ void WorkbenchWindowTest::inputsAreNamedAndDescribed() {
             if (input.kind == workbench::InputKind::Text) {
                 QCOMPARE(named<QLineEdit>(window, QStringLiteral("banco-") + qText(input.key))
                              ->placeholderText(),
-                         qText(input.placeholder));
+                         shownAs(input.placeholder));
             }
             QCOMPARE(field->text(QAccessible::Description),
                      qText(workbench::descriptionOf(input, inches)));
@@ -266,6 +276,7 @@ void WorkbenchWindowTest::inputGivesItsValue() {
     QFETCH(QString, object);
     QFETCH(QString, label);
     QFETCH(QString, value);
+    value = shownAs(value.toStdString());
     WorkbenchWindow& window = open(kGt2);
     QWidget* input = named(window, object);
     if (auto* choice = qobject_cast<QComboBox*>(input)) {
@@ -275,7 +286,7 @@ void WorkbenchWindowTest::inputGivesItsValue() {
         typeInto(qobject_cast<QLineEdit*>(input), value);
     }
     QAccessibleInterface* field = QAccessible::queryAccessibleInterface(input);
-    QCOMPARE(field->text(QAccessible::Name), label);
+    QCOMPARE(field->text(QAccessible::Name), shownAs(label.toStdString()));
     QCOMPARE(field->text(QAccessible::Value), value);
 }
 
@@ -313,13 +324,13 @@ void WorkbenchWindowTest::everyChangeOfTextAnswers() {
     case Inserted: editable->insertText(2, text); break;
     case Deleted: editable->deleteText(1, 2); break;
     }
-    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
+    QCOMPARE(shownBy(window).results.value(shownAs("Step/mm")), stepsPerMm);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     // The diagram follows, a picture for assistive technology.
     QAccessibleInterface* diagram =
         QAccessible::queryAccessibleInterface(named(window, "banco-schema"));
     QCOMPARE(diagram->role(), QAccessible::Graphic);
-    QVERIFY2(diagram->text(QAccessible::Name).endsWith("Step/mm: " + stepsPerMm),
+    QVERIFY2(diagram->text(QAccessible::Name).endsWith(shownAs("Step/mm") + ": " + stepsPerMm),
              qPrintable(diagram->text(QAccessible::Name)));
 }
 
@@ -348,7 +359,7 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QVERIFY(!error->text().isEmpty());
     QVERIFY(field->accessibleDescription().startsWith(error->text()));
     QCOMPARE(textAttributes(field), QStringLiteral("invalid:true;"));
-    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), stepsPerMm);
+    QCOMPARE(shownBy(window).results.value(shownAs("Step/mm")), stepsPerMm);
     QVERIFY(!named(window, "banco-errore-generale")->isVisible());
     // With nothing else to show, no empty box.
     QCOMPARE(named(window, "banco-risultati")->isVisible(), !stepsPerMm.isEmpty());
@@ -357,7 +368,7 @@ void WorkbenchWindowTest::unusableInputIsMarkedBesideIt() {
     QVERIFY(!error->isVisible());
     QCOMPARE(field->accessibleDescription(), description);
     QCOMPARE(textAttributes(field), QString());
-    QCOMPARE(shownBy(window).results.value(QStringLiteral("Step/mm")), QStringLiteral("80.000000000"));
+    QCOMPARE(shownBy(window).results.value(shownAs("Step/mm")), QStringLiteral("80.000000000"));
 }
 
 // A calibration's lines, for the drive's axis, in place of the drive's.
@@ -403,10 +414,11 @@ void WorkbenchWindowTest::commonScrewFillsTheScrew() {
     QFETCH(QString, lead);
     QFETCH(QString, text);
     QFETCH(QString, starts);
+    screw = shownAs(screw.toStdString());
     WorkbenchWindow& window = open(kGt2);
     auto* screws = named<QComboBox>(window, "banco-viti-comuni");
     screws->setCurrentIndex(screws->findText(screw));
-    QCOMPARE(named<QComboBox>(window, "banco-asse-mosso-da")->currentText(), mover);
+    QCOMPARE(named<QComboBox>(window, "banco-asse-mosso-da")->currentText(), shownAs(mover.toStdString()));
     auto* leadField = named<QLineEdit>(window, QStringLiteral("banco-") + lead);
     QVERIFY(leadField->isVisible());
     QCOMPARE(leadField->text(), text);
@@ -427,6 +439,9 @@ void WorkbenchWindowTest::argumentsFillTheWorkbench_data() {
     QTest::newRow("text joined, flag")
         << QStringList{program, "--banco", "--micropassi=32", "--ingranaggi"} << true << ""
         << "micropassi=32&ingranaggi";
+    QTest::newRow("English names")
+        << QStringList{program, "--bench", "--microsteps", "16", "--lead=8"} << true << ""
+        << "micropassi=16&passo-vite=8";
     QTest::newRow("choice by value")
         << QStringList{program, "--banco", "--firmware", "Klipper"} << true << "" << "firmware=klipper";
     QTest::newRow("unknown option")

@@ -20,6 +20,7 @@ import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { existsSync, readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
+import { gunzipSync } from "node:zlib";
 import { after, before, describe, test } from "node:test";
 
 import { ELEMENT, chromedriver, chromium, openBrowser, serve, waitReady } from "./browser.mjs";
@@ -79,13 +80,10 @@ const cliOptions = {
   "Accoppiamento diretto": "--diretto",
 };
 
-// What the command line prints for `args`: {lines: [stdout's lines], error:
-// stderr's message}.
-// `translated`: in English too, as the workbench speaks it, rather than in
-// the C locale's Italian, as the classic window does.
-function runCommandLine(args, lang, translated = false) {
-  const english = translated ? "en_US.UTF-8" : "C";
-  const env = { PATH: process.env.PATH, LANG: lang === "it-IT" ? "it_IT.UTF-8" : english };
+// What the command line prints for `args` in the locale `lang` (LANG):
+// {lines: [stdout's lines], error: stderr's message}.
+function runCommandLine(args, lang) {
+  const env = { PATH: process.env.PATH, LANG: lang };
   let stdout = "";
   let error = "";
   try {
@@ -101,7 +99,8 @@ function runCommandLine(args, lang, translated = false) {
 function commandLine(c, lang) {
   const args = Object.entries(c.entries ?? {}).map(([k, v]) => `${cliOptions[k]}=${v}`);
   for (const choice of [c.stepping, c.coupling]) if (choice) args.push(cliOptions[choice]);
-  const { lines, error } = runCommandLine(args, lang);
+  // The window speaks Italian in every language; its separator follows.
+  const { lines, error } = runCommandLine(args, lang === "it-IT" ? "it_IT.UTF-8" : "C");
   const results = {};
   for (const line of lines) {
     const at = line.indexOf(": ");
@@ -343,18 +342,34 @@ const drives = [
 const argumentsOf = (address, lang = "en") => address.split("&").filter(Boolean)
   .map((pair) => `--${decodeURIComponent(pair).replace(/[.,]/g, lang === "it-IT" ? "," : ".")}`);
 
-// A text of an input that cannot be used, marked beside it; the results it
-// does not stop are still shown.
+// A text of an input that cannot be used, marked beside it in each
+// language; the results it does not stop are still shown.
 const marked = [
-  { address: "micropassi=300&passo-vite=8", input: "Micropassi", message: /da 1 a 256/,
-    results: 0 },
+  { address: "micropassi=300&passo-vite=8", input: "Micropassi",
+    message: { "it-IT": /da 1 a 256/, en: /from 1 to 256/ }, results: 0 },
   { address: "micropassi=1&passo-vite=400&firmware=reprapfirmware&asse=X", input: "Firmware",
-    message: /RepRapFirmware porta a 1/, results: 2 },
+    message: { "it-IT": /RepRapFirmware porta a 1/, en: /RepRapFirmware raises/ }, results: 2 },
   { address: "micropassi=16&passo-vite=8&firmware=grbl&asse=A", input: "Asse",
-    message: /grbl non ha righe per l'asse A/, results: 2 },
+    message: { "it-IT": /grbl non ha righe per l'asse A/, en: /grbl has no lines for the axis A/ },
+    results: 2 },
   { address: "micropassi=16&passo-vite=8&frequenza-max=0", input: "Frequenza massima dei passi (kHz)",
-    message: /^Argomento non valido: «Frequenza massima dei passi \(kHz\)» vuole/, results: 2 },
+    message: { "it-IT": /^Argomento non valido: «Frequenza massima dei passi \(kHz\)» vuole/,
+      en: /^Invalid argument: “Maximum step rate \(kHz\)” wants/ }, results: 2 },
 ];
+
+// The catalogue the page fetches for `language`, read as the module reads it
+// (a gzipped .mo file): Italian text -> translation.
+function catalogueOf(language) {
+  const mo = gunzipSync(readFileSync(join(webDir, "locale", `${language}.mo.gz`)));
+  const word = (at) => mo.readUInt32LE(at);
+  const text = (table, i) => {
+    const at = word(table + 8 * i + 4);
+    return mo.toString("utf8", at, at + word(table + 8 * i));
+  };
+  const texts = new Map();
+  for (let i = 0; i < word(8); ++i) texts.set(text(word(12), i), text(word(16), i));
+  return texts;
+}
 
 for (const lang of ["en", "it-IT"]) {
   describe(`the workbench in ${lang}`, () => {
@@ -362,6 +377,11 @@ for (const lang of ["en", "it-IT"]) {
     let browser;
 
     pageServedIn(lang, (s, b) => { [server, browser] = [s, b]; });
+    // The workbench and the command line speak the browser's language, the
+    // labels looked for are the Italian ones in it.
+    const locale = lang === "it-IT" ? "it_IT.UTF-8" : "en_US.UTF-8";
+    const catalogue = lang === "it-IT" ? new Map() : catalogueOf("en");
+    const said = (italian) => catalogue.get(italian) ?? italian;
 
     async function open(hash) {
       await browser.go("about:blank");
@@ -387,10 +407,10 @@ for (const lang of ["en", "it-IT"]) {
       return values;
     }
     async function agreesWithTheCommandLine(address, firmwareLines) {
-      const { lines } = runCommandLine(argumentsOf(address, lang), lang, true);
+      const { lines } = runCommandLine(argumentsOf(address, lang), locale);
       const found = await controls();
       // The lines' box is shown only while there are lines.
-      const box = found.get("textbox Righe per il firmware");
+      const box = found.get(`textbox ${said("Righe per il firmware")}`);
       assert.equal(Boolean(box), firmwareLines > 0, "the firmware lines' box shown");
       const firmware = box ? await browser.value(box) : "";
       assert.deepEqual(firmware ? firmware.split("\n") : [], lines.slice(lines.length - firmwareLines));
@@ -409,7 +429,7 @@ for (const lang of ["en", "it-IT"]) {
     for (const d of drives) {
       test(`agrees with the command line: ${d.name}`, async () => {
         await open(`#banco?${d.address}`);
-        assert.equal(await browser.run("return document.title"), "Banco dell'asse");
+        assert.equal(await browser.run("return document.title"), said("Banco dell'asse"));
         assert.equal(await browser.displayed((await browser.find("#main"))[0]), false);
         await agreesWithTheCommandLine(d.address, d.firmwareLines);
         const found = await controls();
@@ -419,7 +439,7 @@ for (const lang of ["en", "it-IT"]) {
 
     test("typing answers at once, and the address it gives reopens the same", async () => {
       await open(`#banco?${drives[0].address}`);
-      const teeth = named(await controls(), "textbox", "Denti della puleggia dell'asse");
+      const teeth = named(await controls(), "textbox", said("Denti della puleggia dell'asse"));
       await browser.clear(teeth);
       await browser.type(teeth, "36");
       const hash = await browser.run("return location.hash");
@@ -435,10 +455,10 @@ for (const lang of ["en", "it-IT"]) {
       assert.equal(await browser.displayed((await browser.find("#wb-viti-comuni"))[0]), false);
       await open(`#banco?${drives[2].address}`);
       for (const id of await browser.find(".workbench option")) {
-        if (await browser.text(id) === "Vite a ricircolo 1605") await browser.click(id);
+        if (await browser.text(id) === said("Vite a ricircolo 1605")) await browser.click(id);
       }
       const after = await controls();
-      assert.equal(await browser.value(named(after, "textbox", "Passo della vite (mm)")), "5");
+      assert.equal(await browser.value(named(after, "textbox", said("Passo della vite (mm)"))), "5");
       assert.match(await browser.run("return location.hash"), /passo-vite=5(&|$)/);
     });
 
@@ -446,23 +466,23 @@ for (const lang of ["en", "it-IT"]) {
       test(`marks «${m.input}» beside it: ${m.address}`, async () => {
         await open(`#banco?${m.address}`);
         const found = await controls();
-        const input = [...found].find(([key]) => key.endsWith(` ${m.input}`))[1];
+        const input = [...found].find(([key]) => key.endsWith(` ${said(m.input)}`))[1];
         const message = await browser.run(`const ids = arguments[0].getAttribute("aria-describedby");
           return ids.split(" ").map((id) => document.getElementById(id))
             .filter((e) => e.getAttribute("role") === "status").map((e) => e.textContent).join("");`,
         { [ELEMENT]: input });
-        assert.match(message, m.message);
+        assert.match(message, m.message[lang]);
         assert.equal(await browser.run(
           "return document.querySelectorAll('.wb-results input[readonly]').length"), m.results);
         const invalid = await browser.run(`return [...document.querySelectorAll(
           ".workbench [aria-invalid=true]")].map((e) => e.labels[0].textContent);`);
-        assert.deepEqual(invalid, [m.input]);
+        assert.deepEqual(invalid, [said(m.input)]);
       });
     }
 
     test("an empty input shows the command line's default, and adds nothing", async () => {
       await open("#banco");
-      const steps = named(await controls(), "textbox", "Passi per giro");
+      const steps = named(await controls(), "textbox", said("Passi per giro"));
       assert.equal(await browser.value(steps), "");
       assert.equal(await browser.run("return arguments[0].placeholder", { [ELEMENT]: steps }), "200");
       await agreesWithTheCommandLine("", 0);
@@ -471,6 +491,7 @@ for (const lang of ["en", "it-IT"]) {
 
     test("a link that is none is said to be none, and what was shown stays", async () => {
       const status = "return document.querySelector('.wb-answers > [role=status]').textContent";
+      const invalidLink = "Il collegamento non è valido: il banco resta com'era.";
       for (const link of ["micropassi=32&velocita-luce=1", "firmware=klipper&="]) {
         await open(`#banco?${drives[0].address}`);
         const before = await shown();
@@ -478,16 +499,16 @@ for (const lang of ["en", "it-IT"]) {
           window.addEventListener("hashchange", () => done(), { once: true });
           location.hash = arguments[0]; });`, `#banco?${link}`);
         assert.deepEqual(await shown(), before);
-        assert.match(await browser.run(status), /^Il collegamento non è valido/);
+        assert.equal(await browser.run(status), said(invalidLink));
       }
       await open("#banco?velocita-luce=1");
-      assert.equal(await browser.value(named(await controls(), "textbox", "Micropassi")), "");
-      assert.match(await browser.run(status), /^Il collegamento non è valido/);
+      assert.equal(await browser.value(named(await controls(), "textbox", said("Micropassi"))), "");
+      assert.equal(await browser.run(status), said(invalidLink));
     });
 
     test("a calibration's lines, for the drive's axis, take the place of the drive's", async () => {
       await open(`#banco?${drives[0].address}&asse=E&rotation-distance=40&comandati=100&misurati=99`);
-      assert.equal(await browser.value(named(await controls(), "textbox", "Righe per il firmware")),
+      assert.equal(await browser.value(named(await controls(), "textbox", said("Righe per il firmware"))),
         "[extruder]\nrotation_distance: 39.6");
     });
 
@@ -496,9 +517,9 @@ for (const lang of ["en", "it-IT"]) {
       await browser.cdp("Browser.grantPermissions", { origin: server.url.replace(/\/$/, ""),
         permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] });
       const found = await controls();
-      await browser.click(named(found, "button", "Copia"));
+      await browser.click(named(found, "button", said("Copia")));
       assert.equal(await browser.run("return navigator.clipboard.readText()"),
-        await browser.value(named(found, "textbox", "Righe per il firmware")));
+        await browser.value(named(found, "textbox", said("Righe per il firmware"))));
     });
 
     // Each view by the link that opens it: the start's choices, and the
@@ -506,11 +527,12 @@ for (const lang of ["en", "it-IT"]) {
     test("the start offers both views, and each view the other", async () => {
       await open("");
       assert.deepEqual(await browser.find(".workbench"), []);
-      assert.equal(await browser.run("return document.title"), "Calcolo asse CNC");
+      assert.equal(await browser.run("return document.title"), said("Calcolo asse CNC"));
+      // The window's title is its own, in Italian.
       const views = [
-        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
-        { link: "Calcolo classico", view: "#main", title: "Menu' principale" },
-        { link: "Banco dell'asse", view: ".workbench", title: "Banco dell'asse" },
+        { link: said("Banco dell'asse"), view: ".workbench", title: said("Banco dell'asse") },
+        { link: said("Calcolo classico"), view: "#main", title: "Menu' principale" },
+        { link: said("Banco dell'asse"), view: ".workbench", title: said("Banco dell'asse") },
       ];
       for (const v of views) {
         let link;

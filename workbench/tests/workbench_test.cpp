@@ -164,6 +164,9 @@ TEST(Workbench, StateInAnAddressAndInArguments) {
     }
     EXPECT_EQ(stateOfArguments({"--micropassi", "16", "--ingranaggi"}),
               (State{{"micropassi", "16"}, {"ingranaggi", ""}}));
+    // English names are the same options, kept by their Italian names.
+    EXPECT_EQ(stateOfArguments({"--microsteps", "16", "--lead=8", "--belt-reduction"}),
+              (State{{"micropassi", "16"}, {"passo-vite", "8"}, {"ingranaggi", ""}}));
     EXPECT_EQ(stateOfArguments({"--velocita-luce", "1"}), std::nullopt);
     EXPECT_EQ(stateOfArguments({"--micropassi"}), std::nullopt);
 }
@@ -182,6 +185,8 @@ TEST(Workbench, ReadsAnyLink) {
         {"velocita=30.5", ",", State{{"velocita", "30,5"}}},
         {"passi=+8", ".", State{{"passi", "+8"}}},
         {"ingranaggi=1&&micropassi=16&", ".", State{{"ingranaggi", ""}, {"micropassi", "16"}}},
+        {"microsteps=16&lead=8&axis=Z", ".",
+         State{{"micropassi", "16"}, {"passo-vite", "8"}, {"asse", "Z"}}},
         {"firmware=klipper&=", ".", std::nullopt},
         {"velocita-luce=1", ".", std::nullopt},
     };
