@@ -242,7 +242,7 @@ private:
             fail(key.source(),
                  // TRANSLATORS: {0} is a key of the machine file, quoted; the keys in parentheses
                  // are the file's own
-                 filled(_("chiave sconosciuta {0} (firmware, nome, asse)."), {quoted(key.str())}),
+                 filled(_("chiave sconosciuta {0} (firmware, nome, asse)."), {cnc::quoted(key.str())}),
                  std::nullopt, std::string(key.str()));
         }
     }
@@ -267,7 +267,7 @@ private:
             if (letter == '\0' || kMachineAxisOrder.find(letter) == std::string_view::npos) {
                 fail(letterKey.source(),
                      // TRANSLATORS: {0} is the axis's letter as written, quoted
-                     filled(_("asse {0}: un asse è X, Y, Z, E, A, B o C."), {quoted(written)}),
+                     filled(_("asse {0}: un asse è X, Y, Z, E, A, B o C."), {cnc::quoted(written)}),
                      std::nullopt, std::string(written));
                 continue;
             }
@@ -312,7 +312,7 @@ private:
                                  const std::vector<Entry>& before) {
         const std::string written(key.str());
         const std::string axis = axisNamed(letter);
-        const std::string quotedKey = quoted(written);
+        const std::string quotedKey = cnc::quoted(written);
         const auto name = optionName("--" + written);
         if (!name) {
             // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted
@@ -335,7 +335,7 @@ private:
                  // TRANSLATORS: {0} is an axis ("asse X"), {1} a key as written, quoted, {2} the
                  // option it is, quoted
                  filled(_("{0}: {1} è di nuovo l'opzione {2}, già data."),
-                        {axis, quotedKey, quoted(optionNameShown(italian).substr(2))}),
+                        {axis, quotedKey, cnc::quoted(optionNameShown(italian).substr(2))}),
                  letter, written);
             return std::nullopt;
         }
