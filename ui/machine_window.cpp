@@ -95,7 +95,7 @@ QWidget* MachineWindow::buildMachineInputs() {
     const workbench::Input& firmware = firmwareInput();
     firmware_->setObjectName(QStringLiteral("macchina-firmware"));
     for (const workbench::Alternative& alternative : firmware.alternatives) {
-        firmware_->addItem(qText(alternative.label));
+        firmware_->addItem(translated(alternative.label));
     }
     name_->setObjectName(QStringLiteral("macchina-nome"));
     auto* box = new QWidget;
@@ -112,7 +112,7 @@ QWidget* MachineWindow::buildMachineInputs() {
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
     };
-    addRow(firmware_, qText(firmware.label), qText(firmware.description));
+    addRow(firmware_, translated(firmware.label), translated(firmware.description));
     addRow(name_, translated(workbench::kMachineNameLabel),
            translated(workbench::kMachineNameDescription));
     QObject::connect(firmware_, &QComboBox::currentIndexChanged, this, [this](int index) {

@@ -60,7 +60,7 @@ MachineState machineFrom(const val& given) {
 std::string jsonFirmwares() {
     const Input* firmware = inputNamed("firmware-scelto");
     return jsonArray(firmware->alternatives, [](const Alternative& alternative) {
-        return fmt::format(R"({{"label":{},"value":{}}})", jsonString(alternative.label),
+        return fmt::format(R"({{"label":{},"value":{}}})", jsonString(_(alternative.label)),
                            jsonString(alternative.value));
     });
 }
