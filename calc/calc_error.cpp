@@ -72,7 +72,7 @@ CalcError beltTooShort(double smallestCode) {
                          "{0} (cinta {0}XL, {1} dente).",
                          "la cinta è troppo corta per queste pulegge; la più corta che ci sta è "
                          "{0} (cinta {0}XL, {1} denti).",
-                         static_cast<unsigned long>(whole / 2)),
+                         static_cast<std::uint64_t>(whole / 2)),
                       {code, std::to_string(whole / 2)});
     }
     return CalcError(ErrorKind::InvalidArgument, Field::BeltLengthCode, std::move(hint));

@@ -35,8 +35,10 @@ std::string _(std::string_view italian) {
     return std::string(processCatalogue().translation(italian).value_or(italian));
 }
 
-std::string _n(std::string_view singular, std::string_view plural, unsigned long n) {
-    const auto translated = processCatalogue().pluralTranslation(singular, n);
+std::string _n(std::string_view singular, std::string_view plural, std::uint64_t n) {
+    constexpr std::uint64_t kMillion = 1000000;
+    const auto count = static_cast<unsigned long>(n < kMillion ? n : kMillion + n % kMillion);
+    const auto translated = processCatalogue().pluralTranslation(singular, count);
     return std::string(translated ? *translated : n == 1 ? singular : plural);
 }
 

@@ -30,6 +30,7 @@
 // (user_language.h), and on the page when the user picks a language;
 // useCatalogue is not safe against a lookup running at the same time.
 
+#include <cstdint>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -58,8 +59,11 @@ constexpr std::string_view N_(std::string_view italian) { return italian; }
 
 // The form of a message for the number `n`, in the catalogue's language
 // (its own plural rule: French says "1 dent", "0 dent"), or the Italian
-// `singular` for 1 and `plural` otherwise.
-std::string _n(std::string_view singular, std::string_view plural, unsigned long n);
+// `singular` for 1 and `plural` otherwise. The rules read a count's last
+// digits and whether it is above one: a count past a million is read as a
+// million and its last six digits, so that 2^53 steps fit the rules'
+// unsigned long wherever it is 32 bits (the page's).
+std::string _n(std::string_view singular, std::string_view plural, std::uint64_t n);
 
 // `pattern` with each {i} replaced by values[i]; "{{" and "}}" are single
 // braces. Anything else ("{7}" beyond the values, a lone brace, "{0:.2f}")

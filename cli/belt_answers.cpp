@@ -20,7 +20,7 @@ std::string beltLine(std::string_view label, const std::optional<ToothedBelt>& b
                      std::string_view decimalSeparator) {
     std::string line = _(label) + ": ";
     if (!belt) return line + _("nessuna (con meno denti le pulegge si toccherebbero)") + "\n";
-    const auto teeth = static_cast<unsigned long>(belt->teeth);
+    const auto teeth = static_cast<std::uint64_t>(belt->teeth);
     return line +
            // TRANSLATORS: {0} is an XL belt's length code (132 for 132XL), {1} its teeth, {2} the
            // exact distance between the pulleys' centres, in mm

@@ -25,16 +25,8 @@ std::uint64_t countOf(const Natural& count) {
     return value;
 }
 
-// A count for the plural rules, which read its last digits and whether it is
-// above one: a count of 2^53 steps does not fit an unsigned long everywhere
-// (the page's is 32 bits), its last six digits and a million above do.
-unsigned long pluralCount(std::uint64_t count) {
-    constexpr std::uint64_t kMillion = 1000000;
-    return static_cast<unsigned long>(count < kMillion ? count : kMillion + count % kMillion);
-}
-
 std::string fullStepsText(const Natural& count) {
-    return filled(_n("{0} passo intero", "{0} passi interi", pluralCount(countOf(count))),
+    return filled(_n("{0} passo intero", "{0} passi interi", countOf(count)),
                   {count.decimalDigits()});
 }
 
