@@ -147,10 +147,11 @@ screenshot-web: web
 	@node web/tests/page_bench.mjs $(WEB_PAGE) docs/screenshot-web.png
 
 # The message template extracted again from the sources and merged into every
-# catalogue of po/, for translators (po/README).
+# catalogue of po/, for translators (po/README); the man pages' alike (po/man).
 update-po:
-	@$(call deps)
+	@$(call deps,man)
 	@scripts/catalogues update
+	@scripts/man-catalogues update
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz build-web

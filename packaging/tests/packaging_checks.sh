@@ -3,7 +3,8 @@
 # One check of the desktop integration or of the Debian package, named by the
 # first argument. CMake's test definitions set the environment: APP_ID,
 # WORKBENCH_ID (the workbench's desktop entry), LANGUAGES (those of the
-# catalogues), PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release),
+# catalogues), TRANSLATED_MAN_PAGES (the translated man pages built, as
+# <lang>/man1/<page>.1.gz), PROJECT_VERSION, RELEASE_DATE (the metainfo's newest release),
 # WITH_WINDOW (1 when the window is built), ICON_SIZES, CNC_QT_PLUGINS, WORK
 # (this suite's scratch directory), CPACK, CPACK_CONFIG, BUILT_DESKTOP_FILE,
 # BUILT_WORKBENCH_DESKTOP_FILE, BUILT_METAINFO.
@@ -68,6 +69,10 @@ expected_files() {
   local language
   for language in $LANGUAGES; do
     printf '%s\n' "usr/share/locale/$language/LC_MESSAGES/cnc-axis-calc.mo"
+  done
+  local page
+  for page in $TRANSLATED_MAN_PAGES; do
+    printf '%s\n' "usr/share/man/$page"
   done
   [[ $WITH_WINDOW == 1 ]] || return 0
   printf '%s\n' usr/bin/cnc-axis-calc \
@@ -168,7 +173,7 @@ deb_contents)
     dynamic=$(readelf --dynamic "$binary")
     ! grep -qE 'R(UN)?PATH' <<<"$dynamic" || fail "$(basename "$binary") keeps a library path:"$'\n'"$(grep -E 'R(UN)?PATH' <<<"$dynamic")"
   done
-  for page in "$unpacked"/usr/share/man/man1/*.gz; do
+  for page in "$unpacked"/usr/share/man/man1/*.gz "$unpacked"/usr/share/man/*/man1/*.gz; do
     gzip --test "$page" || fail "$page is not a valid gzip file"
   done
   # The changelog's newest entry is this version, dated as the metainfo's
@@ -285,9 +290,22 @@ installed_man_pages)
     text=$(zcat "$page" | LC_ALL=C.UTF-8 groff -man -Tascii -P-cbou 2>/dev/null)
     grep -q "cnc-axis-calc $PROJECT_VERSION" <<<"$text" || fail "$name.1 does not name version $PROJECT_VERSION"
   done
-  for page in "$root"/usr/share/man/man1/*; do
+  for page in "$root"/usr/share/man/man1/* "$root"/usr/share/man/*/man1/*; do
     name=$(basename "$page" .1.gz)
     [[ -x $root/usr/bin/$name ]] || fail "man page $name.1 for a program the package lacks"
+  done
+  # The translated pages render as cleanly (read as UTF-8, as man does) and
+  # carry the version; each has as many sections as the English page, so
+  # that no paragraph or markup went missing in translation.
+  for page in $TRANSLATED_MAN_PAGES; do
+    english=$root/usr/share/man/man1/${page##*/}
+    page=$root/usr/share/man/$page
+    warnings=$(zcat "$page" | LC_ALL=C.UTF-8 groff -k -man -ww -z -Tutf8 2>&1)
+    [[ -z $warnings ]] || fail "$page does not render cleanly:"$'\n'"$warnings"
+    text=$(zcat "$page" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -P-cbou 2>/dev/null)
+    grep -q "cnc-axis-calc $PROJECT_VERSION" <<<"$text" || fail "$page does not name version $PROJECT_VERSION"
+    [[ $(zcat "$page" | grep -c '^\.S[HS] ') == $(zcat "$english" | grep -c '^\.S[HS] ') ]] ||
+      fail "$page has not the sections of the English page"
   done
   help=$("$root/usr/bin/cnc-axis-calc-cli" --help)
   text=$(zcat "$root/usr/share/man/man1/cnc-axis-calc-cli.1.gz" | LC_ALL=C.UTF-8 groff -man -Tascii -P-cbou 2>/dev/null)
