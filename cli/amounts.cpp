@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/amounts.h"
 
+#include <charconv>
 #include <string>
 
 #include "calc/calc_error.h"
@@ -44,6 +45,15 @@ const Ratio& withinRange(const Ratio& value, std::string_view option) {
                           Wording(_("{0}: il risultato è fuori dall'intervallo di calcolo."),
                                   {say::option(option)}));
     }
+    return value;
+}
+
+Ratio perMinute(const Ratio& perSecond) { return perSecond * ratioOf(60); }
+
+std::uint64_t countOf(const Natural& count) {
+    const std::string digits = count.decimalDigits();
+    std::uint64_t value = 0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
     return value;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 // The numbers the command line's own questions read and answer, kept exact.
 
+#include <cstdint>
 #include <string_view>
 
 #include "calc/calc_error.h"
@@ -29,5 +30,17 @@ Ratio positiveAmount(std::string_view text, std::string_view option,
 // as JSON needs; else throws OptionError Overflow:
 //   Overflow: --strato: il risultato è fuori dall'intervallo di calcolo.
 const Ratio& withinRange(const Ratio& value, std::string_view option);
+
+// The decimals the speed lines print: kHz of the step rate, and a speed per
+// second or per minute.
+inline constexpr int kKilohertzDecimals = 6;
+inline constexpr int kSpeedDecimals = 3;
+
+// A speed per second as per minute: exactly 60 times it.
+Ratio perMinute(const Ratio& perSecond);
+
+// `count` for a message's plural rule (_n); 0 for a count past 2^64, which
+// no drive's steps reach.
+std::uint64_t countOf(const Natural& count);
 
 }  // namespace cnc::cli

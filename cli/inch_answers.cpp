@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/inch_answers.h"
 
-#include <charconv>
 #include <cstdint>
 #include <utility>
 
 #include "calc/screw_lead.h"
 #include "calc/translation.h"
+#include "cli/amounts.h"
 
 namespace cnc::cli {
 namespace {
 
 constexpr int kLengthDecimals = 9;
-constexpr int kKilohertzDecimals = 6;
-constexpr int kSpeedDecimals = 3;
 
 Ratio inInches(const Ratio& millimetres) { return millimetres / millimetresPerInch(); }
-Ratio perMinute(const Ratio& perSecond) { return perSecond * ratioOf(60); }
-
-std::uint64_t countOf(const Natural& count) {
-    const std::string digits = count.decimalDigits();
-    std::uint64_t value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
-}
-
 std::string fullStepsText(const Natural& count) {
     return filled(_n("{0} passo intero", "{0} passi interi", countOf(count)),
                   {count.decimalDigits()});

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/step_answers.h"
 
-#include <charconv>
-
 #include "calc/exact_drive.h"
 #include "calc/step_speed.h"
 #include "calc/translation.h"
@@ -14,17 +12,6 @@ namespace cnc::cli {
 namespace {
 
 constexpr int kMillimetreDecimals = 9;
-constexpr int kKilohertzDecimals = 6;
-constexpr int kSpeedDecimals = 3;
-
-Ratio perMinute(const Ratio& perSecond) { return perSecond * ratioOf(60); }
-
-std::uint64_t countOf(const Natural& count) {
-    const std::string digits = count.decimalDigits();
-    std::uint64_t value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
-}
 
 // `label` is an Italian text marked N_.
 std::string layerLine(std::string_view label, const std::optional<FullStepMultiple>& layer,

@@ -8,7 +8,7 @@
 "use strict";
 
 window.cncMachine = (() => {
-  const { make, inputForm, resultList, firmwarePanel } = window.cncWorkbench.parts;
+  const { make, inputForm, resultList, firmwarePanel, viewOf } = window.cncWorkbench.parts;
 
   // A labelled control of the machine's own, its description under it.
   function labelled(control, label, description) {
@@ -213,23 +213,6 @@ window.cncMachine = (() => {
     };
   }
 
-  let built = null;
-
-  // Shows the machine for an address's query in `root`, building it the
-  // first time.
-  function show(core, root, separators, query, header) {
-    built ??= build(core, root, separators, header);
-    built.fill(query);
-  }
-
-  // Builds the machine's view again in the language the module now speaks,
-  // the machine and the axis shown kept.
-  show.again = (core, root, separators, header) => {
-    if (!built) return;
-    const kept = built.kept();
-    built = build(core, root, separators, header);
-    built.restore(kept);
-  };
-
-  return show;
+  // The machine; kept, the machine and the axis shown.
+  return viewOf(build);
 })();

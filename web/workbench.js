@@ -214,8 +214,8 @@ window.cncWorkbench = (() => {
 
   // Builds the workbench in `root`, `header` (the language menu) first; gives
   // {fill(query), which shows what a link's query stands for, or says it is
-  // none and keeps what it showed, entries(), what is typed and chosen, and
-  // restore(entries)}.
+  // none and keeps what it showed, kept(), what is typed and chosen, and
+  // restore(kept)}.
   function build(core, root, separators, header) {
     const description = JSON.parse(core.workbenchDescription());
     const inputs = inputForm(description, "wb");
@@ -283,7 +283,7 @@ window.cncWorkbench = (() => {
         put(given);
         evaluate(query);
       },
-      entries: inputs.entries,
+      kept: inputs.entries,
       restore(given) {
         put(given);
         evaluate(inputs.entries());
@@ -291,25 +291,31 @@ window.cncWorkbench = (() => {
     };
   }
 
-  let built = null;
-
-  // Shows the workbench for an address's query in `root`, building it the
-  // first time.
-  function show(core, root, separators, query, header) {
-    built ??= build(core, root, separators, header);
-    built.fill(query);
+  // A view built once by `build(core, root, separators, header)`, which
+  // gives {fill(query), kept(), restore(kept)}: show(core, root, separators,
+  // query, header) builds it the first time and fills it from an address's
+  // query; show.again(core, root, separators, header) builds it again, in the
+  // language the module now speaks, with what it kept restored.
+  function viewOf(build) {
+    let built = null;
+    function show(core, root, separators, query, header) {
+      built ??= build(core, root, separators, header);
+      built.fill(query);
+    }
+    show.again = (core, root, separators, header) => {
+      if (!built) return;
+      const kept = built.kept();
+      built = build(core, root, separators, header);
+      built.restore(kept);
+    };
+    return show;
   }
 
-  // Builds the workbench again from the module's description and answers, in
-  // the language it now speaks, with everything typed and chosen kept.
-  show.again = (core, root, separators, header) => {
-    if (!built) return;
-    const typed = built.entries();
-    built = build(core, root, separators, header);
-    built.restore(typed);
-  };
+  // The workbench; kept, everything typed and chosen.
+  const show = viewOf(build);
 
-  // The parts the machine's view (machine.js) builds its axes' forms from.
-  show.parts = { make, inputForm, resultList, firmwarePanel };
+  // The parts the machine's view (machine.js) builds its axes' forms from,
+  // and the way it is shown.
+  show.parts = { make, inputForm, resultList, firmwarePanel, viewOf };
   return show;
 })();

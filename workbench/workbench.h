@@ -113,8 +113,9 @@ inline constexpr std::string_view kSummaryHint = N_("Vai a tutti i risultati");
 // inputs holds text.
 std::span<const std::string_view> foldedSections();
 
-// The page's start, which offers the workbench and the classic window, each
-// with one line saying what it is; each view links to the other by its title.
+// The page's start, which offers the workbench, the machine (machine.h) and
+// the classic window, each with one line saying what it is; the views link to
+// each other by their titles.
 inline constexpr std::string_view kStartTitle = N_("Calcolo asse CNC");
 inline constexpr std::string_view kWorkbenchLine =
     N_("Tutte le domande in un modulo: vite, cinghia o riduzione, righe per il firmware, "
