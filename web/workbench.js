@@ -248,8 +248,9 @@ window.cncWorkbench = (() => {
 
     function evaluate(given, address = true) {
       const { decimal, group } = separators();
-      diagram.show(core.workbenchDiagram(given, decimal, group));
-      show(JSON.parse(core.evaluateWorkbench(given, decimal, group)), address);
+      const outcome = JSON.parse(core.evaluateWorkbench(given, decimal, group));
+      diagram.show(outcome.diagram);
+      show(outcome, address);
     }
 
     // Most edits say both "input" and "change": each state is answered once.

@@ -5,7 +5,7 @@
 // belongs to are all decided here; the page only renders.
 //
 // Entries cross as a JavaScript object, {texts: {key: text}, chosen: {key:
-// index}}; what comes back is JSON text, and the drive's diagram SVG markup.
+// index}}; what comes back is JSON text, the drive's diagram SVG markup within it.
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -140,7 +140,8 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
     }
     const bool inches = inInches(entries);
     return fmt::format(
-        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{}}})",
+        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{},)"
+        R"("diagram":{}}})",
         jsonArray(evaluation.results,
                   [](const Result& result) {
                       return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
@@ -161,7 +162,8 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                                          jsonString(labelOf(*input, inches)),
                                          jsonString(descriptionOf(*input, inches)));
                   }),
-        jsonString(addressOf(state, decimalSeparator)));
+        jsonString(addressOf(state, decimalSeparator)),
+        jsonString(driveDiagram(state, evaluation, decimalSeparator)));
 }
 
 // The state and entries of an address's query, read with the reader's
@@ -189,19 +191,13 @@ std::pair<State, Entries> givenState(const val& given, const std::string& decima
 // given: the page's entries, or the query of a link (givenState). Gives
 // {results: [{label, value}], firmware: [lines], errors: [{key, message}],
 // shown: [input keys], labels: [{key, label, description}] of the inputs
-// whose unit follows the machine's, address}.
+// whose unit follows the machine's, address, diagram: the drive's <svg>
+// element, every text in it escaped, for the page to insert as markup}. The
+// diagram takes its steps per unit from the same answers.
 std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
     const auto [state, entries] = givenState(given, decimalSeparator);
     return jsonEvaluation(state, entries, decimalSeparator, groupSeparator);
-}
-
-// The drive's diagram for `given`, as evaluateWorkbench reads it: an <svg>
-// element, every text in it escaped, for the page to insert as markup.
-std::string workbenchDiagram(const val& given, const std::string& decimalSeparator,
-                             const std::string& groupSeparator) {
-    const State state = givenState(given, decimalSeparator).first;
-    return driveDiagram(state, evaluate(state, decimalSeparator, groupSeparator), decimalSeparator);
 }
 
 // The entries of a link's query, as {texts, chosen}, read with the reader's
@@ -219,6 +215,5 @@ EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
     emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
     emscripten::function("startDescription", &cnc::web::startDescription);
     emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
-    emscripten::function("workbenchDiagram", &cnc::web::workbenchDiagram);
     emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
 }

@@ -9,8 +9,8 @@
 // as second argument, also a screenshot of the classic window as it opens,
 // and beside it the workbench's, filled in, on a wide screen and a phone, in
 // light and dark (screenshot-web-banco-1280-light.png, ...). Last, what one
-// keystroke in the workbench costs the module: its answers, and its drive's
-// diagram (which answers the same state again to find its steps per mm).
+// keystroke in the workbench costs the module: its answers with its drive's
+// diagram.
 //
 //   node web/tests/page_bench.mjs build-web/page [screenshot.png]
 
@@ -89,9 +89,9 @@ async function takeWorkbenchPictures(browser, url, folder) {
   }
 }
 
-// The mean time of a call of the module's evaluateWorkbench and of its
-// workbenchDiagram for the pictured drive, over 200 calls each, in a module
-// of its own in the page.
+// The mean time of a call of the module's evaluateWorkbench (the answers and
+// the diagram) for the pictured drive, over 200 calls, in a module of its own
+// in the page.
 async function keystrokeCosts(browser, url) {
   await browser.go(`${url}#banco`);
   await waitReady(browser);
@@ -102,8 +102,7 @@ async function keystrokeCosts(browser, url) {
       return (performance.now() - start) / 200;
     };
     const given = arguments[0];
-    return { answers: mean(() => core.evaluateWorkbench(given, ",", ".")),
-      diagram: mean(() => core.workbenchDiagram(given, ",", ".")) };
+    return mean(() => core.evaluateWorkbench(given, ",", "."));
   });`, pictured);
 }
 
@@ -130,8 +129,8 @@ try {
     await takeWorkbenchPictures(browser, server.url, dirname(screenshot));
   }
   const costs = await keystrokeCosts(browser, server.url);
-  console.log(`a keystroke in the workbench: its answers ${costs.answers.toFixed(2)} ms, ` +
-    `its diagram ${costs.diagram.toFixed(2)} ms (means over 200 calls)`);
+  console.log(`a keystroke in the workbench: its answers and diagram ${costs.toFixed(2)} ms ` +
+    `(mean over 200 calls)`);
 } finally {
   await browser.close();
   await server.close();
