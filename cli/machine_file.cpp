@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TOML through toml++ (https://marzer.github.io/tomlplusplus/), as Debian
-// packages it, header-only.
+// packages it, header-only (cli/toml.h).
 #include "cli/machine_file.h"
-
-#include <toml++/toml.h>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +17,7 @@
 #include "calc/firmware_lines.h"
 #include "calc/translation.h"
 #include "cli/options.h"
+#include "cli/toml.h"
 
 namespace cnc::cli {
 namespace {

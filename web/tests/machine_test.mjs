@@ -43,6 +43,19 @@ function commandLine(firmware) {
   return { results, block };
 }
 
+let scratch;
+
+// What the command line says of a file in the scratch folder that it refuses.
+function refusal(name) {
+  try {
+    execFileSync(cli, ["--macchina", name], { cwd: scratch, stdio: "pipe", encoding: "utf8",
+      env: { PATH: process.env.PATH, LANG: "it_IT.UTF-8" } });
+  } catch (failed) {
+    return failed.stderr.trim();
+  }
+  return "";
+}
+
 // The printer's link, as a user would write it.
 const printerLink = "firmware=marlin&X.angolo-passo=0.9&X.micropassi=16&X.puleggia-asse=20" +
   "&X.profilo-cinghia=GT2&Y.angolo-passo=0.9&Y.micropassi=16&Y.puleggia-asse=20" +
@@ -52,7 +65,6 @@ const printerLink = "firmware=marlin&X.angolo-passo=0.9&X.micropassi=16&X.pulegg
 describe("the machine", () => {
   let server;
   let browser;
-  let scratch;
   before(async () => {
     server = await serve(webDir);
     browser = await openBrowser("it-IT");
@@ -138,6 +150,12 @@ describe("the machine", () => {
     const after = await shown();
     assert.match(after.message, /^rotta\.toml:3:\d+: /);
     assert.deepEqual({ ...after, message: "" }, { ...opened, message: "" });
+
+    // A number beyond a double: the page's reader refuses it as the command line does.
+    writeFileSync(join(scratch, "oltre.toml"), "[asse.Z]\npasso-vite = 1e400\n");
+    await openFile(join(scratch, "oltre.toml"));
+    await waitFor(async () => (await shown()).message !== after.message, "the number refused");
+    assert.equal((await shown()).message, refusal("oltre.toml"));
 
     const hash = await browser.run("return location.hash");
     await open(hash);
