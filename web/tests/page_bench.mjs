@@ -30,8 +30,7 @@ const filesUnder = (dir) => readdirSync(join(webDir, dir), { withFileTypes: true
     : [join(dir, entry.name)]));
 const files = filesUnder("").sort();
 const computing = [
-  "cnc-axis-calc.wasm", "cnc-axis-calc.js", "start.js", "language.js", "summary.js", "folding.js",
-  "workbench.js", "machine.js", "page.js"];
+  "cnc-axis-calc.wasm", "cnc-axis-calc.js", "page.js"];
 let total = 0;
 let wasmAndScripts = 0;
 for (const file of files) {
