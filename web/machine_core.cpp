@@ -15,6 +15,7 @@
 #include <variant>
 
 #include "json_text.h"
+#include "unit_labels.h"
 #include "workbench/machine.h"
 
 namespace cnc::web {
@@ -164,7 +165,8 @@ std::string jsonEntries(const Entries& entries) {
 }
 
 // {axes: [{letter, entries, results: [{label, value}], errors: [{key,
-// message}], shown: [input keys]}], firmware: [the block's lines], errors:
+// message}], shown: [input keys], labels: [{key, label, description}] of the
+// inputs in the axis's unit}], firmware: [the block's lines], errors:
 // [messages of the machine], freeLetters, address}. An axis's error's key is
 // its shown input's, "" for the axis as a whole.
 std::string answerMachine(const val& given, const std::string& decimalSeparator,
@@ -180,7 +182,7 @@ std::string answerMachine(const val& given, const std::string& decimalSeparator,
             if (isAxisInput(input) && isShown(input, entries)) shown.push_back(input.key);
         }
         axes += fmt::format(
-            R"({}{{"letter":{},"entries":{},"results":{},"errors":{},"shown":{}}})",
+            R"({}{{"letter":{},"entries":{},"results":{},"errors":{},"shown":{},"labels":{}}})",
             axes.empty() ? "" : ",", jsonString(std::string(1, evaluation.axes[i].letter)),
             jsonEntries(entries), jsonArray(answered.results, [](const Result& result) {
                 return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
@@ -193,7 +195,7 @@ std::string answerMachine(const val& given, const std::string& decimalSeparator,
                                    jsonString(own ? input->key : std::string_view()),
                                    jsonString(error.message));
             }),
-            jsonArray(shown, jsonString));
+            jsonArray(shown, jsonString), jsonUnitLabels(entries));
     }
     return fmt::format(
         R"({{"axes":[{}],"firmware":{},"errors":{},"freeLetters":{},"address":{}}})", axes,

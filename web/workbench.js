@@ -197,9 +197,10 @@ window.cncWorkbench = (() => {
           f.setMessage(outcome.errors.filter((e) => e.key === f.input.key)
             .map((e) => e.message).join(" "));
         }
-        // The machine's unit's labels, where the module gives them.
+        // The machine's unit's labels, where the module gives them, of the
+        // inputs this form has (an axis's form has no machine-wide ones).
         for (const { key, label, description } of outcome.labels ?? []) {
-          fieldsByKey.get(key).setLabel(label, description);
+          fieldsByKey.get(key)?.setLabel(label, description);
         }
         screws.hidden = !screwKeys.some((key) => outcome.shown.includes(key));
         // A section none of whose inputs applies (the units of a rotary axis).

@@ -17,11 +17,26 @@
 
 #include "calc/translation.h"
 #include "json_text.h"
+#include "unit_labels.h"
 #include "workbench/drive_diagram.h"
 #include "workbench/machine.h"
 #include "workbench/workbench.h"
 
 namespace cnc::web {
+
+std::string jsonUnitLabels(const workbench::Entries& entries) {
+    std::vector<const workbench::Input*> inUnits;
+    for (const workbench::Input& input : workbench::inputs()) {
+        if (!input.inchLabel.empty() || !input.inchDescription.empty()) inUnits.push_back(&input);
+    }
+    const bool inches = workbench::inInches(entries);
+    return jsonArray(inUnits, [&](const workbench::Input* input) {
+        return fmt::format(R"({{"key":{},"label":{},"description":{}}})", jsonString(input->key),
+                           jsonString(workbench::labelOf(*input, inches)),
+                           jsonString(workbench::descriptionOf(*input, inches)));
+    });
+}
+
 namespace {
 
 using emscripten::val;
@@ -133,12 +148,9 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                            const std::string& decimalSeparator, const std::string& groupSeparator) {
     const Evaluation evaluation = evaluate(state, decimalSeparator, groupSeparator);
     std::vector<std::string_view> shown;
-    std::vector<const Input*> inUnits;  // those whose label says a unit of the machine's
     for (const Input& input : inputs()) {
         if (isShown(input, entries)) shown.push_back(input.key);
-        if (!input.inchLabel.empty() || !input.inchDescription.empty()) inUnits.push_back(&input);
     }
-    const bool inches = inInches(entries);
     return fmt::format(
         R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{},)"
         R"("diagram":{}}})",
@@ -154,14 +166,7 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
                                          jsonString(errorKey(error, entries)),
                                          jsonString(error.message));
                   }),
-        jsonArray(shown, jsonString),
-        jsonArray(inUnits,
-                  [&](const Input* input) {
-                      return fmt::format(R"({{"key":{},"label":{},"description":{}}})",
-                                         jsonString(input->key),
-                                         jsonString(labelOf(*input, inches)),
-                                         jsonString(descriptionOf(*input, inches)));
-                  }),
+        jsonArray(shown, jsonString), jsonUnitLabels(entries),
         jsonString(addressOf(state, decimalSeparator)),
         jsonString(driveDiagram(state, evaluation, decimalSeparator)));
 }

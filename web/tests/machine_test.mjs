@@ -134,6 +134,15 @@ describe("the machine", () => {
     assert.deepEqual(view.results, expected.results);
   });
 
+  test("an axis in inches names its speed and layer in inches, the others in mm", async () => {
+    await open("#macchina?X.pollici&X.passo-vite=0.2&Y.passo-vite=8");
+    const labels = async () => browser.run(`return [...document.querySelectorAll(".machine label")]
+      .map((label) => label.textContent)`);
+    assert.ok((await labels()).includes("Velocità (pollici/s)"));
+    await browser.click((await browser.find(".machine [role=tab]"))[1]);
+    await waitFor(async () => (await labels()).includes("Velocità (mm/s)"), "the Y axis in mm");
+  });
+
   test("a file opens, a bad one keeps the view, and the address opens it again", async () => {
     await open("#macchina");
     await openFile(printer);
