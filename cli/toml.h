@@ -1,31 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
 // toml++, header-only, as the program reads machine files with it.
 //
 // In the page, toml++ would convert the file's floating-point numbers with
 // std::stringstream, since the libc++ of Debian's emscripten (13) declares
 // no floating-point std::from_chars: that one use brings the whole stream
-// and locale library into the module, some 60 KB of a page that has no other
-// use for it. There, std::from_chars for double is supplied here from
+// and locale library into the module, some 90 kB of a page that has no
+// other use for it. There, std::from_chars for double is supplied here from
 // fast_float, the program's own reader of numbers, and toml++ told to use
 // it. It reads what the desktop's reading (libstdc++'s streams) reads: the
 // nearest double, an underflow as its rounded value, and refuses an
 // overflow ("1e400") as not a value, as those streams do, so that the page
 // and the command line name the same fault in the same file.
-#ifndef CNC_CLI_TOML_H
-#define CNC_CLI_TOML_H
-
 #include <charconv>
 
-#if defined(__EMSCRIPTEN__) && defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 20000
+#if defined(__EMSCRIPTEN__) && defined(_LIBCPP_VERSION)
 #include <cmath>
 #include <system_error>
 
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
 
+// Templates, which never clash with a standard library's own functions of the
+// same signature: where a later libc++ has them, its functions win.
 namespace std {
-inline from_chars_result from_chars(const char* first, const char* last, double& value,
-                                    chars_format = chars_format::general) {
+template <typename = void>
+from_chars_result from_chars(const char* first, const char* last, double& value,
+                             chars_format = chars_format::general) {
     double read = 0;
     const auto result = fast_float::from_chars(first, last, read);
     if (result.ec != errc{}) return {first, result.ec};
@@ -37,19 +38,21 @@ inline from_chars_result from_chars(const char* first, const char* last, double&
 // toml++'s printer, which the program does not use (it writes its own files),
 // needs these three to compile. The shortest text that reads back, as
 // std::to_chars writes it; hexadecimal; and a precision, in '.' always.
-inline to_chars_result to_chars(char* first, char* last, double value) {
+template <typename = void>
+to_chars_result to_chars(char* first, char* last, double value) {
     const auto written = fmt::format_to_n(first, static_cast<size_t>(last - first), "{}", value);
     if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
     return {written.out, errc{}};
 }
-inline to_chars_result to_chars(char* first, char* last, double value, chars_format format) {
+template <typename = void>
+to_chars_result to_chars(char* first, char* last, double value, chars_format format) {
     if (format != chars_format::hex) return to_chars(first, last, value);
     const auto written = fmt::format_to_n(first, static_cast<size_t>(last - first), "{:a}", value);
     if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
     return {written.out, errc{}};
 }
-inline to_chars_result to_chars(char* first, char* last, double value, chars_format,
-                                int precision) {
+template <typename = void>
+to_chars_result to_chars(char* first, char* last, double value, chars_format, int precision) {
     const auto written =
         fmt::format_to_n(first, static_cast<size_t>(last - first), "{:.{}g}", value, precision);
     if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
@@ -62,5 +65,3 @@ inline to_chars_result to_chars(char* first, char* last, double value, chars_for
 #endif
 
 #include <toml++/toml.h>
-
-#endif
