@@ -31,8 +31,9 @@ Ratio positiveAmount(std::string_view text, std::string_view option,
 //   Overflow: --strato: il risultato è fuori dall'intervallo di calcolo.
 const Ratio& withinRange(const Ratio& value, std::string_view option);
 
-// The decimals the speed lines print: kHz of the step rate, and a speed per
-// second or per minute.
+// The decimals the answers print: a length (a layer, the full step), kHz of
+// the step rate, and a speed per second or per minute.
+inline constexpr int kLengthDecimals = 9;
 inline constexpr int kKilohertzDecimals = 6;
 inline constexpr int kSpeedDecimals = 3;
 

@@ -39,8 +39,13 @@ namespace cnc::cli {
 // A length the user typed, in mm: × 25.4 on an inch machine.
 Ratio typedInMillimetres(const Options& options, const Ratio& typed);
 
-// The lines of StepAnswers on an inch machine, in place of stepAnswerLines.
-std::string inchStepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator);
+// The texts stepAnswerLines writes on an inch machine: the full step in
+// inches; a layer, "0.007677165 pollici (0.195000000 mm, 13 passi interi)";
+// a speed in mm/s, "1.000 pollici/s, 60.000 pollici/min (25.400 mm/s,
+// 1524.000 mm/min)".
+std::string inchFullStepText(const Ratio& fullStepMm, std::string_view decimalSeparator);
+std::string inchLayerText(const FullStepMultiple& layer, std::string_view decimalSeparator);
+std::string inchSpeedText(const Ratio& mmPerS, std::string_view decimalSeparator);
 
 // The JSON results an inch machine adds to stepAnswerResults': "_pollici"
 // beside each "_mm" key, and the speed asked, velocita_pollici_s and _min

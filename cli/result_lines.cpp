@@ -2,7 +2,6 @@
 #include "cli/result_lines.h"
 
 #include "calc/translation.h"
-#include "cli/inch_answers.h"
 
 namespace cnc::cli {
 namespace {
@@ -30,9 +29,6 @@ std::string answerLines(const Outcome& outcome, std::string_view decimalSeparato
     if (!outcome.exactDistance.empty()) {
         // TRANSLATORS: the label of the centre distance from the exact geometry of the belt
         lines += _("Interasse esatto") + ": " + outcome.exactDistance + " mm\n";
-    }
-    if (outcome.stepAnswers.inches) {
-        return lines + inchStepAnswerLines(outcome.stepAnswers, decimalSeparator);
     }
     return lines + stepAnswerLines(outcome.stepAnswers, decimalSeparator,
                                    outcome.rotary ? kDegrees : kMillimetres);

@@ -11,26 +11,37 @@
 namespace cnc::cli {
 namespace {
 
-constexpr int kMillimetreDecimals = 9;
+std::string line(std::string_view label, std::string_view value) {
+    return std::string(label) + ": " + std::string(value) + "\n";
+}
 
-// `label` is an Italian text marked N_.
-std::string layerLine(std::string_view label, const std::optional<FullStepMultiple>& layer,
+// "300.000 mm/s, 18000.000 mm/min"; `unit` is kMillimetres or kDegrees.
+std::string speedText(const Ratio& perSecond, std::string_view unit,
                       std::string_view separator) {
-    std::string line = _(label) + ": ";
+    const std::string shownUnit = _(unit);
+    return roundedText(perSecond, kSpeedDecimals, separator) + " " + shownUnit + "/s, " +
+           roundedText(perMinute(perSecond), kSpeedDecimals, separator) + " " + shownUnit +
+           "/min";
+}
+
+// `label` is an Italian text marked N_. On an inch machine the layer is in
+// inches with its mm beside.
+std::string layerLine(std::string_view label, const std::optional<FullStepMultiple>& layer,
+                      bool inches, std::string_view separator) {
     // TRANSLATORS: the answer of a layer when the height asked is below one full step
-    if (!layer) return line + _("nessuno (meno di un passo intero)") + "\n";
+    if (!layer) return line(_(label), _("nessuno (meno di un passo intero)"));
+    if (inches) return line(_(label), inchLayerText(*layer, separator));
     const std::uint64_t steps = countOf(layer->fullSteps);
-    return line +
-           // TRANSLATORS: {0} is a layer's height in mm, {1} its count of full steps
-           filled(_n("{0} mm ({1} passo intero)", "{0} mm ({1} passi interi)", steps),
-                  {roundedText(layer->travel, kMillimetreDecimals, separator),
-                   layer->fullSteps.decimalDigits()}) +
-           "\n";
+    return line(_(label),
+                // TRANSLATORS: {0} is a layer's height in mm, {1} its count of full steps
+                filled(_n("{0} mm ({1} passo intero)", "{0} mm ({1} passi interi)", steps),
+                       {roundedText(layer->travel, kLengthDecimals, separator),
+                        layer->fullSteps.decimalDigits()}));
 }
 
 StepResult layerResult(const char* key, const std::optional<FullStepMultiple>& layer) {
     if (!layer) return {key, std::nullopt, std::nullopt};
-    return {key, roundedText(layer->travel, kMillimetreDecimals, "."), countOf(layer->fullSteps)};
+    return {key, roundedText(layer->travel, kLengthDecimals, "."), countOf(layer->fullSteps)};
 }
 
 }  // namespace
@@ -74,27 +85,32 @@ std::string stepAnswerLines(const StepAnswers& answers, std::string_view separat
     std::string lines;
     if (const auto& layers = answers.layers) {
         // TRANSLATORS: the label of the travel of one full step of the motor, in mm
-        lines += _("Passo intero (mm)") + ": " +
-                 roundedText(layers->fullStep, kMillimetreDecimals, separator) + "\n";
+        lines += line(_("Passo intero (mm)"),
+                      roundedText(layers->fullStep, kLengthDecimals, separator));
+        if (answers.inches) {
+            lines += line(_("Passo intero (pollici)"), inchFullStepText(layers->fullStep, separator));
+        }
         // TRANSLATORS: the label of the largest layer height of whole full steps up to the one
         // asked
-        lines += layerLine(N_("Strato più vicino per difetto"), layers->below, separator);
+        lines += layerLine(N_("Strato più vicino per difetto"), layers->below, answers.inches,
+                           separator);
         // TRANSLATORS: the label of the smallest layer height of whole full steps from the one
         // asked
-        lines += layerLine(N_("Strato più vicino per eccesso"), layers->above, separator);
+        lines += layerLine(N_("Strato più vicino per eccesso"), layers->above, answers.inches,
+                           separator);
+    }
+    if (const auto& speed = answers.speedMmPerS) {
+        lines += line(_("Velocità"), inchSpeedText(*speed, separator));
     }
     if (const auto& frequency = answers.stepFrequencyKhz) {
         // TRANSLATORS: the label of the step rate the driver must take at a speed, in kHz
-        lines += _("Frequenza dei passi") + ": " +
-                 roundedText(*frequency, kKilohertzDecimals, separator) + " kHz\n";
+        lines += line(_("Frequenza dei passi"),
+                      roundedText(*frequency, kKilohertzDecimals, separator) + " kHz");
     }
     if (const auto& speed = answers.largestSpeedMmPerS) {
-        const std::string shownUnit = _(unit);
         // TRANSLATORS: the label of the largest speed a step rate allows
-        lines += _("Velocità massima") + ": " + roundedText(*speed, kSpeedDecimals, separator) +
-                 " " + shownUnit + "/s, " +
-                 roundedText(perMinute(*speed), kSpeedDecimals, separator) + " " + shownUnit +
-                 "/min\n";
+        lines += line(_("Velocità massima"), answers.inches ? inchSpeedText(*speed, separator)
+                                                            : speedText(*speed, unit, separator));
     }
     return lines;
 }
@@ -102,8 +118,8 @@ std::string stepAnswerLines(const StepAnswers& answers, std::string_view separat
 std::vector<StepResult> stepAnswerResults(const StepAnswers& answers, std::string_view unit) {
     std::vector<StepResult> results;
     if (const auto& layers = answers.layers) {
-        results.push_back({"passo_intero_mm",
-                           roundedText(layers->fullStep, kMillimetreDecimals, "."), std::nullopt});
+        results.push_back({"passo_intero_mm", roundedText(layers->fullStep, kLengthDecimals, "."),
+                           std::nullopt});
         results.push_back(layerResult("strato_per_difetto_mm", layers->below));
         results.push_back(layerResult("strato_per_eccesso_mm", layers->above));
     }

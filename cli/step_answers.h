@@ -55,6 +55,8 @@ inline constexpr std::string_view kMillimetres = "mm";
 // TRANSLATORS: degrees, a rotary axis's unit in speeds: "{0} gradi/s"
 inline constexpr std::string_view kDegrees = N_("gradi");
 
+// The answers' lines; on an inch machine the full step, the layers and the
+// speeds in inches too, with the millimetres beside (inch_answers.h).
 std::string stepAnswerLines(const StepAnswers& answers, std::string_view decimalSeparator,
                             std::string_view unit = kMillimetres);
 
