@@ -13,11 +13,40 @@
   const svgNamespace = "http://www.w3.org/2000/svg";
 
   // The decimal and group separators of the browser's language: it-IT gives
-  // "," and ".", en "." and ",".
-  function separators() {
+  // "," and ".", en "." and ",". Intl's first answer costs a load some 30 ms,
+  // while the browser readies its locale data, so the answer is kept in the
+  // browser with the language and the browser's version it was given for,
+  // which make it: the next visit reads it back. A browser that refuses its
+  // storage asks Intl on each visit.
+  const SEPARATORS = "cnc-axis-calc.separatori";
+  let separatorsKnown = { asked: null };
+  function separatorsOfIntl(asked) {
     const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
     const part = (type) => parts.find((p) => p.type === type)?.value ?? "";
-    return { decimal: part("decimal") || ".", group: part("group") };
+    const known = { asked, decimal: part("decimal") || ".", group: part("group") };
+    try {
+      localStorage.setItem(SEPARATORS, JSON.stringify(known));
+    } catch {
+      // not kept: Intl is asked again on the next visit
+    }
+    return known;
+  }
+  function separatorsKept(asked) {
+    try {
+      const kept = JSON.parse(localStorage.getItem(SEPARATORS));
+      return kept?.asked === asked && typeof kept.decimal === "string" &&
+        typeof kept.group === "string" ? kept : null;
+    } catch {
+      return null;
+    }
+  }
+  function separators() {
+    const asked = `${navigator.language} ${navigator.userAgent}`;
+    if (separatorsKnown.asked !== asked) {
+      separatorsKnown = separatorsKept(asked) ?? separatorsOfIntl(asked);
+    }
+    const { decimal, group } = separatorsKnown;
+    return { decimal, group };
   }
 
   function place(element, control) {
@@ -185,8 +214,9 @@
   // (machine.js) likewise, with the switch to the workbench; "#finestra"
   // shows the window, untouched and in Italian, with the switch to the
   // workbench in the page's corner, outside the window; any other address
-  // shows the start, which offers all three. `views` holds the window, its
-  // title and the start's views (start.js).
+  // shows the start, which offers all three. `views` holds the window's
+  // element, classic(), which builds the window the first time and gives its
+  // title and first field, and the start's views (start.js).
   const moduleViews = {
     banco: { show: () => window.cncWorkbench, className: "workbench", root: null,
       switches: (views) => [views.toClassic, views.toMachine] },
@@ -208,9 +238,10 @@
       if (view.root) view.root.hidden = !asked || asked[1] !== name;
     }
     if (classic) {
-      document.title = views.windowTitle;
+      const { title, firstField } = views.classic();
+      document.title = title;
       await language.use(core, "it");
-      views.firstField?.focus();
+      firstField?.focus();
       return;
     }
     if (!asked) {
@@ -257,10 +288,11 @@
     placeSwitches();
   }
 
-  async function start(core) {
+  // Builds the window in #main, with its calculation; gives {title,
+  // firstField}, the field the window opens in.
+  function buildClassicWindow(core) {
     const layout = JSON.parse(core.layoutJson());
     const main = document.getElementById("main");
-    document.title = layout.window.title;
     main.setAttribute("aria-label", layout.window.title);
     document.body.style.background = rgb(layout.window.background);
     const elements = buildWindow(main, layout.controls);
@@ -332,12 +364,19 @@
     });
 
     showBeltGroups();
+    return { title: layout.window.title, firstField: fields.find((field) => field.tabIndex === 1) };
+  }
+
+  // The window is built the first time it is shown: an address that asks for
+  // another view opens without it.
+  async function start(core) {
+    let classicWindow = null;
     // The start and the switches in the page's language; the window stays Italian.
     await window.cncLanguage.use(core, window.cncLanguage.opening);
     const views = Object.assign(window.cncStart(JSON.parse(core.startDescription()),
       window.cncLanguage.current()), {
-      window: main, windowTitle: layout.window.title,
-      firstField: fields.find((field) => field.tabIndex === 1) });
+      window: document.getElementById("main"),
+      classic: () => (classicWindow ??= buildClassicWindow(core)) });
     document.body.append(views.screen, views.toWorkbench);
     await showWhatTheAddressAsks(core, views);
     window.addEventListener("hashchange", () => showWhatTheAddressAsks(core, views));

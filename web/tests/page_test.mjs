@@ -220,6 +220,23 @@ for (const lang of ["en", "it-IT"]) {
       assert.equal(focused, "Cinta");
     });
 
+    // Separators kept from an earlier visit serve only the language and the
+    // browser they were found for; fake ones show which were used.
+    test("reads back the separators kept for its language and browser only", async () => {
+      const theirs = lang === "it-IT" ? "," : ".";
+      for (const [forThisBrowser, decimal] of [[true, "?"], [false, theirs]]) {
+        await browser.run(`localStorage.setItem("cnc-axis-calc.separatori", JSON.stringify({
+          asked: arguments[0] ? navigator.language + " " + navigator.userAgent : "xx yy",
+          decimal: "?", group: "!" }))`, forThisBrowser);
+        await open();
+        await browser.clear(field("Passo della vite (mm)"));
+        await browser.type(field("Passo della vite (mm)"), "3");
+        await browser.click(control("button", "calcola"));
+        assert.match(await browser.value(field("Step/mm")), new RegExp(`^\\d+\\${decimal}\\d+$`));
+      }
+      await browser.run(`localStorage.removeItem("cnc-axis-calc.separatori")`);
+    });
+
     test("Fine lavoro ends the work with one Italian line", async () => {
       await open();
       await browser.click(control("button", "Fine lavoro"));
