@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/message_catalogue.h"
 
+#include <array>
 #include <utility>
 
 namespace cnc {
@@ -27,6 +28,28 @@ std::uint32_t swappedBytes(std::uint32_t value) {
 // The text up to its first NUL: a plural message's singular, a plural
 // translation's first form.
 std::string_view firstPart(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// The header line of a catalogue whose originals are digests.
+constexpr std::string_view kDigestedOriginals = "X-Originals: FNV-1a 32\n";
+
+bool hasLine(std::string_view header, std::string_view line) {
+    const std::size_t at = header.find(line);
+    return at != std::string_view::npos && (at == 0 || header[at - 1] == '\n');
+}
+
+// The eight lowercase hex digits of the 32-bit FNV-1a hash of `text`.
+std::array<char, 8> digestOf(std::string_view text) {
+    std::uint32_t value = 0x811c9dc5u;
+    for (const char byte : text) {
+        value = (value ^ static_cast<unsigned char>(byte)) * 0x01000193u;
+    }
+    std::array<char, 8> digits{};
+    for (char& digit : digits) {
+        digit = "0123456789abcdef"[value >> 28];
+        value <<= 4;
+    }
+    return digits;
+}
 
 }  // namespace
 
@@ -65,17 +88,26 @@ std::optional<MessageCatalogue> MessageCatalogue::read(std::string bytes) {
         }
     }
     if (catalogue.count_ > 0 && catalogue.text(catalogue.originals_, 0).empty()) {
-        catalogue.plural_ = PluralForms::ofHeader(catalogue.text(catalogue.translations_, 0));
+        const std::string_view header = catalogue.text(catalogue.translations_, 0);
+        catalogue.plural_ = PluralForms::ofHeader(header);
+        catalogue.digested_ = hasLine(header, kDigestedOriginals);
     }
     return catalogue;
 }
 
 std::optional<std::uint32_t> MessageCatalogue::indexOf(std::string_view original) const {
+    if (!digested_) return indexOfName(original);
+    const std::array<char, 8> digest = digestOf(original);
+    return indexOfName(std::string_view(digest.data(), digest.size()));
+}
+
+// The entry whose original, up to a NUL, is `name`.
+std::optional<std::uint32_t> MessageCatalogue::indexOfName(std::string_view name) const {
     std::uint32_t low = 0;
     std::uint32_t high = count_;
     while (low < high) {
         const std::uint32_t middle = low + (high - low) / 2;
-        const int order = firstPart(text(originals_, middle)).compare(original);
+        const int order = firstPart(text(originals_, middle)).compare(name);
         if (order == 0) return middle;
         if (order < 0) {
             low = middle + 1;

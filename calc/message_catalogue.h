@@ -15,6 +15,14 @@
 //   translation("Banco dell'asse") -> "Achsen-Werkbank"; an unknown text -> nullopt
 //   pluralTranslation("{0} dente", 3) -> "{0} Zähne"
 //
+// The page's catalogues name each original by a digest instead, the eight
+// lowercase hex digits of the 32-bit FNV-1a hash of its bytes, which their
+// header says with the line "X-Originals: FNV-1a 32": the originals are in
+// the program already. Such a catalogue is looked up by the original too,
+// and digests it first:
+//
+//   translation("Vite") in a page's catalogue -> the translation of "6c7223fb"
+//
 // Bytes that are not such a file (too short, another magic, a newer major
 // revision, a table or a text outside the bytes) give no catalogue; nothing
 // here reads outside the bytes, whatever they hold.
@@ -53,6 +61,7 @@ private:
     // offset were checked by read().
     std::string_view text(std::uint32_t table, std::uint32_t index) const;
     std::optional<std::uint32_t> indexOf(std::string_view original) const;
+    std::optional<std::uint32_t> indexOfName(std::string_view name) const;
 
     std::string bytes_;
     bool swapped_ = false;  // written on a machine of the other byte order
@@ -61,6 +70,7 @@ private:
     std::uint32_t translations_ = 0;
     // The header's rule; without one, gettext's default: two forms, n != 1.
     std::optional<PluralForms> plural_;
+    bool digested_ = false;  // originals named by their digests
 };
 
 }  // namespace cnc

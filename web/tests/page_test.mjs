@@ -374,8 +374,16 @@ const marked = [
       en: /^Invalid argument: “Maximum step rate \(kHz\)” wants/ }, results: 2 },
 ];
 
+// The eight hex digits of the 32-bit FNV-1a hash of a text's UTF-8 bytes,
+// by which the page's catalogues name each message (page_catalogue.py).
+function digestOf(text) {
+  let hash = 0x811c9dc5;
+  for (const byte of Buffer.from(text, "utf8")) hash = Math.imul(hash ^ byte, 0x01000193) >>> 0;
+  return hash.toString(16).padStart(8, "0");
+}
+
 // The catalogue the page fetches for `language`, read as the module reads it
-// (a gzipped .mo file): Italian text -> translation.
+// (a gzipped .mo file): the digest of an Italian text -> its translation.
 function catalogueOf(language) {
   const mo = gunzipSync(readFileSync(join(webDir, "locale", `${language}.mo.gz`)));
   const word = (at) => mo.readUInt32LE(at);
@@ -398,7 +406,7 @@ for (const lang of ["en", "it-IT"]) {
     // labels looked for are the Italian ones in it.
     const locale = lang === "it-IT" ? "it_IT.UTF-8" : "en_US.UTF-8";
     const catalogue = lang === "it-IT" ? new Map() : catalogueOf("en");
-    const said = (italian) => catalogue.get(italian) ?? italian;
+    const said = (italian) => catalogue.get(digestOf(italian)) ?? italian;
 
     async function open(hash) {
       await browser.go("about:blank");
