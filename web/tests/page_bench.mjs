@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page's figures: the size of every file of the page's folder (all that
 // a browser loads to show it and keeps to open it offline; what it loads to
-// compute, the .wasm and the scripts, shown apart), and the time from
+// compute, the .wasm and index.html with its scripts, shown apart), and the time from
 // navigation to the page ready for input in headless Chromium: the first
 // load, from the server, and the loads after it, which the service worker
 // answers (median and range), for the classic window in Italian and for the
@@ -29,8 +29,7 @@ const filesUnder = (dir) => readdirSync(join(webDir, dir), { withFileTypes: true
   .flatMap((entry) => (entry.isDirectory() ? filesUnder(join(dir, entry.name))
     : [join(dir, entry.name)]));
 const files = filesUnder("").sort();
-const computing = [
-  "cnc-axis-calc.wasm", "cnc-axis-calc.js", "page.js"];
+const computing = ["cnc-axis-calc.wasm", "index.html"];
 let total = 0;
 let wasmAndScripts = 0;
 for (const file of files) {
@@ -39,7 +38,7 @@ for (const file of files) {
   if (computing.includes(file)) wasmAndScripts += size;
   console.log(`${file.padEnd(22)} ${kib(size)}`);
 }
-console.log(`${"wasm + scripts".padEnd(22)} ${kib(wasmAndScripts)}`);
+console.log(`${"wasm + index.html".padEnd(22)} ${kib(wasmAndScripts)}`);
 console.log(`${"every file".padEnd(22)} ${kib(total)} (${(total / 1000).toFixed(1)} kB)`);
 
 // The median and range of navigation to ready over fresh loads of `address`.
