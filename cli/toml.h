@@ -17,9 +17,22 @@
 #if defined(__EMSCRIPTEN__) && defined(_LIBCPP_VERSION)
 #include <cmath>
 #include <system_error>
+#include <utility>
 
 #include <fast_float/fast_float.h>
 #include <fmt/format.h>
+
+namespace cnc::toml_chars {
+// `args` written by {fmt} in [first, last), as std::to_chars reports it.
+template <typename... Args>
+std::to_chars_result formatted(char* first, char* last, fmt::format_string<Args...> format,
+                               Args&&... args) {
+    const auto room = static_cast<std::size_t>(last - first);
+    const auto written = fmt::format_to_n(first, room, format, std::forward<Args>(args)...);
+    if (written.size > room) return {last, std::errc::value_too_large};
+    return {written.out, std::errc{}};
+}
+}  // namespace cnc::toml_chars
 
 // Templates, which never clash with a standard library's own functions of the
 // same signature: where a later libc++ has them, its functions win.
@@ -40,23 +53,16 @@ from_chars_result from_chars(const char* first, const char* last, double& value,
 // std::to_chars writes it; hexadecimal; and a precision, in '.' always.
 template <typename = void>
 to_chars_result to_chars(char* first, char* last, double value) {
-    const auto written = fmt::format_to_n(first, static_cast<size_t>(last - first), "{}", value);
-    if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
-    return {written.out, errc{}};
+    return cnc::toml_chars::formatted(first, last, "{}", value);
 }
 template <typename = void>
 to_chars_result to_chars(char* first, char* last, double value, chars_format format) {
-    if (format != chars_format::hex) return to_chars(first, last, value);
-    const auto written = fmt::format_to_n(first, static_cast<size_t>(last - first), "{:a}", value);
-    if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
-    return {written.out, errc{}};
+    if (format != chars_format::hex) return cnc::toml_chars::formatted(first, last, "{}", value);
+    return cnc::toml_chars::formatted(first, last, "{:a}", value);
 }
 template <typename = void>
 to_chars_result to_chars(char* first, char* last, double value, chars_format, int precision) {
-    const auto written =
-        fmt::format_to_n(first, static_cast<size_t>(last - first), "{:.{}g}", value, precision);
-    if (written.size > static_cast<size_t>(last - first)) return {last, errc::value_too_large};
-    return {written.out, errc{}};
+    return cnc::toml_chars::formatted(first, last, "{:.{}g}", value, precision);
 }
 }  // namespace std
 

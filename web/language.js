@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The workbench's language on the page: which one, its catalogue for the
 // WebAssembly module (the .mo files the programs read, gzipped, in locale/), and the
-// menu that changes it. The classic window stays Italian.
+// menu that changes it. The classic window stays Italian. And the
+// separators of numbers in the browser's language, which the window uses too.
 //
 // The language is, first to last: a link's "lingua=" (#banco?lingua=de&...),
 // the one the user picked from the menu before (kept in the browser), the
@@ -23,24 +24,24 @@ window.cncLanguage = (() => {
   }
 
   // The browser may refuse its storage (a private window, a page from disk):
-  // the menu then works for this visit alone.
-  function picked() {
+  // what is kept there then serves this visit alone.
+  function kept(key) {
     try {
-      return localStorage.getItem(STORED);
+      return localStorage.getItem(key);
     } catch {
       return null;
     }
   }
-  function remember(code) {
+  function keep(key, value) {
     try {
-      localStorage.setItem(STORED, code);
+      localStorage.setItem(key, value);
     } catch {
       // not kept: nothing else to do
     }
   }
 
   function chosen(linked) {
-    const candidates = [linked, picked(), ...(navigator.languages ?? [navigator.language])];
+    const candidates = [linked, kept(STORED), ...(navigator.languages ?? [navigator.language])];
     return candidates.map(ours).find(Boolean) ?? "en";
   }
 
@@ -120,7 +121,7 @@ window.cncLanguage = (() => {
       select.value = current;
     };
     select.addEventListener("change", async () => {
-      remember(select.value);
+      keep(STORED, select.value);
       if (linked) linked = select.value;
       await use(core, select.value);
       switched();
@@ -130,6 +131,38 @@ window.cncLanguage = (() => {
     return element;
   }
 
+  // The decimal and group separators of the browser's language: it-IT gives
+  // "," and ".", en "." and ",". Intl's first answer costs a load some 30 ms,
+  // while the browser readies its locale data, so the answer is kept with the
+  // language and the browser's version it was given for, which make it: the
+  // next visit reads it back.
+  const SEPARATORS = "cnc-axis-calc.separatori";
+  let separatorsKnown = { asked: null };
+  function separatorsOfIntl(asked) {
+    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
+    const part = (type) => parts.find((p) => p.type === type)?.value ?? "";
+    const known = { asked, decimal: part("decimal") || ".", group: part("group") };
+    keep(SEPARATORS, JSON.stringify(known));
+    return known;
+  }
+  function separatorsKept(asked) {
+    try {
+      const known = JSON.parse(kept(SEPARATORS));
+      return known?.asked === asked && typeof known.decimal === "string" &&
+        typeof known.group === "string" ? known : null;
+    } catch {
+      return null;  // not JSON
+    }
+  }
+  function separators() {
+    const asked = `${navigator.language} ${navigator.userAgent}`;
+    if (separatorsKnown.asked !== asked) {
+      separatorsKnown = separatorsKept(asked) ?? separatorsOfIntl(asked);
+    }
+    const { decimal, group } = separatorsKnown;
+    return { decimal, group };
+  }
+
   // The language the page opens in, the start's and the switches': a link's
   // to the workbench or the machine, else as chosen. Its catalogue is fetched
   // while the module loads.
@@ -137,5 +170,5 @@ window.cncLanguage = (() => {
   const opening = chosen(atStart ? fromQuery(atStart[1] ?? "").language : null);
   catalogue(opening);
 
-  return { chosen, use, fromQuery, address, menu, current: () => current, opening };
+  return { chosen, use, fromQuery, address, menu, current: () => current, opening, separators };
 })();

@@ -12,42 +12,8 @@
   const rgb = (colour) => (colour ? `rgb(${colour.join(", ")})` : "transparent");
   const svgNamespace = "http://www.w3.org/2000/svg";
 
-  // The decimal and group separators of the browser's language: it-IT gives
-  // "," and ".", en "." and ",". Intl's first answer costs a load some 30 ms,
-  // while the browser readies its locale data, so the answer is kept in the
-  // browser with the language and the browser's version it was given for,
-  // which make it: the next visit reads it back. A browser that refuses its
-  // storage asks Intl on each visit.
-  const SEPARATORS = "cnc-axis-calc.separatori";
-  let separatorsKnown = { asked: null };
-  function separatorsOfIntl(asked) {
-    const parts = new Intl.NumberFormat(navigator.language).formatToParts(1234567.5);
-    const part = (type) => parts.find((p) => p.type === type)?.value ?? "";
-    const known = { asked, decimal: part("decimal") || ".", group: part("group") };
-    try {
-      localStorage.setItem(SEPARATORS, JSON.stringify(known));
-    } catch {
-      // not kept: Intl is asked again on the next visit
-    }
-    return known;
-  }
-  function separatorsKept(asked) {
-    try {
-      const kept = JSON.parse(localStorage.getItem(SEPARATORS));
-      return kept?.asked === asked && typeof kept.decimal === "string" &&
-        typeof kept.group === "string" ? kept : null;
-    } catch {
-      return null;
-    }
-  }
-  function separators() {
-    const asked = `${navigator.language} ${navigator.userAgent}`;
-    if (separatorsKnown.asked !== asked) {
-      separatorsKnown = separatorsKept(asked) ?? separatorsOfIntl(asked);
-    }
-    const { decimal, group } = separatorsKnown;
-    return { decimal, group };
-  }
+  // The decimal and group separators of the browser's language (language.js).
+  const { separators } = window.cncLanguage;
 
   function place(element, control) {
     element.classList.add(control.kind);
