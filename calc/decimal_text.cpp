@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string_view>
 
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 namespace cnc {
 namespace {
@@ -40,7 +40,7 @@ std::string positional(const std::string& shortest) {
 // The fewest digits that read back as `value`, in positional notation.
 template <class Number>
 std::string fixedText(Number value) {
-    return positional(fmt::format("{}", value));
+    return positional(fmt::format(FMT_COMPILE("{}"), value));
 }
 
 }  // namespace

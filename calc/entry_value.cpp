@@ -2,9 +2,7 @@
 #include "calc/entry_value.h"
 
 #include <fast_float/fast_float.h>
-#include <fmt/format.h>
 
-#include <array>
 #include <cassert>
 #include <cmath>
 #include <limits>
@@ -13,6 +11,7 @@
 #include <system_error>
 
 #include "calc/calc_error.h"
+#include "calc/exact_ratio.h"
 #include "calc/translation.h"
 
 namespace cnc {
@@ -165,19 +164,12 @@ std::optional<DecimalText> splitDecimal(std::string_view text, std::string_view 
 double widen(EntryValue value) {
     // Up to 2^53 the count is exact as a double, and one IEEE division rounds
     // correctly. Beyond, converting the count would round a first time, so
-    // read its decimal text instead.
+    // round the exact ratio once instead.
     constexpr std::int64_t kExactLimit = std::int64_t{1} << 53;
     const std::int64_t count = value.tenThousandths;
     if (count >= -kExactLimit && count <= kExactLimit) return static_cast<double>(count) / kPerUnit;
-
-    const std::uint64_t magnitude =
-        count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
-    std::array<char, 32> text{};
-    const auto written = fmt::format_to_n(text.data(), text.size(), "{}.{:04}", magnitude / 10000,
-                                          magnitude % 10000);
-    assert(written.size <= text.size());
-    const double result = nearestDouble(std::string_view(text.data(), written.size), '.');
-    return count < 0 ? -result : result;
+    const double magnitude = nearestDouble(ratioOf(value));
+    return count < 0 ? -magnitude : magnitude;
 }
 
 EntryValue multiply(EntryValue value, int factor) {

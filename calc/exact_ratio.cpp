@@ -23,7 +23,8 @@ void Natural::trim() {
 
 int Natural::bitLength() const {
     if (limbs_.empty()) return 0;
-    return static_cast<int>(32 * (limbs_.size() - 1)) + static_cast<int>(std::bit_width(limbs_.back()));
+    return static_cast<int>(32 * (limbs_.size() - 1)) +
+           static_cast<int>(std::bit_width(limbs_.back()));
 }
 
 Natural operator*(const Natural& a, const Natural& b) {
@@ -33,8 +34,8 @@ Natural operator*(const Natural& a, const Natural& b) {
     for (std::size_t i = 0; i < a.limbs_.size(); ++i) {
         std::uint64_t carry = 0;
         for (std::size_t j = 0; j < b.limbs_.size(); ++j) {
-            const std::uint64_t sum = std::uint64_t{a.limbs_[i]} * b.limbs_[j] +
-                                      product.limbs_[i + j] + carry;
+            const std::uint64_t sum =
+                std::uint64_t{a.limbs_[i]} * b.limbs_[j] + product.limbs_[i + j] + carry;
             product.limbs_[i + j] = static_cast<std::uint32_t>(sum);
             carry = sum >> 32;
         }
@@ -97,7 +98,33 @@ void Natural::setBit(int bit) {
     limbs_[limb] |= std::uint32_t{1} << (bit % 32);
 }
 
+// `bits` >= 0 dropped from the bottom: the quotient by 2^bits, and the
+// remainder, the bits dropped.
+std::pair<Natural, Natural> Natural::splitAt(int bits) const {
+    const auto whole = static_cast<std::size_t>(bits / 32);
+    const int part = bits % 32;
+    Natural high;
+    Natural low;
+    for (std::size_t i = whole; i < limbs_.size(); ++i) {
+        const std::uint64_t pair =
+            limbs_[i] | (i + 1 < limbs_.size() ? std::uint64_t{limbs_[i + 1]} << 32 : 0);
+        high.limbs_.push_back(static_cast<std::uint32_t>(pair >> part));
+    }
+    low.limbs_.assign(limbs_.begin(), limbs_.begin() + static_cast<std::ptrdiff_t>(
+                                                           std::min(whole + 1, limbs_.size())));
+    if (low.limbs_.size() > whole) low.limbs_[whole] &= (std::uint32_t{1} << part) - 1;
+    high.trim();
+    low.trim();
+    return {high, low};
+}
+
 std::pair<Natural, Natural> divide(const Natural& dividend, const Natural& divisor) {
+    // A power of two, as the denominator of a double's exact value is: a shift.
+    if (!divisor.isZero() && std::has_single_bit(divisor.limbs_.back()) &&
+        std::all_of(divisor.limbs_.begin(), divisor.limbs_.end() - 1,
+                    [](std::uint32_t limb) { return limb == 0; })) {
+        return dividend.splitAt(divisor.bitLength() - 1);
+    }
     Natural quotient;
     Natural remainder = dividend;
     for (int bit = dividend.bitLength() - divisor.bitLength(); bit >= 0; --bit) {
@@ -108,6 +135,13 @@ std::pair<Natural, Natural> divide(const Natural& dividend, const Natural& divis
         }
     }
     return {quotient, remainder};
+}
+
+std::optional<std::uint64_t> Natural::toUint64() const {
+    if (limbs_.size() > 2) return std::nullopt;
+    std::uint64_t value = 0;
+    for (auto limb = limbs_.rbegin(); limb != limbs_.rend(); ++limb) value = value << 32 | *limb;
+    return value;
 }
 
 std::string Natural::decimalDigits() const {
@@ -145,9 +179,20 @@ Ratio operator/(const Ratio& a, const Ratio& b) {
 }
 
 Ratio ratioOf(std::int64_t whole) {
-    const auto magnitude = whole < 0 ? ~static_cast<std::uint64_t>(whole) + 1
-                                     : static_cast<std::uint64_t>(whole);
+    const auto magnitude =
+        whole < 0 ? ~static_cast<std::uint64_t>(whole) + 1 : static_cast<std::uint64_t>(whole);
     return {Natural(magnitude), Natural(1), whole < 0};
+}
+
+Ratio ratioOfDouble(double value) {
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    constexpr int kBits = std::numeric_limits<double>::digits;
+    // |value| = mantissa x 2^exponent, the mantissa a whole number.
+    const Natural mantissa(static_cast<std::uint64_t>(std::ldexp(fraction, kBits)));
+    exponent -= kBits;
+    if (exponent >= 0) return {mantissa.shiftedLeft(exponent), Natural(1), value < 0};
+    return {mantissa, Natural(1).shiftedLeft(-exponent), value < 0};
 }
 
 Ratio ratioOf(EntryValue value) {
@@ -166,29 +211,19 @@ namespace {
 bool tieRoundsUp(const Ratio& value, const Natural& units, int decimals) {
     const double nearest = nearestDouble(value);
     if (std::isinf(nearest)) return true;
-    int exponent = 0;
-    const double fraction = std::frexp(nearest, &exponent);
-    constexpr int kBits = std::numeric_limits<double>::digits;
-    const Natural mantissa(static_cast<std::uint64_t>(std::ldexp(fraction, kBits)));
-    exponent -= kBits;
-    // nearest = mantissa x 2^exponent against the tie, (2 units + 1) / (2 x 10^decimals).
-    Natural doubled = mantissa * powerOfTen(decimals).shiftedLeft(1);
+    // nearest against the tie, (2 units + 1) / (2 x 10^decimals).
+    const Ratio binary = ratioOfDouble(nearest);
     Natural tie = units.shiftedLeft(1);
     tie.multiplyAdd(1, 1);
-    if (exponent > 0) {
-        doubled = doubled.shiftedLeft(exponent);
-    } else {
-        tie = tie.shiftedLeft(-exponent);
-    }
-    const int side = compare(doubled, tie);
+    const int side =
+        compare(binary.numerator * powerOfTen(decimals).shiftedLeft(1), tie * binary.denominator);
     return side > 0 || (side == 0 && units.isOdd());
 }
 
 }  // namespace
 
 std::string roundedText(const Ratio& value, int decimals, std::string_view decimalSeparator) {
-    auto [units, remainder] =
-        divide(value.numerator * powerOfTen(decimals), value.denominator);
+    auto [units, remainder] = divide(value.numerator * powerOfTen(decimals), value.denominator);
     const int half = compare(remainder.shiftedLeft(1), value.denominator);
     if (half > 0 || (half == 0 && tieRoundsUp(value, units, decimals))) units.multiplyAdd(1, 1);
     std::string digits = units.decimalDigits();
@@ -269,7 +304,12 @@ double nearestDouble(const Ratio& ratio) {
 }
 
 bool belowPowerOfTen(const Ratio& ratio, int exponent) {
-    return compare(ratio.numerator, ratio.denominator * powerOfTen(exponent)) < 0;
+    return compareWithPowerOfTen(ratio, exponent) < 0;
+}
+
+int compareWithPowerOfTen(const Ratio& ratio, int exponent) {
+    if (exponent >= 0) return compare(ratio.numerator, ratio.denominator * powerOfTen(exponent));
+    return compare(ratio.numerator * powerOfTen(-exponent), ratio.denominator);
 }
 
 }  // namespace cnc

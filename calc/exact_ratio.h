@@ -13,6 +13,7 @@
 // Ties go to the even neighbour, as IEEE 754 rounds.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,9 +42,11 @@ public:
     friend int compare(const Natural& a, const Natural& b);  // -1, 0, 1
     // The quotient and the remainder; divisor > 0.
     friend std::pair<Natural, Natural> divide(const Natural& dividend, const Natural& divisor);
-    std::string decimalDigits() const;  // "0" for zero
+    std::string decimalDigits() const;              // "0" for zero
+    std::optional<std::uint64_t> toUint64() const;  // nullopt from 2^64 up
 
 private:
+    std::pair<Natural, Natural> splitAt(int bits) const;
     void trim();
     void setBit(int bit);
     std::vector<std::uint32_t> limbs_;  // least significant first, no zero at the top
@@ -64,6 +67,8 @@ Ratio operator*(const Ratio& a, const Ratio& b);
 Ratio operator/(const Ratio& a, const Ratio& b);
 Ratio ratioOf(std::int64_t whole);
 Ratio ratioOf(EntryValue value);  // its ten-thousandths over 10,000
+// The exact value of a finite double: 0.1 -> 3602879701896397 / 2^55.
+Ratio ratioOfDouble(double value);
 // |value|.
 inline Ratio magnitudeOf(Ratio value) {
     value.negative = false;
@@ -95,5 +100,8 @@ std::string roundedText(const Ratio& value, int decimals, std::string_view decim
 
 // |ratio| < 10^exponent, exponent >= 0.
 bool belowPowerOfTen(const Ratio& ratio, int exponent);
+
+// |ratio| against 10^exponent, any exponent: -1, 0, 1.
+int compareWithPowerOfTen(const Ratio& ratio, int exponent);
 
 }  // namespace cnc

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include <fast_float/fast_float.h>
@@ -41,14 +42,29 @@ std::string positionalText(std::uint64_t n, int decimals) {
     return digits;
 }
 
-long double tenTo(int exponent) { return std::pow(10.0L, static_cast<long double>(exponent)); }
-
-// The decimal exponent of the leading digit of value > 0.
-int leadingExponent(long double value) {
-    int exponent = static_cast<int>(std::floor(std::log10(value)));
-    if (tenTo(exponent) > value) --exponent;
-    if (tenTo(exponent + 1) <= value) ++exponent;
+// The decimal exponent of the leading digit of value > 0, exactly: the
+// logarithm only guesses it.
+int leadingExponent(const Ratio& value, double approximate) {
+    int exponent = static_cast<int>(std::floor(std::log10(approximate)));
+    if (compareWithPowerOfTen(value, exponent) < 0) --exponent;
+    if (compareWithPowerOfTen(value, exponent + 1) >= 0) ++exponent;
     return exponent;
+}
+
+// value x 10^decimals rounded half away from zero, or nullopt from 2^62 up.
+std::optional<std::int64_t> scaledAndRounded(const Ratio& value, int decimals) {
+    Natural numerator = value.numerator;
+    Natural denominator = value.denominator;
+    if (decimals >= 0) {
+        numerator = numerator * powerOfTen(decimals);
+    } else {
+        denominator = denominator * powerOfTen(-decimals);
+    }
+    auto [whole, remainder] = divide(numerator, denominator);
+    if (compare(remainder.shiftedLeft(1), denominator) >= 0) whole.multiplyAdd(1, 1);
+    const auto n = whole.toUint64();
+    if (!n || *n >= std::uint64_t{1} << 62) return std::nullopt;
+    return static_cast<std::int64_t>(*n);
 }
 
 // A reader may land a float or two off the nearest one, so candidates reach
@@ -77,17 +93,17 @@ std::int64_t candidate(std::int64_t rounded, int step, bool integerInFloat) {
     return floatOf(edge) == target ? edge : edge + (away > 0 ? 1 : -1);
 }
 
-// Candidates with `significant` digits around `value`.
-void addCandidates(std::vector<std::string>& texts, long double value, int significant,
+// Candidates with `significant` digits around `value`, computed exactly, so
+// that every platform offers the same ones.
+void addCandidates(std::vector<std::string>& texts, double value, int significant,
                    bool integerInFloat) {
     if (!(value > 0)) return;  // a value below the double's or the float's range
-    const int decimals = significant - 1 - leadingExponent(value);
-    const long double scaled =
-        decimals >= 0 ? value * tenTo(decimals) : value / tenTo(-decimals);
-    if (!(scaled < 0x1p62L)) return;
-    const auto rounded = static_cast<std::int64_t>(std::llround(scaled));
+    const Ratio exact = ratioOfDouble(value);
+    const int decimals = significant - 1 - leadingExponent(exact, value);
+    const auto rounded = scaledAndRounded(exact, decimals);
+    if (!rounded) return;
     for (int step = 0; step <= 2 * kCandidateReach; ++step) {
-        const std::int64_t n = candidate(rounded, step, integerInFloat);
+        const std::int64_t n = candidate(*rounded, step, integerInFloat);
         if (n > 0) texts.push_back(positionalText(static_cast<std::uint64_t>(n), decimals));
     }
 }
@@ -187,21 +203,23 @@ float repRapRead(std::string_view text) {
 std::optional<std::string> settingText(const Ratio& exact, FloatReader read, int maxDigits,
                                        DigitCount counted) {
     const float nearest = nearestFloat(exact);
-    const long double value = nearestDouble(exact);
+    const double value = nearestDouble(exact);
     const bool integerInFloat = maxDigits <= kMostFloatIntegerDigits;
     std::optional<std::string> closest;
-    long double closestError = 0;
+    double closestError = 0;
     // A text has at least as many digits as it has significant ones.
     const int mostSignificant = std::min(kMostSignificant, maxDigits);
     for (int significant = 1; significant <= mostSignificant; ++significant) {
         std::vector<std::string> texts;
         addCandidates(texts, value, significant, integerInFloat);
-        addCandidates(texts, static_cast<long double>(nearest), significant, integerInFloat);
+        addCandidates(texts, nearest, significant, integerInFloat);
         for (const std::string& text : texts) {
             if (digitCount(text, counted) > maxDigits) continue;
             const float reading = read(text);
             if (reading == nearest && reading > 0) return text;
-            const long double error = std::abs(static_cast<long double>(reading) - value);
+            // Exact for a reading in the value's binade or the next: a
+            // float and a double that near differ by a double.
+            const double error = std::abs(static_cast<double>(reading) - value);
             if (reading > 0 && (!closest || error < closestError)) {
                 closest = text;
                 closestError = error;

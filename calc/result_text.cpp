@@ -1,36 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/result_text.h"
 
-#include <fmt/format.h>
-
-#include <array>
-#include <cassert>
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
+#include "calc/exact_ratio.h"
+
 namespace cnc {
-namespace {
-
-// Every integer digit of the largest double.
-constexpr std::size_t kMaxIntegerDigits = std::numeric_limits<double>::max_exponent10 + 1;
-
-}  // namespace
 
 std::string formatResult(double value, ResultPattern pattern, std::string_view decimalSeparator) {
     if (!std::isfinite(value)) throw std::invalid_argument("result pattern: value not finite");
 
-    // The integer digits, the point, the decimals: {fmt} writes the exact
-    // binary value rounded to the decimals, ties to even.
-    std::array<char, kMaxIntegerDigits + 1 + ResultPattern::kMaxDecimals> buffer{};
-    const auto written = fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}f}",
-                                          std::fabs(value), pattern.decimals());
-    assert(written.size <= buffer.size());
-
-    const std::string_view fixed(buffer.data(), written.size);
+    // The integer digits, the point, the decimals: the exact binary value
+    // rounded to the decimals, a tie (the double itself) to even.
+    const std::string fixed =
+        roundedText(ratioOfDouble(std::fabs(value)), static_cast<int>(pattern.decimals()), ".");
     const std::size_t point = fixed.find('.');
-    const std::string_view integer = fixed.substr(0, point);
-    std::string_view fraction = point == std::string_view::npos ? "" : fixed.substr(point + 1);
+    const std::string_view integer = std::string_view(fixed).substr(0, point);
+    std::string_view fraction =
+        point == std::string::npos ? "" : std::string_view(fixed).substr(point + 1);
     while (fraction.size() > pattern.requiredDecimals() && fraction.back() == '0')
         fraction.remove_suffix(1);
 

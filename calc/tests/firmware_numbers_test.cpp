@@ -34,6 +34,28 @@ TEST(ExactRatio, HeaderExamples) {
     EXPECT_THROW(decimalRatio("1,2,3", ","), std::exception);
 }
 
+TEST(ExactRatio, OfDouble) {
+    struct Row {
+        double value;
+        Ratio exact;
+    };
+    const Row rows[] = {
+        {0.1, {Natural(3602879701896397), Natural(1).shiftedLeft(55), false}},  // the header's
+        {-2.5, {Natural(5), Natural(2), true}},
+        {0x1p60, {Natural(1).shiftedLeft(60), Natural(1), false}},
+        {0x1p-1074, {Natural(1), Natural(1).shiftedLeft(1074), false}},  // smallest subnormal
+        {0.0, {Natural(0), Natural(1), false}},
+    };
+    for (const Row& row : rows) {
+        const Ratio got = ratioOfDouble(row.value);
+        EXPECT_EQ(
+            compare(got.numerator * row.exact.denominator, row.exact.numerator * got.denominator),
+            0)
+            << row.value;
+        EXPECT_EQ(got.negative, row.exact.negative) << row.value;
+    }
+}
+
 TEST(ExactRatio, RoundedText) {
     struct Row {
         Ratio value;
@@ -51,7 +73,9 @@ TEST(ExactRatio, RoundedText) {
         {ratio(3, 8), 2, ".", "0.38"},
         {ratio(999999, 1000000), 3, ".", "1.000"},
         {{Natural(15), Natural(10), true}, 0, ".", "-2"},
-        {ratio(7, 4), 1, "\xd9\xab", "1\xd9\xab" "8"},
+        {ratio(7, 4), 1, "\xd9\xab",
+         "1\xd9\xab"
+         "8"},
         {ratioOf(EntryValue{-304800}) * ratioOf(2), 4, ".", "-60.9600"},
         {ratio(2, 3) / ratio(4, 9), 3, ".", "1.500"},
         // an exact tie goes the side of its nearest double, to even on the double itself
@@ -60,7 +84,8 @@ TEST(ExactRatio, RoundedText) {
         {ratio(1, 1024), 9, ".", "0.000976562"},
         {ratio(381, 128000), 9, ".", "0.002976563"},
     };
-    for (const Row& row : rows) EXPECT_EQ(roundedText(row.value, row.decimals, row.separator), row.text);
+    for (const Row& row : rows)
+        EXPECT_EQ(roundedText(row.value, row.decimals, row.separator), row.text);
 }
 
 TEST(ExactRatio, RoundsToNearestEven) {
@@ -176,8 +201,8 @@ float closestGrblReading(long double exact, GrblReader reader = kGrbl) {
 // Common drives and odd ones: every Grbl and Marlin line reads back as the
 // float nearest to steps x microsteps x driven / (pitch x driving).
 TEST(FirmwareNumbers, EachFirmwareReadsTheNearestFloat) {
-    const char* pitches[] = {"8", "3", "1.25", "0.7", "5.08", "2.032", "1.5875", "0.0003", "12.7",
-                             "40", "32.512"};
+    const char* pitches[] = {"8",      "3",      "1.25", "0.7", "5.08",  "2.032",
+                             "1.5875", "0.0003", "12.7", "40",  "32.512"};
     const int microsteps[] = {1, 2, 16, 256};
     const int steps[] = {200, 400, 48};
     const int pulleys[][2] = {{1, 1}, {17, 36}, {20, 60}, {36, 17}};
@@ -252,7 +277,7 @@ TEST(FirmwareNumbers, HeaderExamples) {
 // ninth digit, and small figures, where Grbl drops them.
 TEST(FirmwareNumbers, GrblHalReadsNineDigits) {
     const char* texts[] = {"847.058838", "0.000123456789", "123456789", "1234567891",
-                           "0.5", "29491.20", "0.0000001"};
+                           "0.5",        "29491.20",       "0.0000001"};
     for (const char* text : texts) {
         EXPECT_EQ(grblHalRead(text), grblReadFloat(text, kGrblHal)) << text;
         EXPECT_EQ(grblRead(text), grblReadFloat(text, kGrbl)) << text;
