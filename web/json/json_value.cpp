@@ -15,7 +15,8 @@ public:
         JsonValue value;
         if (!read(value, 0)) return {};
         skipSpace();
-        return at_ == text_.size() ? value : JsonValue();
+        if (!atEnd()) return {};
+        return value;
     }
 
 private:
@@ -205,35 +206,14 @@ const JsonValue& nothing() {
     return null;
 }
 
-// The parts of a number as the parser kept it: its sign, its digits without
-// the point, and where the point stands among them (an exponent moves it,
-// so it may lie before the first digit or far past the last).
-struct NumberParts {
-    bool negative = false;
-    std::string digits;
-    long long point = 0;
-};
-
-NumberParts numberParts(std::string_view written) {
-    NumberParts parts;
-    parts.negative = written.front() == '-';
-    if (parts.negative) written.remove_prefix(1);
-    const std::size_t exponentAt = written.find_first_of("eE");
-    const std::string_view mantissa = written.substr(0, exponentAt);
-    const std::size_t pointAt = mantissa.find('.');
-    parts.digits = mantissa.substr(0, pointAt);
-    parts.point = static_cast<long long>(parts.digits.size());
-    if (pointAt != std::string_view::npos) parts.digits += mantissa.substr(pointAt + 1);
-    if (exponentAt != std::string_view::npos) {
-        std::string_view exponent = written.substr(exponentAt + 1);
-        const bool down = exponent.front() == '-';
-        if (exponent.front() == '-' || exponent.front() == '+') exponent.remove_prefix(1);
-        // Past a billion places the point is beyond any index either way.
-        long long shift = 0;
-        for (const char c : exponent) shift = std::min(shift * 10 + (c - '0'), 1'000'000'000LL);
-        parts.point += down ? -shift : shift;
-    }
-    return parts;
+// An exponent's digits, "-12" -> -12; past a billion places the point is
+// beyond any index either way.
+long long exponentOf(std::string_view written) {
+    const bool down = written.front() == '-';
+    if (written.front() == '-' || written.front() == '+') written.remove_prefix(1);
+    long long shift = 0;
+    for (const char c : written) shift = std::min(shift * 10 + (c - '0'), 1'000'000'000LL);
+    return down ? -shift : shift;
 }
 
 }  // namespace
@@ -242,18 +222,34 @@ const std::string& JsonValue::text() const { return isString() ? text_ : nothing
 
 std::optional<std::size_t> JsonValue::index() const {
     if (!isNumber()) return std::nullopt;
-    const NumberParts parts = numberParts(text_);
-    if (parts.negative) {
+    std::string_view written = text_;
+    const bool negative = written.front() == '-';
+    if (negative) written.remove_prefix(1);
+    const std::size_t exponentAt = std::min(written.find_first_of("eE"), written.size());
+    const std::string_view mantissa = written.substr(0, exponentAt);
+    // The mantissa's digits without its point, and where the point stands
+    // among them once the exponent has moved it: before the first digit,
+    // or far past the last.
+    const std::size_t pointAt = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t digits = mantissa.size() - (pointAt < mantissa.size() ? 1 : 0);
+    const auto digitAt = [&](std::size_t k) {
+        return static_cast<std::size_t>(mantissa[k < pointAt ? k : k + 1] - '0');
+    };
+    long long point = static_cast<long long>(pointAt);
+    if (exponentAt < written.size()) point += exponentOf(written.substr(exponentAt + 1));
+    if (negative) {
         // -0 is 0, as JavaScript compares it; anything less is no index.
-        if (parts.digits.find_first_not_of('0') != std::string_view::npos) return std::nullopt;
+        for (std::size_t k = 0; k < digits; ++k) {
+            if (digitAt(k) != 0) return std::nullopt;
+        }
         return 0;
     }
     constexpr std::size_t kLargest = std::numeric_limits<std::size_t>::max();
     std::size_t whole = 0;
-    for (long long i = 0; i < parts.point; ++i) {
-        const auto at = static_cast<std::size_t>(i);
-        if (at >= parts.digits.size() && whole == 0) break;  // zeros after zero
-        const auto digit = at < parts.digits.size() ? static_cast<std::size_t>(parts.digits[at] - '0') : 0;
+    for (long long i = 0; i < point; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (k >= digits && whole == 0) break;  // zeros after zero
+        const std::size_t digit = k < digits ? digitAt(k) : 0;
         if (whole > (kLargest - digit) / 10) return std::nullopt;
         whole = whole * 10 + digit;
     }

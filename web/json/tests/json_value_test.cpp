@@ -35,10 +35,12 @@ TEST(JsonValue, StringsReadWithEveryEscape) {
 TEST(JsonValue, TextThatIsNotJsonIsNull) {
     const std::string deepest = std::string(64, '[') + std::string(64, ']');
     EXPECT_TRUE(JsonValue::parse(deepest).isArray());
+    std::string tooDeep = "1";
+    for (int i = 0; i <= JsonValue::kMaxDepth; ++i) tooDeep = R"({"a":)" + tooDeep + '}';
     const std::string cases[] = {
         "", " ", "{", "[1,]", "[,1]", R"({"a"})", R"({"a":1,})", "{a:1}", R"({"a" 1})",
         "\"open", "\"a\x01\"", R"("\x")", R"("\u12")", R"("\u12g4")", "01", "1.", ".5", "-",
-        "+1", "1e", "tru", "nul", "[1] x", "'a'", "[" + deepest + "]",
+        "+1", "1e", "tru", "nul", "[1] x", "'a'", "[" + deepest + "]", tooDeep,
     };
     for (const auto& json : cases) EXPECT_TRUE(JsonValue::parse(json).isNull()) << json;
 }
