@@ -114,11 +114,12 @@ std::string layoutJson() {
 
 extern "C" EMSCRIPTEN_KEEPALIVE const char* pressCalcola(const char* texts, std::size_t textsSize,
                                                          int fullStep, int belt,
-                                                         const char* decimal, std::size_t decimalSize,
-                                                         const char* group, std::size_t groupSize) {
+                                                         const char* decimal,
+                                                         std::size_t decimalSize, const char* group,
+                                                         std::size_t groupSize) {
     namespace web = cnc::web;
-    return web::answerOf(web::pressCalcola(web::argumentJson(texts, textsSize), fullStep != 0, belt != 0,
-                                           web::argumentText(decimal, decimalSize),
+    return web::answerOf(web::pressCalcola(web::argumentJson(texts, textsSize), fullStep != 0,
+                                           belt != 0, web::argumentText(decimal, decimalSize),
                                            web::argumentText(group, groupSize)));
 }
 

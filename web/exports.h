@@ -27,7 +27,9 @@
 namespace cnc::web {
 
 // The text at `bytes`, `size` of them.
-inline std::string argumentText(const char* bytes, std::size_t size) { return std::string(bytes, size); }
+inline std::string argumentText(const char* bytes, std::size_t size) {
+    return std::string(bytes, size);
+}
 
 // The value the JSON text at `bytes` stands for; null when it is not JSON.
 inline JsonValue argumentJson(const char* bytes, std::size_t size) {

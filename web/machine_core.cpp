@@ -220,7 +220,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* machineOfFile(const char* text, std:
                                             web::argumentText(decimal, decimalSize)));
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE const char* machineFile(const char* machine, std::size_t machineSize,
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineFile(const char* machine,
+                                                        std::size_t machineSize,
                                                         const char* decimal,
                                                         std::size_t decimalSize) {
     return web::answerOf(web::machineFile(web::argumentJson(machine, machineSize),
@@ -251,12 +252,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* machineWithoutAxis(const char* machi
                                                  web::argumentText(letter, letterSize)));
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE const char* answerMachine(const char* machine,
-                                                          std::size_t machineSize,
-                                                          const char* decimal,
-                                                          std::size_t decimalSize,
-                                                          const char* group,
-                                                          std::size_t groupSize) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* answerMachine(
+    const char* machine, std::size_t machineSize, const char* decimal, std::size_t decimalSize,
+    const char* group, std::size_t groupSize) {
     return web::answerOf(web::answerMachine(web::argumentJson(machine, machineSize),
                                             web::argumentText(decimal, decimalSize),
                                             web::argumentText(group, groupSize)));

@@ -218,12 +218,9 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* startDescription() {
     return web::answerOf(web::startDescription());
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE const char* evaluateWorkbench(const char* given,
-                                                              std::size_t givenSize,
-                                                              const char* decimal,
-                                                              std::size_t decimalSize,
-                                                              const char* group,
-                                                              std::size_t groupSize) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* evaluateWorkbench(
+    const char* given, std::size_t givenSize, const char* decimal, std::size_t decimalSize,
+    const char* group, std::size_t groupSize) {
     return web::answerOf(web::evaluateWorkbench(web::argumentJson(given, givenSize),
                                                 web::argumentText(decimal, decimalSize),
                                                 web::argumentText(group, groupSize)));

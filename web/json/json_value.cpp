@@ -51,8 +51,12 @@ private:
     bool read(JsonValue& value, int depth) {
         skipSpace();
         switch (next()) {
-            case '{': value.kind_ = Kind::Object; return depth < JsonValue::kMaxDepth && members(value, depth + 1);
-            case '[': value.kind_ = Kind::Array; return depth < JsonValue::kMaxDepth && elements(value, depth + 1);
+            case '{':
+                value.kind_ = Kind::Object;
+                return depth < JsonValue::kMaxDepth && members(value, depth + 1);
+            case '[':
+                value.kind_ = Kind::Array;
+                return depth < JsonValue::kMaxDepth && elements(value, depth + 1);
             case '"': value.kind_ = Kind::String; return string(value.text_);
             case 't': value.kind_ = Kind::Boolean; return takeWord("true");
             case 'f': value.kind_ = Kind::Boolean; return takeWord("false");
@@ -128,7 +132,9 @@ private:
         const char c = next();
         ++at_;
         switch (c) {
-            case '"': case '\\': case '/': text += c; return true;
+            case '"':
+            case '\\':
+            case '/': text += c; return true;
             case 'b': text += '\b'; return true;
             case 'f': text += '\f'; return true;
             case 'n': text += '\n'; return true;

@@ -55,9 +55,9 @@ private:
     friend class JsonParser;
 
     Kind kind_ = Kind::Null;
-    std::string text_;                // a string's text, a number's as written
-    std::vector<JsonValue> values_;   // an array's elements, an object's values
-    std::vector<std::string> keys_;   // an object's keys, one for each value
+    std::string text_;               // a string's text, a number's as written
+    std::vector<JsonValue> values_;  // an array's elements, an object's values
+    std::vector<std::string> keys_;  // an object's keys, one for each value
 };
 
 }  // namespace cnc::web

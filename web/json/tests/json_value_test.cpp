@@ -24,8 +24,8 @@ TEST(JsonValue, StringsReadWithEveryEscape) {
         {R"("\u0041\u00e8\u20AC")", "A\u00e8\u20ac"},
         {R"("\u0000x")", "\0x"s},
         {R"("\ud83d\ude00")", "\U0001F600"},
-        {R"("\ud83dx")", "\ufffdx"},                    // a high surrogate alone
-        {R"("\ude00")", "\ufffd"},                      // a low one alone
+        {R"("\ud83dx")", "\ufffdx"},  // a high surrogate alone
+        {R"("\ude00")", "\ufffd"},    // a low one alone
         {R"("\ud800\ud83d\ude00")", "\ufffd\U0001F600"},
         {"\"\u03a9 \u65e5\xff\"", "\u03a9 \u65e5\xff"},  // UTF-8 and other bytes as they are
     };
@@ -37,11 +37,13 @@ TEST(JsonValue, TextThatIsNotJsonIsNull) {
     EXPECT_TRUE(JsonValue::parse(deepest).isArray());
     std::string tooDeep = "1";
     for (int i = 0; i <= JsonValue::kMaxDepth; ++i) tooDeep = R"({"a":)" + tooDeep + '}';
+    // clang-format off
     const std::string cases[] = {
         "", " ", "{", "[1,]", "[,1]", R"({"a"})", R"({"a":1,})", "{a:1}", R"({"a" 1})",
         "\"open", "\"a\x01\"", R"("\x")", R"("\u12")", R"("\u12g4")", "01", "1.", ".5", "-",
         "+1", "1e", "tru", "nul", "[1] x", "'a'", "[" + deepest + "]", tooDeep,
     };
+    // clang-format on
     for (const auto& json : cases) EXPECT_TRUE(JsonValue::parse(json).isNull()) << json;
 }
 
@@ -77,8 +79,8 @@ TEST(JsonValue, MembersAndElements) {
         {machine, {"axes", "0", "state", "0", "1"}, "\"t\""},
         {machine, {"axes", "1", "letter"}, "null"},  // past the end
         {R"({"a":1,"a":"last"})", {"a"}, "\"last\""},
-        {R"(["a"])", {"a"}, "null"},                 // an array has no members
-        {R"({"0":"x"})", {"0"}, "null"},             // nor an object elements
+        {R"(["a"])", {"a"}, "null"},      // an array has no members
+        {R"({"0":"x"})", {"0"}, "null"},  // nor an object elements
         {R"("text")", {"length"}, "null"},
         {R"([true,false,null,{}])", {}, "[4]"},
         {R"([true,false,null,{}])", {"0"}, "other"},
@@ -92,10 +94,12 @@ TEST(JsonValue, NumbersAsIndexes) {
         std::string json;
         std::optional<std::size_t> index;
     } cases[] = {
+        // clang-format off
         {"0", 0},         {"7", 7},        {"2.9", 2},        {"0.5", 0},
         {"1e2", 100},     {"1.5E1", 15},   {"25e-1", 2},      {"5e-1", 0},
         {"-0", 0},        {"-1", {}},      {"-0.5", {}},      {"1e30", {}},
         {"0e999999999999", 0},             {R"("3")", {}},    {"true", {}},
+        // clang-format on
     };
     for (const auto& c : cases) EXPECT_EQ(JsonValue::parse(c.json).index(), c.index) << c.json;
 }
