@@ -24,8 +24,8 @@ namespace cnc::web {
 namespace {
 
 // texts: the nine fields' texts in the order of Field; what is not a text
-// is empty. Gives {"texts": the nine texts after the click, "error": "" or
-// the message, "field": the index of the field at fault or -1}.
+// is empty. Gives {"error": "" or the message, "field": the index of the
+// field at fault or -1, "texts": the nine texts after the click}.
 std::string pressCalcola(const JsonValue& texts, bool fullStep, bool belt,
                          const std::string& decimalSeparator, const std::string& groupSeparator) {
     MemoryForm form;
@@ -45,8 +45,8 @@ std::string pressCalcola(const JsonValue& texts, bool fullStep, bool belt,
     }
     std::vector<std::string> after;
     for (std::size_t i = 0; i < kFieldCount; ++i) after.push_back(form.text(static_cast<Field>(i)));
-    return R"({"texts":)" + jsonArray(after, jsonString) + R"(,"error":)" + jsonString(error) +
-           R"(,"field":)" + std::to_string(field) + '}';
+    return R"({"error":)" + jsonString(error) + R"(,"field":)" + std::to_string(field) +
+           R"(,"texts":)" + jsonArray(after, jsonString) + '}';
 }
 
 constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "button", "textbox",
