@@ -4,8 +4,6 @@
 // page to build its controls from. No rule of the calculation lives in
 // JavaScript.
 
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
 #include <fmt/format.h>
 
 #include <array>
@@ -13,45 +11,42 @@
 #include <string>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "calc/calc_error.h"
 #include "calc/drive_calculation.h"
 #include "calc/memory_form.h"
+#include "exports.h"
 #include "json_text.h"
 #include "ui/layout/window_layout.h"
 
 namespace cnc::web {
 namespace {
 
-using emscripten::val;
-
-// texts: the nine fields' texts in the order of Field. Gives
-// {texts: the nine texts after the click, error: "" or the message,
-//  field: the index of the field at fault or -1}.
-val pressCalcola(const val& texts, bool fullStep, bool belt, const std::string& decimalSeparator,
-                 const std::string& groupSeparator) {
+// texts: the nine fields' texts in the order of Field; what is not a text
+// is empty. Gives {"error": "" or the message, "field": the index of the
+// field at fault or -1, "texts": the nine texts after the click}.
+std::string pressCalcola(const JsonValue& texts, bool fullStep, bool belt,
+                         const std::string& decimalSeparator, const std::string& groupSeparator) {
     MemoryForm form;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        form.MemoryForm::setText(static_cast<Field>(i), texts[i].as<std::string>());
+        form.MemoryForm::setText(static_cast<Field>(i), texts[i].text());
     }
     form.select(fullStep ? SteppingMode::FullStep : SteppingMode::HalfStep);
     form.select(belt ? Coupling::Belt : Coupling::Direct);
 
-    val outcome = val::object();
-    outcome.set("error", std::string());
-    outcome.set("field", -1);
+    std::string error;
+    int field = -1;
     try {
         calculateWithoutStaleResults(form, decimalSeparator, groupSeparator, kXlBeltPitch);
-    } catch (const CalcError& error) {
-        outcome.set("error", std::string(error.what()));
-        if (error.field()) outcome.set("field", static_cast<int>(*error.field()));
+    } catch (const CalcError& calcError) {
+        error = calcError.what();
+        if (calcError.field()) field = static_cast<int>(*calcError.field());
     }
-    val after = val::array();
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-        after.call<void>("push", form.text(static_cast<Field>(i)));
-    }
-    outcome.set("texts", after);
-    return outcome;
+    std::vector<std::string> after;
+    for (std::size_t i = 0; i < kFieldCount; ++i) after.push_back(form.text(static_cast<Field>(i)));
+    return R"({"error":)" + jsonString(error) + R"(,"field":)" + std::to_string(field) +
+           R"(,"texts":)" + jsonArray(after, jsonString) + '}';
 }
 
 constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "button", "textbox",
@@ -117,7 +112,17 @@ std::string layoutJson() {
 }  // namespace
 }  // namespace cnc::web
 
-EMSCRIPTEN_BINDINGS(cnc_axis_calc) {
-    emscripten::function("pressCalcola", &cnc::web::pressCalcola);
-    emscripten::function("layoutJson", &cnc::web::layoutJson);
+extern "C" EMSCRIPTEN_KEEPALIVE const char* pressCalcola(const char* texts, std::size_t textsSize,
+                                                         int fullStep, int belt,
+                                                         const char* decimal,
+                                                         std::size_t decimalSize, const char* group,
+                                                         std::size_t groupSize) {
+    namespace web = cnc::web;
+    return web::answerOf(web::pressCalcola(web::argumentJson(texts, textsSize), fullStep != 0,
+                                           belt != 0, web::argumentText(decimal, decimalSize),
+                                           web::argumentText(group, groupSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* layoutJson() {
+    return cnc::web::answerOf(cnc::web::layoutJson());
 }

@@ -3,18 +3,17 @@
 // the catalogue it fetched for the language the user reads (the same .mo
 // files the programs read), and the texts of the page's own scripts.
 
-#include <emscripten/bind.h>
-
 #include <string>
 #include <utility>
 
 #include "calc/message_catalogue.h"
 #include "calc/translation.h"
+#include "exports.h"
 
 namespace cnc::web {
 namespace {
 
-// bytes: a .mo file's bytes (a Uint8Array), or none for Italian. Gives
+// bytes: a .mo file's bytes, or none for Italian. Gives
 // whether they were a catalogue; bytes that are not leave every message in
 // Italian.
 bool useLanguage(const std::string& bytes) {
@@ -30,7 +29,10 @@ std::string translate(const std::string& italian) { return _(italian); }
 }  // namespace
 }  // namespace cnc::web
 
-EMSCRIPTEN_BINDINGS(cnc_axis_calc_language) {
-    emscripten::function("useCatalogue", &cnc::web::useLanguage);
-    emscripten::function("translate", &cnc::web::translate);
+extern "C" EMSCRIPTEN_KEEPALIVE int useCatalogue(const char* bytes, std::size_t size) {
+    return cnc::web::useLanguage(cnc::web::argumentText(bytes, size)) ? 1 : 0;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* translate(const char* italian, std::size_t size) {
+    return cnc::web::answerOf(cnc::web::translate(cnc::web::argumentText(italian, size)));
 }

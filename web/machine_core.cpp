@@ -4,16 +4,14 @@
 // answers. The page keeps the machine as the module gives it and hands it
 // back with each change; every rule is decided here.
 //
-// A machine crosses as a JavaScript object, {firmware, name, axes: [{letter,
+// A machine crosses as JSON text both ways, {firmware, name, axes: [{letter,
 // state: [[key, text], ...]}]}; an axis's form as the workbench's entries,
-// {texts: {key: text}, chosen: {key: index}}; what comes back is JSON text.
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+// {texts: {key: text}, chosen: {key: index}}.
 
 #include <string>
 #include <variant>
 
+#include "exports.h"
 #include "json_text.h"
 #include "unit_labels.h"
 #include "workbench/machine.h"
@@ -21,7 +19,6 @@
 namespace cnc::web {
 namespace {
 
-using emscripten::val;
 using namespace cnc::workbench;
 
 std::string jsonMachine(const MachineState& machine) {
@@ -36,20 +33,16 @@ std::string jsonMachine(const MachineState& machine) {
         }));
 }
 
-std::string textOf(const val& given) { return given.isString() ? given.as<std::string>() : ""; }
-
 // The page's machine; what is not a text in it is empty.
-MachineState machineFrom(const val& given) {
-    MachineState machine{textOf(given["firmware"]), textOf(given["name"]), {}};
-    const val axes = given["axes"];
-    const unsigned count = axes.isArray() ? axes["length"].as<unsigned>() : 0;
-    for (unsigned i = 0; i < count; ++i) {
-        const std::string letter = textOf(axes[i]["letter"]);
-        const val state = axes[i]["state"];
-        const unsigned options = state.isArray() ? state["length"].as<unsigned>() : 0;
+MachineState machineFrom(const JsonValue& given) {
+    MachineState machine{given["firmware"].text(), given["name"].text(), {}};
+    const JsonValue& axes = given["axes"];
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        const std::string& letter = axes[i]["letter"].text();
+        const JsonValue& state = axes[i]["state"];
         MachineAxis axis{letter.empty() ? '\0' : letter[0], {}};
-        for (unsigned j = 0; j < options; ++j) {
-            axis.state.emplace_back(textOf(state[j][0]), textOf(state[j][1]));
+        for (std::size_t j = 0; j < state.size(); ++j) {
+            axis.state.emplace_back(state[j][0].text(), state[j][1].text());
         }
         machine.axes.push_back(std::move(axis));
     }
@@ -108,42 +101,39 @@ std::string machineOfFile(const std::string& text, const std::string& fileName,
     return fmt::format(R"({{"machine":{}}})", jsonMachine(std::get<MachineState>(read)));
 }
 
-std::string machineFile(const val& given, const std::string& decimalSeparator) {
+std::string machineFile(const JsonValue& given, const std::string& decimalSeparator) {
     return machineText(machineFrom(given), decimalSeparator);
 }
 
 // The entries the page's form gives, over the initial ones; an index that
 // names no alternative of its choice is left out rather than trusted.
-Entries entriesFrom(const val& given) {
+Entries entriesFrom(const JsonValue& given) {
     Entries entries = initialEntries();
     for (const Input& input : inputs()) {
-        const std::string key(input.key);
         if (input.kind == InputKind::Text) {
-            if (const val text = given["texts"][key]; text.isString()) {
-                entries.setText(key, text.as<std::string>());
+            if (const JsonValue& text = given["texts"][input.key]; text.isString()) {
+                entries.setText(input.key, text.text());
             }
             continue;
         }
-        const val index = given["chosen"][key];
-        if (!index.isNumber()) continue;
-        const double at = index.as<double>();
-        if (at >= 0 && at < static_cast<double>(input.alternatives.size())) {
-            entries.choose(key, static_cast<std::size_t>(at));
-        }
+        const auto at = given["chosen"][input.key].index();
+        if (at && *at < input.alternatives.size()) entries.choose(input.key, *at);
     }
     return entries;
 }
 
 // The machine with the axis at `index` as its form's entries give it.
-std::string machineWithEntries(const val& given, unsigned index, const val& entries) {
+std::string machineWithEntries(const JsonValue& given, int index, const JsonValue& entries) {
     MachineState machine = machineFrom(given);
-    if (index < machine.axes.size()) machine.axes[index].state = axisStateOf(entriesFrom(entries));
+    if (index >= 0 && static_cast<std::size_t>(index) < machine.axes.size()) {
+        machine.axes[static_cast<std::size_t>(index)].state = axisStateOf(entriesFrom(entries));
+    }
     return jsonMachine(machine);
 }
 
 // The machine with an axis `letter`, empty or as the axis at `like` (-1:
 // none); null when the letter cannot be added.
-std::string machineWithAxis(const val& given, const std::string& letter, int like) {
+std::string machineWithAxis(const JsonValue& given, const std::string& letter, int like) {
     const MachineState machine = machineFrom(given);
     State state;
     if (like >= 0 && static_cast<unsigned>(like) < machine.axes.size()) {
@@ -153,7 +143,7 @@ std::string machineWithAxis(const val& given, const std::string& letter, int lik
     return added ? jsonMachine(*added) : "null";
 }
 
-std::string machineWithoutAxis(const val& given, const std::string& letter) {
+std::string machineWithoutAxis(const JsonValue& given, const std::string& letter) {
     return jsonMachine(withoutAxis(machineFrom(given), letter.empty() ? '\0' : letter[0]));
 }
 
@@ -169,7 +159,7 @@ std::string jsonEntries(const Entries& entries) {
 // inputs in the axis's unit}], firmware: [the block's lines], errors:
 // [messages of the machine], freeLetters, address}. An axis's error's key is
 // its shown input's, "" for the axis as a whole.
-std::string answerMachine(const val& given, const std::string& decimalSeparator,
+std::string answerMachine(const JsonValue& given, const std::string& decimalSeparator,
                           const std::string& groupSeparator) {
     const MachineState machine = machineFrom(given);
     const MachineEvaluation evaluation = evaluateMachine(machine, decimalSeparator, groupSeparator);
@@ -207,13 +197,65 @@ std::string answerMachine(const val& given, const std::string& decimalSeparator,
 }  // namespace
 }  // namespace cnc::web
 
-EMSCRIPTEN_BINDINGS(cnc_axis_calc_machine) {
-    emscripten::function("machineDescription", &cnc::web::machineDescription);
-    emscripten::function("machineOfLink", &cnc::web::machineOfLink);
-    emscripten::function("machineOfFile", &cnc::web::machineOfFile);
-    emscripten::function("machineFile", &cnc::web::machineFile);
-    emscripten::function("machineWithEntries", &cnc::web::machineWithEntries);
-    emscripten::function("machineWithAxis", &cnc::web::machineWithAxis);
-    emscripten::function("machineWithoutAxis", &cnc::web::machineWithoutAxis);
-    emscripten::function("answerMachine", &cnc::web::answerMachine);
+namespace web = cnc::web;
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineDescription() {
+    return web::answerOf(web::machineDescription());
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineOfLink(const char* query, std::size_t querySize,
+                                                          const char* decimal,
+                                                          std::size_t decimalSize) {
+    return web::answerOf(web::machineOfLink(web::argumentText(query, querySize),
+                                            web::argumentText(decimal, decimalSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineOfFile(const char* text, std::size_t textSize,
+                                                          const char* fileName,
+                                                          std::size_t fileNameSize,
+                                                          const char* decimal,
+                                                          std::size_t decimalSize) {
+    return web::answerOf(web::machineOfFile(web::argumentText(text, textSize),
+                                            web::argumentText(fileName, fileNameSize),
+                                            web::argumentText(decimal, decimalSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineFile(const char* machine,
+                                                        std::size_t machineSize,
+                                                        const char* decimal,
+                                                        std::size_t decimalSize) {
+    return web::answerOf(web::machineFile(web::argumentJson(machine, machineSize),
+                                          web::argumentText(decimal, decimalSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineWithEntries(const char* machine,
+                                                               std::size_t machineSize, int index,
+                                                               const char* entries,
+                                                               std::size_t entriesSize) {
+    return web::answerOf(web::machineWithEntries(web::argumentJson(machine, machineSize), index,
+                                                 web::argumentJson(entries, entriesSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineWithAxis(const char* machine,
+                                                            std::size_t machineSize,
+                                                            const char* letter,
+                                                            std::size_t letterSize, int like) {
+    return web::answerOf(web::machineWithAxis(web::argumentJson(machine, machineSize),
+                                              web::argumentText(letter, letterSize), like));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* machineWithoutAxis(const char* machine,
+                                                               std::size_t machineSize,
+                                                               const char* letter,
+                                                               std::size_t letterSize) {
+    return web::answerOf(web::machineWithoutAxis(web::argumentJson(machine, machineSize),
+                                                 web::argumentText(letter, letterSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* answerMachine(
+    const char* machine, std::size_t machineSize, const char* decimal, std::size_t decimalSize,
+    const char* group, std::size_t groupSize) {
+    return web::answerOf(web::answerMachine(web::argumentJson(machine, machineSize),
+                                            web::argumentText(decimal, decimalSize),
+                                            web::argumentText(group, groupSize)));
 }

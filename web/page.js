@@ -301,8 +301,8 @@
     // and 1 the belt coupling.
     function calcola() {
       const { decimal, group } = separators();
-      const outcome = core.pressCalcola(fields.map((field) => field.value),
-        chosen("stepping") === 1, chosen("coupling") === 1, decimal, group);
+      const outcome = JSON.parse(core.pressCalcola(fields.map((field) => field.value),
+        chosen("stepping") === 1, chosen("coupling") === 1, decimal, group));
       outcome.texts.forEach((text, i) => {
         if (fields[i].value !== text) fields[i].value = text;
       });
@@ -353,5 +353,5 @@
     navigator.serviceWorker?.register("sw.js");
   }
 
-  createCore().then(start);
+  window.cncCore().then(start);
 })();

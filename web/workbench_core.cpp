@@ -4,11 +4,8 @@
 // shown, what the state and the address are, and which input an error
 // belongs to are all decided here; the page only renders.
 //
-// Entries cross as a JavaScript object, {texts: {key: text}, chosen: {key:
-// index}}; what comes back is JSON text, the drive's diagram SVG markup within it.
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+// Entries cross as JSON text both ways, {texts: {key: text}, chosen: {key:
+// index}}; the drive's diagram comes back as SVG markup within the answer.
 
 #include <optional>
 #include <string>
@@ -16,6 +13,7 @@
 #include <vector>
 
 #include "calc/translation.h"
+#include "exports.h"
 #include "json_text.h"
 #include "unit_labels.h"
 #include "workbench/drive_diagram.h"
@@ -39,7 +37,6 @@ std::string jsonUnitLabels(const workbench::Entries& entries) {
 
 namespace {
 
-using emscripten::val;
 using namespace cnc::workbench;
 
 // The texts in the language of the module's messages.
@@ -113,23 +110,18 @@ std::string startDescription() {
 
 // The page's entries over the initial ones; an index that names no
 // alternative of its choice is left out rather than trusted.
-Entries entriesFrom(const val& given) {
+Entries entriesFrom(const JsonValue& given) {
     Entries entries = initialEntries();
-    const val texts = given["texts"];
-    const val chosen = given["chosen"];
+    const JsonValue& texts = given["texts"];
+    const JsonValue& chosen = given["chosen"];
     for (const Input& input : inputs()) {
-        const std::string key(input.key);
         if (input.kind == InputKind::Text) {
-            const val text = texts[key];
-            if (text.isString()) entries.setText(key, text.as<std::string>());
+            const JsonValue& text = texts[input.key];
+            if (text.isString()) entries.setText(input.key, text.text());
             continue;
         }
-        const val index = chosen[key];
-        if (!index.isNumber()) continue;
-        const double at = index.as<double>();
-        if (at >= 0 && at < static_cast<double>(input.alternatives.size())) {
-            entries.choose(key, static_cast<std::size_t>(at));
-        }
+        const auto at = chosen[input.key].index();
+        if (at && *at < input.alternatives.size()) entries.choose(input.key, *at);
     }
     return entries;
 }
@@ -184,9 +176,9 @@ std::optional<std::pair<State, Entries>> linked(const std::string& query,
 // What `given` stands for: the page's entries and the state of what they
 // show, or a link's query, whose very options count (workbenchEntries says
 // whether it is one; one that is none stands for the initial entries).
-std::pair<State, Entries> givenState(const val& given, const std::string& decimalSeparator) {
+std::pair<State, Entries> givenState(const JsonValue& given, const std::string& decimalSeparator) {
     if (given.isString()) {
-        if (auto link = linked(given.as<std::string>(), decimalSeparator)) return *std::move(link);
+        if (auto link = linked(given.text(), decimalSeparator)) return *std::move(link);
     }
     Entries entries = given.isString() ? initialEntries() : entriesFrom(given);
     State state = stateOf(entries);
@@ -199,7 +191,7 @@ std::pair<State, Entries> givenState(const val& given, const std::string& decima
 // whose unit follows the machine's, address, diagram: the drive's <svg>
 // element, every text in it escaped, for the page to insert as markup}. The
 // diagram takes its steps per unit from the same answers.
-std::string evaluateWorkbench(const val& given, const std::string& decimalSeparator,
+std::string evaluateWorkbench(const JsonValue& given, const std::string& decimalSeparator,
                               const std::string& groupSeparator) {
     const auto [state, entries] = givenState(given, decimalSeparator);
     return jsonEvaluation(state, entries, decimalSeparator, groupSeparator);
@@ -216,9 +208,28 @@ std::string workbenchEntries(const std::string& query, const std::string& decima
 }  // namespace
 }  // namespace cnc::web
 
-EMSCRIPTEN_BINDINGS(cnc_axis_calc_workbench) {
-    emscripten::function("workbenchDescription", &cnc::web::workbenchDescription);
-    emscripten::function("startDescription", &cnc::web::startDescription);
-    emscripten::function("evaluateWorkbench", &cnc::web::evaluateWorkbench);
-    emscripten::function("workbenchEntries", &cnc::web::workbenchEntries);
+namespace web = cnc::web;
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* workbenchDescription() {
+    return web::answerOf(web::workbenchDescription());
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* startDescription() {
+    return web::answerOf(web::startDescription());
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* evaluateWorkbench(
+    const char* given, std::size_t givenSize, const char* decimal, std::size_t decimalSize,
+    const char* group, std::size_t groupSize) {
+    return web::answerOf(web::evaluateWorkbench(web::argumentJson(given, givenSize),
+                                                web::argumentText(decimal, decimalSize),
+                                                web::argumentText(group, groupSize)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE const char* workbenchEntries(const char* query,
+                                                             std::size_t querySize,
+                                                             const char* decimal,
+                                                             std::size_t decimalSize) {
+    return web::answerOf(web::workbenchEntries(web::argumentText(query, querySize),
+                                               web::argumentText(decimal, decimalSize)));
 }

@@ -93,7 +93,7 @@ async function takeWorkbenchPictures(browser, url, folder) {
 async function keystrokeCosts(browser, url) {
   await browser.go(`${url}#banco`);
   await waitReady(browser);
-  return browser.run(`return createCore().then((core) => {
+  return browser.run(`return cncCore().then((core) => {
     const mean = (call) => {
       const start = performance.now();
       for (let i = 0; i < 200; ++i) call();
