@@ -4,7 +4,7 @@
 // page to build its controls from. No rule of the calculation lives in
 // JavaScript.
 
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <array>
 #include <iterator>
@@ -54,7 +54,7 @@ constexpr std::array<std::string_view, 8> kKindNames = {"frame", "option", "butt
 
 std::string jsonColour(const std::optional<layout::Rgb>& colour) {
     if (!colour) return "null";
-    return fmt::format("[{},{},{}]", colour->red, colour->green, colour->blue);
+    return fmt::format(FMT_COMPILE("[{},{},{}]"), colour->red, colour->green, colour->blue);
 }
 
 // What a control stands for: a field, an option of a choice, or a command.
@@ -63,11 +63,11 @@ std::string jsonIdentity(const layout::Identity& identity) {
         [](const auto& what) -> std::string {
             using T = std::decay_t<decltype(what)>;
             if constexpr (std::is_same_v<T, Field>) {
-                return fmt::format(R"(,"field":{})", static_cast<int>(what));
+                return fmt::format(FMT_COMPILE(R"(,"field":{})"), static_cast<int>(what));
             } else if constexpr (std::is_same_v<T, SteppingMode>) {
-                return fmt::format(R"(,"stepping":{})", static_cast<int>(what));
+                return fmt::format(FMT_COMPILE(R"(,"stepping":{})"), static_cast<int>(what));
             } else if constexpr (std::is_same_v<T, Coupling>) {
-                return fmt::format(R"(,"coupling":{})", static_cast<int>(what));
+                return fmt::format(FMT_COMPILE(R"(,"coupling":{})"), static_cast<int>(what));
             } else if constexpr (std::is_same_v<T, layout::Command>) {
                 return what == layout::Command::Calculate ? R"(,"command":"calculate")"
                                                           : R"(,"command":"quit")";
@@ -80,19 +80,20 @@ std::string jsonIdentity(const layout::Identity& identity) {
 
 std::string jsonControl(const layout::Control& c) {
     std::string json = fmt::format(
-        R"({{"kind":{},"name":{},"container":{},"left":{},"top":{},"width":{},"height":{},)"
-        R"("x1":{},"y1":{},"x2":{},"y2":{},"lineWidth":{},"text":{},"points":{},"bold":{},)"
-        R"("foreground":{},"background":{},"transparent":{},"centred":{},"readOnly":{},)"
-        R"("hidden":{},"selected":{},"tabIndex":{},"image":{},"accessibleName":{},)"
-        R"("describedBy":{},"tooltip":{},"shownWith":{})",
+        FMT_COMPILE(
+            R"({{"kind":{},"name":{},"container":{},"left":{},"top":{},"width":{},"height":{},)"
+            R"("x1":{},"y1":{},"x2":{},"y2":{},"lineWidth":{},"text":{},"points":{},"bold":{},)"
+            R"("foreground":{},"background":{},"transparent":{},"centred":{},"readOnly":{},)"
+            R"("hidden":{},"selected":{},"tabIndex":{},"image":{},"accessibleName":{},)"
+            R"("describedBy":{},"tooltip":{},"shownWith":{})"),
         jsonString(kKindNames[static_cast<std::size_t>(c.kind)]), jsonString(c.name),
         jsonString(c.container), c.rect.left, c.rect.top, c.rect.width, c.rect.height, c.from.x,
         c.from.y, c.to.x, c.to.y, c.lineWidth, jsonString(c.text), c.font ? c.font->points : 0,
-        c.font && c.font->bold, jsonColour(c.foreground), jsonColour(c.background), c.transparent,
-        c.alignment == layout::Alignment::Centre, c.readOnly, c.hidden, c.selected,
-        c.tabIndex.value_or(-1), jsonString(c.image), jsonString(c.accessibleName),
-        jsonString(c.describedBy), jsonString(c.tooltip),
-        c.shownWith ? static_cast<int>(*c.shownWith) : -1);
+        jsonBool(c.font && c.font->bold), jsonColour(c.foreground), jsonColour(c.background),
+        jsonBool(c.transparent), jsonBool(c.alignment == layout::Alignment::Centre),
+        jsonBool(c.readOnly), jsonBool(c.hidden), jsonBool(c.selected), c.tabIndex.value_or(-1),
+        jsonString(c.image), jsonString(c.accessibleName), jsonString(c.describedBy),
+        jsonString(c.tooltip), c.shownWith ? static_cast<int>(*c.shownWith) : -1);
     return json + jsonIdentity(c.identity) + '}';
 }
 
@@ -103,8 +104,8 @@ std::string jsonControl(const layout::Control& c) {
 std::string layoutJson() {
     const layout::Window& window = layout::window();
     return fmt::format(
-        R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
-        R"("controls":{}}})",
+        FMT_COMPILE(R"({{"window":{{"name":{},"title":{},"background":{},"width":{},"height":{}}},)"
+                    R"("controls":{}}})"),
         jsonString(window.name), jsonString(window.title), jsonColour(window.background),
         window.widthTwips, window.heightTwips, jsonArray(layout::controls(), jsonControl));
 }

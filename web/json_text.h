@@ -2,7 +2,7 @@
 #pragma once
 // JSON text for what the page reads with JSON.parse.
 
-#include <fmt/format.h>
+#include <fmt/compile.h>
 
 #include <string>
 #include <string_view>
@@ -21,13 +21,19 @@ inline std::string jsonString(std::string_view text) {
             quoted += '\\';
             quoted += c;
         } else if (byte < 0x20) {
-            quoted += fmt::format("\\u{:04x}", byte);
+            constexpr std::string_view kHex = "0123456789abcdef";
+            quoted += "\\u00";
+            quoted += kHex[byte >> 4];
+            quoted += kHex[byte & 0xf];
         } else {
             quoted += c;
         }
     }
     return quoted + '"';
 }
+
+// true or false: {fmt}'s own writer of a bool is 3 kB of the module.
+inline std::string_view jsonBool(bool value) { return value ? "true" : "false"; }
 
 // [each element as `json` writes it, ...]
 template <class Range, class Json>

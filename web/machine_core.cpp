@@ -22,15 +22,17 @@ namespace {
 using namespace cnc::workbench;
 
 std::string jsonMachine(const MachineState& machine) {
-    return fmt::format(
-        R"({{"firmware":{},"name":{},"axes":{}}})", jsonString(machine.firmware),
-        jsonString(machine.name), jsonArray(machine.axes, [](const MachineAxis& axis) {
-            return fmt::format(
-                R"({{"letter":{},"state":{}}})", jsonString(std::string(1, axis.letter)),
-                jsonArray(axis.state, [](const auto& option) {
-                    return fmt::format("[{},{}]", jsonString(option.first), jsonString(option.second));
-                }));
-        }));
+    return fmt::format(FMT_COMPILE(R"({{"firmware":{},"name":{},"axes":{}}})"),
+                       jsonString(machine.firmware), jsonString(machine.name),
+                       jsonArray(machine.axes, [](const MachineAxis& axis) {
+                           return fmt::format(FMT_COMPILE(R"({{"letter":{},"state":{}}})"),
+                                              jsonString(std::string(1, axis.letter)),
+                                              jsonArray(axis.state, [](const auto& option) {
+                                                  return fmt::format(FMT_COMPILE("[{},{}]"),
+                                                                     jsonString(option.first),
+                                                                     jsonString(option.second));
+                                              }));
+                       }));
 }
 
 // The page's machine; what is not a text in it is empty.
@@ -54,8 +56,8 @@ MachineState machineFrom(const JsonValue& given) {
 std::string jsonFirmwares() {
     const Input* firmware = inputNamed("firmware-scelto");
     return jsonArray(firmware->alternatives, [](const Alternative& alternative) {
-        return fmt::format(R"({{"label":{},"value":{}}})", jsonString(_(alternative.label)),
-                           jsonString(alternative.value));
+        return fmt::format(FMT_COMPILE(R"({{"label":{},"value":{}}})"),
+                           jsonString(_(alternative.label)), jsonString(alternative.value));
     });
 }
 
@@ -71,18 +73,18 @@ std::string machineDescription() {
     }
     const Input* firmware = inputNamed("firmware-scelto");
     return fmt::format(
-        R"({{"title":{},"firmwareLabel":{},"firmwareDescription":{},"firmwares":{},)"
-        R"("nameLabel":{},"nameDescription":{},)"
-        R"("axesLabel":{},"letterLabel":{},"addLabel":{},"duplicateLabel":{},"removeLabel":{},)"
-        R"("openLabel":{},"saveLabel":{},"invalidAddressMessage":{},"axisInputs":{}}})",
+        FMT_COMPILE(
+            R"({{"title":{},"firmwareLabel":{},"firmwareDescription":{},"firmwares":{},)"
+            R"("nameLabel":{},"nameDescription":{},)"
+            R"("axesLabel":{},"letterLabel":{},"addLabel":{},"duplicateLabel":{},"removeLabel":{},)"
+            R"("openLabel":{},"saveLabel":{},"invalidAddressMessage":{},"axisInputs":{}}})"),
         jsonString(_(kMachineTitle)), jsonString(_(firmware->label)),
-        jsonString(_(firmware->description)), jsonFirmwares(),
-        jsonString(_(kMachineNameLabel)), jsonString(_(kMachineNameDescription)),
-        jsonString(_(kMachineAxesLabel)), jsonString(_(kNewAxisLabel)),
-        jsonString(_(kAddAxisLabel)), jsonString(_(kDuplicateAxisLabel)),
-        jsonString(_(kRemoveAxisLabel)), jsonString(_(kOpenMachineLabel)),
-        jsonString(_(kSaveMachineLabel)), jsonString(_(kInvalidMachineAddressMessage)),
-        jsonArray(axisInputs, jsonString));
+        jsonString(_(firmware->description)), jsonFirmwares(), jsonString(_(kMachineNameLabel)),
+        jsonString(_(kMachineNameDescription)), jsonString(_(kMachineAxesLabel)),
+        jsonString(_(kNewAxisLabel)), jsonString(_(kAddAxisLabel)),
+        jsonString(_(kDuplicateAxisLabel)), jsonString(_(kRemoveAxisLabel)),
+        jsonString(_(kOpenMachineLabel)), jsonString(_(kSaveMachineLabel)),
+        jsonString(_(kInvalidMachineAddressMessage)), jsonArray(axisInputs, jsonString));
 }
 
 // The machine of a link's query, or null when it is none.
@@ -96,9 +98,10 @@ std::string machineOfFile(const std::string& text, const std::string& fileName,
                           const std::string& decimalSeparator) {
     const auto read = machineOfText(text, fileName, decimalSeparator);
     if (const auto* problem = std::get_if<std::string>(&read)) {
-        return fmt::format(R"({{"error":{}}})", jsonString(*problem));
+        return fmt::format(FMT_COMPILE(R"({{"error":{}}})"), jsonString(*problem));
     }
-    return fmt::format(R"({{"machine":{}}})", jsonMachine(std::get<MachineState>(read)));
+    return fmt::format(FMT_COMPILE(R"({{"machine":{}}})"),
+                       jsonMachine(std::get<MachineState>(read)));
 }
 
 std::string machineFile(const JsonValue& given, const std::string& decimalSeparator) {
@@ -149,7 +152,7 @@ std::string machineWithoutAxis(const JsonValue& given, const std::string& letter
 
 std::string jsonEntries(const Entries& entries) {
     return fmt::format(
-        R"({{"texts":{},"chosen":{}}})",
+        FMT_COMPILE(R"({{"texts":{},"chosen":{}}})"),
         jsonObject(entries.texts, [](const std::string& text) { return jsonString(text); }),
         jsonObject(entries.chosen, [](std::size_t index) { return std::to_string(index); }));
 }
@@ -172,25 +175,30 @@ std::string answerMachine(const JsonValue& given, const std::string& decimalSepa
             if (isAxisInput(input) && isShown(input, entries)) shown.push_back(input.key);
         }
         axes += fmt::format(
-            R"({}{{"letter":{},"entries":{},"results":{},"errors":{},"shown":{},"labels":{}}})",
+            FMT_COMPILE(
+                R"({}{{"letter":{},"entries":{},"results":{},"errors":{},"shown":{},"labels":{}}})"),
             axes.empty() ? "" : ",", jsonString(std::string(1, evaluation.axes[i].letter)),
-            jsonEntries(entries), jsonArray(answered.results, [](const Result& result) {
-                return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
-                                   jsonString(result.value));
-            }),
-            jsonArray(answered.errors, [&](const Error& error) {
-                const Input* input = inputOfError(error.options, entries);
-                const bool own = input && isAxisInput(*input);
-                return fmt::format(R"({{"key":{},"message":{}}})",
-                                   jsonString(own ? input->key : std::string_view()),
-                                   jsonString(error.message));
-            }),
+            jsonEntries(entries),
+            jsonArray(answered.results,
+                      [](const Result& result) {
+                          return fmt::format(FMT_COMPILE(R"({{"label":{},"value":{}}})"),
+                                             jsonString(result.label), jsonString(result.value));
+                      }),
+            jsonArray(answered.errors,
+                      [&](const Error& error) {
+                          const Input* input = inputOfError(error.options, entries);
+                          const bool own = input && isAxisInput(*input);
+                          return fmt::format(FMT_COMPILE(R"({{"key":{},"message":{}}})"),
+                                             jsonString(own ? input->key : std::string_view()),
+                                             jsonString(error.message));
+                      }),
             jsonArray(shown, jsonString), jsonUnitLabels(entries));
     }
     return fmt::format(
-        R"({{"axes":[{}],"firmware":{},"errors":{},"freeLetters":{},"address":{}}})", axes,
-        jsonArray(evaluation.firmwareLines, jsonString),
-        jsonArray(evaluation.errors, [](const MachineError& error) { return jsonString(error.message); }),
+        FMT_COMPILE(R"({{"axes":[{}],"firmware":{},"errors":{},"freeLetters":{},"address":{}}})"),
+        axes, jsonArray(evaluation.firmwareLines, jsonString),
+        jsonArray(evaluation.errors,
+                  [](const MachineError& error) { return jsonString(error.message); }),
         jsonString(freeLetters(machine)), jsonString(machineAddressOf(machine, decimalSeparator)));
 }
 

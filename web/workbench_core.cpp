@@ -29,8 +29,8 @@ std::string jsonUnitLabels(const workbench::Entries& entries) {
     }
     const bool inches = workbench::inInches(entries);
     return jsonArray(inUnits, [&](const workbench::Input* input) {
-        return fmt::format(R"({{"key":{},"label":{},"description":{}}})", jsonString(input->key),
-                           jsonString(workbench::labelOf(*input, inches)),
+        return fmt::format(FMT_COMPILE(R"({{"key":{},"label":{},"description":{}}})"),
+                           jsonString(input->key), jsonString(workbench::labelOf(*input, inches)),
                            jsonString(workbench::descriptionOf(*input, inches)));
     });
 }
@@ -43,15 +43,17 @@ using namespace cnc::workbench;
 std::string jsonText(std::string_view italian) { return jsonString(_(italian)); }
 
 std::string jsonAlternative(const Alternative& alternative) {
-    return fmt::format(R"({{"label":{},"option":{},"value":{}}})", jsonText(alternative.label),
-                       jsonString(alternative.option), jsonString(alternative.value));
+    return fmt::format(FMT_COMPILE(R"({{"label":{},"option":{},"value":{}}})"),
+                       jsonText(alternative.label), jsonString(alternative.option),
+                       jsonString(alternative.value));
 }
 
 std::string jsonInput(const Input& input) {
     const bool text = input.kind == InputKind::Text;
     return fmt::format(
-        R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
-        R"("shownWith":{},"placeholder":{}}})",
+        FMT_COMPILE(
+            R"({{"kind":{},"key":{},"label":{},"description":{},"section":{},"alternatives":{},)"
+            R"("shownWith":{},"placeholder":{}}})"),
         text ? R"("text")" : R"("choice")", jsonString(input.key), jsonText(input.label),
         jsonText(input.description), jsonText(input.section),
         jsonArray(input.alternatives, jsonAlternative), jsonString(input.shownWith),
@@ -71,8 +73,9 @@ std::string jsonChosen(const Entries& entries) {
 //            "chosen":{"asse-mosso-da":0}}
 std::string jsonDrive(const CommonDrive& drive) {
     const Entries fills = withDrive(Entries{}, drive);
-    return fmt::format(R"({{"label":{},"mover":{},"texts":{},"chosen":{}}})", jsonText(drive.label),
-                       jsonString(drive.mover), jsonTexts(fills), jsonChosen(fills));
+    return fmt::format(FMT_COMPILE(R"({{"label":{},"mover":{},"texts":{},"chosen":{}}})"),
+                       jsonText(drive.label), jsonString(drive.mover), jsonTexts(fills),
+                       jsonChosen(fills));
 }
 
 // {title, resultsLabel, firmwareLinesLabel, copyLabel, commonDrivesLabel,
@@ -84,9 +87,10 @@ std::string jsonDrive(const CommonDrive& drive) {
 // its first alternative.
 std::string workbenchDescription() {
     return fmt::format(
-        R"({{"title":{},"resultsLabel":{},"firmwareLinesLabel":{},"copyLabel":{},)"
-        R"("commonDrivesLabel":{},"invalidAddressMessage":{},"inputs":{},"commonDrives":{},)"
-        R"("resultLabels":{},"summaryLabels":{},"summaryHint":{},"foldedSections":{}}})",
+        FMT_COMPILE(
+            R"({{"title":{},"resultsLabel":{},"firmwareLinesLabel":{},"copyLabel":{},)"
+            R"("commonDrivesLabel":{},"invalidAddressMessage":{},"inputs":{},"commonDrives":{},)"
+            R"("resultLabels":{},"summaryLabels":{},"summaryHint":{},"foldedSections":{}}})"),
         jsonText(kTitle), jsonText(kResultsLabel), jsonText(kFirmwareLinesLabel),
         jsonText(kCopyLabel), jsonText(kCommonDrivesLabel), jsonText(kInvalidAddressMessage),
         jsonArray(inputs(), jsonInput), jsonArray(commonDrives(), jsonDrive),
@@ -101,11 +105,10 @@ std::string workbenchDescription() {
 // start is shown as the page opens and need not wait for it.
 std::string startDescription() {
     return fmt::format(
-        R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
-        R"("classicLine":{},"machineTitle":{},"machineLine":{}}})",
-        jsonText(kStartTitle), jsonText(kTitle), jsonText(kWorkbenchLine),
-        jsonText(kClassicTitle), jsonText(kClassicLine), jsonText(kMachineTitle),
-        jsonText(kMachineLine));
+        FMT_COMPILE(R"({{"title":{},"workbenchTitle":{},"workbenchLine":{},"classicTitle":{},)"
+                    R"("classicLine":{},"machineTitle":{},"machineLine":{}}})"),
+        jsonText(kStartTitle), jsonText(kTitle), jsonText(kWorkbenchLine), jsonText(kClassicTitle),
+        jsonText(kClassicLine), jsonText(kMachineTitle), jsonText(kMachineLine));
 }
 
 // The page's entries over the initial ones; an index that names no
@@ -127,7 +130,8 @@ Entries entriesFrom(const JsonValue& given) {
 }
 
 std::string jsonEntries(const Entries& entries) {
-    return fmt::format(R"({{"texts":{},"chosen":{}}})", jsonTexts(entries), jsonChosen(entries));
+    return fmt::format(FMT_COMPILE(R"({{"texts":{},"chosen":{}}})"), jsonTexts(entries),
+                       jsonChosen(entries));
 }
 
 // The key of the shown input an error belongs to; "" for the whole workbench.
@@ -144,17 +148,18 @@ std::string jsonEvaluation(const State& state, const Entries& entries,
         if (isShown(input, entries)) shown.push_back(input.key);
     }
     return fmt::format(
-        R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{},)"
-        R"("diagram":{}}})",
+        FMT_COMPILE(
+            R"({{"results":{},"firmware":{},"errors":{},"shown":{},"labels":{},"address":{},)"
+            R"("diagram":{}}})"),
         jsonArray(evaluation.results,
                   [](const Result& result) {
-                      return fmt::format(R"({{"label":{},"value":{}}})", jsonString(result.label),
-                                         jsonString(result.value));
+                      return fmt::format(FMT_COMPILE(R"({{"label":{},"value":{}}})"),
+                                         jsonString(result.label), jsonString(result.value));
                   }),
         jsonArray(evaluation.firmwareLines, jsonString),
         jsonArray(evaluation.errors,
                   [&](const Error& error) {
-                      return fmt::format(R"({{"key":{},"message":{}}})",
+                      return fmt::format(FMT_COMPILE(R"({{"key":{},"message":{}}})"),
                                          jsonString(errorKey(error, entries)),
                                          jsonString(error.message));
                   }),
