@@ -13,8 +13,8 @@
 
 #include "exports.h"
 #include "json_text.h"
-#include "unit_labels.h"
 #include "workbench/machine.h"
+#include "workbench_form.h"
 
 namespace cnc::web {
 namespace {
@@ -106,23 +106,6 @@ std::string machineOfFile(const std::string& text, const std::string& fileName,
 
 std::string machineFile(const JsonValue& given, const std::string& decimalSeparator) {
     return machineText(machineFrom(given), decimalSeparator);
-}
-
-// The entries the page's form gives, over the initial ones; an index that
-// names no alternative of its choice is left out rather than trusted.
-Entries entriesFrom(const JsonValue& given) {
-    Entries entries = initialEntries();
-    for (const Input& input : inputs()) {
-        if (input.kind == InputKind::Text) {
-            if (const JsonValue& text = given["texts"][input.key]; text.isString()) {
-                entries.setText(input.key, text.text());
-            }
-            continue;
-        }
-        const auto at = given["chosen"][input.key].index();
-        if (at && *at < input.alternatives.size()) entries.choose(input.key, *at);
-    }
-    return entries;
 }
 
 // The machine with the axis at `index` as its form's entries give it.

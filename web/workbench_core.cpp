@@ -15,10 +15,10 @@
 #include "calc/translation.h"
 #include "exports.h"
 #include "json_text.h"
-#include "unit_labels.h"
 #include "workbench/drive_diagram.h"
 #include "workbench/machine.h"
 #include "workbench/workbench.h"
+#include "workbench_form.h"
 
 namespace cnc::web {
 
@@ -111,24 +111,6 @@ std::string startDescription() {
         jsonText(kClassicLine), jsonText(kMachineTitle), jsonText(kMachineLine));
 }
 
-// The page's entries over the initial ones; an index that names no
-// alternative of its choice is left out rather than trusted.
-Entries entriesFrom(const JsonValue& given) {
-    Entries entries = initialEntries();
-    const JsonValue& texts = given["texts"];
-    const JsonValue& chosen = given["chosen"];
-    for (const Input& input : inputs()) {
-        if (input.kind == InputKind::Text) {
-            const JsonValue& text = texts[input.key];
-            if (text.isString()) entries.setText(input.key, text.text());
-            continue;
-        }
-        const auto at = chosen[input.key].index();
-        if (at && *at < input.alternatives.size()) entries.choose(input.key, *at);
-    }
-    return entries;
-}
-
 std::string jsonEntries(const Entries& entries) {
     return fmt::format(FMT_COMPILE(R"({{"texts":{},"chosen":{}}})"), jsonTexts(entries),
                        jsonChosen(entries));
@@ -211,6 +193,23 @@ std::string workbenchEntries(const std::string& query, const std::string& decima
 }
 
 }  // namespace
+
+Entries entriesFrom(const JsonValue& given) {
+    Entries entries = initialEntries();
+    const JsonValue& texts = given["texts"];
+    const JsonValue& chosen = given["chosen"];
+    for (const Input& input : inputs()) {
+        if (input.kind == InputKind::Text) {
+            const JsonValue& text = texts[input.key];
+            if (text.isString()) entries.setText(input.key, text.text());
+            continue;
+        }
+        const auto at = chosen[input.key].index();
+        if (at && *at < input.alternatives.size()) entries.choose(input.key, *at);
+    }
+    return entries;
+}
+
 }  // namespace cnc::web
 
 namespace web = cnc::web;
