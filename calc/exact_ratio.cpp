@@ -184,13 +184,16 @@ Ratio ratioOf(std::int64_t whole) {
     return {Natural(magnitude), Natural(1), whole < 0};
 }
 
-Ratio ratioOfDouble(double value) {
+BinaryParts binaryParts(double value) {
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent);
     constexpr int kBits = std::numeric_limits<double>::digits;
-    // |value| = mantissa x 2^exponent, the mantissa a whole number.
-    const Natural mantissa(static_cast<std::uint64_t>(std::ldexp(fraction, kBits)));
-    exponent -= kBits;
+    return {static_cast<std::uint64_t>(std::ldexp(fraction, kBits)), exponent - kBits};
+}
+
+Ratio ratioOfDouble(double value) {
+    const auto [bits, exponent] = binaryParts(value);
+    const Natural mantissa(bits);
     if (exponent >= 0) return {mantissa.shiftedLeft(exponent), Natural(1), value < 0};
     return {mantissa, Natural(1).shiftedLeft(-exponent), value < 0};
 }

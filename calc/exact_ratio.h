@@ -67,6 +67,14 @@ Ratio operator*(const Ratio& a, const Ratio& b);
 Ratio operator/(const Ratio& a, const Ratio& b);
 Ratio ratioOf(std::int64_t whole);
 Ratio ratioOf(EntryValue value);  // its ten-thousandths over 10,000
+// |value| of a finite double as mantissa x 2^exponent, the mantissa a
+// whole number below 2^53, of 53 bits for a normal double:
+// 0.1 -> {7205759403792794, -56}.
+struct BinaryParts {
+    std::uint64_t mantissa;
+    int exponent;
+};
+BinaryParts binaryParts(double value);
 // The exact value of a finite double: 0.1 -> 3602879701896397 / 2^55.
 Ratio ratioOfDouble(double value);
 // |value|.

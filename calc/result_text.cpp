@@ -31,12 +31,10 @@ std::string digitsOf(Wide n) {
 // decimals, where a drive's results lie; exact ratios hold the rest.
 std::string fixedDecimals(double magnitude, int decimals) {
 #if defined(__SIZEOF_INT128__)
-    int exponent = 0;
-    const double fraction = std::frexp(magnitude, &exponent);
-    constexpr int kBits = std::numeric_limits<double>::digits;
-    const int shift = kBits - exponent;  // magnitude = mantissa / 2^shift
+    const auto [mantissa, exponent] = binaryParts(magnitude);
+    const int shift = -exponent;  // magnitude = mantissa / 2^shift
     if (decimals <= 22 && shift >= 0 && shift < 128) {
-        Wide scaled = static_cast<std::uint64_t>(std::ldexp(fraction, kBits));
+        Wide scaled = mantissa;
         for (int i = 0; i < decimals; ++i) scaled *= 10;
         Wide units = scaled >> shift;
         if (shift > 0) {

@@ -46,6 +46,8 @@ TEST(ExactRatio, OfDouble) {
         {0x1p-1074, {Natural(1), Natural(1).shiftedLeft(1074), false}},  // smallest subnormal
         {0.0, {Natural(0), Natural(1), false}},
     };
+    EXPECT_EQ(binaryParts(0.1).mantissa, 7205759403792794u);  // the header's
+    EXPECT_EQ(binaryParts(0.1).exponent, -56);
     for (const Row& row : rows) {
         const Ratio got = ratioOfDouble(row.value);
         EXPECT_EQ(
