@@ -393,6 +393,13 @@ installed_window_x11)
   pids+=($!)
   read -r -t 60 number <"$fifo" || fail "Xvfb did not start:"$'\n'"$(cat "$WORK/xvfb.log")"
   export DISPLAY=:$number
+  # The window starts once the server answers; a server that never does
+  # says why in its log.
+  for _ in $(seq 100); do
+    xwininfo -root >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xwininfo -root >/dev/null 2>&1 || fail "Xvfb on :$number does not answer:"$'\n'"$(cat "$WORK/xvfb.log")"
   env QT_QPA_PLATFORM=xcb XDG_DATA_DIRS="$root/usr/share:/usr/share" "$root/usr/bin/cnc-axis-calc" \
     >"$WORK/x11.out" 2>"$WORK/x11.err" &
   pids+=($!)
